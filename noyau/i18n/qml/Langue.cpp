@@ -1,0 +1,164 @@
+#include "i18n/qml/Langue.h"
+
+#include "i18n/index.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJSEngine>
+#include <QJSValueIterator>
+#include <QQmlEngine>
+#include <QTimer>
+#include <QUrl>
+#include <QtQml>
+
+namespace {
+
+// Record members as text, the way a script would print them (5, not 5.0).
+QVariantMap valeursDe(const QJSValue& valeurs) {
+    QVariantMap resultat;
+    if (!valeurs.isObject()) return resultat;
+    QJSValueIterator it(valeurs);
+    while (it.hasNext()) {
+        it.next();
+        resultat.insert(it.name(), it.value().toString());
+    }
+    return resultat;
+}
+
+QString texteDe(const QJSValue& valeur) { return valeur.isString() ? valeur.toString() : QString(); }
+
+}  // namespace
+
+struct Langue::Chargement {
+    QString cible;
+    QStringList fichiers;
+    int suivant = 0;
+    QList<QJsonObject> tables;
+    std::function<void()> fini;
+};
+
+Langue::Langue(QObject* parent, const QStringList& preferences)
+    : QObject(parent), systeme_(langue::detecter(preferences)) {}
+
+Langue::~Langue() = default;
+
+void Langue::lier(QJSEngine* moteur) {
+    if (!moteur) return;
+    const QJSValue fabrique = moteur->evaluate(QStringLiteral(
+        "(function (langue) { return ["
+        "  function (cle, valeurs) { return langue.traduire(cle, valeurs); },"
+        "  function (un, plusieurs, n, valeurs) { return langue.pluriel(un, plusieurs, n, valeurs); }"
+        "]; })"));
+    const QJSValue paire = fabrique.call({moteur->newQObject(this)});
+    fonctionT_ = paire.property(0);
+    fonctionP_ = paire.property(1);
+}
+
+void Langue::setDossier(const QString& dossier) {
+    if (dossier == dossier_) return;
+    dossier_ = dossier;
+    emit dossierChanged();
+}
+
+QVariantList Langue::langues() const {
+    QVariantList liste;
+    for (const langue::Langage& l : langue::LANGUES) {
+        liste.append(QVariantMap{{QStringLiteral("code"), QString::fromUtf8(l.code)},
+                                 {QStringLiteral("nom"), QString::fromUtf8(l.nom)},
+                                 {QStringLiteral("repli"), QString::fromUtf8(l.repli)}});
+    }
+    return liste;
+}
+
+QStringList Langue::disponibles() const { return langue::indexDuJeu().disponibles; }
+
+QString Langue::nom(const QJSValue& c) const {
+    const QString code = c.toString();
+    const langue::Langage* l = langue::trouver(code);
+    return l ? QString::fromUtf8(l->nom) : code;
+}
+
+QString Langue::traduire(const QJSValue& cle, const QJSValue& valeurs) const {
+    const QString texte = catalogue_.t(texteDe(cle));
+    return valeurs.isObject() ? langue::inserer(texte, valeursDe(valeurs)) : texte;
+}
+
+QString Langue::pluriel(const QJSValue& un, const QJSValue& plusieurs, const QJSValue& n,
+                        const QJSValue& valeurs) const {
+    return catalogue_.p(texteDe(un), texteDe(plusieurs), n.toNumber(), valeursDe(valeurs));
+}
+
+void Langue::choisir(const QJSValue& choix, const QJSValue& fini) {
+    std::function<void()> rappel;
+    if (fini.isCallable()) {
+        rappel = [fini]() mutable {
+            const QJSValue resultat = fini.call();
+            if (resultat.isError()) qWarning().noquote() << resultat.toString();
+        };
+    }
+    charger(texteDe(choix), std::move(rappel));
+}
+
+void Langue::charger(const QString& choix, std::function<void()> fini) {
+    auto chargement = std::make_shared<Chargement>();
+    chargement->cible = langue::cible(choix, systeme_);
+    chargement->fichiers = langue::chaine(chargement->cible);
+    chargement->fini = std::move(fini);
+    // Even an English load ends on a later turn of the event loop, so callers
+    // always see the same order: choisir returns, then fini runs.
+    QTimer::singleShot(0, this, [this, chargement] { etape(chargement); });
+}
+
+QString Langue::chemin(const QString& code) const {
+    QString base = dossier_;
+    if (base.isEmpty()) {
+        base = QStringLiteral(":/app/i18n/");
+    } else if (base.startsWith(QLatin1String("qrc:"))) {
+        base = QLatin1Char(':') + QUrl(base).path();
+    } else if (base.startsWith(QLatin1String("file:"))) {
+        base = QUrl(base).toLocalFile();
+    } else if (QDir::isRelativePath(base)) {
+        // Relative to where the catalogues live inside the program.
+        base = QStringLiteral(":/app/i18n/") + base;
+    }
+    if (!base.endsWith(QLatin1Char('/'))) base += QLatin1Char('/');
+    return QDir::cleanPath(base + code + QStringLiteral(".json"));
+}
+
+void Langue::etape(const std::shared_ptr<Chargement>& chargement) {
+    if (chargement->suivant >= chargement->fichiers.size()) {
+        terminer(*chargement);
+        return;
+    }
+    const QString code = chargement->fichiers.at(chargement->suivant++);
+    QFile fichier(chemin(code));
+    const langue::Lecture lecture =
+        langue::lire(fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray());
+    if (lecture.etat == langue::Lecture::Lu) {
+        chargement->tables.append(lecture.table);
+    } else if (lecture.etat == langue::Lecture::Illisible) {
+        qWarning().noquote() << langue::avertissement(code, lecture.erreur);
+    }
+    QTimer::singleShot(0, this, [this, chargement] { etape(chargement); });
+}
+
+void Langue::terminer(const Chargement& chargement) {
+    const QString avant = catalogue_.code();
+    catalogue_.installer(chargement.cible, chargement.tables);
+    if (catalogue_.code() != avant) emit codeChanged();
+    if (!pret_) {
+        pret_ = true;
+        emit pretChanged();
+    }
+    ++revision_;
+    emit revisionChanged();
+    if (chargement.fini) chargement.fini();
+}
+
+void enregistrerLangue() {
+    qmlRegisterSingletonType<Langue>("Tessimora", 1, 0, "Langue", [](QQmlEngine* moteur, QJSEngine*) -> QObject* {
+        auto* objet = new Langue();
+        objet->lier(moteur);
+        return objet;
+    });
+}
