@@ -1,0 +1,113 @@
+import QtQuick 2.15
+import fbx.application 1.0
+import "provisoire"
+
+// The root scene: it creates the memory, the platform layer, the sounds and
+// the screen holding the cabinet, routes every key through `touche`, and
+// saves everything when the application quits or goes to the background.
+Application {
+    id: app
+
+    readonly property string plateforme: typeof tessimoraHote === "string" ? tessimoraHote
+                                                                            : "freebox"
+
+    // Qt's key code of the letter C: the CRT look's own key, before anything else.
+    readonly property int toucheCrt: 0x43
+
+    MemoireProvisoire {
+        id: memoire
+        fournisseur: couche.fournisseur
+        onLu: app.choisirLangue(memoire.reglages.jeu.langue, function () { borne.demarrer() })
+    }
+
+    Plateforme {
+        id: couche
+        memoire: memoire
+        borne: borne
+        onDebloque: if (!annonceFournisseur) borne.annoncer(id)
+        onSurcouche: if (ouverte) borne.mettrePause()
+    }
+
+    SonsProvisoire {
+        id: sons
+        volumeMusique: memoire.reglages.son.musique
+        volumeBruitages: memoire.reglages.son.effets
+    }
+
+    EcranProvisoire {
+        id: ecran
+        objectName: "ecran"
+        anchors.fill: parent
+        reglages: memoire.reglages.crt
+        affichage: memoire.reglages.crt.affichage
+        boite: app.plateforme === "freebox"
+        routeur: app.touche
+        onAppui: {
+            if (app.plateforme === "android") borne.appareil = "tactile"
+            borne.appui(x, y, bouton)
+        }
+        onRelache: borne.relache(x, y)
+        onGlisse: borne.glisse(x, y)
+        onSurvol: borne.survol(x, y)
+        onMolette: borne.action(pas > 0 ? "hint" : "mix", 1)
+
+        BorneProvisoire {
+            id: borne
+            objectName: "borne"
+            memoire: memoire
+            sons: sons
+            modeEcran: ecran.mode
+            couche: couche
+            plateforme: app.plateforme
+            tele: typeof tessimoraTele === "boolean" ? tessimoraTele : false
+            onQuitter: {
+                memoire.garderTout()
+                Qt.quit()
+            }
+        }
+    }
+
+    // Loads the chosen language, then calls `fini`. Until the catalogues land
+    // every text is English.
+    function choisirLangue(code, fini) { fini() }
+
+    function copieReglages(reglages) { return JSON.parse(JSON.stringify(reglages)) }
+
+    // Until the command tables land, only Back has a key.
+    function actionProvisoire(code) { return code === Qt.Key_Escape ? "retour" : "" }
+
+    function touche(e, appui) {
+        if (e.key === toucheCrt) {
+            if (appui && !e.isAutoRepeat) {
+                var r = copieReglages(memoire.reglages)
+                r.crt.actif = !r.crt.actif
+                memoire.reglages = r
+                memoire.garderReglages()
+            }
+            return true
+        }
+        if (appui && borne.toucheBrute(e.key)) return true
+        var a = actionProvisoire(e.key)
+        if (a === "") return false
+        return appui ? borne.touchePressee(a, e.isAutoRepeat)
+                     : borne.toucheRelachee(a, e.isAutoRepeat)
+    }
+
+    function handleUrl(action, url, mediaType) { return false }
+
+    Connections {
+        target: Qt.application
+        ignoreUnknownSignals: true
+        function onAboutToQuit() { memoire.garderTout() }
+        function onStateChanged() {
+            var s = Qt.application.state
+            if (s === Qt.ApplicationSuspended || s === Qt.ApplicationHidden
+                    || (s === Qt.ApplicationInactive && app.plateforme === "android")) {
+                borne.mettrePause()
+                if (s !== Qt.ApplicationInactive) memoire.garderTout()
+            }
+        }
+    }
+
+    Component.onCompleted: console.log("TESSIMORA_PRET")
+}

@@ -1,0 +1,83 @@
+// Tessimora's host process: it prepares the environment, opens the game
+// window, loads the scene from the resources compiled into the executable and
+// runs the event loop. Everything the player sees is scene content.
+
+#include "compteur_images.h"
+#include "demarrage.h"
+#include "enregistrement.h"
+#include "manettes.h"
+#include "plateforme.h"
+#include "vue.h"
+
+#include <QGuiApplication>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QTimer>
+
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    // The language tables are read by the scene's XMLHttpRequest.
+    qputenv("QML_XHR_ALLOW_FILE_READ", "1");
+
+    // The identity comes first: the settings store finds its place from it.
+    QCoreApplication::setOrganizationName(QStringLiteral("BRONTELVIK"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("brontelvik.net"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tessimora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("0.11.0"));
+
+    installerJournal();
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    auto arguments = std::make_unique<QStringList>(QCoreApplication::arguments());
+    auto facade = std::make_unique<Plateforme>(*arguments);
+
+    enregistrerTypes();
+    auto vue = std::make_unique<Vue>();
+    vue->engine()->addImportPath(QStringLiteral("qrc:/hote/qml"));
+    vue->rootContext()->setContextProperty(QStringLiteral("tessimoraHote"), nomHote());
+    vue->rootContext()->setContextProperty(QStringLiteral("tessimoraPlateforme"), facade.get());
+    vue->setResizeMode(QQuickView::SizeRootObjectToView);
+    vue->setTitle(QStringLiteral("Tessimora"));
+    vue->setColor(Qt::black);
+    QObject::connect(vue->engine(), &QQmlEngine::quit, application.get(),
+                     &QCoreApplication::quit);
+
+    vue->setSource(racine());
+    if (vue->status() != QQuickView::Ready) {
+        vue.reset();
+        facade.reset();
+        arguments.reset();
+        application.reset();
+        return 1;
+    }
+
+    auto rapport = std::make_unique<QTimer>();
+    CompteurImages compteur;
+    if (optionPresente(*arguments, QStringLiteral("--ips"))) {
+        // The frame handler runs on the render thread, straight from the signal.
+        QObject::connect(vue.get(), &QQuickWindow::frameSwapped, vue.get(),
+                         [&compteur] { compteur.image(); }, Qt::DirectConnection);
+        QObject::connect(rapport.get(), &QTimer::timeout, [&compteur] { compteur.rapporter(); });
+        rapport->start(1000);
+    }
+
+    auto manettes = std::make_unique<Manettes>(
+        vue.get(), facade.get(), detectionManettes(facade->nom(), *arguments));
+
+    if (optionPresente(*arguments, QStringLiteral("--plein-ecran")) || facade->steamDeck()) {
+        vue->showFullScreen();
+    } else {
+        vue->resize(1280, 720);
+        vue->show();
+    }
+
+    const int code = application->exec();
+
+    manettes.reset();
+    rapport.reset();
+    vue.reset();
+    facade.reset();
+    arguments.reset();
+    application.reset();
+    return code;
+}
