@@ -1,7 +1,7 @@
 #pragma once
 
 // The one language object every scene reads. Texts are bound as
-// `Langue.t("KEY", { n: 5 })`: `t` and `p` are function-valued properties
+// `Langue.t(key, values)`: `t` and `p` are function-valued properties
 // that announce a change with `revision`, so every binding that called them
 // is recomputed as soon as another language is in place.
 
