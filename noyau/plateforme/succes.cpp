@@ -1,0 +1,328 @@
+#include "plateforme/succes.h"
+
+#include "plateforme/json.h"
+
+#include <QDate>
+
+#include <algorithm>
+#include <cmath>
+
+namespace succes {
+
+namespace {
+
+enum Stat {
+    PAIRES, PILES, PARFAITS, FEVERS, JUMELLES, PARTIES, DEFIS, DEFI_SUITE, COMBO_MAX,
+    NIGHT_MAX, PAPER_MAX, RUSH_PILES, RUSH_SCORE, SCORE_MAX, GLISSANT_NIVEAU
+};
+
+} // namespace
+
+const std::array<Definition, 48> LISTE = {{
+    {"FIRST_LANTERN", "FIRST LANTERN", "CLEAR YOUR FIRST PAIR.", false, -1, 0},
+    {"STALL_IS_OPEN", "STALL IS OPEN", "CLEAR A WHOLE STACK.", false, -1, 0},
+    {"MARKET_STROLL", "MARKET STROLL", "CLEAR 4 STAGES OF NIGHT MARKET IN ONE GAME.", false, -1, 0},
+    {"VEIL_LIFTED", "VEIL LIFTED", "CLEAR A BOSS STAGE OF NIGHT MARKET.", false, -1, 0},
+    {"HALF_MOON", "HALF MOON", "REACH STAGE 7 OF NIGHT MARKET.", false, -1, 0},
+    {"CLOSING_TIME", "CLOSING TIME", "CLEAR ALL 12 STAGES OF NIGHT MARKET.", false, -1, 0},
+    {"NOT_A_SINGLE_COIN", "NOT A SINGLE COIN", "CLEAR NIGHT MARKET WITHOUT A CONTINUE.", true, -1, 0},
+    {"LANTERN_ROOM", "THE LANTERN ROOM", "VISIT THE LANTERN ROOM FROM THE EXTRAS.", true, -1, 0},
+    {"SPARKS", "SPARKS", "REACH A COMBO X3.", false, -1, 0},
+    {"FIRECRACKERS", "FIRECRACKERS", "REACH A COMBO X6.", false, -1, 0},
+    {"FESTIVAL_FEVER", "FESTIVAL FEVER", "REACH FEVER WITH A COMBO X9.", false, -1, 0},
+    {"FEVER_REGULAR", "FEVER REGULAR", "REACH FEVER 25 TIMES.", false, FEVERS, 25},
+    {"TWIN_LANTERNS", "TWIN LANTERNS", "CLEAR TWO PAIRS OF ONE FAMILY IN A ROW.", false, -1, 0},
+    {"TWIN_PARADE", "TWIN PARADE", "SCORE 50 TWIN BONUSES.", false, JUMELLES, 50},
+    {"CLEAN_PAWS", "CLEAN PAWS", "CLEAR A STAGE WITH NO HINT, MIX OR UNDO.", false, -1, 0},
+    {"SPOTLESS_STALL", "SPOTLESS STALL", "GET 10 PERFECT STAGES.", false, PARFAITS, 10},
+    {"LAST_EMBER", "LAST EMBER", "CLEAR A STAGE WITH UNDER 5 SEC OF INCENSE.", false, -1, 0},
+    {"SWIFT_PAWS", "SWIFT PAWS", "CLEAR A STAGE WITH HALF THE INCENSE LEFT.", false, -1, 0},
+    {"HUNDRED_LANTERNS", "100 LANTERNS", "CLEAR 100 PAIRS.", false, PAIRES, 100},
+    {"THOUSAND_LANTERNS", "1000 LANTERNS", "CLEAR 1000 PAIRS.", false, PAIRES, 1000},
+    {"LANTERN_FESTIVAL", "LANTERN FESTIVAL", "CLEAR 5000 PAIRS.", false, PAIRES, 5000},
+    {"BURNING_BRIGHT", "BURNING BRIGHT", "CLEAR 3 STACKS IN ONE INCENSE RUSH.", false, -1, 0},
+    {"WHOLE_BOX_OF_INCENSE", "WHOLE BOX OF INCENSE", "CLEAR 8 STACKS IN ONE INCENSE RUSH.", true, -1, 0},
+    {"RUSH_HOUR", "RUSH HOUR", "SCORE 150 000 IN INCENSE RUSH.", false, -1, 0},
+    {"MOONLIT", "MOONLIT", "CLEAR THE MOON OF THE DAY.", false, -1, 0},
+    {"THREE_MOONS", "THREE MOONS", "CLEAR 3 MOONS OF THE DAY.", false, -1, 0},
+    {"LUNAR_WEEK", "LUNAR WEEK", "CLEAR THE MOON OF THE DAY 7 DAYS IN A ROW.", false, -1, 0},
+    {"MOON_CALENDAR", "MOON CALENDAR", "CLEAR 30 MOONS OF THE DAY.", false, DEFIS, 30},
+    {"PAPER_MOON", "PAPER MOON", "CLEAR A STAGE OF PAPER MOON.", false, -1, 0},
+    {"FOLDED_TO_PERFECTION", "FOLDED TO PERFECTION", "CLEAR ALL 12 STAGES OF PAPER MOON.", false, -1, 0},
+    {"JOIN_THE_PARADE", "JOIN THE PARADE", "CLEAR A STACK IN PANDA PARADE.", false, -1, 0},
+    {"LAMPION_SNUFFED", "LAMPION SNUFFED", "WIN A LANTERN DUEL AGAINST LAMPION.", false, -1, 0},
+    {"LANTERN_DIMMED", "LANTERN DIMMED", "WIN A LANTERN DUEL AGAINST LANTERN.", false, -1, 0},
+    {"KITE_CUT_DOWN", "KITE CUT DOWN", "WIN A LANTERN DUEL AGAINST DRAGON KITE.", false, -1, 0},
+    {"MARKET_RIVALS", "MARKET RIVALS", "PLAY A LANTERN DUEL WITH 2 PLAYERS.", false, -1, 0},
+    {"SMOKE_SIGNAL", "SMOKE SIGNAL", "SEND INCENSE SMOKE IN A LANTERN DUEL.", false, -1, 0},
+    {"STALL_SHUFFLE", "STALL SHUFFLE", "CLEAR A LEVEL OF SLIDING STALLS.", false, -1, 0},
+    {"MASTER_MERCHANT", "MASTER MERCHANT", "REACH LEVEL 5 OF SLIDING STALLS.", false, -1, 0},
+    {"RED_ENVELOPE", "RED ENVELOPE", "SCORE 100 000 IN ONE GAME.", false, -1, 0},
+    {"GOLDEN_ENVELOPE", "GOLDEN ENVELOPE", "SCORE 500 000 IN ONE GAME.", false, -1, 0},
+    {"INITIALS_IN_INK", "INITIALS IN INK", "WRITE YOUR INITIALS IN A HIGH SCORES TABLE.", false, -1, 0},
+    {"ONE_MORE_COIN", "ONE MORE COIN", "USE A CONTINUE.", false, -1, 0},
+    // The hold time quoted here is MAINTIEN_RIDEAU_MS.
+    {"BEHIND_THE_CURTAIN", "BEHIND THE CURTAIN", "HOLD OK ON THE TITLE SCREEN FOR 3 SECONDS.", true, -1, 0},
+    {"NIGHT_MARKET_RADIO", "NIGHT MARKET RADIO", "OPEN THE SOUND TEST.", true, -1, 0},
+    {"SKETCHBOOK", "SKETCHBOOK", "OPEN THE TILE GALLERY.", false, -1, 0},
+    {"PEEKING_PANDA", "PEEKING PANDA", "USE PEEK TO SEE THE HIDDEN FACES.", false, -1, 0},
+    {"REGULAR_CUSTOMER", "REGULAR CUSTOMER", "PLAY 50 GAMES.", false, PARTIES, 50},
+    {"EVERY_LANTERN_LIT", "EVERY LANTERN LIT", "UNLOCK EVERY OTHER ACHIEVEMENT.", false, -1, 0},
+}};
+static_assert(MAINTIEN_RIDEAU_MS == 3000, "BEHIND_THE_CURTAIN's description quotes 3 seconds");
+
+namespace {
+
+const char* const TOUT = "EVERY_LANTERN_LIT";
+
+QString nomDe(const QJsonObject& ev, const char* champ) {
+    return ev.value(QLatin1String(champ)).toString();
+}
+
+// A field read as a number; a missing or unreadable one is absent.
+std::optional<double> champ(const QJsonObject& ev, const char* nom) {
+    return json::enNombre(ev.value(QLatin1String(nom)));
+}
+
+double nombreOuZero(const QJsonObject& ev, const char* nom) { return champ(ev, nom).value_or(0); }
+
+// JavaScript's truth: flags in events are tested the way the scenes set them.
+bool vrai(const QJsonObject& ev, const char* nom) {
+    const QJsonValue v = ev.value(QLatin1String(nom));
+    switch (v.type()) {
+    case QJsonValue::Bool: return v.toBool();
+    case QJsonValue::Double: return v.toDouble() != 0 && !std::isnan(v.toDouble());
+    case QJsonValue::String: return !v.toString().isEmpty();
+    case QJsonValue::Array:
+    case QJsonValue::Object: return true;
+    default: return false;
+    }
+}
+
+void ajouter(Etat& e, int s, qint64 n) { e.stats[std::size_t(s)] = std::min(PLAFOND, e.stats[std::size_t(s)] + n); }
+
+void meilleur(Etat& e, int s, double valeur) {
+    const double v = std::min(double(PLAFOND), std::floor(valeur));
+    if (v > double(e.stats[std::size_t(s)])) e.stats[std::size_t(s)] = qint64(v);
+}
+
+void debloquer(Etat& e, const QString& id, double date, QStringList& nouveaux) {
+    if (!parId(id) || debloque(e, id) || nouveaux.contains(id)) return;
+    // Stored times are whole and never negative; a reader would drop anything
+    // else, and the unlock with it.
+    e.debloques.emplace_back(id, date >= 0 ? std::floor(date) : 0.0);
+    nouveaux << id;
+}
+
+} // namespace
+
+const Definition* parId(const QString& id) {
+    for (const Definition& d : LISTE)
+        if (id == QLatin1String(d.id)) return &d;
+    return nullptr;
+}
+
+int indiceStat(const QString& cle) {
+    for (std::size_t i = 0; i < STATS.size(); ++i)
+        if (cle == QLatin1String(STATS[i])) return int(i);
+    return -1;
+}
+
+Etat etatVide() { return Etat(); }
+
+Etat lire(const QString& texte) { return lire(json::analyser(texte)); }
+
+Etat lire(const QJsonValue& v) {
+    Etat e;
+    if (!v.isObject()) return e;
+    const QJsonObject o = v.toObject();
+    const QJsonObject debloques = json::objet(o.value(QLatin1String("debloques")));
+    for (const Definition& d : LISTE) {
+        const QJsonValue t = debloques.value(QLatin1String(d.id));
+        if (t.isDouble() && t.toDouble() >= 0)
+            e.debloques.emplace_back(QLatin1String(d.id), std::floor(t.toDouble()));
+    }
+    const QJsonObject stats = json::objet(o.value(QLatin1String("stats")));
+    for (std::size_t i = 0; i < STATS.size(); ++i) {
+        const QJsonValue s = stats.value(QLatin1String(STATS[i]));
+        if (s.isDouble() && s.toDouble() >= 0 && s.toDouble() < double(PLAFOND) + 1)
+            e.stats[i] = qint64(std::floor(s.toDouble()));
+    }
+    const QJsonValue jour = o.value(QLatin1String("defiDernier"));
+    if (jour.isString() && stockage::jourValide(jour.toString())) e.defiDernier = jour.toString();
+    return e;
+}
+
+QString ecrire(const Etat& e) {
+    json::Objet debloques;
+    for (const auto& [id, date] : e.debloques) debloques.nombre(id, date);
+    json::Objet stats;
+    for (std::size_t i = 0; i < STATS.size(); ++i)
+        stats.nombre(QLatin1String(STATS[i]), double(e.stats[i]));
+    return json::Objet()
+        .brut(QStringLiteral("debloques"), debloques.fin())
+        .brut(QStringLiteral("stats"), stats.fin())
+        .texte(QStringLiteral("defiDernier"), e.defiDernier)
+        .fin();
+}
+
+Etat copie(const Etat& e) { return lire(ecrire(e)); }
+
+bool debloque(const Etat& e, const QString& id) {
+    return std::any_of(e.debloques.begin(), e.debloques.end(),
+                       [&](const auto& d) { return d.first == id; });
+}
+
+int nombre(const Etat& e) {
+    int n = 0;
+    for (const Definition& d : LISTE) n += debloque(e, QLatin1String(d.id)) ? 1 : 0;
+    return n;
+}
+
+Progres progres(const Etat& e, const QString& id) {
+    const Definition* d = parId(id);
+    if (!d) return {0, 1};
+    const bool fait = debloque(e, id);
+    if (d->stat < 0) return {fait ? 1 : 0, 1};
+    return {fait ? d->but : std::min<qint64>(e.stats[std::size_t(d->stat)], d->but), d->but};
+}
+
+QString lendemain(const QString& jour) {
+    if (!stockage::jourValide(jour)) return QString();
+    const QDate d = QDate::fromString(jour, QStringLiteral("yyyyMMdd"));
+    if (!d.isValid()) return QString();
+    return d.addDays(1).toString(QStringLiteral("yyyyMMdd"));
+}
+
+Resultat evenement(Etat& e, const QJsonObject& ev, double date) {
+    std::array<qint64, STATS.size()> avant = e.stats;
+    const QString type = nomDe(ev, "type");
+    const QString mode = nomDe(ev, "mode");
+    QStringList candidats;
+
+    if (type == QLatin1String("paire")) {
+        const double combo = nombreOuZero(ev, "combo");
+        ajouter(e, PAIRES, 1);
+        if (vrai(ev, "fever")) ajouter(e, FEVERS, 1);
+        if (vrai(ev, "jumelle")) ajouter(e, JUMELLES, 1);
+        meilleur(e, COMBO_MAX, combo);
+        candidats << "FIRST_LANTERN";
+        if (combo >= 3) candidats << "SPARKS";
+        if (combo >= 6) candidats << "FIRECRACKERS";
+        if (combo >= 9) candidats << "FESTIVAL_FEVER";
+        if (vrai(ev, "jumelle")) candidats << "TWIN_LANTERNS";
+    } else if (type == QLatin1String("pile")) {
+        const double etape = nombreOuZero(ev, "etape");
+        const double piles = nombreOuZero(ev, "piles");
+        const double tempsMs = nombreOuZero(ev, "tempsMs");
+        const double tempsMax = nombreOuZero(ev, "tempsMax");
+        ajouter(e, PILES, 1);
+        if (vrai(ev, "parfait")) ajouter(e, PARFAITS, 1);
+        if (mode == QLatin1String("night")) meilleur(e, NIGHT_MAX, etape + 1);
+        if (mode == QLatin1String("paper")) meilleur(e, PAPER_MAX, etape + 1);
+        if (mode == QLatin1String("rush")) meilleur(e, RUSH_PILES, piles);
+        candidats << "STALL_IS_OPEN";
+        if (vrai(ev, "parfait")) candidats << "CLEAN_PAWS";
+        if (tempsMax > 0 && tempsMs < 5000) candidats << "LAST_EMBER";
+        if (tempsMax > 0 && tempsMs * 2 >= tempsMax) candidats << "SWIFT_PAWS";
+        if (mode == QLatin1String("night")) {
+            if (vrai(ev, "boss")) candidats << "VEIL_LIFTED";
+            if (nombreOuZero(ev, "etapesPartie") >= 4) candidats << "MARKET_STROLL";
+            if (etape >= 5) candidats << "HALF_MOON";
+        }
+        if (mode == QLatin1String("paper")) candidats << "PAPER_MOON";
+        if (mode == QLatin1String("parade")) candidats << "JOIN_THE_PARADE";
+        if (mode == QLatin1String("rush") && piles >= 3) candidats << "BURNING_BRIGHT";
+        if (mode == QLatin1String("rush") && piles >= 8) candidats << "WHOLE_BOX_OF_INCENSE";
+    } else if (type == QLatin1String("fin12")) {
+        if (mode == QLatin1String("night")) {
+            candidats << "CLOSING_TIME";
+            if (champ(ev, "continues") == 0.0) candidats << "NOT_A_SINGLE_COIN";
+        }
+        if (mode == QLatin1String("paper")) candidats << "FOLDED_TO_PERFECTION";
+    } else if (type == QLatin1String("partie")) {
+        const double score = nombreOuZero(ev, "score");
+        ajouter(e, PARTIES, 1);
+        if (mode == QLatin1String("rush")) meilleur(e, RUSH_SCORE, score);
+        meilleur(e, SCORE_MAX, score);
+        if (score >= 100000) candidats << "RED_ENVELOPE";
+        if (score >= 500000) candidats << "GOLDEN_ENVELOPE";
+        if (mode == QLatin1String("rush") && score >= 150000) candidats << "RUSH_HOUR";
+    } else if (type == QLatin1String("defi")) {
+        const QString jour = nomDe(ev, "jour");
+        // A day that is not YYYYMMDD is not counted: stored as the last day, it
+        // would be dropped on the next read and break the streak anyway.
+        if (jour != e.defiDernier && stockage::jourValide(jour)) {
+            ajouter(e, DEFIS, 1);
+            const bool suite = !e.defiDernier.isEmpty() && lendemain(e.defiDernier) == jour;
+            e.stats[DEFI_SUITE] = suite ? std::min(PLAFOND, e.stats[DEFI_SUITE] + 1) : 1;
+            e.defiDernier = jour;
+        }
+        candidats << "MOONLIT";
+        if (e.stats[DEFIS] >= 3) candidats << "THREE_MOONS";
+        if (e.stats[DEFI_SUITE] >= 7) candidats << "LUNAR_WEEK";
+    } else if (type == QLatin1String("duel")) {
+        const std::optional<double> ia = champ(ev, "ia");
+        if (ia && *ia < 0)
+            candidats << "MARKET_RIVALS";
+        else if (nombreOuZero(ev, "gagnant") == 1)
+            candidats << (ia == 1.0 ? "LANTERN_DIMMED" : ia == 2.0 ? "KITE_CUT_DOWN" : "LAMPION_SNUFFED");
+    } else if (type == QLatin1String("scene")) {
+        const QString nom = nomDe(ev, "nom");
+        if (nom == QLatin1String("galerie")) candidats << "SKETCHBOOK";
+        if (nom == QLatin1String("sontest")) candidats << "NIGHT_MARKET_RADIO";
+        if (nom == QLatin1String("salle")) candidats << "LANTERN_ROOM";
+    } else if (type == QLatin1String("glissant")) {
+        const double niveau = nombreOuZero(ev, "niveau");
+        meilleur(e, GLISSANT_NIVEAU, niveau);
+        if (niveau >= 1) candidats << "STALL_SHUFFLE";
+        if (niveau >= 4) candidats << "MASTER_MERCHANT";
+    } else if (type == QLatin1String("record")) {
+        candidats << "INITIALS_IN_INK";
+    } else if (type == QLatin1String("continue")) {
+        candidats << "ONE_MORE_COIN";
+    } else if (type == QLatin1String("secret")) {
+        candidats << "BEHIND_THE_CURTAIN";
+    } else if (type == QLatin1String("fumee")) {
+        candidats << "SMOKE_SIGNAL";
+    } else if (type == QLatin1String("aide")) {
+        if (nomDe(ev, "nom") == QLatin1String("peek")) candidats << "PEEKING_PANDA";
+    }
+    for (const Definition& d : LISTE)
+        if (d.stat >= 0 && e.stats[std::size_t(d.stat)] >= d.but) candidats << QLatin1String(d.id);
+
+    Resultat r;
+    for (const QString& id : candidats) debloquer(e, id, date, r.nouveaux);
+    if (!r.nouveaux.isEmpty() && !debloque(e, QLatin1String(TOUT))) {
+        bool tous = true;
+        for (const Definition& d : LISTE)
+            if (qstrcmp(d.id, TOUT) != 0 && !debloque(e, QLatin1String(d.id))) tous = false;
+        if (tous) debloquer(e, QLatin1String(TOUT), date, r.nouveaux);
+    }
+    for (const Definition& d : LISTE) {
+        if (d.stat < 0) continue;
+        const std::size_t s = std::size_t(d.stat);
+        if (!debloque(e, QLatin1String(d.id)) && e.stats[s] != avant[s])
+            r.progres.push_back({QLatin1String(d.id), e.stats[s], d.but, QLatin1String(STATS[s])});
+    }
+    return r;
+}
+
+QStringList rattraper(Etat& e, const stockage::Progression& p, double date) {
+    QStringList ids;
+    if (p.etapeMax >= 1) ids << "FIRST_LANTERN" << "STALL_IS_OPEN";
+    if (p.etapeMax >= 6) ids << "HALF_MOON";
+    if (p.etapeMax >= 12) {
+        ids << "CLOSING_TIME";
+        if (p.sansContinue) ids << "NOT_A_SINGLE_COIN";
+    }
+    if (p.defisFinis.size() >= 1) ids << "MOONLIT";
+    if (p.defisFinis.size() >= 3) ids << "THREE_MOONS";
+    e.stats[NIGHT_MAX] = std::max<qint64>(e.stats[NIGHT_MAX], p.etapeMax);
+    e.stats[DEFIS] = std::max<qint64>(e.stats[DEFIS], p.defisFinis.size());
+    QStringList nouveaux;
+    for (const QString& id : ids) debloquer(e, id, date, nouveaux);
+    return nouveaux;
+}
+
+} // namespace succes
