@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QVariant>
+
+// The scenes' face of the native screen, the tube's warp, the pointer mapping
+// and the backdrop band's layout (singleton `Crt`).
+class CrtQml : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int LARGEUR READ largeur CONSTANT)
+    Q_PROPERTY(int HAUTEUR READ hauteur CONSTANT)
+
+public:
+    using QObject::QObject;
+
+    int largeur() const;
+    int hauteur() const;
+
+    Q_INVOKABLE int facteur(double largeur, double hauteur) const;
+    // { x, y }
+    Q_INVOKABLE QVariantMap deformer(double nx, double ny, double force) const;
+    // { x, y } on the whole curved surface, or null beyond the tube.
+    Q_INVOKABLE QVariant versNatif(double px, double py, double l, double h, double force) const;
+    // { x, y } in the game picture described by `geo`, or null.
+    Q_INVOKABLE QVariant versJeu(double x, double y, double l, double h, double force,
+                                 const QVariant& geo) const;
+    // The values the picture pass uses for a settings record (null: defaults):
+    // { actif, balayage, lueur, courbure, masque, vignette }, all reals.
+    Q_INVOKABLE QVariantMap effectifs(const QVariant& reglages) const;
+    // The backdrop band's still strips in stacking order, each
+    // { nom, source, x, y, plan, largeur, hauteur }; only strips whose image is
+    // present, so a game built without its art still starts.
+    Q_INVOKABLE QVariantList piecesMarge() const;
+};
