@@ -44,7 +44,7 @@ Langue::~Langue() = default;
 
 void Langue::lier(QJSEngine* moteur) {
     if (!moteur) return;
-    const QJSValue fabrique = moteur->evaluate(QStringLiteral(
+    QJSValue fabrique = moteur->evaluate(QStringLiteral(
         "(function (langue) { return ["
         "  function (cle, valeurs) { return langue.traduire(cle, valeurs); },"
         "  function (un, plusieurs, n, valeurs) { return langue.pluriel(un, plusieurs, n, valeurs); }"
@@ -91,8 +91,8 @@ QString Langue::pluriel(const QJSValue& un, const QJSValue& plusieurs, const QJS
 void Langue::choisir(const QJSValue& choix, const QJSValue& fini) {
     std::function<void()> rappel;
     if (fini.isCallable()) {
-        rappel = [fini]() mutable {
-            const QJSValue resultat = fini.call();
+        rappel = [fonction = QJSValue(fini)]() mutable {
+            const QJSValue resultat = fonction.call();
             if (resultat.isError()) qWarning().noquote() << resultat.toString();
         };
     }

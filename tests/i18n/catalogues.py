@@ -1,0 +1,196 @@
+#!/usr/bin/env python3
+"""Checks of the message catalogues, one per command-line word, each exiting 1
+with the list of what is wrong:
+
+    a-jour       en.json's "@sources" and index.json match what the key tool writes
+    code         every key the code uses is in the English catalogue
+    cles         every language has its file, with "@", exactly the English keys, none empty
+    parametres   every text keeps the {placeholders} of its English text, no more, no fewer
+    caracteres   every text is drawable by the game font
+    largeurs     no text is wider than the 384-pixel screen
+"""
+
+import json
+import os
+import sys
+from collections import OrderedDict
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "outils", "cles"))
+import cles  # noqa: E402
+
+ECRAN = 384
+MONTRES = 40  # problems listed per catalogue before the rest are only counted
+
+
+class Doublon(ValueError):
+    pass
+
+
+def _sans_doublons(paires):
+    vus = OrderedDict()
+    for cle, valeur in paires:
+        if cle in vus:
+            raise Doublon("key %r appears twice" % cle)
+        vus[cle] = valeur
+    return vus
+
+
+def charger(code):
+    """(table, problem): the catalogue of a language, or why it cannot be read."""
+    chemin = os.path.join(cles.DOSSIER, code + ".json")
+    if not os.path.exists(chemin):
+        return None, "no file %s.json" % code
+    try:
+        with open(chemin, encoding="utf-8") as f:
+            table = json.load(f, object_pairs_hook=_sans_doublons)
+    except (ValueError, UnicodeDecodeError) as e:
+        return None, "%s.json unreadable: %s" % (code, e)
+    if not isinstance(table, dict):
+        return None, "%s.json is not a JSON object" % code
+    return table, None
+
+
+def tous():
+    """Every language of the table with its catalogue or its problem."""
+    return [(code,) + charger(code) for code, _, _ in cles.LANGUES]
+
+
+def anglais():
+    table, probleme = charger("en")
+    if probleme:
+        raise SystemExit(probleme)
+    return cles.entrees(table)
+
+
+def verifier_a_jour():
+    return ["%s is stale: run outils/cles/cles.py and commit the result" % p for p in cles.perimes()]
+
+
+def verifier_code():
+    en = anglais()
+    return ["key %r used at %s is not in en.json" % (cle, ", ".join(lieux))
+            for cle, lieux in sorted(cles.cles_du_code().items()) if cle not in en]
+
+
+def _vide(valeur):
+    if isinstance(valeur, str):
+        return not valeur.strip()
+    if isinstance(valeur, dict):
+        return not any(isinstance(v, str) and v.strip() for v in valeur.values())
+    return True
+
+
+def verifier_cles():
+    en = anglais()
+    problemes = []
+    for code, table, probleme in tous():
+        if probleme:
+            problemes.append(probleme)
+            continue
+        if not isinstance(table.get("@"), str) or not table["@"].strip():
+            problemes.append("%s: no translators' note \"@\"" % code)
+        entrees = cles.entrees(table)
+        for cle in en:
+            if cle not in entrees:
+                problemes.append("%s: missing %r" % (code, cle))
+            elif _vide(entrees[cle]):
+                problemes.append("%s: empty %r" % (code, cle))
+            elif isinstance(entrees[cle], dict) != isinstance(en[cle], dict):
+                problemes.append("%s: %r is %s in English" % (
+                    code, cle, "a plural entry" if isinstance(en[cle], dict) else "a plain text"))
+        for cle in entrees:
+            if cle not in en:
+                problemes.append("%s: extra key %r" % (code, cle))
+    return problemes
+
+
+def verifier_parametres():
+    en = anglais()
+    problemes = []
+    for code, table, probleme in tous():
+        if probleme:
+            continue
+        for cle, valeur in cles.entrees(table).items():
+            if cle not in en:
+                continue
+            attendus = set()
+            for texte in cles.textes(en[cle]) or [cles.anglais_de(cle)]:
+                attendus |= cles.parametres(texte)
+            for texte in cles.textes(valeur):
+                trouves = cles.parametres(texte)
+                if trouves != attendus:
+                    problemes.append("%s: %r has {%s}, English has {%s}" % (
+                        code, texte, ", ".join(sorted(trouves)), ", ".join(sorted(attendus))))
+    return problemes
+
+
+def verifier_caracteres():
+    index = json.loads(cles.texte_index())
+    glyphes = set("".join(index["cjk"].values()))
+    problemes = []
+    for code, nom, _ in cles.LANGUES:
+        for c in cles.introuvables(nom):
+            problemes.append("own name of %s: %r cannot be drawn (U+%04X)" % (code, nom, ord(c)))
+    for code, table, probleme in tous():
+        if probleme:
+            continue
+        for cle, valeur in cles.entrees(table).items():
+            for texte in cles.textes(valeur):
+                for c in cles.introuvables(texte):
+                    problemes.append("%s: %r: U+%04X %r is not in the font" % (code, texte, ord(c), c))
+                for c in cles.majuscules(cles.sans_parametres(texte)):
+                    # A wide character only has an image when some wide-script
+                    # catalogue uses it too.
+                    if cles.large(c) and c != "\u3000" and c not in glyphes:
+                        problemes.append("%s: %r: wide U+%04X %r has no glyph in any subset" % (
+                            code, texte, ord(c), c))
+    return problemes
+
+
+def verifier_largeurs():
+    problemes = []
+    for code, table, probleme in tous():
+        if probleme:
+            continue
+        for cle, valeur in cles.entrees(table).items():
+            for texte in cles.textes(valeur):
+                largeur = cles.largeur(texte)
+                if largeur > ECRAN:
+                    problemes.append("%s: %r is %d px wide (screen %d; English %d)" % (
+                        code, texte, largeur, ECRAN, cles.largeur(cles.anglais_de(cle))))
+    return problemes
+
+
+VERIFICATIONS = {
+    "a-jour": verifier_a_jour,
+    "code": verifier_code,
+    "cles": verifier_cles,
+    "parametres": verifier_parametres,
+    "caracteres": verifier_caracteres,
+    "largeurs": verifier_largeurs,
+}
+
+
+def afficher(problemes):
+    par_langue = OrderedDict()
+    for p in problemes:
+        par_langue.setdefault(p.split(":", 1)[0], []).append(p)
+    for liste in par_langue.values():
+        for p in liste[:MONTRES]:
+            print(p)
+        if len(liste) > MONTRES:
+            print("... and %d more like it" % (len(liste) - MONTRES))
+
+
+def main(arguments):
+    if len(arguments) != 1 or arguments[0] not in VERIFICATIONS:
+        print(__doc__)
+        return 2
+    problemes = VERIFICATIONS[arguments[0]]()
+    afficher(problemes)
+    print("%s: %s" % (arguments[0], "%d problem(s)" % len(problemes) if problemes else "ok"))
+    return 1 if problemes else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
