@@ -183,15 +183,22 @@ TEST_F(ObjetLangue, FichierIllisibleAverti) {
         << avertissements.front().toStdString();
 }
 
-TEST_F(ObjetLangue, LeDernierChargementTermineGagne) {
-    // Two files for pt-BR, one for fr: French ends first, Brazilian last.
+TEST_F(ObjetLangue, LeDernierChoixGagne) {
+    // Two files for pt-BR, one for fr: the shorter load must not overtake.
     choisir("pt-BR");
     choisir("fr");
     ASSERT_TRUE(attendre(2));
-    EXPECT_EQ(finis(), QStringList({"fr", "pt-BR"}));
-    EXPECT_EQ(langue->code(), "pt-BR");
-    EXPECT_EQ(lu("oui"), "SIM");
+    EXPECT_EQ(finis(), QStringList({"pt-BR", "fr"}));
+    EXPECT_EQ(langue->code(), "fr");
+    EXPECT_EQ(lu("oui"), "OUI");
     EXPECT_EQ(langue->revision(), 2);
+
+    // A callback may ask for another language; each load still ends once.
+    langue->charger(QStringLiteral("de"), [this] { choisir("es"); });
+    ASSERT_TRUE(attendre(3));
+    EXPECT_EQ(finis(), QStringList({"pt-BR", "fr", "es"}));
+    EXPECT_EQ(langue->code(), "es");
+    EXPECT_EQ(langue->revision(), 4);
 }
 
 TEST(ObjetLangueDuJeu, EnregistreEtLitLesCataloguesDuProgramme) {

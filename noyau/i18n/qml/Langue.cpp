@@ -32,7 +32,7 @@ QString texteDe(const QJSValue& valeur) { return valeur.isString() ? valeur.toSt
 struct Langue::Chargement {
     QString cible;
     QStringList fichiers;
-    int suivant = 0;
+    int lus = 0;
     QList<QJsonObject> tables;
     std::function<void()> fini;
 };
@@ -104,9 +104,18 @@ void Langue::charger(const QString& choix, std::function<void()> fini) {
     chargement->cible = langue::cible(choix, systeme_);
     chargement->fichiers = langue::chaine(chargement->cible);
     chargement->fini = std::move(fini);
+    // A load that needs fewer files must not overtake an earlier one: when
+    // OPTIONS steps quickly from pt-BR to fr, the language on screen has to be
+    // the one stored last, so each load waits for the one before it.
+    attente_.push_back(chargement);
+    if (attente_.size() == 1) suivant();
+}
+
+void Langue::suivant() {
+    if (attente_.empty()) return;
     // Even an English load ends on a later turn of the event loop, so callers
     // always see the same order: choisir returns, then fini runs.
-    QTimer::singleShot(0, this, [this, chargement] { etape(chargement); });
+    QTimer::singleShot(0, this, [this, chargement = attente_.front()] { etape(chargement); });
 }
 
 QString Langue::chemin(const QString& code) const {
@@ -126,11 +135,15 @@ QString Langue::chemin(const QString& code) const {
 }
 
 void Langue::etape(const std::shared_ptr<Chargement>& chargement) {
-    if (chargement->suivant >= chargement->fichiers.size()) {
+    if (chargement->lus >= chargement->fichiers.size()) {
+        // The next load is queued before `fini` runs, so a `fini` that asks
+        // for another language simply joins the queue.
+        attente_.pop_front();
+        suivant();
         terminer(*chargement);
         return;
     }
-    const QString code = chargement->fichiers.at(chargement->suivant++);
+    const QString code = chargement->fichiers.at(chargement->lus++);
     QFile fichier(chemin(code));
     const langue::Lecture lecture =
         langue::lire(fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray());

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -70,6 +71,7 @@ private:
     struct Chargement;
     void etape(const std::shared_ptr<Chargement>& chargement);
     void terminer(const Chargement& chargement);
+    void suivant();
     QString chemin(const QString& code) const;
 
     langue::Catalogue catalogue_;
@@ -79,6 +81,8 @@ private:
     QString systeme_;
     QJSValue fonctionT_;
     QJSValue fonctionP_;
+    // Loads run one after the other, in the order they were asked for.
+    std::deque<std::shared_ptr<Chargement>> attente_;
 };
 
 // Registers `Langue` as a singleton of the QML module "Tessimora" 1.0.
