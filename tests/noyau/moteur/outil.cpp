@@ -1,0 +1,161 @@
+// The engine tool as scripts call it: output lines, exit codes, bad input.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <algorithm>
+#include <fstream>
+#include <string>
+
+namespace {
+
+const std::string OUTIL =
+    std::string(TESSIMORA_CONSTRUCTION) + "/outils/tessimora-moteur/tessimora-moteur";
+
+struct Resultat {
+    int code = -1;
+    std::string sortie, erreurs;
+};
+
+std::string lireTout(const std::string& chemin) {
+    std::ifstream f(chemin);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+Resultat lancer(const std::string& arguments) {
+    const std::string err = testing::TempDir() + "outil_moteur_stderr.txt";
+    Resultat r;
+    FILE* p = popen((OUTIL + " " + arguments + " 2>" + err).c_str(), "r");
+    if (!p) return r;
+    char tampon[4096];
+    std::size_t n;
+    while ((n = std::fread(tampon, 1, sizeof tampon, p)) > 0) r.sortie.append(tampon, n);
+    const int etat = pclose(p);
+    r.code = WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
+    r.erreurs = lireTout(err);
+    return r;
+}
+
+std::string fichier(const std::string& nom, const std::string& contenu) {
+    const std::string chemin = testing::TempDir() + nom;
+    std::ofstream(chemin) << contenu;
+    return chemin;
+}
+
+class Outil : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::ifstream(OUTIL)) GTEST_SKIP() << "tessimora-moteur is not built";
+    }
+};
+
+std::size_t lignes(const std::string& s) { return std::count(s.begin(), s.end(), '\n'); }
+
+} // namespace
+
+TEST_F(Outil, Catalogue) {
+    const Resultat r = lancer("catalogue");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(lignes(r.sortie), 14u);
+    EXPECT_EQ(r.sortie.substr(0, r.sortie.find('\n')),
+              "{\"nom\":\"GREAT LANTERN\",\"tuiles\":220,\"couches\":4,\"parCouche\":[120,68,28,4],"
+              "\"bornes\":{\"x\":0,\"y\":0,\"largeur\":40,\"hauteur\":16,\"couches\":4},"
+              "\"defauts\":[]}");
+    EXPECT_NE(r.sortie.find("{\"nom\":\"RICE BOWL\",\"tuiles\":106,"), std::string::npos);
+}
+
+TEST_F(Outil, Donne) {
+    const Resultat r = lancer("donne --disposition 'GREAT LANTERN' --graine 1");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(lignes(r.sortie), 1u);
+    EXPECT_EQ(r.sortie.rfind("{\"disposition\":\"GREAT LANTERN\",\"graine\":1,\"motifs\":[1,29,8,33,",
+                             0),
+              0u);
+    EXPECT_NE(r.sortie.find("\"solution\":[[218,194],[167,217],"), std::string::npos);
+
+    // A file may reuse a catalogue name; its own shape is what gets dealt.
+    const std::string petit =
+        fichier("petit.json", R"({"nom":"GREAT LANTERN","couches":[["##"]]})");
+    const Resultat p = lancer("donne --fichier " + petit + " --graine=-3");
+    EXPECT_EQ(p.code, 0);
+    EXPECT_NE(p.sortie.find("\"graine\":-3,"), std::string::npos);
+    EXPECT_NE(p.sortie.find("\"solution\":[[0,1]]}"), std::string::npos);
+
+    // Sound, but no removal order exists: one tile on the other.
+    const std::string tour = fichier("tour.json", R"({"nom":"TOUR","couches":[["#"],["#"]]})");
+    const Resultat t = lancer("donne --fichier " + tour + " --graine 5");
+    EXPECT_EQ(t.code, 0);
+    EXPECT_EQ(t.sortie,
+              "{\"disposition\":\"TOUR\",\"graine\":5,\"motifs\":null,\"solution\":null}\n");
+}
+
+TEST_F(Outil, MauvaisesEntrees) {
+    const struct {
+        std::string arguments, message;
+    } cas[] = {
+        {"", "commande manquante"},
+        {"danser", "commande inconnue : danser"},
+        {"donne --disposition 'GREAT LANTERN'", "option manquante : --graine"},
+        {"donne --disposition 'GREAT LANTERN' --graine douze", "--graine attend un entier"},
+        {"donne --disposition NULLE --graine 1", "disposition inconnue : NULLE"},
+        {"donne --graine 1", "--disposition NOM, soit --fichier F"},
+        {"donne --disposition 'RICE BOWL' --graine 1 --vite 2", "option inconnue : --vite"},
+        {"donne --disposition 'RICE BOWL' --graine", "valeur manquante pour --graine"},
+        {"donne --fichier /nulle/part.json --graine 1", "fichier illisible"},
+        {"donne --fichier " + fichier("casse.json", "{\"nom\":") + " --graine 1", "JSON invalide"},
+        {"donne --fichier " + fichier("liste.json", "[1]") + " --graine 1", "objet JSON"},
+        {"donne --fichier " + fichier("sans.json", R"({"nom":"A"})") + " --graine 1",
+         "« couches »"},
+        {"donne --fichier " + fichier("rang.json", R"({"nom":"A","couches":[["#",3]]})") +
+             " --graine 1",
+         "couche 0 rang 1 : un texte est attendu"},
+        {"donne --fichier " + fichier("x.json", R"({"nom":"A","couches":[["#x"]]})") +
+             " --graine 1",
+         "A : caractère inconnu « x » couche 0 rang 0"},
+        {"donne --fichier " + fichier("vide.json", R"({"nom":"A","couches":[[],[""]]})") +
+             " --graine 1",
+         "A : aucune tuile"},
+        {"donne --fichier " + fichier("impair.json", R"({"nom":"A","couches":[["#>#"]]})") +
+             " --graine 1",
+         "A : disposition défectueuse : nombre impair : 3 ; chevauchement 1 2"},
+        {"donne --fichier " + fichier("vol.json", R"({"nom":"A","couches":[["#."],[],[".#"]]})") +
+             " --graine 1",
+         "sans appui 1"},
+        {"donne --fichier " +
+             fichier("grand.json", "{\"nom\":\"A\",\"couches\":[[\"" + std::string(3000, '#') +
+                                       "\"]]}") +
+             " --graine 1",
+         "A : trop de tuiles (3000, 2000 au plus)"},
+        {"verifier --disposition 'RICE BOWL' --graines 0", "--graines attend un entier de 1"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.arguments);
+        const Resultat r = lancer(c.arguments);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_TRUE(r.sortie.empty());
+        EXPECT_EQ(lignes(r.erreurs), 1u);
+        EXPECT_NE(r.erreurs.find(c.message), std::string::npos) << r.erreurs;
+    }
+}
+
+TEST_F(Outil, Verifier) {
+    const Resultat r = lancer("verifier --disposition 'SMALL LAMP' --graines 3");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_NE(r.sortie.find("tuiles : 132\n"), std::string::npos);
+    EXPECT_NE(r.sortie.find("couches : 4 (60, 42, 24, 6)\n"), std::string::npos);
+    EXPECT_NE(r.sortie.find("graine 3 : donne vérifiée"), std::string::npos);
+    EXPECT_NE(r.sortie.find("bilan : 3/3 donnes vérifiées"), std::string::npos);
+
+    const std::string tour = fichier("tour2.json", R"({"nom":"TOUR","couches":[["#"],["#"]]})");
+    const Resultat t = lancer("verifier --fichier " + tour + " --graines 2");
+    EXPECT_EQ(t.code, 1);
+    EXPECT_NE(t.sortie.find("graine 2 : aucune donne"), std::string::npos);
+    EXPECT_NE(t.sortie.find("bilan : 0/2"), std::string::npos);
+
+    const std::string impair = fichier("impair2.json", R"({"nom":"B","couches":[["###"]]})");
+    const Resultat i = lancer("verifier --fichier " + impair + " --graines 1");
+    EXPECT_EQ(i.code, 1);
+    EXPECT_NE(i.sortie.find("défauts : nombre impair : 3\n"), std::string::npos);
+}
