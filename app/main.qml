@@ -16,6 +16,7 @@ Application {
 
     MemoireProvisoire {
         id: memoire
+        objectName: "memoire"
         fournisseur: couche.fournisseur
         onLu: app.choisirLangue(memoire.reglages.jeu.langue, function () { borne.demarrer() })
     }

@@ -2,18 +2,14 @@ import QtQuick 2.15
 import Qt.labs.settings 1.0 as Labs
 
 // The box's durable store, here the application's settings file. `ready`
-// comes one event-loop turn after completion, when the stored values have
-// been read, so that readers never see the defaults by mistake.
+// comes after completion, on a later turn of the event loop, once the stored
+// values have been read, so that readers never take the defaults for them.
+// (No helper property may live here: every property of a Settings is stored.)
 Labs.Settings {
     id: reglages
     category: "tessimora"
 
     signal ready()
 
-    property Timer _prochainTour: Timer {
-        interval: 0
-        onTriggered: reglages.ready()
-    }
-
-    Component.onCompleted: _prochainTour.start()
+    Component.onCompleted: Qt.callLater(reglages.ready)
 }

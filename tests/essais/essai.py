@@ -1,0 +1,184 @@
+"""Trials of the real game: start the executable on a private X server with a
+private settings folder, follow its TESSIMORA_ lines, send keys and pointer
+events, grab screenshots, and always end the process.
+
+    with Partie(["--ips"]) as p:
+        p.attendre("TESSIMORA_PRET")
+        p.touche("Escape")
+        p.capture("titre.png")
+
+The executable comes from the environment variable TESSIMORA_EXE (set by
+ctest); a trial file is a plain unittest module.
+"""
+
+import os
+import queue
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import threading
+import time
+
+LARGEUR, HAUTEUR = 1920, 1080
+
+
+def executable():
+    chemin = os.environ.get("TESSIMORA_EXE")
+    if not chemin or not os.path.exists(chemin):
+        raise RuntimeError("TESSIMORA_EXE must name the built game")
+    return chemin
+
+
+class ServeurX:
+    """A private Xvfb display, so trials never share windows or focus."""
+
+    def __init__(self, largeur=LARGEUR, hauteur=HAUTEUR):
+        lecture, ecriture = os.pipe()
+        # -displayfd lets the server choose a free display number itself.
+        self.processus = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(ecriture), "-screen", "0",
+             f"{largeur}x{hauteur}x24", "-nolisten", "tcp"],
+            pass_fds=(ecriture,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(ecriture)
+        with os.fdopen(lecture) as f:
+            numero = f.readline().strip()
+        if not numero:
+            self.processus.kill()
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + numero
+
+    def fermer(self):
+        self.processus.terminate()
+        try:
+            self.processus.wait(5)
+        except subprocess.TimeoutExpired:
+            self.processus.kill()
+
+
+class Partie:
+    """One run of the game. Lines on standard output are collected as they
+    come; `attendre` waits for a pattern with a deadline, never forever."""
+
+    def __init__(self, arguments=(), env=None, config=None, largeur=LARGEUR, hauteur=HAUTEUR,
+                 dossier=None):
+        self.arguments = list(arguments)
+        self.env_en_plus = env or {}
+        self.temp = tempfile.mkdtemp(prefix="tessimora-essai-")
+        self.config = config or os.path.join(self.temp, "config")
+        self.dossier = dossier or self.temp
+        self.taille = (largeur, hauteur)
+        self.lignes = []
+        self._file = queue.Queue()
+        self.processus = None
+        self.serveur = None
+
+    # -- life -------------------------------------------------------------
+    def __enter__(self):
+        self.demarrer()
+        return self
+
+    def __exit__(self, *_):
+        self.arreter()
+
+    def demarrer(self):
+        self.serveur = ServeurX(*self.taille)
+        env = dict(os.environ)
+        env.update({
+            "DISPLAY": self.serveur.display,
+            "XDG_CONFIG_HOME": self.config,
+            "XDG_RUNTIME_DIR": os.path.join(self.temp, "run"),
+            "LIBGL_ALWAYS_SOFTWARE": "1",
+        })
+        os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700, exist_ok=True)
+        env.pop("QT_QPA_PLATFORM", None)
+        env.update(self.env_en_plus)
+        self.env = env
+        self.debut = time.monotonic()
+        self.processus = subprocess.Popen(
+            [executable()] + self.arguments, cwd=self.dossier, env=env,
+            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, bufsize=1)
+        threading.Thread(target=self._lire, args=(self.processus.stdout, True), daemon=True).start()
+        threading.Thread(target=self._lire, args=(self.processus.stderr, False), daemon=True).start()
+
+    def _lire(self, flux, sortie):
+        for ligne in flux:
+            ligne = ligne.rstrip("\n")
+            if sortie:
+                self.lignes.append((time.monotonic() - self.debut, ligne))
+                self._file.put(ligne)
+            else:
+                self.erreurs = getattr(self, "erreurs", []) + [ligne]
+
+    def attendre_fin(self, delai=15):
+        try:
+            return self.processus.wait(delai)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def arreter(self):
+        if self.processus and self.processus.poll() is None:
+            self.processus.send_signal(signal.SIGTERM)
+            try:
+                self.processus.wait(5)
+            except subprocess.TimeoutExpired:
+                self.processus.kill()
+                self.processus.wait(5)
+        if self.serveur:
+            self.serveur.fermer()
+        shutil.rmtree(self.temp, ignore_errors=True)
+
+    def fermer_fenetre(self, delai=15):
+        """Closes the window as a player would (the window manager's close),
+        and returns the exit code."""
+        self.xdotool("search", "--name", "Tessimora", "windowclose")
+        return self.attendre_fin(delai)
+
+    # -- following the lines ----------------------------------------------
+    def attendre(self, motif, delai=20):
+        """The first line matching `motif` (a regular expression) that has
+        not been returned yet; raises AssertionError after `delai` seconds."""
+        expression = re.compile(motif)
+        fin = time.monotonic() + delai
+        while True:
+            reste = fin - time.monotonic()
+            if reste <= 0:
+                raise AssertionError(f"no line matching {motif!r} within {delai} s; "
+                                     f"seen: {[l for _, l in self.lignes][-20:]}")
+            try:
+                ligne = self._file.get(timeout=min(reste, 0.2))
+            except queue.Empty:
+                if self.processus.poll() is not None and self._file.empty():
+                    raise AssertionError(f"the game ended ({self.processus.returncode}) "
+                                         f"before a line matching {motif!r}")
+                continue
+            if expression.search(ligne):
+                return ligne
+
+    def lignes_de(self, prefixe):
+        return [l for _, l in self.lignes if l.startswith(prefixe)]
+
+    # -- input and output ---------------------------------------------------
+    def xdotool(self, *arguments):
+        subprocess.run(["xdotool"] + list(arguments), env=self.env, check=False,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=10)
+
+    def touche(self, nom, maintien=None):
+        """Presses a key by its X name ("Return", "Escape", "c", "alt+Return")."""
+        if maintien is None:
+            self.xdotool("key", nom)
+        else:
+            self.xdotool("keydown", nom)
+            time.sleep(maintien)
+            self.xdotool("keyup", nom)
+
+    def clic(self, x, y, bouton=1):
+        """Clicks at window pixel (x, y) of the full-screen-sized X screen."""
+        self.xdotool("mousemove", str(x), str(y), "click", str(bouton))
+
+    def capture(self, chemin):
+        """Grabs the whole X screen to a PNG file."""
+        subprocess.run(["import", "-window", "root", chemin], env=self.env, check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=20)
+        return chemin
