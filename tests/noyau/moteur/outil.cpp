@@ -159,3 +159,26 @@ TEST_F(Outil, Verifier) {
     EXPECT_EQ(i.code, 1);
     EXPECT_NE(i.sortie.find("défauts : nombre impair : 3\n"), std::string::npos);
 }
+
+TEST_F(Outil, Glissant) {
+    const Resultat r = lancer("glissant --largeur 12 --hauteur 7 --paires 36 --graine 99");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(lignes(r.sortie), 1u);
+    EXPECT_EQ(r.sortie.rfind("{\"cases\":[", 0), 0u);
+    EXPECT_NE(r.sortie.find("\"solution\":[{\"type\":\"paire\",\"a\":51,\"b\":63},"
+                            "{\"type\":\"glisse\",\"rang\":4,\"sens\":-1},"),
+              std::string::npos);
+    const Resultat un = lancer("glissant --largeur 1 --hauteur 1 --paires 1 --graine 1");
+    EXPECT_EQ(un.code, 0);
+    EXPECT_EQ(un.sortie, "{\"cases\":null,\"solution\":null}\n");
+    const Resultat vide = lancer("glissant --largeur 1 --hauteur 1 --paires 0 --graine 1");
+    EXPECT_EQ(vide.sortie, "{\"cases\":[-1],\"solution\":[]}\n");
+    for (const char* mauvais : {"--largeur 0 --hauteur 7 --paires 3 --graine 1",
+                                "--largeur 12 --hauteur 100000 --paires 3 --graine 1",
+                                "--largeur 12 --hauteur 7 --paires -1 --graine 1",
+                                "--largeur 12 --hauteur 7 --paires 3"}) {
+        const Resultat m = lancer(std::string("glissant ") + mauvais);
+        EXPECT_EQ(m.code, 2) << mauvais;
+        EXPECT_EQ(lignes(m.erreurs), 1u);
+    }
+}
