@@ -1,0 +1,156 @@
+#include "plateforme/qml/nuage_qml.h"
+
+#include "plateforme/json.h"
+#include "plateforme/nuage.h"
+#include "plateforme/qml/js_qml.h"
+
+#include <QJSEngine>
+#include <QJsonObject>
+
+#include <cmath>
+
+namespace {
+
+QString texteDe(const QJSValue& v) { return v.isString() ? v.toString() : QString(); }
+
+// An envelope held by the scene; its records are checked by their readers.
+nuage::PeutEtre enveloppeDe(const QJSValue& v) {
+    if (!v.isObject()) return std::nullopt;
+    const QJsonObject o = js::versJson(v).toObject();
+    nuage::Enveloppe env;
+    const QJsonValue ecrit = o.value(QLatin1String("ecrit"));
+    if (ecrit.isDouble() && ecrit.toDouble() >= 0) env.ecrit = std::floor(ecrit.toDouble());
+    env.scores = stockage::lireScores(json::objet(o.value(QLatin1String("scores"))));
+    env.reglages = stockage::lireReglages(json::objet(o.value(QLatin1String("reglages"))));
+    env.progression = stockage::lireProgression(json::objet(o.value(QLatin1String("progression"))));
+    env.succes = succes::lire(json::objet(o.value(QLatin1String("succes"))));
+    return env;
+}
+
+// The envelope as the scene holds it: its progression carries the extras.
+QString versScene(const nuage::Enveloppe& env) {
+    return json::Objet()
+        .texte(QStringLiteral("format"), QLatin1String(nuage::FORMAT))
+        .nombre(QStringLiteral("version"), nuage::VERSION)
+        .nombre(QStringLiteral("ecrit"), env.ecrit)
+        .brut(QStringLiteral("scores"), stockage::ecrireScores(env.scores))
+        .brut(QStringLiteral("reglages"), stockage::ecrireReglages(env.reglages))
+        .brut(QStringLiteral("progression"), js::progressionAvecExtras(env.progression, true))
+        .brut(QStringLiteral("succes"), succes::ecrire(env.succes))
+        .fin();
+}
+
+QJSValue versJs(const QObject* o, const nuage::PeutEtre& env) {
+    return env ? js::depuisTexte(o, versScene(*env)) : QJSValue(QJSValue::NullValue);
+}
+
+// Calls operation `nom` of provider `f` through a small script guard: a
+// provider may throw anything, not only Error objects, and this engine has
+// no other way to tell a thrown value from a returned one.
+QJSValue appeler(const QObject* face, const QJSValue& f, const QString& nom,
+                 const QJSValueList& arguments, bool* fait) {
+    *fait = false;
+    QJSEngine* moteur = qjsEngine(face);
+    if (!moteur || !f.isObject() || !f.property(nom).isCallable()) return QJSValue();
+    QJSValue garde = moteur->evaluate(QStringLiteral(
+        "(function (f, nom, args) {"
+        "  try { return { fait: true, r: f[nom].apply(f, args) }; }"
+        "  catch (e) { return { fait: false }; } })"));
+    QJSValue args = moteur->newArray(uint(arguments.size()));
+    for (int i = 0; i < arguments.size(); ++i) args.setProperty(quint32(i), arguments[i]);
+    const QJSValue r = garde.call({f, QJSValue(nom), args});
+    *fait = !r.isError() && r.property(QStringLiteral("fait")).toBool();
+    return *fait ? r.property(QStringLiteral("r")) : QJSValue();
+}
+
+} // namespace
+
+QString NuageQml::format() const { return QLatin1String(nuage::FORMAT); }
+int NuageQml::version() const { return nuage::VERSION; }
+QString NuageQml::fichier() const { return QLatin1String(nuage::FICHIER); }
+int NuageQml::tailleMax() const { return nuage::TAILLE_MAX; }
+
+QJSValue NuageQml::envelopper(const QJSValue& scores, const QJSValue& reglages,
+                              const QJSValue& progression, const QJSValue& etat,
+                              const QJSValue& ecrit) const {
+    const nuage::Enveloppe env = nuage::envelopper(
+        stockage::lireScores(js::versJson(scores)), stockage::lireReglages(js::versJson(reglages)),
+        stockage::lireProgression(js::versJson(progression)), succes::lire(js::versJson(etat)),
+        ecrit.isNumber() ? ecrit.toNumber() : 0);
+    return versJs(this, env);
+}
+
+QString NuageQml::ecrire(const QJSValue& env) const {
+    const nuage::PeutEtre e = enveloppeDe(env);
+    return e ? nuage::ecrire(*e) : QStringLiteral("null");
+}
+
+QJSValue NuageQml::lire(const QJSValue& texte) const { return versJs(this, nuage::lire(texteDe(texte))); }
+
+QJSValue NuageQml::fusion(const QJSValue& a, const QJSValue& b) const {
+    return versJs(this, nuage::fusion(enveloppeDe(a), enveloppeDe(b)));
+}
+
+bool NuageQml::differe(const QJSValue& a, const QJSValue& b) const {
+    return nuage::differe(enveloppeDe(a), enveloppeDe(b));
+}
+
+QJSValue NuageQml::reunir(const QJSValue& a, const QJSValue& b) const {
+    QJSEngine* moteur = qjsEngine(this);
+    if (!moteur) return QJSValue();
+    // Strict equality, as the scenes' own === would compare.
+    QJSValue r = moteur->newArray();
+    quint32 n = 0;
+    const quint32 na = a.isArray() ? a.property(QStringLiteral("length")).toUInt() : 0;
+    const quint32 nb = b.isArray() ? b.property(QStringLiteral("length")).toUInt() : 0;
+    for (quint32 i = 0; i < na; ++i) r.setProperty(n++, a.property(i));
+    for (quint32 j = 0; j < nb; ++j) {
+        bool present = false;
+        for (quint32 i = 0; i < na && !present; ++i) present = a.property(i).strictlyEquals(b.property(j));
+        if (!present) r.setProperty(n++, b.property(j));
+    }
+    return r;
+}
+
+QJSValue NuageQml::fusionScores(const QJSValue& a, const QJSValue& b) const {
+    return js::depuisTexte(this, stockage::ecrireScores(nuage::fusionScores(
+                                     stockage::lireScores(js::versJson(a)),
+                                     stockage::lireScores(js::versJson(b)))));
+}
+
+QJSValue NuageQml::fusionProgression(const QJSValue& a, const QJSValue& b) const {
+    return js::depuisTexte(this, js::progressionAvecExtras(
+                                     nuage::fusionProgression(stockage::lireProgression(js::versJson(a)),
+                                                              stockage::lireProgression(js::versJson(b))),
+                                     true));
+}
+
+QJSValue NuageQml::fusionSucces(const QJSValue& a, const QJSValue& b) const {
+    return js::depuisTexte(this, succes::ecrire(nuage::fusionSucces(succes::lire(js::versJson(a)),
+                                                                    succes::lire(js::versJson(b)))));
+}
+
+QJSValue NuageQml::fusionDepart(const QJSValue& local, const QJSValue& texteNuage) const {
+    QJSEngine* moteur = qjsEngine(this);
+    const nuage::PeutEtre l = enveloppeDe(local);
+    if (!moteur || !l) return QJSValue(QJSValue::NullValue);
+    const nuage::Depart d = nuage::fusionDepart(*l, texteDe(texteNuage));
+    QJSValue r = moteur->newObject();
+    r.setProperty(QStringLiteral("env"), versJs(this, d.env));
+    r.setProperty(QStringLiteral("versNuage"), d.versNuage);
+    return r;
+}
+
+QString NuageQml::lireNuage(const QJSValue& f) const {
+    bool fait = false;
+    const QJSValue r = appeler(this, f, QStringLiteral("lireNuage"), {}, &fait);
+    return fait && r.isString() ? r.toString() : QString();
+}
+
+bool NuageQml::ecrireNuage(const QJSValue& f, const QJSValue& env) const {
+    const nuage::PeutEtre e = enveloppeDe(env);
+    if (!e) return false;
+    bool fait = false;
+    appeler(this, f, QStringLiteral("ecrireNuage"), {QJSValue(nuage::ecrire(*e))}, &fait);
+    return fait;
+}
