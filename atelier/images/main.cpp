@@ -1,0 +1,117 @@
+// The image workshop: draws every image the sprite table names and writes them,
+// with the resource list that puts them into the game and the script copy of the
+// table that the scenes import.
+//
+//   atelier_images <sprites.json> <images folder> <qrc file>
+//   atelier_images --planche <sprites.json> <images folder> <png>
+
+#include "familles.h"
+#include "planche.h"
+
+#include <QCoreApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+
+namespace {
+
+// Files are written only when their bytes change, so that an unchanged file
+// keeps its date and the resource compiler has nothing to redo.
+bool ecrireFichier(const QString& chemin, const QByteArray& contenu) {
+    QFile ancien(chemin);
+    if (ancien.open(QIODevice::ReadOnly) && ancien.readAll() == contenu)
+        return true;
+    ancien.close();
+    QFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    return f.write(contenu) == contenu.size();
+}
+
+bool ecrirePng(const QString& chemin, const QImage& image) {
+    QByteArray octets;
+    {
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::WriteOnly);
+        if (!image.save(&tampon, "PNG"))
+            return false;
+    }
+    return ecrireFichier(chemin, octets);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const bool planche = args.size() == 5 && args[1] == "--planche";
+    if (args.size() != 4 && !planche) {
+        std::fprintf(stderr, "usage: atelier_images [--planche] <sprites.json> <folder> <out>\n");
+        return 2;
+    }
+    const int d = planche ? 2 : 1;
+    QFile fichierTable(args[d]);
+    if (!fichierTable.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(args[d]));
+        return 1;
+    }
+    const QByteArray texteTable = fichierTable.readAll();
+    QJsonParseError erreur{};
+    const QJsonObject table = QJsonDocument::fromJson(texteTable, &erreur).object();
+    if (erreur.error != QJsonParseError::NoError) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(args[d]), qPrintable(erreur.errorString()));
+        return 1;
+    }
+    const QString dossier = args[d + 1];
+
+    if (planche)
+        return dessinerPlanche(table, dossier, args[4]) ? 0 : 1;
+
+    std::vector<double> teintes;
+    for (const auto& v : table["tuile"].toObject()["teintes"].toArray())
+        teintes.push_back(v.toDouble());
+
+    std::vector<Fichier> fichiers = fichiersTuiles(teintes);
+    for (auto& f : fichiersDivers())
+        fichiers.push_back(std::move(f));
+
+    const QJsonObject anim = table["anim"].toObject();
+    for (auto it = anim.begin(); it != anim.end(); ++it) {
+        const QJsonArray a = it.value().toArray();
+        Rangee r{a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt(),
+                 a[4].toInt(), a[5].toInt(), a[6].toInt()};
+        Bande b(r.l, r.h, r.images);
+        if (!dessinerTuiles(it.key(), r, b) && !dessinerEffets(it.key(), r, b))
+            dessinerReserve(it.key(), r, b);
+        fichiers.push_back({"anim/" + it.key() + ".png", b.assembler()});
+    }
+
+    QDir().mkpath(dossier + "/tuiles");
+    QDir().mkpath(dossier + "/anim");
+    QString qrc = "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
+    for (const auto& f : fichiers) {
+        if (!ecrirePng(dossier + "/" + f.chemin, f.image)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(f.chemin));
+            return 1;
+        }
+        qrc += QString("  <file alias=\"app/images/%1\">%2/%1</file>\n").arg(f.chemin, dossier);
+    }
+
+    // The scenes read the table through a script library holding the same JSON
+    // value, generated here so the two can never disagree.
+    const QByteArray script = ".pragma library\n\nvar table = " + texteTable.trimmed() + ";\n";
+    if (!ecrireFichier(dossier + "/sprites.js", script))
+        return 1;
+    qrc += QString("  <file alias=\"app/images/sprites.js\">%1/sprites.js</file>\n").arg(dossier);
+    qrc += "</qresource>\n</RCC>\n";
+    // The resource list is always rewritten: its date is what tells the build
+    // that the images changed.
+    QFile liste(args[3]);
+    if (!liste.open(QIODevice::WriteOnly) || liste.write(qrc.toUtf8()) < 0)
+        return 1;
+    return 0;
+}
