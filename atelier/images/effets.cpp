@@ -237,11 +237,15 @@ void etincelle(Bande& b, Couleur centre, Couleur bras, Couleur bout) {
     const int rayon[6] = {4, 4, 3, 2, 1, 1};
     for (int i = 0; i < 6; ++i) {
         Toile& t = b.image(i);
+        if (i == 5) {
+            // the last glint: one dim pixel and a speck beside it
+            t.point(4, 4, bout);
+            t.point(5, 3, bras);
+            continue;
+        }
         etoile(t, 4, 4, rayon[i], i < 4 ? centre : bras, bras, bout, i == 1 || i == 2);
         if (i == 0)
             t.disque(4, 4, 1, centre);
-        if (i == 5)
-            t.point(4, 4, bout);
     }
 }
 
@@ -353,20 +357,19 @@ void piece(Bande& b) {
 }
 
 void patte(Bande& b) {
-    // A red panda's paw pointing up: the fingertip (5, 1) is the anchor.
+    // A red panda's paw seen from below, toes up: the middle toe's tip (5, 1) is
+    // the anchor. Dark fur, pink pads, so it reads on an ivory face.
     const QStringList repos = {
-        "....ooo....", "...oRRRo...", "..oRRRRRo..", ".ooRpRRRoo.", "oRRoRRRoRRo",
-        "oRpRRRRRpRo", "oRRRRRRRRRo", "oRRRpppRRRo", ".oRRpppRRo.", "..oRRRRRo..",
+        "..o.o.o.o..", ".oRoRoRoRo.", ".oporopoRo.", "oRRRRRRRRRo", "oRRRpppRRRo",
+        "oRRpppppRRo", "oRRpppppRRo", ".oRRpppRRo.", ".oRRRRRRRo.", "..oRRRRRo..",
         "...ooooo...",
     };
-    b.image(0).carte(0, 0, repos, {{'o', CONTOUR}, {'R', coul(0x3a1a14)}, {'p', ROSE}});
-    // pressed: squashed a pixel down, pads lit
-    Toile& t = b.image(1);
-    t.carte(0, 1, repos.mid(0, 4), {{'o', CONTOUR}, {'R', coul(0x3a1a14)}, {'p', ROSE_CLAIR}});
-    t.carte(0, 4, repos.mid(5, 6), {{'o', CONTOUR}, {'R', coul(0x3a1a14)}, {'p', ROSE_CLAIR}});
-    t.point(5, 0, OR_CLAIR);
-    t.point(4, 0, OR);
-    t.point(6, 0, OR);
+    const std::map<QChar, Couleur> cle = {{'o', CONTOUR}, {'R', coul(0x4a2418)}, {'p', ROSE}};
+    b.image(0).carte(0, 0, repos, cle);
+    // Pressed: the toes sink into the paw and the pads light up.
+    const std::map<QChar, Couleur> appui = {{'o', CONTOUR}, {'R', coul(0x4a2418)},
+                                            {'p', ROSE_CLAIR}};
+    b.image(1).carte(0, 1, repos.mid(1), appui);
 }
 
 void refus(Bande& b) {
@@ -374,7 +377,7 @@ void refus(Bande& b) {
     const int decal[4] = {0, -1, 1, 0};
     for (int i = 0; i < 4; ++i) {
         Toile& t = b.image(i);
-        const int m = i == 0 ? 4 : 2;
+        const int m = i == 0 ? 3 : 2;
         const int x0 = 2 + m + decal[i], x1 = 13 - m + decal[i];
         const int y0 = 3 + m, y1 = 16 - m;
         for (int k = 0; k < 2; ++k) {
@@ -421,8 +424,8 @@ void nuage(Toile& t, const std::vector<std::array<int, 3>>& boules, Couleur c, C
 void bouffee(Bande& b) {
     for (int i = 0; i < 6; ++i) {
         Toile& t = b.image(i);
-        const int r = 3 + i;
-        const int e = 2 + i;
+        const int r = 4 + i;
+        const int e = 3 + i;
         nuage(t,
               {{{14, 12, r}}, {{14 - e, 12 + 1, r - 1}}, {{14 + e, 12 + 1, r - 1}},
                {{14, 12 - e / 2 - 1, r - 2}}},

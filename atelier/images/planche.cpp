@@ -61,7 +61,14 @@ bool dessinerPlanche(const QJsonObject& table, const QString& dossier, const QSt
         morceaux.push_back({QString(nom).toUpper(), im, im.width()});
     }
     const QJsonObject anim = table["anim"].toObject();
-    for (const QString& nom : anim.keys()) {
+    // Board and play strips first, then the families still waiting for their art.
+    QStringList noms = anim.keys();
+    auto rang = [](const QString& n) {
+        return n.startsWith("tuiles_") ? 0 : n.startsWith("chiffres_") ? 1 : n.startsWith("effets_") ? 2 : 3;
+    };
+    std::stable_sort(noms.begin(), noms.end(),
+                     [&](const QString& a, const QString& b) { return rang(a) < rang(b); });
+    for (const QString& nom : noms) {
         const QImage im(dossier + "/anim/" + nom + ".png");
         morceaux.push_back({nom.toUpper(), im, anim[nom].toArray()[0].toInt()});
     }
