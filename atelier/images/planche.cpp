@@ -49,6 +49,22 @@ bool dessinerPlanche(const QJsonObject& table, const QString& dossier, const QSt
             noms << QString(sorte) + QString::number(c);
         rangTuiles(QString(sorte).toUpper(), noms);
     }
+    {
+        // A small stack as the board draws it: three layers over a 9 x 4 base, each
+        // tile at (8 x - 3 z, 10 y - 4 z) from the origin, in drawing order.
+        Toile pile(9 * 16 + 12, 4 * 20 + 16);
+        int motif = 0;
+        for (int z = 0; z < 3; ++z)
+            for (int j = 0; j < 4 - z; ++j)
+                for (int i = 0; i < 9 - z; ++i) {
+                    const int m = (motif++ * 5) % 42;
+                    const QImage im(QString("%1/tuiles/%2_%3.png").arg(dossier).arg(z).arg(
+                        z == 2 && i == 1 ? 42 : m));
+                    const int x = 2 * i + z, y = 2 * j + z;
+                    pile.poser(Toile(im), 8 + 8 * x - 3 * z, 12 + 10 * y - 4 * z);
+                }
+        morceaux.push_back({"PILE", pile.image(), pile.largeur()});
+    }
     QStringList autres;
     for (int s = 0; s < 4; ++s)
         autres << QString("dos_%1").arg(s);

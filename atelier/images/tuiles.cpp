@@ -74,12 +74,10 @@ void batonBleu(Toile& t, int x, int y, int w, int h) {
 void caracteres(Toile& t, int n) {
     signe(t, FX + 2, FY + 1, faces::NUMERAUX[n - 1], ENCRE);
     signe(t, FX + 1, FY + 9, faces::WAN, ROUGE);
-    // A darker line under each red stroke gives the sign some weight.
-    for (int j = 0; j < faces::WAN.size(); ++j)
-        for (int i = 0; i < faces::WAN[j].size(); ++i)
-            if (faces::WAN[j][i] == '#' && (j + 1 >= faces::WAN.size() || faces::WAN[j + 1][i] != '#'))
-                if (j == faces::WAN.size() - 1)
-                    t.point(FX + 1 + i, FY + 9 + j, ROUGE_SOMBRE);
+    // A darker bottom stroke gives the sign some weight.
+    for (int i = 0; i < faces::WAN.last().size(); ++i)
+        if (faces::WAN.last()[i] == '#')
+            t.point(FX + 1 + i, FY + 9 + faces::WAN.size() - 1, ROUGE_SOMBRE);
 }
 
 void cercles(Toile& t, int n) {
@@ -266,8 +264,7 @@ void dragon(Toile& t, int i) {
                 if (faces::ZHONG[j][k] == '#' && faces::ZHONG[j][k + 1] != '#')
                     t.point(FX + 1 + k, FY + 3 + j, ROUGE);
     } else if (i == 1) {
-        signe(t, FX + 1, FY + 3, faces::FA, JADE1);
-        t.rect(FX + 6, FY + 15, 1, 1, JADE0);
+        signe(t, FX + 1, FY + 2, faces::FA, JADE1);
     } else {
         // The blue dragon: a double frame in blue, as the game names it.
         t.cadre(FX + 1, FY + 1, 12, 16, BLEU);
