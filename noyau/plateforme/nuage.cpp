@@ -60,6 +60,10 @@ PeutEtre lire(const QString& texte) {
     const QJsonValue version = membre(o, "version");
     // A later version is read by these rules: its extra fields are dropped.
     if (!version.isDouble() || !(version.toDouble() >= 1)) return std::nullopt;
+    return depuisObjet(o);
+}
+
+Enveloppe depuisObjet(const QJsonObject& o) {
     Enveloppe env;
     const QJsonValue ecrit = membre(o, "ecrit");
     if (ecrit.isDouble() && ecrit.toDouble() >= 0) env.ecrit = std::floor(ecrit.toDouble());

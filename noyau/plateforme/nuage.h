@@ -11,6 +11,7 @@
 #include "moteur/stockage.h"
 #include "plateforme/succes.h"
 
+#include <QJsonObject>
 #include <QString>
 
 #include <optional>
@@ -40,6 +41,9 @@ Enveloppe envelopper(const stockage::Scores& scores, const stockage::Reglages& r
 QString ecrire(const Enveloppe& env);
 // Nothing for an empty, oversized, unreadable or foreign text.
 PeutEtre lire(const QString& texte);
+// The records and write time of a parsed envelope, each checked by its
+// reader, whatever its format tag says.
+Enveloppe depuisObjet(const QJsonObject& o);
 
 // The elements of `a`, then those of `b` not already in `a`.
 QStringList reunir(const QStringList& a, const QStringList& b);

@@ -7,7 +7,6 @@
 #include <QJSEngine>
 #include <QJsonObject>
 
-#include <cmath>
 
 namespace {
 
@@ -16,15 +15,7 @@ QString texteDe(const QJSValue& v) { return v.isString() ? v.toString() : QStrin
 // An envelope held by the scene; its records are checked by their readers.
 nuage::PeutEtre enveloppeDe(const QJSValue& v) {
     if (!v.isObject()) return std::nullopt;
-    const QJsonObject o = js::versJson(v).toObject();
-    nuage::Enveloppe env;
-    const QJsonValue ecrit = o.value(QLatin1String("ecrit"));
-    if (ecrit.isDouble() && ecrit.toDouble() >= 0) env.ecrit = std::floor(ecrit.toDouble());
-    env.scores = stockage::lireScores(json::objet(o.value(QLatin1String("scores"))));
-    env.reglages = stockage::lireReglages(json::objet(o.value(QLatin1String("reglages"))));
-    env.progression = stockage::lireProgression(json::objet(o.value(QLatin1String("progression"))));
-    env.succes = succes::lire(json::objet(o.value(QLatin1String("succes"))));
-    return env;
+    return nuage::depuisObjet(js::versJson(v).toObject());
 }
 
 // The envelope as the scene holds it: its progression carries the extras.
