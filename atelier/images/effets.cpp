@@ -308,16 +308,17 @@ void combo(Bande& b) {
 }
 
 void fever(Bande& b) {
+    // Gold letters on fire: tongues of flame flicker along their tops and a
+    // shine runs through them.
     for (int i = 0; i < 4; ++i) {
         Toile& t = b.image(i);
-        mot(t, "FEVER", 4, RAMPE_FEU, VIOLET1, (7 - i * 2) % 7, 10 + i * 30, 4);
-        // flame tips licking the top of the letters
-        for (int k = 0; k < 12; ++k) {
-            const int x = 6 + k * 10 + (i * 3 + k) % 4;
-            const int h = 2 + (k * 5 + i * 3) % 3;
-            for (int y = 0; y < h; ++y)
-                if (!qAlpha(t.lire(x, 3 - y + 1)))
-                    t.point(x, 3 - y + 1, y == h - 1 ? OR_CLAIR : ORANGE);
+        mot(t, "FEVER", 4, RAMPE_OR, i % 2 ? ROUGE : ROUGE_SOMBRE, 0, 8 + i * 28, 4);
+        for (int x = 0; x < t.largeur(); ++x) {
+            if (t.lire(x, 4) != OR_CLAIR)
+                continue;
+            const int h = 1 + ((x / 2) * 7 + i * 3) % 4;
+            for (int k = 0; k < h; ++k)
+                t.point(x, 3 - k, k == h - 1 ? ROUGE_VIF : (k == 0 ? OR : ORANGE));
         }
     }
 }
@@ -404,10 +405,13 @@ void tourbillon(Bande& b) {
                 const int x = 24 + arrondi(r * std::cos(a)), y = 24 + arrondi(r * std::sin(a));
                 const Couleur c = couleurs[std::min(3, k / 10)];
                 t.point(x, y, c);
-                if (k < 24)
+                if (k < 30) {
                     t.point(x + 1, y, c);
+                    t.point(x, y + 1, c);
+                }
             }
         t.disque(24, 24, 1, BLANC);
+        t.contour(coul(0x1a0f2e, 160));
     }
 }
 
