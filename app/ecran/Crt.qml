@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Tessimora 1.0 as T
 
 // The composition and tube pass over the whole screen item. Every input is
 // set by Ecran; the tube values are the effective ones (all 0 with the look off).
@@ -21,5 +22,6 @@ ShaderEffect {
     property real uVignette: 0.5
 
     blending: false
-    fragmentShader: Qt.resolvedUrl("crt.frag")
+    fragmentShader: T.Crt.texteShader(Qt.resolvedUrl("crt.frag"),
+                                      uActif > 0.5 ? "#define TUBE 1\n" : "")
 }

@@ -1,7 +1,9 @@
 // The single full-window pass: scales the native picture, continues it with
 // the backdrop band wherever the window is not covered, and adds the tube.
 // Texture reads per window pixel: one with the look off; three colour reads
-// and one halo read with it on.
+// and one halo read with it on. The tube stages are compiled in only with
+// TUBE defined: a software renderer runs both sides of a branch, so a look
+// that is off must not even contain them.
 uniform sampler2D source;      // native screen, natif.x x natif.y texels
 uniform sampler2D halo;        // glow, same size, already blurred
 uniform sampler2D marge;       // backdrop band, tailleMarge texels
@@ -56,7 +58,8 @@ void main()
     highp vec2 d = vec2(n.x * (1.0 + kx * n.y * n.y), n.y * (1.0 + ky * n.x * n.x)) * g;
     highp vec2 p = ((d + 1.0) * 0.5 * fenetre - origine) / echelle;
     highp vec3 c = lire(p);
-    if (uActif > 0.5) {
+#ifdef TUBE
+    {
         c = 0.7 * c + 0.15 * (lire(p - vec2(0.25, 0.0)) + lire(p + vec2(0.25, 0.0)));
         highp float fy = fract(p.y) - 0.5;
         c *= 1.0 - uBalayage * 0.7 * 4.0 * fy * fy;
@@ -73,5 +76,6 @@ void main()
         highp float r2 = dot(n, n);
         c *= 1.0 - 0.44 * uVignette * pow(r2, 1.6);
     }
+#endif
     gl_FragColor = vec4(c, 1.0) * qt_Opacity;
 }

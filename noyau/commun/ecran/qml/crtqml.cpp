@@ -61,3 +61,11 @@ QVariantList CrtQml::piecesMarge() const {
     }
     return sortie;
 }
+
+QString CrtQml::texteShader(const QUrl& fichier, const QString& entete) const {
+    QString chemin = fichier.toLocalFile();
+    if (fichier.scheme() == QLatin1String("qrc")) chemin = QLatin1Char(':') + fichier.path();
+    QFile f(chemin);
+    if (chemin.isEmpty() || !f.open(QIODevice::ReadOnly)) return {};
+    return entete + QString::fromUtf8(f.readAll());
+}

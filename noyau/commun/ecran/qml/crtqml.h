@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QUrl>
 #include <QVariant>
 
 // The scenes' face of the native screen, the tube's warp, the pointer mapping
@@ -31,4 +32,8 @@ public:
     // { nom, source, x, y, plan, largeur, hauteur }; only strips whose image is
     // present, so a game built without its art still starts.
     Q_INVOKABLE QVariantList piecesMarge() const;
+    // The text of a shader file (a qrc: or file: URL) after `entete`, so that
+    // one source can be compiled in several variants by its #defines. Empty
+    // when the file cannot be read.
+    Q_INVOKABLE QString texteShader(const QUrl& fichier, const QString& entete) const;
 };
