@@ -12,6 +12,9 @@ Item {
     property var reglages: null
     property string affichage: ""
     property bool boite: false
+    // The root's key router `touche(e, appui)`: every key reaching the screen
+    // goes to it, and its answer says whether the key is taken.
+    property var routeur: null
 
     readonly property string mode: T.Affichage.mode(affichage, width, height, T.Crt.LARGEUR,
                                                      T.Crt.HAUTEUR, boite)
@@ -30,6 +33,10 @@ Item {
     signal survol(real x, real y)
     signal relache(real x, real y)
     signal molette(int pas)
+
+    focus: true
+    Keys.onPressed: event.accepted = routeur ? routeur(event, true) : false
+    Keys.onReleased: event.accepted = routeur ? routeur(event, false) : false
 
     // Window point to native point of the game picture, or null.
     function versNatif(x, y) {
