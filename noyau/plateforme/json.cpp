@@ -4,7 +4,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace json {
 
@@ -135,20 +138,32 @@ QString tableau(const QStringList& elementsJson) {
 QString nombre(double x) {
     if (!std::isfinite(x)) return QStringLiteral("null");
     if (x == 0) return QStringLiteral("0");
-    if (x == std::floor(x) && std::fabs(x) < 1e21) return QString::number(x, 'f', 0);
-    // QString::number ignores the process locale, unlike printf.
-    QString s;
-    for (int p = 1; p <= 17; ++p) {
-        s = QString::number(x, 'g', p);
-        if (s.toDouble() == x) break;
+    // The shortest digits that read back to the same double, laid out as
+    // JavaScript's Number#toString does, whatever the process locale.
+    char tampon[32];
+    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::scientific);
+    const std::string ecrit(tampon, fin.ptr);
+    const std::size_t e = ecrit.find('e');
+    std::string chiffres;
+    for (std::size_t i = 0; i < e; ++i)
+        if (ecrit[i] >= '0' && ecrit[i] <= '9') chiffres += ecrit[i];
+    const int k = int(chiffres.size());
+    const int n = std::stoi(ecrit.substr(e + 1)) + 1; // the point sits after n digits
+    std::string r = x < 0 ? "-" : "";
+    if (k <= n && n <= 21) {
+        r += chiffres + std::string(std::size_t(n - k), '0');
+    } else if (0 < n && n <= 21) {
+        r += chiffres.substr(0, std::size_t(n)) + '.' + chiffres.substr(std::size_t(n));
+    } else if (-6 < n && n <= 0) {
+        r += "0." + std::string(std::size_t(-n), '0') + chiffres;
+    } else {
+        r += chiffres.substr(0, 1);
+        if (k > 1) r += '.' + chiffres.substr(1);
+        r += 'e';
+        r += n - 1 >= 0 ? '+' : '-';
+        r += std::to_string(std::abs(n - 1));
     }
-    // "1e-07" -> "1e-7", as JavaScript writes it.
-    const int e = s.indexOf(QLatin1Char('e'));
-    if (e >= 0) {
-        int i = e + 2;
-        while (i < s.size() - 1 && s[i] == QLatin1Char('0')) s.remove(i, 1);
-    }
-    return s;
+    return QString::fromLatin1(r.c_str());
 }
 
 } // namespace json

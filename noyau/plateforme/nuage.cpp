@@ -3,9 +3,11 @@
 #include "plateforme/json.h"
 
 #include <QJsonObject>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 namespace nuage {
 
@@ -74,17 +76,24 @@ Enveloppe depuisObjet(const QJsonObject& o) {
     return env;
 }
 
+// Membership goes through a hash set: a damaged save may carry thousands of
+// entries, and the merge must stay linear in them.
 QStringList reunir(const QStringList& a, const QStringList& b) {
     QStringList r = a;
+    QSet<QString> vus(a.begin(), a.end());
     for (const QString& x : b)
-        if (!a.contains(x)) r << x;
+        if (!vus.contains(x)) {
+            vus.insert(x);
+            r << x;
+        }
     return r;
 }
 
 std::vector<double> reunir(const std::vector<double>& a, const std::vector<double>& b) {
     std::vector<double> r = a;
+    std::unordered_set<double> vus(a.begin(), a.end());
     for (double x : b)
-        if (std::find(a.begin(), a.end(), x) == a.end()) r.push_back(x);
+        if (vus.insert(x).second) r.push_back(x);
     return r;
 }
 

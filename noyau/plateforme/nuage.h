@@ -45,7 +45,7 @@ PeutEtre lire(const QString& texte);
 // reader, whatever its format tag says.
 Enveloppe depuisObjet(const QJsonObject& o);
 
-// The elements of `a`, then those of `b` not already in `a`.
+// The elements of `a`, then those of `b` not already in the result.
 QStringList reunir(const QStringList& a, const QStringList& b);
 std::vector<double> reunir(const std::vector<double>& a, const std::vector<double>& b);
 

@@ -97,7 +97,7 @@ QJSValue NuageQml::reunir(const QJSValue& a, const QJSValue& b) const {
     for (quint32 i = 0; i < na; ++i) r.setProperty(n++, a.property(i));
     for (quint32 j = 0; j < nb; ++j) {
         bool present = false;
-        for (quint32 i = 0; i < na && !present; ++i) present = a.property(i).strictlyEquals(b.property(j));
+        for (quint32 i = 0; i < n && !present; ++i) present = r.property(i).strictlyEquals(b.property(j));
         if (!present) r.setProperty(n++, b.property(j));
     }
     return r;

@@ -60,6 +60,21 @@ void BM_ScoresAbimes(benchmark::State& etat) {
 }
 BENCHMARK(BM_ScoresAbimes)->RangeMultiplier(8)->Range(8, 8 << 9)->Complexity(benchmark::oNLogN);
 
+// Two damaged progressions with thousands of distinct stages seen and days:
+// their union must not grow with the square of their lengths.
+void BM_FusionProgressionLongue(benchmark::State& etat) {
+    stockage::Progression a, b;
+    for (int i = 0; i < etat.range(0); ++i) {
+        a.etapesVues.push_back(i * 1e-6);
+        b.etapesVues.push_back(i * 1e-6 + 5e-7);
+        a.defisFinis << QString::number(10000000 + 2 * i);
+        b.defisFinis << QString::number(10000001 + 2 * i);
+    }
+    for (auto _ : etat) benchmark::DoNotOptimize(nuage::fusionProgression(a, b));
+    etat.SetComplexityN(etat.range(0));
+}
+BENCHMARK(BM_FusionProgressionLongue)->RangeMultiplier(8)->Range(64, 64 << 6)->Complexity(benchmark::oNLogN);
+
 void BM_NuageTropLongRefuse(benchmark::State& etat) {
     const QString texte(nuage::TAILLE_MAX * 16, QLatin1Char('x'));
     for (auto _ : etat) benchmark::DoNotOptimize(nuage::lire(texte));

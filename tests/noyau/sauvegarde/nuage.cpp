@@ -91,9 +91,9 @@ TEST(Enveloppe, LaTailleMaximaleEstUneLimiteStricte) {
 
 TEST(Fusion, ReunionsDeListes) {
     EXPECT_EQ(reunir(QStringList({"a", "b"}), QStringList({"c", "a", "c"})),
-              QStringList({"a", "b", "c", "c"}));
-    EXPECT_EQ(reunir(std::vector<double>{3, 1}, std::vector<double>{1, 2}),
-              (std::vector<double>{3, 1, 2}));
+              QStringList({"a", "b", "c"}));
+    EXPECT_EQ(reunir(std::vector<double>{3, 1, 3}, std::vector<double>{1, 2, -0.0, 0, 2}),
+              (std::vector<double>{3, 1, 3, 2, -0.0}));
 }
 
 TEST(Fusion, SymetriqueSaufLesReglages) {

@@ -243,6 +243,11 @@ TEST(Json, NombresEtChainesCommeJavaScript) {
     EXPECT_EQ(json::nombre(123456789012.0), "123456789012");
     EXPECT_EQ(json::nombre(1e-7), "1e-7");
     EXPECT_EQ(json::nombre(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(json::nombre(-1.5e-7), "-1.5e-7");
+    EXPECT_EQ(json::nombre(0.000001), "0.000001");
+    EXPECT_EQ(json::nombre(123.456), "123.456");
+    EXPECT_EQ(json::nombre(1.2345e22), "1.2345e+22");
+    EXPECT_EQ(json::nombre(2147483646), "2147483646");
     EXPECT_EQ(json::chaine(QString::fromUtf8("a\"\\\n\x01\xc3\xa9")),
               QString::fromUtf8("\"a\\\"\\\\\\n\\u0001\xc3\xa9\""));
     EXPECT_EQ(json::chaine(QString(QChar(0xd800))), "\"\\ud800\"");
