@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import fbx.application 1.0
+import Tessimora 1.0
 import "provisoire"
 
 // The root scene: it creates the memory, the platform layer, the sounds and
@@ -74,9 +75,6 @@ Application {
 
     function copieReglages(reglages) { return JSON.parse(JSON.stringify(reglages)) }
 
-    // Until the command tables land, only Back has a key.
-    function actionProvisoire(code) { return code === Qt.Key_Escape ? "retour" : "" }
-
     function touche(e, appui) {
         if (e.key === toucheCrt) {
             if (appui && !e.isAutoRepeat) {
@@ -88,7 +86,14 @@ Application {
             return true
         }
         if (appui && borne.toucheBrute(e.key)) return true
-        var a = actionProvisoire(e.key)
+        if (borne.scene === "partie" && borne.sorte === "duel" && borne.niveauIa < 0) {
+            var d = Commandes.actionDuel(e.key)
+            if (!d) return false
+            if (appui && (!e.isAutoRepeat || Commandes.direction(d.action)))
+                borne.action(d.action, d.joueur)
+            return true
+        }
+        var a = Commandes.action(e.key, (e.modifiers & Qt.ControlModifier) !== 0)
         if (a === "") return false
         return appui ? borne.touchePressee(a, e.isAutoRepeat)
                      : borne.toucheRelachee(a, e.isAutoRepeat)

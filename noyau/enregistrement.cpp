@@ -1,10 +1,13 @@
 #include "enregistrement.h"
 
+#include "borne/qml/commandes_qml.h"
+
 #include <QtQml>
 
 void enregistrerTypes() {
     static bool fait = false;
     if (fait) return;
     fait = true;
-    // Each area adds its types here as `enregistrer<Zone>()` from its qml/ folder.
+    // Each area registers its types from its qml/ folder.
+    enregistrerCommandes();
 }

@@ -16,6 +16,7 @@ Rectangle {
     property string appareil: "clavier"
 
     signal quitter()
+    signal actionDonnee(string nom, int joueur)
 
     color: "#141028"
     anchors.fill: parent
@@ -27,7 +28,11 @@ Rectangle {
     function relache(x, y) {}
     function glisse(x, y) {}
     function survol(x, y) {}
-    function action(nom, joueur) { if (nom === "retour") quitter(); return true }
+    function action(nom, joueur) {
+        actionDonnee(nom, joueur)
+        if (nom === "retour") quitter()
+        return true
+    }
     function toucheBrute(code) { return false }
     function touchePressee(nom, repetition) { return action(nom, 1) }
     function toucheRelachee(nom, repetition) { return true }

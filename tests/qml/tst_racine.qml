@@ -56,6 +56,24 @@ TestCase {
     }
 
     function test_touche_sans_action_non_prise() {
-        verify(!racine.touche({ key: Qt.Key_F11, isAutoRepeat: false }, true))
+        verify(!racine.touche({ key: Qt.Key_F11, isAutoRepeat: false, modifiers: 0 }, true))
+    }
+
+    function test_duel_a_deux() {
+        var borne = trouver("borne")
+        var recues = []
+        borne.actionDonnee.connect(function (nom, joueur) { recues.push(nom + joueur) })
+        borne.scene = "partie"
+        borne.sorte = "duel"
+        borne.niveauIa = -1
+        // A held direction repeats for its player, a held non-direction acts once.
+        verify(racine.touche({ key: Qt.Key_Left, isAutoRepeat: true, modifiers: 0 }, true))
+        verify(racine.touche({ key: Qt.Key_F, isAutoRepeat: true, modifiers: 0 }, true))
+        verify(racine.touche({ key: Qt.Key_F, isAutoRepeat: false, modifiers: 0 }, true))
+        verify(racine.touche({ key: Qt.Key_F, isAutoRepeat: false, modifiers: 0 }, false))
+        verify(!racine.touche({ key: Qt.Key_P, isAutoRepeat: false, modifiers: 0 }, true))
+        // C still switches the CRT look and gives no action to either player.
+        verify(racine.touche({ key: Qt.Key_C, isAutoRepeat: false, modifiers: 0 }, true))
+        compare(recues, ["gauche2", "ok1"])
     }
 }
