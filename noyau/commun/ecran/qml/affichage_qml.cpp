@@ -1,7 +1,7 @@
-#include "commun/ecran/qml/affichageqml.h"
+#include "commun/ecran/qml/affichage_qml.h"
 
 #include "commun/ecran/affichage.h"
-#include "commun/ecran/qml/versqml.h"
+#include "commun/ecran/qml/vers_qml.h"
 
 QStringList AffichageQml::modes() const { return affichage::MODES; }
 

@@ -1,8 +1,8 @@
-#include "commun/ecran/qml/crtqml.h"
+#include "commun/ecran/qml/crt_qml.h"
 
 #include "commun/ecran/crt.h"
 #include "commun/ecran/marge.h"
-#include "commun/ecran/qml/versqml.h"
+#include "commun/ecran/qml/vers_qml.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "commun/ecran/qml/enregistrerecran.h"
+#include "commun/ecran/qml/ecran_qml.h"
 
-#include "commun/ecran/qml/affichageqml.h"
-#include "commun/ecran/qml/crtqml.h"
+#include "commun/ecran/qml/affichage_qml.h"
+#include "commun/ecran/qml/crt_qml.h"
 
 #include <QtQml>
 

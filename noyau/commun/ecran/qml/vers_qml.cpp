@@ -1,4 +1,4 @@
-#include "commun/ecran/qml/versqml.h"
+#include "commun/ecran/qml/vers_qml.h"
 
 #include <QJSValue>
 #include <cmath>
