@@ -1,5 +1,7 @@
 #include "moteur/pile.h"
 
+#include "commun/moteur/alea.h"
+
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -115,6 +117,13 @@ Geometrie construire(const std::vector<Place>& places) {
         const Place &p = places[a], &q = places[b];
         return std::tie(p.z, p.y, p.x) < std::tie(q.z, q.y, q.x);
     });
+
+    alea::Alea rng = alea::creer(0x2b0b);
+    g.zobrist.resize(n);
+    for (auto& valeurs : g.zobrist) {
+        valeurs[0] = alea::entier(rng, 67108864u);
+        valeurs[1] = alea::entier(rng, 67108864u);
+    }
     return g;
 }
 

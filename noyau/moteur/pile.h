@@ -44,6 +44,9 @@ struct Geometrie {
     std::vector<std::vector<int>> droite;  // same layer, x + 2, |dy| <= 1
     std::vector<int> ordre;                // drawing order: by layer, row, column
     Bornes bornes;
+    // The solver's fingerprint values, two 26-bit numbers per tile. They
+    // depend only on the tile index, so they are drawn once with the layout.
+    std::vector<std::array<std::uint32_t, 2>> zobrist;
 };
 
 // Result of reading a layout: the places in reading order (layer by layer from

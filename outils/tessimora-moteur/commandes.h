@@ -15,3 +15,4 @@ Reponse commandeCatalogue(const std::vector<std::string>& mots);
 Reponse commandeDonne(const std::vector<std::string>& mots);
 Reponse commandeGlissant(const std::vector<std::string>& mots);
 Reponse commandeVerifier(const std::vector<std::string>& mots);
+Reponse commandeResoudre(const std::vector<std::string>& mots);

@@ -15,7 +15,8 @@ namespace {
 const char* const USAGE =
     "usage : tessimora-moteur catalogue | donne (--disposition NOM | --fichier F) --graine N"
     " | glissant --largeur L --hauteur H --paires P --graine N"
-    " | verifier (--fichier F | --disposition NOM) [--graines K]";
+    " | verifier (--fichier F | --disposition NOM) [--graines K]"
+    " | resoudre (--disposition NOM | --fichier F) --graine N [--retirer a,b]... [--budget B]";
 
 } // namespace
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     else if (commande == "donne") r = commandeDonne(mots);
     else if (commande == "glissant") r = commandeGlissant(mots);
     else if (commande == "verifier") r = commandeVerifier(mots);
+    else if (commande == "resoudre") r = commandeResoudre(mots);
     else {
         std::cerr << "tessimora-moteur : commande inconnue : " << commande << " ; " << USAGE
                   << '\n';

@@ -182,3 +182,25 @@ TEST_F(Outil, Glissant) {
         EXPECT_EQ(lignes(m.erreurs), 1u);
     }
 }
+
+TEST_F(Outil, Resoudre) {
+    const std::string position =
+        "resoudre --disposition 'SMALL LAMP' --graine 1658 --retirer 71,125 --retirer 59,107 "
+        "--retirer 2,9 --retirer 108,129 --retirer 0,130 --retirer 64,65";
+    const Resultat r = lancer(position + " --budget 6000");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.sortie.rfind("{\"soluble\":true,\"chemin\":[[1,120],", 0), 0u);
+    EXPECT_NE(r.sortie.find("],\"noeuds\":3060}\n"), std::string::npos);
+    EXPECT_EQ(lancer(position + " --budget 1000").sortie,
+              "{\"soluble\":null,\"chemin\":[],\"noeuds\":1000}\n");
+    EXPECT_NE(lancer(position).sortie.find("\"noeuds\":1860}"), std::string::npos);
+
+    for (const char* mauvais : {"--retirer 71", "--retirer 71,71", "--retirer 71,999",
+                                "--retirer 1,120", "--retirer 71,125 --retirer 71,125",
+                                "--budget 0"}) {
+        const Resultat m =
+            lancer(std::string("resoudre --disposition 'SMALL LAMP' --graine 1658 ") + mauvais);
+        EXPECT_EQ(m.code, 2) << mauvais;
+        EXPECT_EQ(lignes(m.erreurs), 1u) << mauvais;
+    }
+}

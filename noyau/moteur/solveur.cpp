@@ -1,0 +1,451 @@
+#include "moteur/solveur.h"
+
+#include "moteur/generation.h"
+#include "moteur/horloge.h"
+#include "moteur/tuiles.h"
+
+#include <algorithm>
+
+namespace solveur {
+
+namespace {
+
+constexpr std::uint32_t DEUX26 = 67108864u;
+constexpr std::int64_t BUDGET_RESOLUTION = 20000;
+constexpr std::int64_t BUDGET_INDICE = 4000;
+
+std::uint64_t cleEmpreinte(std::uint32_t h1, std::uint32_t h2) {
+    return static_cast<std::uint64_t>(h1) * DEUX26 + h2;
+}
+
+void basculer(Recherche& r, const Paire& p) {
+    const auto& z = *r.g;
+    r.h1 ^= z.zobrist[p[0]][0] ^ z.zobrist[p[1]][0];
+    r.h2 ^= z.zobrist[p[0]][1] ^ z.zobrist[p[1]][1];
+}
+
+// 1 solved, -1 failed (seen, or out of budget), 0 a new node to explore.
+int entrer(Recherche& r) {
+    if (r.position.restant() == 0) return 1;
+    if (r.noeuds >= r.limite) {
+        r.epuise = true;
+        return -1;
+    }
+    if (!r.vus.inserer(cleEmpreinte(r.h1, r.h2))) return -1;
+    ++r.noeuds;
+    const std::size_t debut = r.coups.size();
+    r.analyseur.analyser(r.position, r.rng ? &*r.rng : nullptr,
+                         r.rang.empty() ? nullptr : r.rang.data(), r.coups);
+    r.pile.push_back({debut, r.coups.size(), debut, false});
+    return 0;
+}
+
+Reponse reponseDe(const Recherche& r) {
+    Reponse a;
+    a.noeuds = r.noeuds;
+    if (r.etat == 1) {
+        a.soluble = true;
+        a.chemin = r.chemin;
+    } else if (!r.epuise) {
+        a.soluble = false;
+    }
+    return a;
+}
+
+} // namespace
+
+std::string cle(const pile::Presence& present) {
+    std::string s(present.size(), '0');
+    for (std::size_t i = 0; i < present.size(); ++i)
+        if (present[i]) s[i] = '1';
+    return s;
+}
+
+const Empreintes& empreintes(const pile::Geometrie& g) { return g.zobrist; }
+
+int gene(const pile::Geometrie& g, const pile::Presence& present, int i) {
+    int n = 0;
+    for (int j : g.dessous[i]) n += present[j] ? 1 : 0;
+    for (int j : g.gauche[i]) n += present[j] ? 1 : 0;
+    for (int j : g.droite[i]) n += present[j] ? 1 : 0;
+    return n;
+}
+
+bool surmonte(const pile::Geometrie& g, const pile::Presence& present, int a, int b) {
+    std::vector<int> aVisiter = {a};
+    std::vector<char> vu(g.n, 0);
+    while (!aVisiter.empty()) {
+        const int t = aVisiter.back();
+        aVisiter.pop_back();
+        for (int u : g.dessus[t]) {
+            if (!present[u] || vu[u]) continue;
+            if (u == b) return true;
+            vu[u] = 1;
+            aVisiter.push_back(u);
+        }
+    }
+    return false;
+}
+
+bool EnsembleVu::inserer(std::uint64_t cle) {
+    if ((taille_ + 1) * 2 > cases_.size()) {
+        std::vector<std::uint64_t> anciennes;
+        anciennes.swap(cases_);
+        bits_ = bits_ == 0 ? 10 : bits_ + 1;
+        cases_.assign(std::size_t(1) << bits_, 0);
+        taille_ = 0;
+        for (std::uint64_t c : anciennes)
+            if (c) inserer(c - 1);
+    }
+    const std::uint64_t marque = cle + 1; // 0 marks an empty slot
+    const std::size_t masque = cases_.size() - 1;
+    std::size_t k = static_cast<std::size_t>((cle * 0x9e3779b97f4a7c15ull) >> (64 - bits_));
+    while (cases_[k] != 0) {
+        if (cases_[k] == marque) return false;
+        k = (k + 1) & masque;
+    }
+    cases_[k] = marque;
+    ++taille_;
+    return true;
+}
+
+void Position::initialiser(const pile::Geometrie& g, const std::vector<int>& motifs,
+                           const pile::Presence& present) {
+    g_ = &g;
+    present_ = present;
+    familleDe_.assign(g.n, -1);
+    nbDessus_.assign(g.n, 0);
+    nbDessous_.assign(g.n, 0);
+    nbGauche_.assign(g.n, 0);
+    nbDroite_.assign(g.n, 0);
+    z_.resize(g.n);
+    for (int i = 0; i < g.n; ++i) z_[i] = g.places[i].z;
+    for (auto& f : familles_) f.clear();
+    restant_ = 0;
+    for (int i = 0; i < g.n; ++i) {
+        const int m = i < static_cast<int>(motifs.size()) ? motifs[i] : -1;
+        if (m >= 0 && m < tuiles::NB_MOTIFS) familleDe_[i] = tuiles::famille(m);
+        if (!present_[i]) continue;
+        ++restant_;
+        if (familleDe_[i] >= 0) familles_[familleDe_[i]].push_back(i);
+        for (int u : g.dessus[i]) nbDessus_[i] += present_[u] ? 1 : 0;
+        for (int u : g.dessous[i]) nbDessous_[i] += present_[u] ? 1 : 0;
+        for (int u : g.gauche[i]) nbGauche_[i] += present_[u] ? 1 : 0;
+        for (int u : g.droite[i]) nbDroite_[i] += present_[u] ? 1 : 0;
+    }
+}
+
+// A tile leaving (or coming back) changes the counts of its neighbours: it is
+// above the tiles under it, under the tiles on it, right of its left
+// neighbours and left of its right ones.
+void Position::retirer(int t) {
+    const pile::Geometrie& g = *g_;
+    present_[t] = 0;
+    --restant_;
+    for (int u : g.dessous[t]) --nbDessus_[u];
+    for (int u : g.dessus[t]) --nbDessous_[u];
+    for (int u : g.droite[t]) --nbGauche_[u];
+    for (int u : g.gauche[t]) --nbDroite_[u];
+    if (familleDe_[t] >= 0) {
+        auto& f = familles_[familleDe_[t]];
+        f.erase(std::find(f.begin(), f.end(), t));
+    }
+}
+
+void Position::remettre(int t) {
+    const pile::Geometrie& g = *g_;
+    present_[t] = 1;
+    ++restant_;
+    for (int u : g.dessous[t]) ++nbDessus_[u];
+    for (int u : g.dessus[t]) ++nbDessous_[u];
+    for (int u : g.droite[t]) ++nbGauche_[u];
+    for (int u : g.gauche[t]) ++nbDroite_[u];
+    if (familleDe_[t] >= 0) {
+        auto& f = familles_[familleDe_[t]];
+        f.insert(std::lower_bound(f.begin(), f.end(), t), t);
+    }
+}
+
+int Analyseur::analyser(const Position& pos, alea::Alea* rng, const int* rang,
+                        std::vector<Paire>& sortie) {
+    const pile::Geometrie& g = pos.geometrie();
+    const pile::Presence& present = pos.presence();
+    if (marques_.size() != static_cast<std::size_t>(g.n)) {
+        marques_.assign(g.n, 0);
+        libres_.assign(g.n, 0);
+        tampon_ = 0;
+    }
+    std::size_t nbLibres = 0;
+    for (int f = 0; f < Position::FAMILLES; ++f) {
+        debuts_[f] = nbLibres;
+        const std::vector<int>& famille = pos.famille(f);
+        if (famille.empty()) continue;
+        // Dead-end cut: a tile x whose partners all lie above it can only
+        // leave after them, and they cannot all pair among themselves; a lone
+        // tile is the extreme case. Only a covered tile strictly lowest of its
+        // family can be in that case, so at most one climb per family.
+        int zMin = pos.couche(famille[0]), auMin = 0, plusBas = famille[0];
+        for (int i : famille) {
+            libres_[nbLibres] = i;
+            nbLibres += pos.libre(i) ? 1 : 0;
+            const int z = pos.couche(i);
+            if (z < zMin) {
+                zMin = z;
+                auMin = 1;
+                plusBas = i;
+            } else if (z == zMin) {
+                ++auMin;
+            }
+        }
+        if (famille.size() == 1) return -1;
+        if (auMin != 1 || !pos.couverte(plusBas)) continue;
+        if (++tampon_ == 0) {
+            std::fill(marques_.begin(), marques_.end(), 0);
+            tampon_ = 1;
+        }
+        aVisiter_.clear();
+        aVisiter_.push_back(plusBas);
+        while (!aVisiter_.empty()) {
+            const int t = aVisiter_.back();
+            aVisiter_.pop_back();
+            for (int u : g.dessus[t])
+                if (present[u] && marques_[u] != tampon_) {
+                    marques_[u] = tampon_;
+                    aVisiter_.push_back(u);
+                }
+        }
+        std::size_t dessus = 0;
+        for (int y : famille) dessus += marques_[y] == tampon_ ? 1 : 0;
+        if (dessus == famille.size() - 1) return -1;
+    }
+    debuts_[Position::FAMILLES] = nbLibres;
+
+    notes_.clear();
+    for (int f = 0; f < Position::FAMILLES; ++f) {
+        const int* l = libres_.data() + debuts_[f];
+        const std::size_t nl = debuts_[f + 1] - debuts_[f];
+        if (nl >= 2 && nl == pos.famille(f).size()) {
+            sortie.push_back({l[0], l[1]});
+            return 1;
+        }
+        for (std::size_t ia = 0; ia < nl; ++ia)
+            for (std::size_t ib = ia + 1; ib < nl; ++ib) {
+                const int a = l[ia], b = l[ib];
+                double note = static_cast<double>(pos.gene(a) + pos.gene(b)) +
+                              0.1 * static_cast<double>(pos.couche(a) + pos.couche(b));
+                if (rng) note = note + 2 * alea::reel(*rng);
+                if (rang) note = note / 1000 - static_cast<double>(std::max(rang[a], rang[b]));
+                notes_.push_back({note, {a, b}});
+            }
+    }
+    // Highest note first, equal notes in production order: a stable insertion
+    // sort, since the lists are short and this must not allocate.
+    for (std::size_t i = 1; i < notes_.size(); ++i) {
+        const Note n = notes_[i];
+        std::size_t j = i;
+        for (; j > 0 && notes_[j - 1].note < n.note; --j) notes_[j] = notes_[j - 1];
+        notes_[j] = n;
+    }
+    for (const Note& n : notes_) sortie.push_back(n.paire);
+    return 0;
+}
+
+Coups coups(const pile::Geometrie& g, const std::vector<int>& motifs,
+            const pile::Presence& present, alea::Alea* rng, const std::vector<int>* rang) {
+    Position pos;
+    pos.initialiser(g, motifs, present);
+    Analyseur analyseur;
+    Coups c;
+    const int r = analyseur.analyser(pos, rng, rang ? rang->data() : nullptr, c.liste);
+    c.sur = r == 1;
+    c.impasse = r == -1;
+    return c;
+}
+
+Recherche recherche(const pile::Geometrie& g, const std::vector<int>& motifs,
+                    const pile::Presence& present0, std::int64_t limite, const alea::Alea* rng,
+                    const std::vector<int>* rang) {
+    Recherche r;
+    r.g = &g;
+    if (rng) r.rng = *rng;
+    if (rang) r.rang = *rang;
+    r.limite = limite;
+    r.position.initialiser(g, motifs, present0);
+    for (int i = 0; i < g.n; ++i)
+        if (present0[i]) {
+            r.h1 ^= g.zobrist[i][0];
+            r.h2 ^= g.zobrist[i][1];
+        }
+    const int e = entrer(r);
+    if (e != 0) r.etat = e;
+    return r;
+}
+
+bool avancerRecherche(Recherche& r, std::int64_t max, std::int64_t finMs) {
+    if (r.etat != 0) return true;
+    const std::int64_t depart = r.noeuds;
+    for (;;) {
+        if (r.noeuds - depart >= max) return false;
+        if (finMs > 0 && horloge::maintenantMs() >= finMs) return false;
+        Recherche::Cadre& cadre = r.pile.back();
+        if (cadre.joue) {
+            const Paire p = r.chemin.back();
+            r.chemin.pop_back();
+            r.position.remettre(p[0]);
+            r.position.remettre(p[1]);
+            basculer(r, p);
+            cadre.joue = false;
+            if (r.epuise) {
+                r.etat = -1;
+                return true;
+            }
+            continue;
+        }
+        if (cadre.n >= cadre.fin) {
+            r.coups.resize(cadre.debut);
+            r.pile.pop_back();
+            if (r.pile.empty()) {
+                r.etat = -1;
+                return true;
+            }
+            continue;
+        }
+        const Paire p = r.coups[cadre.n++];
+        cadre.joue = true;
+        r.position.retirer(p[0]);
+        r.position.retirer(p[1]);
+        basculer(r, p);
+        r.chemin.push_back(p);
+        if (entrer(r) == 1) {
+            r.etat = 1;
+            return true;
+        }
+    }
+}
+
+Reponse chercherAvec(const pile::Geometrie& g, const std::vector<int>& motifs,
+                     const pile::Presence& present0, std::int64_t limite, alea::Alea* rng) {
+    Recherche r = recherche(g, motifs, present0, limite, rng);
+    avancerRecherche(r);
+    if (rng) *rng = *r.rng;
+    return reponseDe(r);
+}
+
+std::vector<int> rangs(const pile::Geometrie& g, const Chemin& guide) {
+    std::vector<int> r(g.n, static_cast<int>(guide.size()));
+    for (std::size_t k = 0; k < guide.size(); ++k)
+        for (int i : guide[k])
+            if (i >= 0 && i < g.n) r[i] = static_cast<int>(k);
+    return r;
+}
+
+Resolution resolution(const pile::Geometrie& g, const std::vector<int>& motifs,
+                      const pile::Presence& present0, std::int64_t budget, const Chemin* guide) {
+    Resolution s;
+    s.g = &g;
+    s.motifs = motifs;
+    s.present = present0;
+    s.total = budget > 0 ? budget : BUDGET_RESOLUTION;
+    s.part = std::max<std::int64_t>(500, s.total / 6);
+    s.rng = alea::creer(0x5eed);
+    if (guide && !guide->empty()) s.rang = rangs(g, *guide);
+    return s;
+}
+
+bool avancerResolution(Resolution& s, std::int64_t max, std::int64_t finMs) {
+    if (s.fin) return true;
+    std::int64_t faits = 0;
+    for (;;) {
+        if (!s.courante) {
+            if (s.noeuds >= s.total) {
+                s.fin = Reponse{std::nullopt, {}, s.noeuds};
+                return true;
+            }
+            const std::int64_t budget = std::min(s.part, s.total - s.noeuds);
+            // With a guide: guided, then fixed, then noisy; without: fixed, then noisy.
+            const int fixe = s.rang.empty() ? 0 : 1;
+            const bool guide = !s.rang.empty() && s.essai == 0;
+            const bool bruit = s.essai > fixe;
+            s.courante = recherche(*s.g, s.motifs, s.present, budget, bruit ? &s.rng : nullptr,
+                                   guide ? &s.rang : nullptr);
+            faits += s.courante->noeuds;
+        }
+        Recherche& r = *s.courante;
+        if (r.etat == 0) {
+            const std::int64_t avant = r.noeuds;
+            const bool fini = avancerRecherche(r, max == SANS_LIMITE ? max : max - faits, finMs);
+            faits += r.noeuds - avant;
+            if (!fini) return false;
+        }
+        s.noeuds += r.noeuds;
+        if (r.rng) s.rng = *r.rng;
+        if (r.etat == 1) s.fin = Reponse{true, r.chemin, s.noeuds};
+        else if (!r.epuise) s.fin = Reponse{false, {}, s.noeuds};
+        s.courante.reset();
+        ++s.essai;
+        if (s.fin) return true;
+        if (max != SANS_LIMITE && faits >= max) return false;
+    }
+}
+
+Reponse resoudre(const pile::Geometrie& g, const std::vector<int>& motifs,
+                 const pile::Presence& present0, std::int64_t budget, const Chemin* guide) {
+    Resolution s = resolution(g, motifs, present0, budget, guide);
+    avancerResolution(s);
+    return *s.fin;
+}
+
+bool verifierDepuis(const pile::Geometrie& g, const std::vector<int>& motifs,
+                    const pile::Presence& present0, const Chemin& suite) {
+    return generation::verifier(g, motifs, present0, suite);
+}
+
+std::optional<Chemin> reparer(const pile::Geometrie& g, const std::vector<int>& motifs,
+                              const pile::Presence& present, const std::optional<Chemin>& temoin,
+                              int a, int b) {
+    if (!temoin) return std::nullopt;
+    const Chemin& t = *temoin;
+    auto etapeDe = [&t](int i) {
+        for (std::size_t k = 0; k < t.size(); ++k)
+            if (t[k][0] == i || t[k][1] == i) return static_cast<int>(k);
+        return -1;
+    };
+    const int sa = etapeDe(a), sb = etapeDe(b);
+    if (sa < 0 || sb < 0) return std::nullopt;
+    if (sa == sb) {
+        Chemin reste = t;
+        reste.erase(reste.begin() + sa);
+        if (verifierDepuis(g, motifs, present, reste)) return reste;
+        return std::nullopt;
+    }
+    const int qa = t[sa][0] == a ? t[sa][1] : t[sa][0];
+    const int qb = t[sb][0] == b ? t[sb][1] : t[sb][0];
+    Chemin reste;
+    reste.reserve(t.size());
+    for (std::size_t k = 0; k < t.size(); ++k)
+        if (static_cast<int>(k) != sa && static_cast<int>(k) != sb) reste.push_back(t[k]);
+    const int longueur = static_cast<int>(reste.size());
+    const int d = std::max(0, std::max(sa, sb) - 1);
+    auto essayer = [&](int position) -> std::optional<Chemin> {
+        Chemin c = reste;
+        c.insert(c.begin() + position, Paire{qa, qb});
+        if (verifierDepuis(g, motifs, present, c)) return c;
+        return std::nullopt;
+    };
+    for (int position = d; position <= longueur; ++position)
+        if (auto c = essayer(position)) return c;
+    for (int position = d - 1; position >= 0; --position)
+        if (auto c = essayer(position)) return c;
+    return std::nullopt;
+}
+
+std::optional<Paire> indice(const pile::Geometrie& g, const std::vector<int>& motifs,
+                            const pile::Presence& present, std::int64_t budget) {
+    const Reponse r = resoudre(g, motifs, present, budget > 0 ? budget : BUDGET_INDICE);
+    if (r.soluble == true && !r.chemin.empty()) return r.chemin.front();
+    const Coups c = coups(g, motifs, present);
+    if (!c.liste.empty()) return c.liste.front();
+    return std::nullopt;
+}
+
+} // namespace solveur

@@ -1,0 +1,196 @@
+#pragma once
+
+// Finds a way to clear a stack from any position, proves there is none, or
+// gives up within a node budget. Depth-first with a memory of positions seen;
+// moves that cannot hurt are played without branching and plain dead ends
+// are cut at once. A search can run to the end in one call or in slices (by
+// node count or wall-clock deadline) so the game can look for a witness in the
+// background without stalling the picture. The walk, node counts and answers
+// depend only on the position and arguments, never on the machine.
+
+#include "commun/moteur/alea.h"
+#include "moteur/pile.h"
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace solveur {
+
+using pile::Paire;
+using Chemin = std::vector<Paire>;
+using Empreintes = std::vector<std::array<std::uint32_t, 2>>;
+
+constexpr std::int64_t SANS_LIMITE = std::numeric_limits<std::int64_t>::max();
+
+// The presence list as a text of '0' and '1'.
+std::string cle(const pile::Presence& present);
+// Two 26-bit values per tile, drawn from seed 0x2b0b; made with the geometry.
+const Empreintes& empreintes(const pile::Geometrie& g);
+// How many present tiles i is holding back (below it and beside it).
+int gene(const pile::Geometrie& g, const pile::Presence& present, int i);
+// True when b lies above a through a column of present tiles.
+bool surmonte(const pile::Geometrie& g, const pile::Presence& present, int a, int b);
+
+struct Coups {
+    bool sur = false;     // liste holds the one move that cannot hurt
+    bool impasse = false; // some tile can only leave after all its partners
+    std::vector<Paire> liste;
+};
+
+// Ranked moves of a position. With `rng`, each pair's note gets noise drawn
+// from it; with `rang` (step numbers from an old witness), early steps of
+// that witness come first.
+Coups coups(const pile::Geometrie& g, const std::vector<int>& motifs,
+            const pile::Presence& present, alea::Alea* rng = nullptr,
+            const std::vector<int>* rang = nullptr);
+
+struct Reponse {
+    std::optional<bool> soluble; // true: path found; false: proved impossible; none: budget spent
+    Chemin chemin;
+    std::int64_t noeuds = 0;
+};
+
+// Open addressing over the 52-bit position keys: a visited test builds no text.
+class EnsembleVu {
+public:
+    bool inserer(std::uint64_t cle); // false when already there
+    std::size_t taille() const { return taille_; }
+
+private:
+    std::vector<std::uint64_t> cases_;
+    std::size_t taille_ = 0;
+    int bits_ = 0;
+};
+
+// A position kept up to date move by move: for each tile, how many present
+// tiles lie on it, beside it and under it, and for each pair family its
+// present tiles in index order. The free-tile rule and the "holding back"
+// count become single lookups, which is what makes a node cheap.
+class Position {
+public:
+    static constexpr int FAMILLES = 39;
+
+    void initialiser(const pile::Geometrie& g, const std::vector<int>& motifs,
+                     const pile::Presence& present);
+    void retirer(int t);
+    void remettre(int t);
+
+    bool libre(int i) const {
+        return present_[i] && nbDessus_[i] == 0 && (nbGauche_[i] == 0 || nbDroite_[i] == 0);
+    }
+    int gene(int i) const { return nbDessous_[i] + nbGauche_[i] + nbDroite_[i]; }
+    bool couverte(int i) const { return nbDessus_[i] != 0; }
+    int couche(int i) const { return z_[i]; }
+    const pile::Presence& presence() const { return present_; }
+    const std::vector<int>& famille(int f) const { return familles_[f]; }
+    const pile::Geometrie& geometrie() const { return *g_; }
+    int restant() const { return restant_; }
+
+private:
+    const pile::Geometrie* g_ = nullptr;
+    pile::Presence present_;
+    std::vector<int> familleDe_; // -1 for a place without a motif
+    std::vector<int> nbDessus_, nbDessous_, nbGauche_, nbDroite_, z_;
+    std::array<std::vector<int>, FAMILLES> familles_;
+    int restant_ = 0;
+};
+
+// Workspace of the move ranking, kept by a search so that nodes do not
+// allocate.
+class Analyseur {
+public:
+    // Appends the ranked moves to `sortie`; returns 1 for a sure move, -1 for
+    // a dead end (nothing appended), 0 otherwise.
+    int analyser(const Position& pos, alea::Alea* rng, const int* rang,
+                 std::vector<Paire>& sortie);
+
+private:
+    struct Note {
+        double note;
+        Paire paire;
+    };
+    // Free tiles family after family: family f's are libres_[debuts_[f]..debuts_[f + 1]).
+    std::vector<int> libres_;
+    std::array<std::size_t, Position::FAMILLES + 1> debuts_{};
+    std::vector<std::uint32_t> marques_;
+    std::uint32_t tampon_ = 0;
+    std::vector<int> aVisiter_;
+    std::vector<Note> notes_;
+};
+
+struct Recherche {
+    struct Cadre {
+        std::size_t debut, fin, n; // this node's moves in `coups`, and the next to try
+        bool joue;                 // a move from this node is on the path
+    };
+
+    const pile::Geometrie* g = nullptr;
+    std::optional<alea::Alea> rng;
+    std::vector<int> rang; // empty: no guide
+    std::int64_t limite = 0;
+    Position position;
+    EnsembleVu vus;
+    Chemin chemin;
+    std::int64_t noeuds = 0;
+    std::vector<Cadre> pile;
+    std::vector<Paire> coups;
+    bool epuise = false;
+    int etat = 0; // 0 running, 1 solved, -1 failed or out of budget
+    std::uint32_t h1 = 0, h2 = 0;
+    Analyseur analyseur;
+};
+
+// A new search, its root already entered.
+Recherche recherche(const pile::Geometrie& g, const std::vector<int>& motifs,
+                    const pile::Presence& present0, std::int64_t limite,
+                    const alea::Alea* rng = nullptr, const std::vector<int>* rang = nullptr);
+// Runs at most `max` new nodes, and until the clock reaches finMs (0: no
+// deadline); true when the search has finished.
+bool avancerRecherche(Recherche& r, std::int64_t max = SANS_LIMITE, std::int64_t finMs = 0);
+// One search run to the end; the noise generator, if any, is advanced.
+Reponse chercherAvec(const pile::Geometrie& g, const std::vector<int>& motifs,
+                     const pile::Presence& present0, std::int64_t limite,
+                     alea::Alea* rng = nullptr);
+
+// Step number of each tile in an old witness; tiles it does not hold get its length.
+std::vector<int> rangs(const pile::Geometrie& g, const Chemin& guide);
+
+struct Resolution {
+    const pile::Geometrie* g = nullptr;
+    std::vector<int> motifs;
+    pile::Presence present;
+    std::int64_t total = 0, part = 0;
+    alea::Alea rng;
+    std::vector<int> rang; // empty: no guide
+    std::int64_t noeuds = 0;
+    int essai = 0;
+    std::optional<Recherche> courante;
+    std::optional<Reponse> fin;
+};
+
+// Several attempts sharing one budget (20000 when 0): the guide's order
+// first when there is one, then the fixed order, then noisy orders.
+Resolution resolution(const pile::Geometrie& g, const std::vector<int>& motifs,
+                      const pile::Presence& present0, std::int64_t budget,
+                      const Chemin* guide = nullptr);
+bool avancerResolution(Resolution& s, std::int64_t max = SANS_LIMITE, std::int64_t finMs = 0);
+Reponse resoudre(const pile::Geometrie& g, const std::vector<int>& motifs,
+                 const pile::Presence& present0, std::int64_t budget,
+                 const Chemin* guide = nullptr);
+
+// The witness after the player removed (a, b) (`present` is the position
+// after the removal), or nothing when it cannot be mended cheaply.
+std::optional<Chemin> reparer(const pile::Geometrie& g, const std::vector<int>& motifs,
+                              const pile::Presence& present, const std::optional<Chemin>& temoin,
+                              int a, int b);
+bool verifierDepuis(const pile::Geometrie& g, const std::vector<int>& motifs,
+                    const pile::Presence& present0, const Chemin& suite);
+// The pair to advise (budget 4000 when 0), or nothing.
+std::optional<Paire> indice(const pile::Geometrie& g, const std::vector<int>& motifs,
+                            const pile::Presence& present, std::int64_t budget = 0);
+
+} // namespace solveur
