@@ -303,8 +303,11 @@ void encens(Bande& b) {
 }
 
 void combo(Bande& b) {
+    // Warm colours rolling down the letters; they never go dark, so the word
+    // stays readable over any background.
+    const Rampe rampe = {OR_CLAIR, OR_CLAIR, OR, ORANGE, ROUGE_CLAIR, ORANGE, OR};
     for (int i = 0; i < 4; ++i)
-        mot(b.image(i), "COMBO", 2, RAMPE_FEU, ROUGE_SOMBRE, i * 2 % 7, 4 + i * 16);
+        mot(b.image(i), "COMBO", 2, rampe, ROUGE_SOMBRE, (7 - i * 2) % 7, 4 + i * 16);
 }
 
 void fever(Bande& b) {
