@@ -33,6 +33,10 @@ struct Definition {
     bool cache;              // hidden until unlocked
     int stat;                // index in STATS for a tiered achievement, else -1
     int but;                 // the counter's goal (tiered only)
+    // For the providers' store pages only; the game never shows them.
+    const char* titreFr;       // UTF-8
+    const char* descriptionFr; // UTF-8
+    const char* icone;         // what the icon draws: a kind and its parameters
 };
 
 inline constexpr std::array<const char*, 15> STATS = {

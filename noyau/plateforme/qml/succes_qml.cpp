@@ -17,6 +17,10 @@ QVariantMap entree(const succes::Definition& d) {
     m.insert(QStringLiteral("en"), QVariantMap{{QStringLiteral("titre"), QLatin1String(d.titre)},
                                                {QStringLiteral("description"),
                                                 QLatin1String(d.description)}});
+    m.insert(QStringLiteral("fr"), QVariantMap{{QStringLiteral("titre"), QString::fromUtf8(d.titreFr)},
+                                               {QStringLiteral("description"),
+                                                QString::fromUtf8(d.descriptionFr)}});
+    m.insert(QStringLiteral("icone"), QLatin1String(d.icone));
     m.insert(QStringLiteral("cache"), d.cache);
     if (d.stat >= 0)
         m.insert(QStringLiteral("stat"),

@@ -26,6 +26,8 @@ TEST(Catalogue, QuaranteHuitIdsUniquesEtPaliersCoherents) {
     for (const Definition& d : LISTE) {
         ids.insert(d.id);
         EXPECT_EQ(parId(d.id), &d);
+        // Every store page needs both languages and an icon.
+        EXPECT_TRUE(*d.titreFr && *d.descriptionFr && *d.icone) << d.id;
         if (d.stat >= 0) {
             ++paliers;
             EXPECT_GT(d.but, 0);
