@@ -75,6 +75,7 @@ Item {
     }
 
     onFournisseurChanged: interne.suivre(fournisseur)
+    Component.onCompleted: interne.suivre(fournisseur)
 
     QtObject {
         id: interne
