@@ -252,10 +252,11 @@ int Analyseur::analyser(const Position& pos, alea::Alea* rng, const int* rang,
 
 Coups coups(const pile::Geometrie& g, const std::vector<int>& motifs,
             const pile::Presence& present, alea::Alea* rng, const std::vector<int>* rang) {
+    Coups c;
+    if (present.size() != static_cast<std::size_t>(g.n)) return c;
     Position pos;
     pos.initialiser(g, motifs, present);
     Analyseur analyseur;
-    Coups c;
     const int r = analyseur.analyser(pos, rng, rang ? rang->data() : nullptr, c.liste);
     c.sur = r == 1;
     c.impasse = r == -1;
@@ -267,6 +268,10 @@ Recherche recherche(const pile::Geometrie& g, const std::vector<int>& motifs,
                     const std::vector<int>* rang) {
     Recherche r;
     r.g = &g;
+    if (present0.size() != static_cast<std::size_t>(g.n)) {
+        r.etat = -1; // not a position of this layout: nothing to search
+        return r;
+    }
     if (rng) r.rng = *rng;
     if (rang) r.rang = *rang;
     r.limite = limite;
@@ -403,7 +408,7 @@ bool verifierDepuis(const pile::Geometrie& g, const std::vector<int>& motifs,
 std::optional<Chemin> reparer(const pile::Geometrie& g, const std::vector<int>& motifs,
                               const pile::Presence& present, const std::optional<Chemin>& temoin,
                               int a, int b) {
-    if (!temoin) return std::nullopt;
+    if (!temoin || present.size() != static_cast<std::size_t>(g.n)) return std::nullopt;
     const Chemin& t = *temoin;
     auto etapeDe = [&t](int i) {
         for (std::size_t k = 0; k < t.size(); ++k)
