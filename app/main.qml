@@ -1,6 +1,8 @@
 import QtQuick 2.15
 import fbx.application 1.0
 import Tessimora 1.0
+import "ecran"
+import "son"
 import "provisoire"
 
 // The root scene: it creates the memory, the platform layer, the sounds and
@@ -15,11 +17,11 @@ Application {
     // Qt's key code of the letter C: the CRT look's own key, before anything else.
     readonly property int toucheCrt: 0x43
 
-    MemoireProvisoire {
+    Memoire {
         id: memoire
         objectName: "memoire"
         fournisseur: couche.fournisseur
-        onLu: app.choisirLangue(memoire.reglages.jeu.langue, function () { borne.demarrer() })
+        onLu: Langue.choisir(memoire.reglages.jeu.langue, function () { borne.demarrer() })
     }
 
     Plateforme {
@@ -30,13 +32,13 @@ Application {
         onSurcouche: if (ouverte) borne.mettrePause()
     }
 
-    SonsProvisoire {
+    Sons {
         id: sons
         volumeMusique: memoire.reglages.son.musique
         volumeBruitages: memoire.reglages.son.effets
     }
 
-    EcranProvisoire {
+    Ecran {
         id: ecran
         objectName: "ecran"
         anchors.fill: parent
@@ -69,16 +71,11 @@ Application {
         }
     }
 
-    // Loads the chosen language, then calls `fini`. Until the catalogues land
-    // every text is English.
-    function choisirLangue(code, fini) { fini() }
-
-    function copieReglages(reglages) { return JSON.parse(JSON.stringify(reglages)) }
 
     function touche(e, appui) {
         if (e.key === toucheCrt) {
             if (appui && !e.isAutoRepeat) {
-                var r = copieReglages(memoire.reglages)
+                var r = Stockage.lireReglages(Stockage.ecrireReglages(memoire.reglages))
                 r.crt.actif = !r.crt.actif
                 memoire.reglages = r
                 memoire.garderReglages()

@@ -1,8 +1,10 @@
 #include "enregistrement.h"
 
 #include "borne/qml/commandes_qml.h"
-
-#include <QtQml>
+#include "commun/ecran/qml/ecran_qml.h"
+#include "i18n/qml/Langue.h"
+#include "plateforme/qml/sauvegarde_qml.h"
+#include "son/qml/catalogue_qml.h"
 
 void enregistrerTypes() {
     static bool fait = false;
@@ -10,4 +12,8 @@ void enregistrerTypes() {
     fait = true;
     // Each area registers its types from its qml/ folder.
     enregistrerCommandes();
+    enregistrerEcran();
+    enregistrerLangue();
+    enregistrerSauvegarde();
+    enregistrerSon();
 }

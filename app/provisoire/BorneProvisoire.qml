@@ -19,7 +19,8 @@ Rectangle {
     signal actionDonnee(string nom, int joueur)
 
     color: "#141028"
-    anchors.fill: parent
+    width: 384
+    height: 224
 
     function demarrer() { scene = "titre" }
     function annoncer(id) {}
@@ -41,7 +42,7 @@ Rectangle {
         anchors.centerIn: parent
         visible: borne.scene !== ""
         color: "#f2c14e"
-        font.pixelSize: Math.max(12, parent.height / 10)
+        font.pixelSize: 24
         text: "TESSIMORA"
     }
 }
