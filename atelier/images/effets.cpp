@@ -54,15 +54,19 @@ void mot(Toile& t, const QString& texte, int e, const Rampe& rampe, Couleur extr
     t.poser(lettres, 0, 0);
 }
 
-// A logo: the word with a shine that sweeps across it; the last frame is clean,
-// since a posed logo holds it.
+// A logo: the word flashes white as it lands, then a shine sweeps across it;
+// the last frame is clean, since a posed logo holds it.
 void logo(Bande& b, const QString& texte, const Rampe& rampe, Couleur extrusion) {
     const int e = b.image(0).hauteur() >= 30 ? 4 : 2;
     const int n = b.nombre();
     const int l = lettres::largeur(texte, e);
     const int x0 = (b.image(0).largeur() - l) / 2;
-    for (int i = 0; i < n; ++i) {
-        const int reflet = i == n - 1 ? -1000 : x0 - 2 * e + i * (l + 2 * e) / (n - 2);
+    mot(b.image(0), texte, e, Rampe(7, BLANC), extrusion);
+    // The band lies where x + y / 2 is constant: sweep it from the letters'
+    // top-left corner to the middle of the last one.
+    const int debut = x0 + 1, fin = x0 + l - 2 * e;
+    for (int i = 1; i < n; ++i) {
+        const int reflet = i == n - 1 ? -1000 : debut + (i - 1) * (fin - debut) / (n - 3);
         mot(b.image(i), texte, e, rampe, extrusion, 0, reflet);
     }
 }

@@ -2,8 +2,12 @@
 // with the resource list that puts them into the game and the script copy of the
 // table that the scenes import.
 //
-//   atelier_images <sprites.json> <images folder> <qrc file>
+//   atelier_images [--sans-reserve] <sprites.json> <images folder> <qrc file>
 //   atelier_images --planche <sprites.json> <images folder> <png>
+//
+// Strips of the families drawn by another part of the workshop get a plain
+// stand-in here, unless --sans-reserve says that part is present: two files
+// under one resource name would leave it to chance which one the game sees.
 
 #include "familles.h"
 #include "planche.h"
@@ -47,7 +51,8 @@ bool ecrirePng(const QString& chemin, const QImage& image) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool sansReserve = args.removeAll("--sans-reserve") > 0;
     const bool planche = args.size() == 5 && args[1] == "--planche";
     if (args.size() != 4 && !planche) {
         std::fprintf(stderr, "usage: atelier_images [--planche] <sprites.json> <folder> <out>\n");
@@ -85,8 +90,11 @@ int main(int argc, char** argv) {
         Rangee r{a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt(),
                  a[4].toInt(), a[5].toInt(), a[6].toInt()};
         Bande b(r.l, r.h, r.images);
-        if (!dessinerTuiles(it.key(), r, b) && !dessinerEffets(it.key(), r, b))
+        if (!dessinerTuiles(it.key(), r, b) && !dessinerEffets(it.key(), r, b)) {
+            if (sansReserve)
+                continue;
             dessinerReserve(it.key(), r, b);
+        }
         fichiers.push_back({"anim/" + it.key() + ".png", b.assembler()});
     }
 

@@ -85,8 +85,10 @@ bool dessinerPlanche(const QJsonObject& table, const QString& dossier, const QSt
     std::stable_sort(noms.begin(), noms.end(),
                      [&](const QString& a, const QString& b) { return rang(a) < rang(b); });
     for (const QString& nom : noms) {
+        // Strips another part draws are not in this folder; that part reviews them.
         const QImage im(dossier + "/anim/" + nom + ".png");
-        morceaux.push_back({nom.toUpper(), im, anim[nom].toArray()[0].toInt()});
+        if (!im.isNull())
+            morceaux.push_back({nom.toUpper(), im, anim[nom].toArray()[0].toInt()});
     }
 
     // Lay out: a label line, then the image, wrapped at frame boundaries.

@@ -43,11 +43,15 @@ bool familleDeCetteEtape(const QString& nom) {
 } // namespace
 
 TEST(Images, ChaqueBandeALaTailleDeSaRangee) {
+    // This part's strips must all be there; another part's, when present (it
+    // tests its own), must still match the table.
     const QJsonObject anim = table()["anim"].toObject();
     ASSERT_EQ(anim.size(), 152);
     for (auto it = anim.begin(); it != anim.end(); ++it) {
         const QJsonArray r = it.value().toArray();
         const QImage im = image("anim/" + it.key());
+        if (!familleDeCetteEtape(it.key()) && im.isNull())
+            continue;
         ASSERT_FALSE(im.isNull()) << qPrintable(it.key());
         EXPECT_EQ(im.width(), r[0].toInt() * r[2].toInt()) << qPrintable(it.key());
         EXPECT_EQ(im.height(), r[1].toInt()) << qPrintable(it.key());
