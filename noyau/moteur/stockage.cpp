@@ -4,7 +4,6 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
-
 #include <algorithm>
 #include <cmath>
 
@@ -27,7 +26,9 @@ double dans(const QJsonValue& v, double a, double b, double defaut) {
     return x >= a && x <= b ? x : defaut;
 }
 
-bool booleen(const QJsonValue& v, bool defaut) { return v.isBool() ? v.toBool() : defaut; }
+bool booleen(const QJsonValue& v, bool defaut) {
+    return v.isBool() ? v.toBool() : defaut;
+}
 
 void trierParScore(Table& t) {
     std::stable_sort(t.begin(), t.end(),
@@ -73,7 +74,8 @@ std::optional<Entree> lireEntree(const QJsonValue& v) {
     const QJsonValue nom = o.value(QLatin1String("nom"));
     e.nom = initiales(nom.isString() ? nom.toString() : QString());
     e.score = int(s);
-    e.etape = std::max(0.0, std::floor(json::enNombre(o.value(QLatin1String("etape"))).value_or(0)));
+    e.etape =
+        std::max(0.0, std::floor(json::enNombre(o.value(QLatin1String("etape"))).value_or(0)));
     const QJsonValue date = o.value(QLatin1String("date"));
     if (date.isString()) e.date = date.toString().left(8);
     return e;
@@ -91,7 +93,9 @@ Table tableParDefaut() {
     return t;
 }
 
-Scores lireScores(const QString& texte) { return lireScores(json::analyser(texte)); }
+Scores lireScores(const QString& texte) {
+    return lireScores(json::analyser(texte));
+}
 
 Scores lireScores(const QJsonValue& v) {
     const QJsonObject o = json::objet(v);
@@ -122,7 +126,8 @@ QString ecrireScores(const Scores& s) {
     json::Objet o;
     for (std::size_t m = 0; m < MODES.size(); ++m) {
         QStringList entrees;
-        for (const Entree& e : s.tables[m]) entrees << ecrireEntree(e);
+        for (const Entree& e : s.tables[m])
+            entrees << ecrireEntree(e);
         o.brut(QLatin1String(MODES[m]), json::tableau(entrees));
     }
     return o.fin();
@@ -159,7 +164,8 @@ bool langueValide(const QString& langue) {
     // letters or digits: fr, pt-BR, zh-Hant.
     const int n = langue.size();
     int i = 0;
-    while (i < n && langue[i] >= QLatin1Char('a') && langue[i] <= QLatin1Char('z')) ++i;
+    while (i < n && langue[i] >= QLatin1Char('a') && langue[i] <= QLatin1Char('z'))
+        ++i;
     if (i < 2 || i > 3) return false;
     if (i == n) return true;
     if (langue[i] != QLatin1Char('-')) return false;
@@ -172,7 +178,9 @@ bool langueValide(const QString& langue) {
     return true;
 }
 
-Reglages lireReglages(const QString& texte) { return lireReglages(json::analyser(texte)); }
+Reglages lireReglages(const QString& texte) {
+    return lireReglages(json::analyser(texte));
+}
 
 Reglages lireReglages(const QJsonValue& v) {
     const QJsonObject o = json::objet(v);
@@ -196,7 +204,8 @@ Reglages lireReglages(const QJsonValue& v) {
 
     const QJsonObject jeu = json::objet(o.value(QLatin1String("jeu")));
     r.jeu.freePlay = booleen(jeu.value(QLatin1String("freePlay")), d.jeu.freePlay);
-    r.jeu.niveauIa = int(std::floor(dans(jeu.value(QLatin1String("niveauIa")), 0, 2, d.jeu.niveauIa)));
+    r.jeu.niveauIa =
+        int(std::floor(dans(jeu.value(QLatin1String("niveauIa")), 0, 2, d.jeu.niveauIa)));
     const QJsonValue ini = jeu.value(QLatin1String("initiales"));
     if (ini.isString()) r.jeu.initiales = initiales(ini.toString());
     const QJsonValue langue = jeu.value(QLatin1String("langue"));
@@ -233,7 +242,8 @@ QString ecrireReglages(const Reglages& r) {
         .texte(QStringLiteral("initiales"), r.jeu.initiales)
         .texte(QStringLiteral("langue"), r.jeu.langue);
     json::Objet touches;
-    for (const auto& [action, code] : r.touches) touches.nombre(action, double(code));
+    for (const auto& [action, code] : r.touches)
+        touches.nombre(action, double(code));
     return json::Objet()
         .brut(QStringLiteral("crt"), crt.fin())
         .brut(QStringLiteral("son"), son.fin())
@@ -260,7 +270,9 @@ Extras calculerExtras(const Progression& p) {
     return x;
 }
 
-Progression lireProgression(const QString& texte) { return lireProgression(json::analyser(texte)); }
+Progression lireProgression(const QString& texte) {
+    return lireProgression(json::analyser(texte));
+}
 
 Progression lireProgression(const QJsonValue& v) {
     const QJsonObject o = json::objet(v);
@@ -284,8 +296,10 @@ Progression lireProgression(const QJsonValue& v) {
 
 QString ecrireProgression(const Progression& p) {
     QStringList vues, defis;
-    for (double n : p.etapesVues) vues << json::nombre(n);
-    for (const QString& j : p.defisFinis) defis << json::chaine(j);
+    for (double n : p.etapesVues)
+        vues << json::nombre(n);
+    for (const QString& j : p.defisFinis)
+        defis << json::chaine(j);
     return json::Objet()
         .nombre(QStringLiteral("etapeMax"), p.etapeMax)
         .brut(QStringLiteral("etapesVues"), json::tableau(vues))

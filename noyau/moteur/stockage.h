@@ -10,7 +10,6 @@
 #include <QJsonValue>
 #include <QString>
 #include <QStringList>
-
 #include <array>
 #include <optional>
 #include <utility>
@@ -19,14 +18,14 @@
 namespace stockage {
 
 // The seven score tables, in their stored order.
-inline constexpr std::array<const char*, 7> MODES = {"night", "sliding", "duel", "rush",
-                                                     "daily", "paper",  "parade"};
+inline constexpr std::array<const char*, 7> MODES = {"night", "sliding", "duel",  "rush",
+                                                     "daily", "paper",   "parade"};
 inline constexpr int PLACES = 10;
 // The characters a three-letter name may use.
 inline constexpr const char* LETTRES = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789. ";
 // The remappable actions, in the order their keys are checked on reading.
 inline constexpr std::array<const char*, 14> ACTIONS = {
-    "gauche", "droite", "haut", "bas",   "ok",    "retour", "hint",
+    "gauche", "droite", "haut", "bas",   "ok",    "retour",  "hint",
     "mix",    "undo",   "peek", "piece", "start", "glisseG", "glisseD"};
 inline constexpr int SCORE_MAX = 9999999;
 // Key codes from here on are gamepad buttons, which cannot be reassigned.

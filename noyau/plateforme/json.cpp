@@ -3,7 +3,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -21,11 +20,15 @@ QJsonValue analyser(const QString& texte) {
     return QJsonValue(QJsonValue::Undefined);
 }
 
-QJsonObject objet(const QJsonValue& v) { return v.isObject() ? v.toObject() : QJsonObject(); }
+QJsonObject objet(const QJsonValue& v) {
+    return v.isObject() ? v.toObject() : QJsonObject();
+}
 
 namespace {
 
-bool chiffre(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool chiffre(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // Only plain decimal notation counts: an optional sign, digits with an
 // optional fraction, an optional exponent. Hexadecimal and the word Infinity
@@ -35,17 +38,20 @@ bool decimal(const QString& s) {
     const int n = s.size();
     if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-'))) ++i;
     int avant = 0, apres = 0;
-    while (i < n && chiffre(s[i])) ++i, ++avant;
+    while (i < n && chiffre(s[i]))
+        ++i, ++avant;
     if (i < n && s[i] == QLatin1Char('.')) {
         ++i;
-        while (i < n && chiffre(s[i])) ++i, ++apres;
+        while (i < n && chiffre(s[i]))
+            ++i, ++apres;
     }
     if (avant + apres == 0) return false;
     if (i < n && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
         ++i;
         if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-'))) ++i;
         int exposant = 0;
-        while (i < n && chiffre(s[i])) ++i, ++exposant;
+        while (i < n && chiffre(s[i]))
+            ++i, ++exposant;
         if (exposant == 0) return false;
     }
     return i == n;
@@ -88,14 +94,29 @@ QString chaine(const QString& s) {
         const QChar c = s[i];
         const ushort u = c.unicode();
         switch (u) {
-        case '"': r += QLatin1String("\\\""); continue;
-        case '\\': r += QLatin1String("\\\\"); continue;
-        case '\b': r += QLatin1String("\\b"); continue;
-        case '\f': r += QLatin1String("\\f"); continue;
-        case '\n': r += QLatin1String("\\n"); continue;
-        case '\r': r += QLatin1String("\\r"); continue;
-        case '\t': r += QLatin1String("\\t"); continue;
-        default: break;
+        case '"':
+            r += QLatin1String("\\\"");
+            continue;
+        case '\\':
+            r += QLatin1String("\\\\");
+            continue;
+        case '\b':
+            r += QLatin1String("\\b");
+            continue;
+        case '\f':
+            r += QLatin1String("\\f");
+            continue;
+        case '\n':
+            r += QLatin1String("\\n");
+            continue;
+        case '\r':
+            r += QLatin1String("\\r");
+            continue;
+        case '\t':
+            r += QLatin1String("\\t");
+            continue;
+        default:
+            break;
         }
         bool echapper = u < 0x20;
         // A lone half of a surrogate pair cannot be encoded as UTF-8: it is
@@ -141,7 +162,8 @@ QString nombre(double x) {
     // The shortest digits that read back to the same double, laid out as
     // JavaScript's Number#toString does, whatever the process locale.
     char tampon[32];
-    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::scientific);
+    const auto fin =
+        std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::scientific);
     const std::string ecrit(tampon, fin.ptr);
     const std::size_t e = ecrit.find('e');
     std::string chiffres;

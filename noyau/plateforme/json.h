@@ -8,7 +8,6 @@
 #include <QJsonValue>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace json {

@@ -4,7 +4,6 @@
 
 #include <QJsonObject>
 #include <QSet>
-
 #include <algorithm>
 #include <cmath>
 #include <unordered_set>
@@ -13,7 +12,9 @@ namespace nuage {
 
 namespace {
 
-QJsonValue membre(const QJsonObject& o, const char* cle) { return o.value(QLatin1String(cle)); }
+QJsonValue membre(const QJsonObject& o, const char* cle) {
+    return o.value(QLatin1String(cle));
+}
 
 // The key that orders entries of equal score, the same whichever side they
 // came from: name|stage|date.
@@ -106,10 +107,11 @@ stockage::Scores fusionScores(const stockage::Scores& a, const stockage::Scores&
                 if (std::none_of(t.begin(), t.end(),
                                  [&](const stockage::Entree& x) { return memeEntree(x, e); }))
                     t.push_back(e);
-        std::stable_sort(t.begin(), t.end(), [](const stockage::Entree& x, const stockage::Entree& y) {
-            if (x.score != y.score) return x.score > y.score;
-            return cleEntree(x) < cleEntree(y);
-        });
+        std::stable_sort(t.begin(), t.end(),
+                         [](const stockage::Entree& x, const stockage::Entree& y) {
+                             if (x.score != y.score) return x.score > y.score;
+                             return cleEntree(x) < cleEntree(y);
+                         });
         if (t.size() > std::size_t(stockage::PLACES)) t.resize(stockage::PLACES);
         r.tables[m] = std::move(t);
     }
@@ -145,7 +147,8 @@ succes::Etat fusionSucces(const succes::Etat& a, const succes::Etat& b) {
             r.debloques.emplace_back(id, da ? *da : *db);
     }
     // Never the sum: the same games must not count twice.
-    for (std::size_t i = 0; i < r.stats.size(); ++i) r.stats[i] = std::max(a.stats[i], b.stats[i]);
+    for (std::size_t i = 0; i < r.stats.size(); ++i)
+        r.stats[i] = std::max(a.stats[i], b.stats[i]);
     r.defiDernier = std::max(a.defiDernier, b.defiDernier);
     return succes::copie(r);
 }

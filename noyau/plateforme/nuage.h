@@ -13,7 +13,6 @@
 
 #include <QJsonObject>
 #include <QString>
-
 #include <optional>
 
 namespace nuage {

@@ -3,7 +3,6 @@
 #include "plateforme/json.h"
 
 #include <QDate>
-
 #include <algorithm>
 #include <cmath>
 
@@ -12,33 +11,46 @@ namespace succes {
 namespace {
 
 enum Stat {
-    PAIRES, PILES, PARFAITS, FEVERS, JUMELLES, PARTIES, DEFIS, DEFI_SUITE, COMBO_MAX,
-    NIGHT_MAX, PAPER_MAX, RUSH_PILES, RUSH_SCORE, SCORE_MAX, GLISSANT_NIVEAU
+    PAIRES,
+    PILES,
+    PARFAITS,
+    FEVERS,
+    JUMELLES,
+    PARTIES,
+    DEFIS,
+    DEFI_SUITE,
+    COMBO_MAX,
+    NIGHT_MAX,
+    PAPER_MAX,
+    RUSH_PILES,
+    RUSH_SCORE,
+    SCORE_MAX,
+    GLISSANT_NIVEAU
 };
 
 } // namespace
 
 const std::array<Definition, 48> LISTE = {{
-    {"FIRST_LANTERN", "FIRST LANTERN", "CLEAR YOUR FIRST PAIR.", false, -1, 0,
-     "PREMIÈRE LANTERNE", "RETIREZ VOTRE PREMIÈRE PAIRE.", "lanternes 1"},
-    {"STALL_IS_OPEN", "STALL IS OPEN", "CLEAR A WHOLE STACK.", false, -1, 0,
-     "L'ÉTAL EST OUVERT", "VIDEZ UNE PILE ENTIÈRE.", "icone etal"},
+    {"FIRST_LANTERN", "FIRST LANTERN", "CLEAR YOUR FIRST PAIR.", false, -1, 0, "PREMIÈRE LANTERNE",
+     "RETIREZ VOTRE PREMIÈRE PAIRE.", "lanternes 1"},
+    {"STALL_IS_OPEN", "STALL IS OPEN", "CLEAR A WHOLE STACK.", false, -1, 0, "L'ÉTAL EST OUVERT",
+     "VIDEZ UNE PILE ENTIÈRE.", "icone etal"},
     {"MARKET_STROLL", "MARKET STROLL", "CLEAR 4 STAGES OF NIGHT MARKET IN ONE GAME.", false, -1, 0,
      "PROMENADE AU MARCHÉ", "VIDEZ 4 ÉTAPES DU MARCHÉ DE NUIT EN UNE PARTIE.", "lanternes 4"},
     {"VEIL_LIFTED", "VEIL LIFTED", "CLEAR A BOSS STAGE OF NIGHT MARKET.", false, -1, 0,
      "VOILE LEVÉ", "VIDEZ UNE ÉTAPE BOSS DU MARCHÉ DE NUIT.", "tuile voile"},
-    {"HALF_MOON", "HALF MOON", "REACH STAGE 7 OF NIGHT MARKET.", false, -1, 0,
-     "DEMI-LUNE", "ATTEIGNEZ L'ÉTAPE 7 DU MARCHÉ DE NUIT.", "icone demi-lune"},
+    {"HALF_MOON", "HALF MOON", "REACH STAGE 7 OF NIGHT MARKET.", false, -1, 0, "DEMI-LUNE",
+     "ATTEIGNEZ L'ÉTAPE 7 DU MARCHÉ DE NUIT.", "icone demi-lune"},
     {"CLOSING_TIME", "CLOSING TIME", "CLEAR ALL 12 STAGES OF NIGHT MARKET.", false, -1, 0,
      "L'HEURE DE LA FERMETURE", "VIDEZ LES 12 ÉTAPES DU MARCHÉ DE NUIT.", "lanternes 12"},
-    {"NOT_A_SINGLE_COIN", "NOT A SINGLE COIN", "CLEAR NIGHT MARKET WITHOUT A CONTINUE.", true, -1, 0,
-     "PAS UNE PIÈCE", "FINISSEZ LE MARCHÉ DE NUIT SANS CONTINUER.", "icone piece barree"},
+    {"NOT_A_SINGLE_COIN", "NOT A SINGLE COIN", "CLEAR NIGHT MARKET WITHOUT A CONTINUE.", true, -1,
+     0, "PAS UNE PIÈCE", "FINISSEZ LE MARCHÉ DE NUIT SANS CONTINUER.", "icone piece barree"},
     {"LANTERN_ROOM", "THE LANTERN ROOM", "VISIT THE LANTERN ROOM FROM THE EXTRAS.", true, -1, 0,
      "LA SALLE DES LANTERNES", "VISITEZ LA SALLE DES LANTERNES DANS LES EXTRAS.", "panda lanterne"},
-    {"SPARKS", "SPARKS", "REACH A COMBO X3.", false, -1, 0,
-     "ÉTINCELLES", "ATTEIGNEZ UN COMBO X3.", "icone combo 3"},
-    {"FIRECRACKERS", "FIRECRACKERS", "REACH A COMBO X6.", false, -1, 0,
-     "PÉTARDS", "ATTEIGNEZ UN COMBO X6.", "icone combo 6"},
+    {"SPARKS", "SPARKS", "REACH A COMBO X3.", false, -1, 0, "ÉTINCELLES", "ATTEIGNEZ UN COMBO X3.",
+     "icone combo 3"},
+    {"FIRECRACKERS", "FIRECRACKERS", "REACH A COMBO X6.", false, -1, 0, "PÉTARDS",
+     "ATTEIGNEZ UN COMBO X6.", "icone combo 6"},
     {"FESTIVAL_FEVER", "FESTIVAL FEVER", "REACH FEVER WITH A COMBO X9.", false, -1, 0,
      "FIÈVRE DU FESTIVAL", "ATTEIGNEZ LA FIÈVRE AVEC UN COMBO X9.", "icone combo 9"},
     {"FEVER_REGULAR", "FEVER REGULAR", "REACH FEVER 25 TIMES.", false, FEVERS, 25,
@@ -55,30 +67,30 @@ const std::array<Definition, 48> LISTE = {{
      "DERNIÈRE BRAISE", "VIDEZ UNE ÉTAPE AVEC MOINS DE 5 S D'ENCENS.", "icone encens court"},
     {"SWIFT_PAWS", "SWIFT PAWS", "CLEAR A STAGE WITH HALF THE INCENSE LEFT.", false, -1, 0,
      "PATTES AGILES", "VIDEZ UNE ÉTAPE AVEC LA MOITIÉ DE L'ENCENS.", "panda course"},
-    {"HUNDRED_LANTERNS", "100 LANTERNS", "CLEAR 100 PAIRS.", false, PAIRES, 100,
-     "100 LANTERNES", "RETIREZ 100 PAIRES.", "lanternes 100"},
+    {"HUNDRED_LANTERNS", "100 LANTERNS", "CLEAR 100 PAIRS.", false, PAIRES, 100, "100 LANTERNES",
+     "RETIREZ 100 PAIRES.", "lanternes 100"},
     {"THOUSAND_LANTERNS", "1000 LANTERNS", "CLEAR 1000 PAIRS.", false, PAIRES, 1000,
      "1000 LANTERNES", "RETIREZ 1000 PAIRES.", "lanternes 1000"},
     {"LANTERN_FESTIVAL", "LANTERN FESTIVAL", "CLEAR 5000 PAIRS.", false, PAIRES, 5000,
      "FÊTE DES LANTERNES", "RETIREZ 5000 PAIRES.", "lanternes 5000"},
     {"BURNING_BRIGHT", "BURNING BRIGHT", "CLEAR 3 STACKS IN ONE INCENSE RUSH.", false, -1, 0,
      "BRÛLER VIF", "VIDEZ 3 PILES EN UNE COURSE D'ENCENS.", "icone encens 3"},
-    {"WHOLE_BOX_OF_INCENSE", "WHOLE BOX OF INCENSE", "CLEAR 8 STACKS IN ONE INCENSE RUSH.", true, -1, 0,
-     "TOUTE LA BOÎTE D'ENCENS", "VIDEZ 8 PILES EN UNE COURSE D'ENCENS.", "icone encens 8"},
-    {"RUSH_HOUR", "RUSH HOUR", "SCORE 150 000 IN INCENSE RUSH.", false, -1, 0,
-     "HEURE DE POINTE", "MARQUEZ 150 000 EN COURSE D'ENCENS.", "icone sablier"},
-    {"MOONLIT", "MOONLIT", "CLEAR THE MOON OF THE DAY.", false, -1, 0,
-     "AU CLAIR DE LUNE", "VIDEZ LA LUNE DU JOUR.", "icone lune"},
-    {"THREE_MOONS", "THREE MOONS", "CLEAR 3 MOONS OF THE DAY.", false, -1, 0,
-     "TROIS LUNES", "VIDEZ 3 LUNES DU JOUR.", "icone lune 3"},
+    {"WHOLE_BOX_OF_INCENSE", "WHOLE BOX OF INCENSE", "CLEAR 8 STACKS IN ONE INCENSE RUSH.", true,
+     -1, 0, "TOUTE LA BOÎTE D'ENCENS", "VIDEZ 8 PILES EN UNE COURSE D'ENCENS.", "icone encens 8"},
+    {"RUSH_HOUR", "RUSH HOUR", "SCORE 150 000 IN INCENSE RUSH.", false, -1, 0, "HEURE DE POINTE",
+     "MARQUEZ 150 000 EN COURSE D'ENCENS.", "icone sablier"},
+    {"MOONLIT", "MOONLIT", "CLEAR THE MOON OF THE DAY.", false, -1, 0, "AU CLAIR DE LUNE",
+     "VIDEZ LA LUNE DU JOUR.", "icone lune"},
+    {"THREE_MOONS", "THREE MOONS", "CLEAR 3 MOONS OF THE DAY.", false, -1, 0, "TROIS LUNES",
+     "VIDEZ 3 LUNES DU JOUR.", "icone lune 3"},
     {"LUNAR_WEEK", "LUNAR WEEK", "CLEAR THE MOON OF THE DAY 7 DAYS IN A ROW.", false, -1, 0,
      "SEMAINE LUNAIRE", "VIDEZ LA LUNE DU JOUR 7 JOURS DE SUITE.", "icone lune 7"},
     {"MOON_CALENDAR", "MOON CALENDAR", "CLEAR 30 MOONS OF THE DAY.", false, DEFIS, 30,
      "CALENDRIER LUNAIRE", "VIDEZ 30 LUNES DU JOUR.", "icone calendrier"},
-    {"PAPER_MOON", "PAPER MOON", "CLEAR A STAGE OF PAPER MOON.", false, -1, 0,
-     "LUNE DE PAPIER", "VIDEZ UNE ÉTAPE DE LUNE DE PAPIER.", "tuile voile lune"},
-    {"FOLDED_TO_PERFECTION", "FOLDED TO PERFECTION", "CLEAR ALL 12 STAGES OF PAPER MOON.", false, -1, 0,
-     "PLIÉ À LA PERFECTION", "VIDEZ LES 12 ÉTAPES DE LUNE DE PAPIER.", "icone origami"},
+    {"PAPER_MOON", "PAPER MOON", "CLEAR A STAGE OF PAPER MOON.", false, -1, 0, "LUNE DE PAPIER",
+     "VIDEZ UNE ÉTAPE DE LUNE DE PAPIER.", "tuile voile lune"},
+    {"FOLDED_TO_PERFECTION", "FOLDED TO PERFECTION", "CLEAR ALL 12 STAGES OF PAPER MOON.", false,
+     -1, 0, "PLIÉ À LA PERFECTION", "VIDEZ LES 12 ÉTAPES DE LUNE DE PAPIER.", "icone origami"},
     {"JOIN_THE_PARADE", "JOIN THE PARADE", "CLEAR A STACK IN PANDA PARADE.", false, -1, 0,
      "REJOIGNEZ LA PARADE", "VIDEZ UNE PILE EN PARADE DU PANDA.", "panda parade"},
     {"LAMPION_SNUFFED", "LAMPION SNUFFED", "WIN A LANTERN DUEL AGAINST LAMPION.", false, -1, 0,
@@ -86,7 +98,8 @@ const std::array<Definition, 48> LISTE = {{
     {"LANTERN_DIMMED", "LANTERN DIMMED", "WIN A LANTERN DUEL AGAINST LANTERN.", false, -1, 0,
      "LANTERNE ÉTOUFFÉE", "GAGNEZ UN DUEL DE LANTERNES CONTRE LANTERNE.", "icone lanterne"},
     {"KITE_CUT_DOWN", "KITE CUT DOWN", "WIN A LANTERN DUEL AGAINST DRAGON KITE.", false, -1, 0,
-     "CERF-VOLANT ABATTU", "GAGNEZ UN DUEL DE LANTERNES CONTRE CERF-VOLANT DRAGON.", "icone cerf-volant"},
+     "CERF-VOLANT ABATTU", "GAGNEZ UN DUEL DE LANTERNES CONTRE CERF-VOLANT DRAGON.",
+     "icone cerf-volant"},
     {"MARKET_RIVALS", "MARKET RIVALS", "PLAY A LANTERN DUEL WITH 2 PLAYERS.", false, -1, 0,
      "RIVAUX DU MARCHÉ", "JOUEZ UN DUEL DE LANTERNES À 2 JOUEURS.", "panda deux"},
     {"SMOKE_SIGNAL", "SMOKE SIGNAL", "SEND INCENSE SMOKE IN A LANTERN DUEL.", false, -1, 0,
@@ -95,25 +108,26 @@ const std::array<Definition, 48> LISTE = {{
      "ÉTALS GLISSANTS", "VIDEZ UN NIVEAU DES ÉTALS GLISSANTS.", "icone fleches"},
     {"MASTER_MERCHANT", "MASTER MERCHANT", "REACH LEVEL 5 OF SLIDING STALLS.", false, -1, 0,
      "MAÎTRE MARCHAND", "ATTEIGNEZ LE NIVEAU 5 DES ÉTALS GLISSANTS.", "icone balance"},
-    {"RED_ENVELOPE", "RED ENVELOPE", "SCORE 100 000 IN ONE GAME.", false, -1, 0,
-     "ENVELOPPE ROUGE", "MARQUEZ 100 000 EN UNE PARTIE.", "icone enveloppe rouge"},
+    {"RED_ENVELOPE", "RED ENVELOPE", "SCORE 100 000 IN ONE GAME.", false, -1, 0, "ENVELOPPE ROUGE",
+     "MARQUEZ 100 000 EN UNE PARTIE.", "icone enveloppe rouge"},
     {"GOLDEN_ENVELOPE", "GOLDEN ENVELOPE", "SCORE 500 000 IN ONE GAME.", false, -1, 0,
      "ENVELOPPE DORÉE", "MARQUEZ 500 000 EN UNE PARTIE.", "icone enveloppe or"},
-    {"INITIALS_IN_INK", "INITIALS IN INK", "WRITE YOUR INITIALS IN A HIGH SCORES TABLE.", false, -1, 0,
-     "INITIALES À L'ENCRE", "INSCRIVEZ VOS INITIALES DANS UN TABLEAU DES SCORES.", "icone pinceau"},
-    {"ONE_MORE_COIN", "ONE MORE COIN", "USE A CONTINUE.", false, -1, 0,
-     "ENCORE UNE PIÈCE", "UTILISEZ UN CONTINUE.", "icone piece"},
+    {"INITIALS_IN_INK", "INITIALS IN INK", "WRITE YOUR INITIALS IN A HIGH SCORES TABLE.", false, -1,
+     0, "INITIALES À L'ENCRE", "INSCRIVEZ VOS INITIALES DANS UN TABLEAU DES SCORES.",
+     "icone pinceau"},
+    {"ONE_MORE_COIN", "ONE MORE COIN", "USE A CONTINUE.", false, -1, 0, "ENCORE UNE PIÈCE",
+     "UTILISEZ UN CONTINUE.", "icone piece"},
     // The hold time quoted here is MAINTIEN_RIDEAU_MS.
-    {"BEHIND_THE_CURTAIN", "BEHIND THE CURTAIN", "HOLD OK ON THE TITLE SCREEN FOR 3 SECONDS.", true, -1, 0,
-     "DERRIÈRE LE RIDEAU", "MAINTENEZ OK 3 SECONDES SUR L'ÉCRAN TITRE.", "icone rideau"},
+    {"BEHIND_THE_CURTAIN", "BEHIND THE CURTAIN", "HOLD OK ON THE TITLE SCREEN FOR 3 SECONDS.", true,
+     -1, 0, "DERRIÈRE LE RIDEAU", "MAINTENEZ OK 3 SECONDES SUR L'ÉCRAN TITRE.", "icone rideau"},
     {"NIGHT_MARKET_RADIO", "NIGHT MARKET RADIO", "OPEN THE SOUND TEST.", true, -1, 0,
      "RADIO DU MARCHÉ DE NUIT", "OUVREZ LE TEST SONORE.", "icone radio"},
-    {"SKETCHBOOK", "SKETCHBOOK", "OPEN THE TILE GALLERY.", false, -1, 0,
-     "CARNET DE CROQUIS", "OUVREZ LA GALERIE DES TUILES.", "tuile dW"},
+    {"SKETCHBOOK", "SKETCHBOOK", "OPEN THE TILE GALLERY.", false, -1, 0, "CARNET DE CROQUIS",
+     "OUVREZ LA GALERIE DES TUILES.", "tuile dW"},
     {"PEEKING_PANDA", "PEEKING PANDA", "USE PEEK TO SEE THE HIDDEN FACES.", false, -1, 0,
      "PANDA CURIEUX", "UTILISEZ COUP D'ŒIL POUR VOIR LES FACES CACHÉES.", "panda regard"},
-    {"REGULAR_CUSTOMER", "REGULAR CUSTOMER", "PLAY 50 GAMES.", false, PARTIES, 50,
-     "CLIENT FIDÈLE", "JOUEZ 50 PARTIES.", "icone tasse"},
+    {"REGULAR_CUSTOMER", "REGULAR CUSTOMER", "PLAY 50 GAMES.", false, PARTIES, 50, "CLIENT FIDÈLE",
+     "JOUEZ 50 PARTIES.", "icone tasse"},
     {"EVERY_LANTERN_LIT", "EVERY LANTERN LIT", "UNLOCK EVERY OTHER ACHIEVEMENT.", false, -1, 0,
      "TOUTES LES LANTERNES ALLUMÉES", "DÉBLOQUEZ TOUS LES AUTRES SUCCÈS.", "lanternes 48"},
 }};
@@ -132,22 +146,31 @@ std::optional<double> champ(const QJsonObject& ev, const char* nom) {
     return json::enNombre(ev.value(QLatin1String(nom)));
 }
 
-double nombreOuZero(const QJsonObject& ev, const char* nom) { return champ(ev, nom).value_or(0); }
+double nombreOuZero(const QJsonObject& ev, const char* nom) {
+    return champ(ev, nom).value_or(0);
+}
 
 // JavaScript's truth: flags in events are tested the way the scenes set them.
 bool vrai(const QJsonObject& ev, const char* nom) {
     const QJsonValue v = ev.value(QLatin1String(nom));
     switch (v.type()) {
-    case QJsonValue::Bool: return v.toBool();
-    case QJsonValue::Double: return v.toDouble() != 0 && !std::isnan(v.toDouble());
-    case QJsonValue::String: return !v.toString().isEmpty();
+    case QJsonValue::Bool:
+        return v.toBool();
+    case QJsonValue::Double:
+        return v.toDouble() != 0 && !std::isnan(v.toDouble());
+    case QJsonValue::String:
+        return !v.toString().isEmpty();
     case QJsonValue::Array:
-    case QJsonValue::Object: return true;
-    default: return false;
+    case QJsonValue::Object:
+        return true;
+    default:
+        return false;
     }
 }
 
-void ajouter(Etat& e, int s, qint64 n) { e.stats[std::size_t(s)] = std::min(PLAFOND, e.stats[std::size_t(s)] + n); }
+void ajouter(Etat& e, int s, qint64 n) {
+    e.stats[std::size_t(s)] = std::min(PLAFOND, e.stats[std::size_t(s)] + n);
+}
 
 void meilleur(Etat& e, int s, double valeur) {
     const double v = std::min(double(PLAFOND), std::floor(valeur));
@@ -176,9 +199,13 @@ int indiceStat(const QString& cle) {
     return -1;
 }
 
-Etat etatVide() { return Etat(); }
+Etat etatVide() {
+    return Etat();
+}
 
-Etat lire(const QString& texte) { return lire(json::analyser(texte)); }
+Etat lire(const QString& texte) {
+    return lire(json::analyser(texte));
+}
 
 Etat lire(const QJsonValue& v) {
     Etat e;
@@ -203,7 +230,8 @@ Etat lire(const QJsonValue& v) {
 
 QString ecrire(const Etat& e) {
     json::Objet debloques;
-    for (const auto& [id, date] : e.debloques) debloques.nombre(id, date);
+    for (const auto& [id, date] : e.debloques)
+        debloques.nombre(id, date);
     json::Objet stats;
     for (std::size_t i = 0; i < STATS.size(); ++i)
         stats.nombre(QLatin1String(STATS[i]), double(e.stats[i]));
@@ -214,7 +242,9 @@ QString ecrire(const Etat& e) {
         .fin();
 }
 
-Etat copie(const Etat& e) { return lire(ecrire(e)); }
+Etat copie(const Etat& e) {
+    return lire(ecrire(e));
+}
 
 bool debloque(const Etat& e, const QString& id) {
     return std::any_of(e.debloques.begin(), e.debloques.end(),
@@ -223,7 +253,8 @@ bool debloque(const Etat& e, const QString& id) {
 
 int nombre(const Etat& e) {
     int n = 0;
-    for (const Definition& d : LISTE) n += debloque(e, QLatin1String(d.id)) ? 1 : 0;
+    for (const Definition& d : LISTE)
+        n += debloque(e, QLatin1String(d.id)) ? 1 : 0;
     return n;
 }
 
@@ -314,7 +345,9 @@ Resultat evenement(Etat& e, const QJsonObject& ev, double date) {
         if (ia && *ia < 0)
             candidats << "MARKET_RIVALS";
         else if (nombreOuZero(ev, "gagnant") == 1)
-            candidats << (ia == 1.0 ? "LANTERN_DIMMED" : ia == 2.0 ? "KITE_CUT_DOWN" : "LAMPION_SNUFFED");
+            candidats << (ia == 1.0   ? "LANTERN_DIMMED"
+                          : ia == 2.0 ? "KITE_CUT_DOWN"
+                                      : "LAMPION_SNUFFED");
     } else if (type == QLatin1String("scene")) {
         const QString nom = nomDe(ev, "nom");
         if (nom == QLatin1String("galerie")) candidats << "SKETCHBOOK";
@@ -340,7 +373,8 @@ Resultat evenement(Etat& e, const QJsonObject& ev, double date) {
         if (d.stat >= 0 && e.stats[std::size_t(d.stat)] >= d.but) candidats << QLatin1String(d.id);
 
     Resultat r;
-    for (const QString& id : candidats) debloquer(e, id, date, r.nouveaux);
+    for (const QString& id : candidats)
+        debloquer(e, id, date, r.nouveaux);
     if (!r.nouveaux.isEmpty() && !debloque(e, QLatin1String(TOUT))) {
         bool tous = true;
         for (const Definition& d : LISTE)
@@ -358,7 +392,9 @@ Resultat evenement(Etat& e, const QJsonObject& ev, double date) {
 
 QStringList rattraper(Etat& e, const stockage::Progression& p, double date) {
     QStringList ids;
-    if (p.etapeMax >= 1) ids << "FIRST_LANTERN" << "STALL_IS_OPEN";
+    if (p.etapeMax >= 1)
+        ids << "FIRST_LANTERN"
+            << "STALL_IS_OPEN";
     if (p.etapeMax >= 6) ids << "HALF_MOON";
     if (p.etapeMax >= 12) {
         ids << "CLOSING_TIME";
@@ -369,7 +405,8 @@ QStringList rattraper(Etat& e, const stockage::Progression& p, double date) {
     e.stats[NIGHT_MAX] = std::max<qint64>(e.stats[NIGHT_MAX], p.etapeMax);
     e.stats[DEFIS] = std::max<qint64>(e.stats[DEFIS], p.defisFinis.size());
     QStringList nouveaux;
-    for (const QString& id : ids) debloquer(e, id, date, nouveaux);
+    for (const QString& id : ids)
+        debloquer(e, id, date, nouveaux);
     return nouveaux;
 }
 

@@ -11,7 +11,6 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
-
 #include <array>
 #include <utility>
 #include <vector>
@@ -40,9 +39,9 @@ struct Definition {
 };
 
 inline constexpr std::array<const char*, 15> STATS = {
-    "paires",   "piles",    "parfaits", "fevers",    "jumelles",  "parties",  "defis",
-    "defiSuite", "comboMax", "nightMax", "paperMax", "rushPiles", "rushScore", "scoreMax",
-    "glissantNiveau"};
+    "paires",   "piles",     "parfaits",  "fevers",   "jumelles",
+    "parties",  "defis",     "defiSuite", "comboMax", "nightMax",
+    "paperMax", "rushPiles", "rushScore", "scoreMax", "glissantNiveau"};
 
 extern const std::array<Definition, 48> LISTE;
 

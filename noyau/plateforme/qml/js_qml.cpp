@@ -16,7 +16,8 @@ QJsonValue versJson(const QJSValue& v) {
 QJSValue depuisTexte(const QObject* proprietaire, const QString& texteJson) {
     QJSEngine* moteur = qjsEngine(proprietaire);
     if (!moteur) return QJSValue();
-    QJSValue parse = moteur->globalObject().property(QStringLiteral("JSON")).property(QStringLiteral("parse"));
+    QJSValue parse =
+        moteur->globalObject().property(QStringLiteral("JSON")).property(QStringLiteral("parse"));
     return parse.call({QJSValue(texteJson)});
 }
 
@@ -27,7 +28,8 @@ void remplacer(QJSValue& cible, const QJSValue& source) {
         it.next();
         anciens << it.name();
     }
-    for (const QString& nom : anciens) cible.deleteProperty(nom);
+    for (const QString& nom : anciens)
+        cible.deleteProperty(nom);
     for (QJSValueIterator it(source); it.hasNext();) {
         it.next();
         cible.setProperty(it.name(), it.value());

@@ -5,11 +5,11 @@
 // so members keep the written order (the scenes' loops over unlocks follow
 // it); they come back through QVariant, which every reader then validates.
 
+#include "moteur/stockage.h"
+
 #include <QJSValue>
 #include <QJsonValue>
 #include <QString>
-
-#include "moteur/stockage.h"
 
 class QObject;
 

@@ -7,10 +7,11 @@
 #include <QJSEngine>
 #include <QJsonObject>
 
-
 namespace {
 
-QString texteDe(const QJSValue& v) { return v.isString() ? v.toString() : QString(); }
+QString texteDe(const QJSValue& v) {
+    return v.isString() ? v.toString() : QString();
+}
 
 // An envelope held by the scene; its records are checked by their readers.
 nuage::PeutEtre enveloppeDe(const QJSValue& v) {
@@ -43,12 +44,13 @@ QJSValue appeler(const QObject* face, const QJSValue& f, const QString& nom,
     *fait = false;
     QJSEngine* moteur = qjsEngine(face);
     if (!moteur || !f.isObject() || !f.property(nom).isCallable()) return QJSValue();
-    QJSValue garde = moteur->evaluate(QStringLiteral(
-        "(function (f, nom, args) {"
-        "  try { return { fait: true, r: f[nom].apply(f, args) }; }"
-        "  catch (e) { return { fait: false }; } })"));
+    QJSValue garde =
+        moteur->evaluate(QStringLiteral("(function (f, nom, args) {"
+                                        "  try { return { fait: true, r: f[nom].apply(f, args) }; }"
+                                        "  catch (e) { return { fait: false }; } })"));
     QJSValue args = moteur->newArray(uint(arguments.size()));
-    for (int i = 0; i < arguments.size(); ++i) args.setProperty(quint32(i), arguments[i]);
+    for (int i = 0; i < arguments.size(); ++i)
+        args.setProperty(quint32(i), arguments[i]);
     const QJSValue r = garde.call({f, QJSValue(nom), args});
     *fait = !r.isError() && r.property(QStringLiteral("fait")).toBool();
     return *fait ? r.property(QStringLiteral("r")) : QJSValue();
@@ -56,10 +58,18 @@ QJSValue appeler(const QObject* face, const QJSValue& f, const QString& nom,
 
 } // namespace
 
-QString NuageQml::format() const { return QLatin1String(nuage::FORMAT); }
-int NuageQml::version() const { return nuage::VERSION; }
-QString NuageQml::fichier() const { return QLatin1String(nuage::FICHIER); }
-int NuageQml::tailleMax() const { return nuage::TAILLE_MAX; }
+QString NuageQml::format() const {
+    return QLatin1String(nuage::FORMAT);
+}
+int NuageQml::version() const {
+    return nuage::VERSION;
+}
+QString NuageQml::fichier() const {
+    return QLatin1String(nuage::FICHIER);
+}
+int NuageQml::tailleMax() const {
+    return nuage::TAILLE_MAX;
+}
 
 QJSValue NuageQml::envelopper(const QJSValue& scores, const QJSValue& reglages,
                               const QJSValue& progression, const QJSValue& etat,
@@ -76,7 +86,9 @@ QString NuageQml::ecrire(const QJSValue& env) const {
     return e ? nuage::ecrire(*e) : QStringLiteral("null");
 }
 
-QJSValue NuageQml::lire(const QJSValue& texte) const { return versJs(this, nuage::lire(texteDe(texte))); }
+QJSValue NuageQml::lire(const QJSValue& texte) const {
+    return versJs(this, nuage::lire(texteDe(texte)));
+}
 
 QJSValue NuageQml::fusion(const QJSValue& a, const QJSValue& b) const {
     return versJs(this, nuage::fusion(enveloppeDe(a), enveloppeDe(b)));
@@ -94,31 +106,35 @@ QJSValue NuageQml::reunir(const QJSValue& a, const QJSValue& b) const {
     quint32 n = 0;
     const quint32 na = a.isArray() ? a.property(QStringLiteral("length")).toUInt() : 0;
     const quint32 nb = b.isArray() ? b.property(QStringLiteral("length")).toUInt() : 0;
-    for (quint32 i = 0; i < na; ++i) r.setProperty(n++, a.property(i));
+    for (quint32 i = 0; i < na; ++i)
+        r.setProperty(n++, a.property(i));
     for (quint32 j = 0; j < nb; ++j) {
         bool present = false;
-        for (quint32 i = 0; i < n && !present; ++i) present = r.property(i).strictlyEquals(b.property(j));
+        for (quint32 i = 0; i < n && !present; ++i)
+            present = r.property(i).strictlyEquals(b.property(j));
         if (!present) r.setProperty(n++, b.property(j));
     }
     return r;
 }
 
 QJSValue NuageQml::fusionScores(const QJSValue& a, const QJSValue& b) const {
-    return js::depuisTexte(this, stockage::ecrireScores(nuage::fusionScores(
-                                     stockage::lireScores(js::versJson(a)),
-                                     stockage::lireScores(js::versJson(b)))));
+    return js::depuisTexte(
+        this, stockage::ecrireScores(nuage::fusionScores(stockage::lireScores(js::versJson(a)),
+                                                         stockage::lireScores(js::versJson(b)))));
 }
 
 QJSValue NuageQml::fusionProgression(const QJSValue& a, const QJSValue& b) const {
-    return js::depuisTexte(this, js::progressionAvecExtras(
-                                     nuage::fusionProgression(stockage::lireProgression(js::versJson(a)),
-                                                              stockage::lireProgression(js::versJson(b))),
-                                     true));
+    return js::depuisTexte(this,
+                           js::progressionAvecExtras(
+                               nuage::fusionProgression(stockage::lireProgression(js::versJson(a)),
+                                                        stockage::lireProgression(js::versJson(b))),
+                               true));
 }
 
 QJSValue NuageQml::fusionSucces(const QJSValue& a, const QJSValue& b) const {
-    return js::depuisTexte(this, succes::ecrire(nuage::fusionSucces(succes::lire(js::versJson(a)),
-                                                                    succes::lire(js::versJson(b)))));
+    return js::depuisTexte(this,
+                           succes::ecrire(nuage::fusionSucces(succes::lire(js::versJson(a)),
+                                                              succes::lire(js::versJson(b)))));
 }
 
 QJSValue NuageQml::fusionDepart(const QJSValue& local, const QJSValue& texteNuage) const {

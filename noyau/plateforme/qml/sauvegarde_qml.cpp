@@ -8,7 +8,9 @@
 
 namespace {
 
-template <typename T> QObject* creer(QQmlEngine*, QJSEngine*) { return new T(); }
+template <typename T> QObject* creer(QQmlEngine*, QJSEngine*) {
+    return new T();
+}
 
 } // namespace
 

@@ -9,23 +9,31 @@
 
 namespace {
 
-QString texteDe(const QJSValue& v) { return v.isString() ? v.toString() : QString(); }
+QString texteDe(const QJSValue& v) {
+    return v.isString() ? v.toString() : QString();
+}
 
 } // namespace
 
 QStringList StockageQml::modes() const {
     QStringList l;
-    for (const char* m : stockage::MODES) l << QLatin1String(m);
+    for (const char* m : stockage::MODES)
+        l << QLatin1String(m);
     return l;
 }
 
-int StockageQml::places() const { return stockage::PLACES; }
+int StockageQml::places() const {
+    return stockage::PLACES;
+}
 
-QString StockageQml::lettres() const { return QLatin1String(stockage::LETTRES); }
+QString StockageQml::lettres() const {
+    return QLatin1String(stockage::LETTRES);
+}
 
 QStringList StockageQml::actions() const {
     QStringList l;
-    for (const char* a : stockage::ACTIONS) l << QLatin1String(a);
+    for (const char* a : stockage::ACTIONS)
+        l << QLatin1String(a);
     return l;
 }
 
@@ -70,7 +78,8 @@ int StockageQml::inserer(QJSValue scores, const QString& mode, const QJSValue& e
     const int place = stockage::inserer(s, mode, js::versJson(e));
     if (place < 0) return -1;
     QStringList entrees;
-    for (const stockage::Entree& x : *t) entrees << stockage::ecrireEntree(x);
+    for (const stockage::Entree& x : *t)
+        entrees << stockage::ecrireEntree(x);
     scores.setProperty(mode, js::depuisTexte(this, json::tableau(entrees)));
     return place;
 }
@@ -83,7 +92,9 @@ int StockageQml::meilleur(const QJSValue& scores, const QString& mode) const {
     return e ? e->score : 0;
 }
 
-QString StockageQml::initiales(const QJSValue& s) const { return stockage::initiales(texteDe(s)); }
+QString StockageQml::initiales(const QJSValue& s) const {
+    return stockage::initiales(texteDe(s));
+}
 
 QJSValue StockageQml::lireReglages(const QJSValue& texte) const {
     return js::depuisTexte(this, stockage::ecrireReglages(stockage::lireReglages(texteDe(texte))));
@@ -94,7 +105,8 @@ QString StockageQml::ecrireReglages(const QJSValue& r) const {
 }
 
 QJSValue StockageQml::lireProgression(const QJSValue& texte) const {
-    return js::depuisTexte(this, js::progressionAvecExtras(stockage::lireProgression(texteDe(texte)), true));
+    return js::depuisTexte(
+        this, js::progressionAvecExtras(stockage::lireProgression(texteDe(texte)), true));
 }
 
 QString StockageQml::ecrireProgression(const QJSValue& pr) const {

@@ -6,7 +6,6 @@
 
 #include <QJSValueIterator>
 #include <QJsonObject>
-
 #include <cmath>
 
 namespace {
@@ -14,18 +13,19 @@ namespace {
 QVariantMap entree(const succes::Definition& d) {
     QVariantMap m;
     m.insert(QStringLiteral("id"), QLatin1String(d.id));
-    m.insert(QStringLiteral("en"), QVariantMap{{QStringLiteral("titre"), QLatin1String(d.titre)},
-                                               {QStringLiteral("description"),
-                                                QLatin1String(d.description)}});
-    m.insert(QStringLiteral("fr"), QVariantMap{{QStringLiteral("titre"), QString::fromUtf8(d.titreFr)},
-                                               {QStringLiteral("description"),
-                                                QString::fromUtf8(d.descriptionFr)}});
+    m.insert(QStringLiteral("en"),
+             QVariantMap{{QStringLiteral("titre"), QLatin1String(d.titre)},
+                         {QStringLiteral("description"), QLatin1String(d.description)}});
+    m.insert(QStringLiteral("fr"),
+             QVariantMap{{QStringLiteral("titre"), QString::fromUtf8(d.titreFr)},
+                         {QStringLiteral("description"), QString::fromUtf8(d.descriptionFr)}});
     m.insert(QStringLiteral("icone"), QLatin1String(d.icone));
     m.insert(QStringLiteral("cache"), d.cache);
     if (d.stat >= 0)
-        m.insert(QStringLiteral("stat"),
-                 QVariantMap{{QStringLiteral("cle"), QLatin1String(succes::STATS[std::size_t(d.stat)])},
-                             {QStringLiteral("but"), d.but}});
+        m.insert(
+            QStringLiteral("stat"),
+            QVariantMap{{QStringLiteral("cle"), QLatin1String(succes::STATS[std::size_t(d.stat)])},
+                        {QStringLiteral("but"), d.but}});
     return m;
 }
 
@@ -39,7 +39,8 @@ succes::Etat etatDe(const QJSValue& v) {
         it.next();
         const QJSValue t = it.value();
         if (!succes::parId(it.name()) || !t.isNumber() || !(t.toNumber() >= 0)) continue;
-        if (!succes::debloque(e, it.name())) e.debloques.emplace_back(it.name(), std::floor(t.toNumber()));
+        if (!succes::debloque(e, it.name()))
+            e.debloques.emplace_back(it.name(), std::floor(t.toNumber()));
     }
     return e;
 }
@@ -48,39 +49,53 @@ succes::Etat etatDe(const QJSValue& v) {
 
 QVariantList SuccesQml::liste() const {
     QVariantList l;
-    for (const succes::Definition& d : succes::LISTE) l << entree(d);
+    for (const succes::Definition& d : succes::LISTE)
+        l << entree(d);
     return l;
 }
 
 QVariantMap SuccesQml::parId() const {
     QVariantMap m;
-    for (const succes::Definition& d : succes::LISTE) m.insert(QLatin1String(d.id), entree(d));
+    for (const succes::Definition& d : succes::LISTE)
+        m.insert(QLatin1String(d.id), entree(d));
     return m;
 }
 
 QStringList SuccesQml::stats() const {
     QStringList l;
-    for (const char* s : succes::STATS) l << QLatin1String(s);
+    for (const char* s : succes::STATS)
+        l << QLatin1String(s);
     return l;
 }
 
-int SuccesQml::maintienRideau() const { return succes::MAINTIEN_RIDEAU_MS; }
-
-QJSValue SuccesQml::etatVide() const { return js::depuisTexte(this, succes::ecrire(succes::etatVide())); }
-
-QJSValue SuccesQml::lire(const QJSValue& texte) const {
-    return js::depuisTexte(this, succes::ecrire(succes::lire(texte.isString() ? texte.toString() : QString())));
+int SuccesQml::maintienRideau() const {
+    return succes::MAINTIEN_RIDEAU_MS;
 }
 
-QString SuccesQml::ecrire(const QJSValue& e) const { return succes::ecrire(etatDe(e)); }
+QJSValue SuccesQml::etatVide() const {
+    return js::depuisTexte(this, succes::ecrire(succes::etatVide()));
+}
 
-QJSValue SuccesQml::copie(const QJSValue& e) const { return js::depuisTexte(this, ecrire(e)); }
+QJSValue SuccesQml::lire(const QJSValue& texte) const {
+    return js::depuisTexte(
+        this, succes::ecrire(succes::lire(texte.isString() ? texte.toString() : QString())));
+}
+
+QString SuccesQml::ecrire(const QJSValue& e) const {
+    return succes::ecrire(etatDe(e));
+}
+
+QJSValue SuccesQml::copie(const QJSValue& e) const {
+    return js::depuisTexte(this, ecrire(e));
+}
 
 bool SuccesQml::debloque(const QJSValue& e, const QString& id) const {
     return succes::debloque(etatDe(e), id);
 }
 
-int SuccesQml::nombre(const QJSValue& e) const { return succes::nombre(etatDe(e)); }
+int SuccesQml::nombre(const QJSValue& e) const {
+    return succes::nombre(etatDe(e));
+}
 
 QVariantMap SuccesQml::progres(const QJSValue& e, const QString& id) const {
     const succes::Progres p = succes::progres(etatDe(e), id);

@@ -47,8 +47,8 @@ std::pair<Enveloppe, Enveloppe> deuxAppareils() {
 TEST(Enveloppe, EcritureLectureEtRefus) {
     const Enveloppe e = base(1234.9);
     const QString texte = ecrire(e);
-    EXPECT_TRUE(texte.startsWith(
-        "{\"format\":\"tessimora-sauvegarde\",\"version\":1,\"ecrit\":1234,\"scores\":{\"night\":"));
+    EXPECT_TRUE(texte.startsWith("{\"format\":\"tessimora-sauvegarde\",\"version\":1,\"ecrit\":"
+                                 "1234,\"scores\":{\"night\":"));
     EXPECT_TRUE(texte.contains("},\"reglages\":{\"crt\":"));
     EXPECT_TRUE(texte.contains("\"progression\":{\"etapeMax\":0,"));
     EXPECT_TRUE(texte.endsWith("\"defiDernier\":\"\"}}"));

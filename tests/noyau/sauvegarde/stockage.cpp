@@ -1,4 +1,5 @@
 #include "moteur/stockage.h"
+
 #include "plateforme/json.h"
 
 #include <gtest/gtest.h>
@@ -30,8 +31,8 @@ TEST(Scores, UnTexteVideOuEndommageDonneLesTablesParDefaut) {
 }
 
 TEST(Scores, ChaqueChampDUneEntreeEstRepare) {
-    Table t = avecNight(QStringLiteral("{\"nom\":\"ab\",\"score\":\"1500.9\",\"etape\":-3}"))
-                  .tables[0];
+    Table t =
+        avecNight(QStringLiteral("{\"nom\":\"ab\",\"score\":\"1500.9\",\"etape\":-3}")).tables[0];
     ASSERT_EQ(t.size(), 1u);
     EXPECT_EQ(t[0].nom, "AB ");
     EXPECT_EQ(t[0].score, 1500);
@@ -46,7 +47,8 @@ TEST(Scores, ChaqueChampDUneEntreeEstRepare) {
     EXPECT_EQ(t[0].date, QStringLiteral("20261208"));
 
     // null, false and an empty text count 0; a date that is not a text is absent.
-    t = avecNight(QStringLiteral("{\"nom\":5,\"score\":null,\"etape\":\" 7.9 \",\"date\":8}")).tables[0];
+    t = avecNight(QStringLiteral("{\"nom\":5,\"score\":null,\"etape\":\" 7.9 \",\"date\":8}"))
+            .tables[0];
     EXPECT_EQ(t[0].nom, "   ");
     EXPECT_EQ(t[0].score, 0);
     EXPECT_EQ(t[0].etape, 7);
@@ -55,10 +57,11 @@ TEST(Scores, ChaqueChampDUneEntreeEstRepare) {
 
 TEST(Scores, LesEntreesInvalidesSontEcarteesEtUneTableVideRedevientParDefaut) {
     // Above the cap, negative, not a number, not an object, hexadecimal text, Infinity.
-    const Table t = avecNight(QStringLiteral(
-        "{\"nom\":\"AAA\",\"score\":10000000},{\"score\":-1},{\"score\":\"abc\"},3,"
-        "{\"score\":\"0x10\"},{\"score\":\"1e999\"},{\"score\":[]},{\"nom\":\"OK\"}"))
-                        .tables[0];
+    const Table t =
+        avecNight(QStringLiteral(
+                      "{\"nom\":\"AAA\",\"score\":10000000},{\"score\":-1},{\"score\":\"abc\"},3,"
+                      "{\"score\":\"0x10\"},{\"score\":\"1e999\"},{\"score\":[]},{\"nom\":\"OK\"}"))
+            .tables[0];
     EXPECT_EQ(t, tableParDefaut());
     const Table max = avecNight(QStringLiteral("{\"score\":9999999.5}")).tables[0];
     ASSERT_EQ(max.size(), 1u);
@@ -159,20 +162,21 @@ TEST(Reglages, ChaqueChampEndommagePrendSonDefautSeul) {
     EXPECT_EQ(r.jeu.niveauIa, 1);
     EXPECT_EQ(r.jeu.initiales, "Q  ");
     EXPECT_EQ(r.jeu.langue, "");
-    EXPECT_EQ(lireReglages(QStringLiteral("{\"jeu\":{\"niveauIa\":3,\"initiales\":7}}")).jeu.niveauIa, 1);
+    EXPECT_EQ(
+        lireReglages(QStringLiteral("{\"jeu\":{\"niveauIa\":3,\"initiales\":7}}")).jeu.niveauIa, 1);
     EXPECT_EQ(lireReglages(QStringLiteral("{\"jeu\":{\"initiales\":7}}")).jeu.initiales, "PND");
 
     for (const char* bonne : {"fr", "pt-BR", "zh-Hant", "ast", "ab-12345678"})
         EXPECT_TRUE(langueValide(bonne)) << bonne;
     for (const char* mauvaise : {"PT", "english", "f", "fr-", "fr-B", "fr_BR", "fr-123456789",
-                                "fr-BR-x", "fr-\u00e9\u00e9"})
+                                 "fr-BR-x", "fr-\u00e9\u00e9"})
         EXPECT_FALSE(langueValide(QString::fromUtf8(mauvaise))) << mauvaise;
 }
 
 TEST(Reglages, ToucheUneParActionEtUneActionParCode) {
-    const Reglages r = lireReglages(QStringLiteral(
-        "{\"touches\":{\"retour\":65,\"ok\":65,\"haut\":32505856,\"bas\":32505855,"
-        "\"hint\":1.5,\"mix\":0,\"undo\":\"66\",\"inconnue\":67,\"glisseD\":68}}"));
+    const Reglages r = lireReglages(
+        QStringLiteral("{\"touches\":{\"retour\":65,\"ok\":65,\"haut\":32505856,\"bas\":32505855,"
+                       "\"hint\":1.5,\"mix\":0,\"undo\":\"66\",\"inconnue\":67,\"glisseD\":68}}"));
     const std::vector<std::pair<QString, qint64>> attendu = {
         {"bas", 32505855}, {"ok", 65}, {"glisseD", 68}};
     EXPECT_EQ(r.touches, attendu);
@@ -193,7 +197,8 @@ TEST(Progression, LectureExtrasEtEcritureDesCinqChamps) {
     EXPECT_EQ(ecrireProgression(p),
               "{\"etapeMax\":4,\"etapesVues\":[0,3,3,11.5],\"defisFinis\":[\"20261201\","
               "\"20261203\"],\"sansContinue\":false,\"defiClasse\":\"20261203\"}");
-    EXPECT_EQ(lireProgression(QStringLiteral("{\"etapeMax\":13,\"defiClasse\":\"x\"}")).etapeMax, 0);
+    EXPECT_EQ(lireProgression(QStringLiteral("{\"etapeMax\":13,\"defiClasse\":\"x\"}")).etapeMax,
+              0);
     EXPECT_EQ(ecrireProgression(PROGRESSION()),
               "{\"etapeMax\":0,\"etapesVues\":[],\"defisFinis\":[],\"sansContinue\":false,"
               "\"defiClasse\":\"\"}");

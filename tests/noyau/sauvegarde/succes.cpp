@@ -1,9 +1,9 @@
-#include "plateforme/json.h"
 #include "plateforme/succes.h"
+
+#include "plateforme/json.h"
 
 #include <QJsonDocument>
 #include <QSet>
-
 #include <gtest/gtest.h>
 
 using namespace succes;
@@ -14,9 +14,13 @@ QJsonObject ev(const char* texte) {
     return QJsonDocument::fromJson(QByteArray(texte)).object();
 }
 
-qint64 stat(const Etat& e, const char* cle) { return e.stats[std::size_t(indiceStat(cle))]; }
+qint64 stat(const Etat& e, const char* cle) {
+    return e.stats[std::size_t(indiceStat(cle))];
+}
 
-void mettre(Etat& e, const char* cle, qint64 v) { e.stats[std::size_t(indiceStat(cle))] = v; }
+void mettre(Etat& e, const char* cle, qint64 v) {
+    e.stats[std::size_t(indiceStat(cle))] = v;
+}
 
 } // namespace
 
@@ -70,7 +74,8 @@ TEST(Etat, LectureRepareChaqueChampEtEcritDansLOrdre) {
 TEST(Evenement, PremierePaireComboNeuf) {
     Etat e;
     const Resultat r = evenement(e, ev("{\"type\":\"paire\",\"combo\":9,\"fever\":true}"), 1000);
-    EXPECT_EQ(r.nouveaux, QStringList({"FIRST_LANTERN", "SPARKS", "FIRECRACKERS", "FESTIVAL_FEVER"}));
+    EXPECT_EQ(r.nouveaux,
+              QStringList({"FIRST_LANTERN", "SPARKS", "FIRECRACKERS", "FESTIVAL_FEVER"}));
     EXPECT_EQ(stat(e, "comboMax"), 9);
     EXPECT_EQ(stat(e, "fevers"), 1);
     // Progress for every locked tiered achievement whose counter moved.
@@ -102,48 +107,58 @@ TEST(Evenement, CentiemePaireEtProgres) {
     // An event without rules still unlocks a counter already at its goal.
     Etat f;
     mettre(f, "parties", 60);
-    EXPECT_EQ(evenement(f, ev("{\"type\":\"inconnu\"}"), 1).nouveaux, QStringList{"REGULAR_CUSTOMER"});
+    EXPECT_EQ(evenement(f, ev("{\"type\":\"inconnu\"}"), 1).nouveaux,
+              QStringList{"REGULAR_CUSTOMER"});
 }
 
 TEST(Evenement, PilesEncensEtModes) {
     Etat e;
-    Resultat r = evenement(e, ev("{\"type\":\"pile\",\"mode\":\"rush\",\"etape\":0,\"piles\":8,"
-                                 "\"parfait\":false,\"tempsMs\":-1,\"tempsMax\":0}"), 1);
+    Resultat r = evenement(e,
+                           ev("{\"type\":\"pile\",\"mode\":\"rush\",\"etape\":0,\"piles\":8,"
+                              "\"parfait\":false,\"tempsMs\":-1,\"tempsMax\":0}"),
+                           1);
     EXPECT_EQ(r.nouveaux, QStringList({"STALL_IS_OPEN", "BURNING_BRIGHT", "WHOLE_BOX_OF_INCENSE"}));
     EXPECT_EQ(stat(e, "rushPiles"), 8);
     EXPECT_EQ(stat(e, "nightMax"), 0);
 
     e = Etat();
-    r = evenement(e, ev("{\"type\":\"pile\",\"mode\":\"night\",\"etape\":5,\"boss\":true,"
-                        "\"parfait\":true,\"tempsMs\":4900,\"tempsMax\":9800,\"etapesPartie\":4}"), 1);
+    r = evenement(e,
+                  ev("{\"type\":\"pile\",\"mode\":\"night\",\"etape\":5,\"boss\":true,"
+                     "\"parfait\":true,\"tempsMs\":4900,\"tempsMax\":9800,\"etapesPartie\":4}"),
+                  1);
     EXPECT_EQ(r.nouveaux, QStringList({"STALL_IS_OPEN", "CLEAN_PAWS", "LAST_EMBER", "SWIFT_PAWS",
                                        "VEIL_LIFTED", "MARKET_STROLL", "HALF_MOON"}));
     EXPECT_EQ(stat(e, "nightMax"), 6);
     EXPECT_EQ(stat(e, "parfaits"), 1);
 
     e = Etat();
-    r = evenement(e, ev("{\"type\":\"pile\",\"mode\":\"paper\",\"etape\":2,\"tempsMs\":5000,"
-                        "\"tempsMax\":10001}"), 1);
+    r = evenement(e,
+                  ev("{\"type\":\"pile\",\"mode\":\"paper\",\"etape\":2,\"tempsMs\":5000,"
+                     "\"tempsMax\":10001}"),
+                  1);
     EXPECT_EQ(r.nouveaux, QStringList({"STALL_IS_OPEN", "PAPER_MOON"}));
     EXPECT_EQ(stat(e, "paperMax"), 3);
 }
 
 TEST(Evenement, DuelFinEtPartie) {
     Etat e;
-    EXPECT_TRUE(evenement(e, ev("{\"type\":\"duel\",\"ia\":1,\"gagnant\":2}"), 1).nouveaux.isEmpty());
+    EXPECT_TRUE(
+        evenement(e, ev("{\"type\":\"duel\",\"ia\":1,\"gagnant\":2}"), 1).nouveaux.isEmpty());
     EXPECT_EQ(evenement(e, ev("{\"type\":\"duel\",\"ia\":-1,\"gagnant\":0}"), 1).nouveaux,
               QStringList{"MARKET_RIVALS"});
     EXPECT_EQ(evenement(e, ev("{\"type\":\"duel\",\"ia\":2,\"gagnant\":1}"), 1).nouveaux,
               QStringList{"KITE_CUT_DOWN"});
     EXPECT_EQ(evenement(e, ev("{\"type\":\"duel\",\"ia\":7,\"gagnant\":1}"), 1).nouveaux,
               QStringList{"LAMPION_SNUFFED"});
-    EXPECT_EQ(evenement(e, ev("{\"type\":\"fin12\",\"mode\":\"night\",\"continues\":0}"), 1).nouveaux,
-              QStringList({"CLOSING_TIME", "NOT_A_SINGLE_COIN"}));
+    EXPECT_EQ(
+        evenement(e, ev("{\"type\":\"fin12\",\"mode\":\"night\",\"continues\":0}"), 1).nouveaux,
+        QStringList({"CLOSING_TIME", "NOT_A_SINGLE_COIN"}));
     Etat f;
     EXPECT_EQ(evenement(f, ev("{\"type\":\"fin12\",\"mode\":\"night\"}"), 1).nouveaux,
               QStringList{"CLOSING_TIME"});
-    EXPECT_EQ(evenement(f, ev("{\"type\":\"partie\",\"mode\":\"rush\",\"score\":500000}"), 1).nouveaux,
-              QStringList({"RED_ENVELOPE", "GOLDEN_ENVELOPE", "RUSH_HOUR"}));
+    EXPECT_EQ(
+        evenement(f, ev("{\"type\":\"partie\",\"mode\":\"rush\",\"score\":500000}"), 1).nouveaux,
+        QStringList({"RED_ENVELOPE", "GOLDEN_ENVELOPE", "RUSH_HOUR"}));
     EXPECT_EQ(stat(f, "rushScore"), 500000);
     EXPECT_EQ(stat(f, "parties"), 1);
     evenement(f, ev("{\"type\":\"partie\",\"mode\":\"night\",\"score\":1e12}"), 1);
@@ -218,5 +233,6 @@ TEST(Rattrapage, DepuisUneAncienneProgression) {
     EXPECT_TRUE(rattraper(vide, stockage::lireProgression(QString()), 1).isEmpty());
     stockage::Progression sept;
     sept.etapeMax = 6;
-    EXPECT_EQ(rattraper(vide, sept, 1), QStringList({"FIRST_LANTERN", "STALL_IS_OPEN", "HALF_MOON"}));
+    EXPECT_EQ(rattraper(vide, sept, 1),
+              QStringList({"FIRST_LANTERN", "STALL_IS_OPEN", "HALF_MOON"}));
 }
