@@ -16,3 +16,5 @@ Reponse commandeDonne(const std::vector<std::string>& mots);
 Reponse commandeGlissant(const std::vector<std::string>& mots);
 Reponse commandeVerifier(const std::vector<std::string>& mots);
 Reponse commandeResoudre(const std::vector<std::string>& mots);
+Reponse commandeRejouer(const std::vector<std::string>& mots);
+Reponse commandeDefi(const std::vector<std::string>& mots);

@@ -16,7 +16,9 @@ const char* const USAGE =
     "usage : tessimora-moteur catalogue | donne (--disposition NOM | --fichier F) --graine N"
     " | glissant --largeur L --hauteur H --paires P --graine N"
     " | verifier (--fichier F | --disposition NOM) [--graines K]"
-    " | resoudre (--disposition NOM | --fichier F) --graine N [--retirer a,b]... [--budget B]";
+    " | resoudre (--disposition NOM | --fichier F) --graine N [--retirer a,b]... [--budget B]"
+    " | rejouer (--disposition NOM | --fichier F) --graine N --actions FICHIER"
+    " | defi [--date AAAA-MM-JJ]";
 
 } // namespace
 
@@ -34,6 +36,8 @@ int main(int argc, char** argv) {
     else if (commande == "glissant") r = commandeGlissant(mots);
     else if (commande == "verifier") r = commandeVerifier(mots);
     else if (commande == "resoudre") r = commandeResoudre(mots);
+    else if (commande == "rejouer") r = commandeRejouer(mots);
+    else if (commande == "defi") r = commandeDefi(mots);
     else {
         std::cerr << "tessimora-moteur : commande inconnue : " << commande << " ; " << USAGE
                   << '\n';

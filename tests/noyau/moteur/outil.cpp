@@ -204,3 +204,61 @@ TEST_F(Outil, Resoudre) {
         EXPECT_EQ(lignes(m.erreurs), 1u) << mauvais;
     }
 }
+
+TEST_F(Outil, Rejouer) {
+    const std::string actions = fichier(
+        "actions.json",
+        R"([{"aide":"hint"},{"prendre":218},{"prendre":194},{"avancer":1000},{"prendre":167},)"
+        R"({"prendre":217},{"annuler":true},{"aide":"peek"},{"prendre":-3},{"avancer":500000},)"
+        R"({"prendre":3},{"annuler":true}])");
+    const Resultat r =
+        lancer("rejouer --disposition 'GREAT LANTERN' --graine 1 --actions " + actions);
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.sortie,
+              "[218,194]\n"
+              "{\"type\":\"prise\",\"i\":218}\n"
+              "{\"type\":\"paire\",\"a\":218,\"b\":194,\"points\":200,\"combo\":1,"
+              "\"jumelle\":false,\"bonusMs\":0,\"fever\":false}\n"
+              "false\n"
+              "{\"type\":\"prise\",\"i\":167}\n"
+              "{\"type\":\"paire\",\"a\":167,\"b\":217,\"points\":400,\"combo\":2,"
+              "\"jumelle\":false,\"bonusMs\":1000,\"fever\":false}\n"
+              "true\n"
+              "2000\n"
+              "{\"type\":\"bloquee\",\"i\":-3}\n"
+              "true\n"
+              "{\"type\":\"fini\"}\n"
+              "false\n"
+              "{\"etat\":\"temps\",\"score\":200,\"tempsMs\":0,\"tempsMax\":230000,\"combo\":1,"
+              "\"restantes\":218,\"selection\":-1,\"aides\":{\"hint\":2,\"mix\":2,\"peek\":0},"
+              "\"stats\":{\"paires\":2,\"comboMax\":1,\"hint\":1,\"mix\":0,\"undo\":1,"
+              "\"peek\":1}}\n");
+
+    for (const char* mauvais : {R"({"prendre":1})", R"([{"prendre":1.5}])", R"([{"avancer":-1}])",
+                                R"([{"aide":"zoom"}])", R"([{"annuler":false}])",
+                                R"([{"prendre":1,"avancer":2}])", R"([3])"}) {
+        const std::string f = fichier("mauvaises.json", mauvais);
+        const Resultat m = lancer("rejouer --disposition 'RICE BOWL' --graine 2 --actions " + f);
+        EXPECT_EQ(m.code, 2) << mauvais;
+        EXPECT_TRUE(m.sortie.empty()) << mauvais;
+        EXPECT_EQ(lignes(m.erreurs), 1u) << mauvais;
+    }
+    EXPECT_EQ(lancer("rejouer --disposition 'RICE BOWL' --graine 2").code, 2);
+}
+
+TEST_F(Outil, Defi) {
+    EXPECT_EQ(lancer("defi --date 2026-12-08").sortie,
+              "{\"jour\":\"20261208\",\"graine\":20261208,\"disposition\":0,"
+              "\"nom\":\"GREAT LANTERN\"}\n");
+    EXPECT_EQ(lancer("defi --date 2027-01-01").sortie,
+              "{\"jour\":\"20270101\",\"graine\":20270101,\"disposition\":1,"
+              "\"nom\":\"RED PANDA\"}\n");
+    const Resultat aujourdhui = lancer("defi");
+    EXPECT_EQ(aujourdhui.code, 0);
+    EXPECT_EQ(aujourdhui.sortie.rfind("{\"jour\":\"", 0), 0u);
+    for (const char* mauvaise : {"2026-02-29", "2026-13-01", "26-12-08", "2026-1a-08", "demain"}) {
+        const Resultat m = lancer(std::string("defi --date ") + mauvaise);
+        EXPECT_EQ(m.code, 2) << mauvaise;
+        EXPECT_EQ(lignes(m.erreurs), 1u);
+    }
+}
