@@ -23,8 +23,14 @@ const Instrument NAPPE = [](double f, double d, uint32_t) { return nappe(f, d, 0
 const Instrument NAPPE_SOMBRE = [](double f, double d, uint32_t) { return nappe(f, d, 0.05); };
 const Instrument PUCE = [](double f, double d, uint32_t) { return carre(f, d, 0.25); };
 
-Mono taikoGrave(uint32_t g) { return taiko(62.0, g); }
-Mono taikoAigu(uint32_t g) { return taiko(95.0, g); }
+Mono plusBas(Mono son, double gain) {
+    for (float& x : son) x = static_cast<float>(x * gain);
+    return son;
+}
+
+// The taiko carries a lot of low energy: kept under the tune, it still drives.
+Mono taikoGrave(uint32_t g) { return plusBas(taiko(62.0, g), 0.55); }
+Mono taikoAigu(uint32_t g) { return plusBas(taiko(95.0, g), 0.55); }
 Mono tambour(uint32_t g) { return tambourMain(190.0, g); }
 Mono boisHaut(uint32_t) { return blocBois(1250.0); }
 Mono boisBas(uint32_t) { return blocBois(820.0); }
@@ -43,7 +49,7 @@ const std::string I = "1 3 5", II = "2 4 6", III = "3, 5, 7,", IV = "4, 6, 1", V
 
 void finirMusique(Bus& bus, double piece) {
     bus.reverberer(piece, 0.3, 1.0);
-    bus.finir(-17.0, 0.89);
+    bus.finir(-17.0, 0.85);
 }
 
 } // namespace
@@ -328,7 +334,7 @@ Bus pieceFinEtape(double duree) {
     m.poser(2, gong(110.0, 3.5), 0.3, 0.0, 0.4);
     m.poser(2, taiko(62.0, 3u), 0.6, 0.0, 0.1);
     bus.reverberer(0.84, 0.3, 1.0);
-    bus.finir(-17.0, 0.89);
+    bus.finir(-17.0, 0.85);
     return bus;
 }
 
@@ -352,7 +358,7 @@ Bus pieceVictoire(double duree) {
     m.poser(4, crepitement(3.0, 17u), 0.4, -0.6, 0.4);
     m.poser(4.3, crepitement(2.5, 23u), 0.35, 0.6, 0.4);
     bus.reverberer(0.84, 0.3, 1.0);
-    bus.finir(-17.0, 0.89);
+    bus.finir(-17.0, 0.85);
     return bus;
 }
 
@@ -369,6 +375,6 @@ Bus pieceDefaite(double duree) {
     m.frappes(0, 3, "X.......x.......", taikoGrave, 0.45, 0.0, 0.1);
     m.poser(3, gong(82.0, 4.0), 0.35, 0.0, 0.5);
     bus.reverberer(0.86, 0.3, 1.0);
-    bus.finir(-17.0, 0.89);
+    bus.finir(-17.0, 0.85);
     return bus;
 }

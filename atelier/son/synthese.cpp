@@ -110,7 +110,10 @@ Mono pincee(double f, double duree, double brillance, uint32_t graine) {
         ligne[i] = excitation.passer(bruit.suivant());
     double ecriture = 0;  // position of the write head, read head trails by `periode`
     double precedent = 0;
-    const double perte = 0.996 - 0.004 * (f / 1500.0);
+    // Loss per trip round the string, set so a note rings for about a second
+    // (shorter as it climbs) whatever its pitch: a fixed loss would make the
+    // high notes die in a few milliseconds.
+    const double perte = std::exp(-(1.5 + f / 600.0) / f);
     for (int i = 0; i < n; ++i) {
         // The averaging loop filter delays half a sample: take it off the line.
         double lecture = ecriture - (periode - 0.5);
@@ -127,7 +130,9 @@ Mono pincee(double f, double duree, double brillance, uint32_t graine) {
         ligne[w] = y;
         ecriture += 1;
         if (ecriture >= longueur) ecriture -= longueur;
-        sortie[i] = static_cast<float>(x * std::min(1.0, i / 40.0));
+        // The filtered-noise pluck is quiet by nature: bring it level with
+        // the other instruments so parts can be balanced by their gains.
+        sortie[i] = static_cast<float>(2.5 * x * std::min(1.0, i / 40.0));
     }
     return sortie;
 }
@@ -168,7 +173,7 @@ Mono flute(double f, double duree, double vibrato, uint32_t graine) {
         const double ton = SINUS(phase) + 0.22 * SINUS(2 * phase) + 0.08 * SINUS(3 * phase);
         souffle.passer(bruit.suivant());
         const double env = enveloppe(i, echantillons(0.05), tenue, relache);
-        sortie[i] = static_cast<float>(env * (0.8 * ton + 0.35 * souffle.bande));
+        sortie[i] = static_cast<float>(env * (0.8 * ton + 0.12 * souffle.bande));
     }
     return sortie;
 }
@@ -211,7 +216,7 @@ Mono basse(double f, double duree) {
         if (phase >= 1.0) phase -= 1.0;
         const double scie = 2.0 * phase - 1.0 - polyBlep(phase, inc);
         if (i % 16 == 0) filtre.regler(f * (1.5 + 5.0 * std::exp(-t * 9.0)), 1.1);
-        const double x = 0.7 * filtre.passer(scie) + 0.6 * SINUS(phase);
+        const double x = 0.5 * filtre.passer(scie) + 0.4 * SINUS(phase);
         const double declin = 0.55 + 0.45 * std::exp(-t * 5.0);
         const double env = enveloppe(i, echantillons(0.004), tenue, relache) * declin;
         sortie[i] = static_cast<float>(env * x);
@@ -558,6 +563,13 @@ void finirMono(Mono& son, int taille, double crete) {
     const double gain = crete / max;
     for (float& x : son) x = static_cast<float>(x * gain);
     fondus(son, 16, std::min(echantillons(0.03), taille / 4));
+}
+
+void passeBas(Mono& son, double fc) {
+    Filtre a, b;
+    a.regler(fc, 0.7071);
+    b.regler(fc, 0.7071);
+    for (float& x : son) x = static_cast<float>(b.passer(a.passer(x)));
 }
 
 void salle(Mono& son, double niveau) {

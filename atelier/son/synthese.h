@@ -87,6 +87,9 @@ private:
 // and fades its ends so it never clicks.
 void finirMono(Mono& son, int taille, double crete);
 
+// Fourth-order low-pass, in place.
+void passeBas(Mono& son, double fc);
+
 // A short room (four feedback echoes) so dry effects sit in a space; the tail
 // stays inside the buffer.
 void salle(Mono& son, double niveau);

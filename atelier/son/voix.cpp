@@ -98,7 +98,10 @@ Mono direParSynthese(const Replique& r, const std::string& espeak, const std::st
     Mono s = lireWav(wav, frequence);
     std::remove(wav.c_str());
     if (s.empty() || frequence <= 0) return {};
-    return rogner(reechantillonner(s, static_cast<double>(FE) / frequence));
+    s = reechantillonner(s, static_cast<double>(FE) / frequence);
+    // Linear interpolation mirrors the speech above the old Nyquist: cut it.
+    passeBas(s, frequence * 0.42);
+    return rogner(s);
 }
 
 Mono chanter(const Replique& r, double duree) {

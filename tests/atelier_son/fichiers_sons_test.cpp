@@ -144,29 +144,33 @@ TEST(FichiersSons, OneShotSoundsStartAndEndQuietly) {
 }
 
 TEST(FichiersSons, PairSoundsRiseWithTheCombo) {
-    // Pitch by autocorrelation over the ringing part (50..250 ms): each combo
-    // level must sound higher than the one before.
+    // The lowest strong partial of the ringing part (20..200 ms) is the note
+    // the ear follows: it must climb from one combo level to the next.
     double precedente = 0;
     for (int niveau = 1; niveau <= 9; ++niveau) {
         const Decode& d = decoder(catalogue::paire(niveau));
         ASSERT_TRUE(d.lu);
         const auto& s = d.pistes[0];
-        ASSERT_GT(s.size(), 11025u);
-        std::vector<double> r(44100 / 100 + 1, 0.0);
-        double meilleure = 0;
-        for (int lag = 44100 / 1200; lag <= 44100 / 100; ++lag) {
-            double somme = 0, energie = 0;
-            for (std::size_t i = 2205; i < 11025; ++i) {
-                somme += double(s[i]) * s[i + lag];
-                energie += double(s[i + lag]) * s[i + lag];
+        const std::size_t de = 882, n = 8192;
+        ASSERT_GT(s.size(), de + n);
+        const double pasHz = 44100.0 / n;
+        std::vector<double> spectre;
+        for (int k = 0; k * pasHz < 2000.0; ++k) {
+            double re = 0, im = 0;
+            for (std::size_t i = 0; i < n; ++i) {
+                const double x = s[de + i] * (0.5 - 0.5 * std::cos(2 * M_PI * i / n));
+                re += x * std::cos(2 * M_PI * k * i / n);
+                im -= x * std::sin(2 * M_PI * k * i / n);
             }
-            r[lag] = somme / std::sqrt(energie + 1e-12);
-            meilleure = std::max(meilleure, r[lag]);
+            spectre.push_back(k * pasHz < 150.0 ? 0.0 : re * re + im * im);
         }
-        // The shortest strong period: multiples of it correlate as well.
-        int periode = 44100 / 1200;
-        while (r[periode] < 0.9 * meilleure) ++periode;
-        const double f = 44100.0 / periode;
+        const double plusFort = *std::max_element(spectre.begin(), spectre.end());
+        std::size_t k = 1;
+        while (k + 1 < spectre.size() &&
+               !(spectre[k] >= 0.25 * plusFort && spectre[k] >= spectre[k - 1] &&
+                 spectre[k] >= spectre[k + 1]))
+            ++k;
+        const double f = k * pasHz;
         EXPECT_GT(f, precedente) << "level " << niveau;
         precedente = f;
     }
