@@ -17,7 +17,8 @@ Index lireIndex(const QByteArray& contenu) {
         if (connue(code) && !index.disponibles.contains(code)) index.disponibles.append(code);
     }
     if (index.disponibles.isEmpty()) {
-        for (const Langage& l : LANGUES) index.disponibles.append(QString::fromUtf8(l.code));
+        for (const Langage& l : LANGUES)
+            index.disponibles.append(QString::fromUtf8(l.code));
     }
     const QJsonObject cjk = racine.value(QStringLiteral("cjk")).toObject();
     for (const char* code : {"ja", "ko", "zh-Hans", "zh-Hant"}) {
@@ -34,4 +35,4 @@ const Index& indexDuJeu() {
     return index;
 }
 
-}  // namespace langue
+} // namespace langue

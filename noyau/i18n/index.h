@@ -12,8 +12,8 @@
 namespace langue {
 
 struct Index {
-    QStringList disponibles;       // codes of the table, in table order
-    QHash<QString, QString> cjk;   // "ja", "ko", "zh-Hans", "zh-Hant" -> characters
+    QStringList disponibles;     // codes of the table, in table order
+    QHash<QString, QString> cjk; // "ja", "ko", "zh-Hans", "zh-Hant" -> characters
 };
 
 // Never fails: an unreadable or partial index offers every language of the
@@ -23,4 +23,4 @@ Index lireIndex(const QByteArray& contenu);
 // The index compiled into the program.
 const Index& indexDuJeu();
 
-}  // namespace langue
+} // namespace langue

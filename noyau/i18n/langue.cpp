@@ -4,7 +4,6 @@
 #include <QJsonParseError>
 #include <QLocale>
 #include <QRegularExpression>
-
 #include <cmath>
 
 namespace langue {
@@ -52,12 +51,14 @@ const Langage* trouver(const QString& code) {
     return nullptr;
 }
 
-bool connue(const QString& code) { return trouver(code) != nullptr; }
+bool connue(const QString& code) {
+    return trouver(code) != nullptr;
+}
 
 QString depuisLocale(const QString& locale) {
     if (locale.isEmpty()) return {};
-    QStringList parties = QString(locale).replace(QLatin1Char('_'), QLatin1Char('-'))
-                              .split(QLatin1Char('-'));
+    QStringList parties =
+        QString(locale).replace(QLatin1Char('_'), QLatin1Char('-')).split(QLatin1Char('-'));
     const QString lg = parties.takeFirst().toLower();
     const QString reste = parties.join(QLatin1Char('-')).toLower();
 
@@ -71,14 +72,12 @@ QString depuisLocale(const QString& locale) {
         return QStringLiteral("zh-Hans");
     }
     if (lg == QLatin1String("pt")) {
-        return reste.contains(QLatin1String("br")) ? QStringLiteral("pt-BR")
-                                                   : QStringLiteral("pt");
+        return reste.contains(QLatin1String("br")) ? QStringLiteral("pt-BR") : QStringLiteral("pt");
     }
     if (lg == QLatin1String("es")) {
         // Spain, its Ceuta-Melilla and Canary regions keep Castilian; any other
         // region (es-MX, es-419, es-US...) reads the Latin American texts.
-        const bool espagne = reste == QLatin1String("es") ||
-                             reste.startsWith(QLatin1String("es-"));
+        const bool espagne = reste == QLatin1String("es") || reste.startsWith(QLatin1String("es-"));
         const bool latam = !reste.isEmpty() && !espagne && reste != QLatin1String("ea") &&
                            reste != QLatin1String("ic");
         return latam ? QStringLiteral("es-419") : QStringLiteral("es");
@@ -174,7 +173,11 @@ QString forme(double n, const QString& code) {
         return a == 1 ? un : (a == 0 || entre(h, 2, 19)) ? peu : autre;
     }
     if (lg == QLatin1String("ga")) {
-        return a == 1 ? un : a == 2 ? deux : entre(a, 3, 6) ? peu : entre(a, 7, 10) ? beaucoup : autre;
+        return a == 1            ? un
+               : a == 2          ? deux
+               : entre(a, 3, 6)  ? peu
+               : entre(a, 7, 10) ? beaucoup
+                                 : autre;
     }
     if (lg == QLatin1String("mt")) {
         if (a == 1) return un;
@@ -215,7 +218,8 @@ Lecture lire(const QByteArray& contenu) {
     const QJsonDocument doc = QJsonDocument::fromJson(contenu, &erreur);
     if (erreur.error != QJsonParseError::NoError) {
         lecture.etat = Lecture::Illisible;
-        lecture.erreur = QStringLiteral("%1 (offset %2)").arg(erreur.errorString()).arg(erreur.offset);
+        lecture.erreur =
+            QStringLiteral("%1 (offset %2)").arg(erreur.errorString()).arg(erreur.offset);
         return lecture;
     }
     if (!doc.isObject()) {
@@ -274,8 +278,9 @@ QString Catalogue::p(const QString& un, const QString& plusieurs, double n,
     toutes.insert(QStringLiteral("n"), n == std::floor(n) && std::fabs(n) < 9.0e15
                                            ? QVariant(static_cast<qlonglong>(n))
                                            : QVariant(n));
-    for (auto v = valeurs.constBegin(); v != valeurs.constEnd(); ++v) toutes.insert(v.key(), v.value());
+    for (auto v = valeurs.constBegin(); v != valeurs.constEnd(); ++v)
+        toutes.insert(v.key(), v.value());
     return inserer(texte, toutes);
 }
 
-}  // namespace langue
+} // namespace langue

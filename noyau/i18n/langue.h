@@ -11,15 +11,14 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
-
 #include <array>
 
 namespace langue {
 
 struct Langage {
     const char* code;
-    const char* nom;    // own name, as the OPTIONS row shows it
-    const char* repli;  // the more general language whose file is read first, or ""
+    const char* nom;   // own name, as the OPTIONS row shows it
+    const char* repli; // the more general language whose file is read first, or ""
 };
 
 extern const std::array<Langage, 31> LANGUES;
@@ -29,7 +28,9 @@ extern const std::array<const char*, 2> EXCLUES;
 
 // Marks a key in a table that cannot translate by itself (the key tool finds
 // the literal); the caller translates it when it is shown.
-constexpr const char* T(const char* cle) { return cle; }
+constexpr const char* T(const char* cle) {
+    return cle;
+}
 
 // The table entry for `code`, or nullptr.
 const Langage* trouver(const QString& code);
@@ -68,8 +69,8 @@ QString inserer(const QString& texte, const QVariantMap& valeurs);
 struct Lecture {
     enum Etat { Absent, Illisible, Lu };
     Etat etat = Absent;
-    QString erreur;       // for Illisible
-    QJsonObject table;    // for Lu
+    QString erreur;    // for Illisible
+    QJsonObject table; // for Lu
 };
 Lecture lire(const QByteArray& contenu);
 
@@ -97,4 +98,4 @@ private:
     QHash<QString, QJsonValue> table_;
 };
 
-}  // namespace langue
+} // namespace langue

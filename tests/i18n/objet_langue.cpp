@@ -4,8 +4,6 @@
 #include "i18n/langue.h"
 #include "i18n/qml/Langue.h"
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,10 +12,12 @@
 #include <QQmlEngine>
 #include <QTemporaryDir>
 #include <QtQml>
-
+#include <gtest/gtest.h>
 #include <memory>
 
-void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace {
 
@@ -56,7 +56,9 @@ class ObjetLangue : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dossier.isValid());
-        ecrire("fr", R"({"@": "note", "YES": "OUI", "SCORE {n}": "SCORE : {n}", "{ok} START": "{ok} JOUER",
+        ecrire(
+            "fr",
+            R"({"@": "note", "YES": "OUI", "SCORE {n}": "SCORE : {n}", "{ok} START": "{ok} JOUER",
                          "{n} LANTERNS": {"one": "{n} LANTERNE", "other": "{n} LANTERNES"}})");
         ecrire("de", R"({"YES": "JA"})");
         ecrire("pt", R"({"YES": "SIM", "NO": "NÃO"})");
@@ -105,7 +107,7 @@ protected:
     QtMessageHandler ancien = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ObjetLangue, DepartEnAnglais) {
     EXPECT_EQ(langue->code(), "en");
@@ -213,7 +215,8 @@ QtObject {
     property bool fini: false
     Component.onCompleted: Langue.choisir("fr", function () { fini = true })
 }
-)", QUrl(QStringLiteral("qrc:/essai.qml")));
+)",
+                      QUrl(QStringLiteral("qrc:/essai.qml")));
     std::unique_ptr<QObject> scene(composant.create());
     ASSERT_NE(scene, nullptr) << composant.errorString().toStdString();
     QElapsedTimer montre;
@@ -235,13 +238,14 @@ TEST(CataloguesDuProgramme, ChacunSeLitEnEntier) {
     ASSERT_EQ(anglais.etat, langue::Lecture::Lu);
     for (const langue::Langage& l : langue::LANGUES) {
         QFile f(QStringLiteral(":/app/i18n/%1.json").arg(QString::fromUtf8(l.code)));
-        if (!f.open(QIODevice::ReadOnly)) continue;  // the catalogue checks report missing files
+        if (!f.open(QIODevice::ReadOnly)) continue; // the catalogue checks report missing files
         const langue::Lecture lecture = langue::lire(f.readAll());
-        ASSERT_EQ(lecture.etat, langue::Lecture::Lu) << l.code << " " << lecture.erreur.toStdString();
+        ASSERT_EQ(lecture.etat, langue::Lecture::Lu)
+            << l.code << " " << lecture.erreur.toStdString();
         langue::Catalogue c;
         c.installer(QString::fromUtf8(l.code), {lecture.table});
         if (QLatin1String(l.code) != QLatin1String("en")) {
-            EXPECT_EQ(c.taille(), anglais.table.size() - 2) << l.code;  // less "@" and "@sources"
+            EXPECT_EQ(c.taille(), anglais.table.size() - 2) << l.code; // less "@" and "@sources"
         }
     }
 }

@@ -25,9 +25,11 @@ QVariantMap valeursDe(const QJSValue& valeurs) {
     return resultat;
 }
 
-QString texteDe(const QJSValue& valeur) { return valeur.isString() ? valeur.toString() : QString(); }
+QString texteDe(const QJSValue& valeur) {
+    return valeur.isString() ? valeur.toString() : QString();
+}
 
-}  // namespace
+} // namespace
 
 struct Langue::Chargement {
     QString cible;
@@ -44,11 +46,12 @@ Langue::~Langue() = default;
 
 void Langue::lier(QJSEngine* moteur) {
     if (!moteur) return;
-    QJSValue fabrique = moteur->evaluate(QStringLiteral(
-        "(function (langue) { return ["
-        "  function (cle, valeurs) { return langue.traduire(cle, valeurs); },"
-        "  function (un, plusieurs, n, valeurs) { return langue.pluriel(un, plusieurs, n, valeurs); }"
-        "]; })"));
+    QJSValue fabrique = moteur->evaluate(
+        QStringLiteral("(function (langue) { return ["
+                       "  function (cle, valeurs) { return langue.traduire(cle, valeurs); },"
+                       "  function (un, plusieurs, n, valeurs) { return langue.pluriel(un, "
+                       "plusieurs, n, valeurs); }"
+                       "]; })"));
     const QJSValue paire = fabrique.call({moteur->newQObject(this)});
     fonctionT_ = paire.property(0);
     fonctionP_ = paire.property(1);
@@ -70,7 +73,9 @@ QVariantList Langue::langues() const {
     return liste;
 }
 
-QStringList Langue::disponibles() const { return langue::indexDuJeu().disponibles; }
+QStringList Langue::disponibles() const {
+    return langue::indexDuJeu().disponibles;
+}
 
 QString Langue::nom(const QJSValue& c) const {
     const QString code = c.toString();
@@ -169,9 +174,10 @@ void Langue::terminer(const Chargement& chargement) {
 }
 
 void enregistrerLangue() {
-    qmlRegisterSingletonType<Langue>("Tessimora", 1, 0, "Langue", [](QQmlEngine* moteur, QJSEngine*) -> QObject* {
-        auto* objet = new Langue();
-        objet->lier(moteur);
-        return objet;
-    });
+    qmlRegisterSingletonType<Langue>("Tessimora", 1, 0, "Langue",
+                                     [](QQmlEngine* moteur, QJSEngine*) -> QObject* {
+                                         auto* objet = new Langue();
+                                         objet->lier(moteur);
+                                         return objet;
+                                     });
 }

@@ -11,7 +11,6 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariantList>
-
 #include <deque>
 #include <functional>
 #include <memory>
@@ -32,7 +31,8 @@ class Langue : public QObject {
 
 public:
     // `preferences` is the device's language list; the default asks the system.
-    explicit Langue(QObject* parent = nullptr, const QStringList& preferences = langue::listeSysteme());
+    explicit Langue(QObject* parent = nullptr,
+                    const QStringList& preferences = langue::listeSysteme());
     ~Langue() override;
 
     // Creates the functions `t` and `p` in the engine that will call them.

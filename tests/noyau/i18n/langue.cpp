@@ -1,30 +1,34 @@
-#include "i18n/index.h"
 #include "i18n/langue.h"
 
-#include <gtest/gtest.h>
+#include "i18n/index.h"
 
 #include <QJsonDocument>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace langue;
 
 // Readable failures for texts.
-void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace {
 
-QJsonObject json(const char* texte) { return QJsonDocument::fromJson(texte).object(); }
+QJsonObject json(const char* texte) {
+    return QJsonDocument::fromJson(texte).object();
+}
 
 std::vector<QString> formes(const char* code, std::initializer_list<double> nombres) {
     std::vector<QString> r;
-    for (double n : nombres) r.push_back(forme(n, QString::fromUtf8(code)));
+    for (double n : nombres)
+        r.push_back(forme(n, QString::fromUtf8(code)));
     return r;
 }
 
 using V = std::vector<QString>;
 
-}  // namespace
+} // namespace
 
 TEST(Detection, LocalesIsolees) {
     EXPECT_EQ(depuisLocale(QStringLiteral("da-DK")), "da");
@@ -76,7 +80,8 @@ TEST(Table, CodesNomsEtReplis) {
     for (const Langage& l : LANGUES) {
         EXPECT_TRUE(!*l.repli || connue(QString::fromUtf8(l.repli))) << l.code;
     }
-    for (const char* exclue : EXCLUES) EXPECT_FALSE(connue(QString::fromUtf8(exclue)));
+    for (const char* exclue : EXCLUES)
+        EXPECT_FALSE(connue(QString::fromUtf8(exclue)));
     EXPECT_FALSE(connue(QStringLiteral("zh")));
 }
 
@@ -189,19 +194,22 @@ TEST(Pluriel, TablesDesLangues) {
               V({"zero", "one", "zero", "one", "other", "zero", "zero"}));
     EXPECT_EQ(formes("ga", {1, 2, 3, 6, 7, 10, 11, 0}),
               V({"one", "two", "few", "few", "many", "many", "other", "other"}));
-    EXPECT_EQ(formes("mt", {1, 2, 0, 3, 10, 103, 11, 19, 119, 20, 101}),
-              V({"one", "two", "few", "few", "few", "few", "many", "many", "many", "other", "other"}));
+    EXPECT_EQ(
+        formes("mt", {1, 2, 0, 3, 10, 103, 11, 19, 119, 20, 101}),
+        V({"one", "two", "few", "few", "few", "few", "many", "many", "many", "other", "other"}));
     EXPECT_EQ(formes("ro", {1, 0, 2, 19, 20, 101, 102, 120}),
               V({"one", "few", "few", "few", "other", "other", "few", "other"}));
-    EXPECT_EQ(formes("lt", {1, 21, 11, 2, 9, 12, 19, 10, 20, 0}),
-              V({"one", "one", "other", "few", "few", "other", "other", "other", "other", "other"}));
+    EXPECT_EQ(
+        formes("lt", {1, 21, 11, 2, 9, 12, 19, 10, 20, 0}),
+        V({"one", "one", "other", "few", "few", "other", "other", "other", "other", "other"}));
     EXPECT_EQ(formes("sl", {1, 101, 2, 102, 3, 4, 204, 5, 11, 0}),
               V({"one", "one", "two", "two", "few", "few", "few", "other", "other", "other"}));
     EXPECT_EQ(formes("uk", {1, 21, 11, 2, 24, 12, 14, 5, 0, 111}),
               V({"one", "one", "many", "few", "few", "many", "many", "many", "many", "many"}));
     EXPECT_EQ(formes("hr", {1, 21, 11, 2, 24, 12, 5, 0}),
               V({"one", "one", "other", "few", "few", "other", "other", "other"}));
-    EXPECT_EQ(formes("cs", {1, 2, 4, 5, 0, 22}), V({"one", "few", "few", "other", "other", "other"}));
+    EXPECT_EQ(formes("cs", {1, 2, 4, 5, 0, 22}),
+              V({"one", "few", "few", "other", "other", "other"}));
     EXPECT_EQ(formes("sk", {1, 3, 11}), V({"one", "few", "other"}));
     EXPECT_EQ(formes("fr", {0, 1, 1.5, 2, -1}), V({"one", "one", "one", "other", "one"}));
     EXPECT_EQ(formes("pt", {0, 1, 2}), V({"other", "one", "other"}));
@@ -216,7 +224,8 @@ TEST(Pluriel, TablesDesLangues) {
 }
 
 TEST(Index, LectureTolerante) {
-    const Index bon = lireIndex(R"({"disponibles": ["en", "fr", "xx", "fr"], "cjk": {"ja": "日本"}})");
+    const Index bon =
+        lireIndex(R"({"disponibles": ["en", "fr", "xx", "fr"], "cjk": {"ja": "日本"}})");
     EXPECT_EQ(bon.disponibles, QStringList({"en", "fr"}));
     EXPECT_EQ(bon.cjk.value("ja"), QStringLiteral("日本"));
     EXPECT_EQ(bon.cjk.value("ko"), "");
