@@ -142,15 +142,17 @@ def catalogues():
 
 # --- Keys in the code --------------------------------------------------------
 
-_CHAINE = r"""(?:"((?:[^"\\\n]|\\.)*)"|'((?:[^'\\\n]|\\.)*)')"""
+# Calls whose argument holds keys, and which argument: every string literal
+# in it counts, so that Langue.t(libre ? "FREE PLAY" : "1 COIN 1 PLAY") gives both.
 _APPELS = [
     # Langue.t("KEY", ...) in scenes.
-    (re.compile(r"\bLangue\s*\.\s*t\s*\(\s*" + _CHAINE), 0),
+    (re.compile(r"\bLangue\s*\.\s*t\s*\("), 0),
     # Langue.p("ONE KEY", "PLURAL KEY", n): the entry lives under the plural key.
-    (re.compile(r"\bLangue\s*\.\s*p\s*\(\s*" + _CHAINE + r"\s*,\s*" + _CHAINE), 1),
+    (re.compile(r"\bLangue\s*\.\s*p\s*\("), 1),
     # T("KEY") marks a key in tables that translate later (scripts and C++ alike).
-    (re.compile(r"(?<![\w.])T\s*\(\s*" + _CHAINE), 0),
+    (re.compile(r"(?<![\w.])T\s*\("), 0),
 ]
+_OUVRANTS, _FERMANTS = "([{", ")]}"
 _SUFFIXES = (".qml", ".js", ".mjs", ".cpp", ".h")
 _DOSSIERS = ("app", "noyau", "hote")
 _ECHAPPEMENT = re.compile(r"\\(u\{[0-9A-Fa-f]+\}|u[0-9A-Fa-f]{4}|x[0-9A-Fa-f]{2}|.)")
@@ -165,6 +167,34 @@ def _litteral(texte):
             return chr(int(e[1:], 16))
         return {"n": "\n", "t": "\t", "r": "\r", "0": "\0"}.get(e, e)
     return _ECHAPPEMENT.sub(remplacer, texte)
+
+
+def _litteraux(source, debut, rang):
+    """(text, offset) of each string literal in argument `rang` of the call
+    whose "(" ends just before `debut`."""
+    trouves = []
+    profondeur, argument, i = 0, 0, debut
+    fin = min(len(source), debut + 4000)  # a call never runs this long
+    while i < fin and argument <= rang:
+        c = source[i]
+        if c in "\"'`":
+            j = i + 1
+            while j < fin and source[j] != c and source[j] != "\n":
+                j += 2 if source[j] == "\\" else 1
+            if argument == rang and c != "`":
+                trouves.append((_litteral(source[i + 1:j]), i))
+            i = j + 1
+            continue
+        if c in _OUVRANTS:
+            profondeur += 1
+        elif c in _FERMANTS:
+            if profondeur == 0:
+                break
+            profondeur -= 1
+        elif c == "," and profondeur == 0:
+            argument += 1
+        i += 1
+    return trouves
 
 
 def cles_du_code():
@@ -186,11 +216,9 @@ def cles_du_code():
                 relatif = os.path.relpath(chemin, RACINE).replace(os.sep, "/")
                 for motif, rang in _APPELS:
                     for m in motif.finditer(source):
-                        groupe = 1 + 2 * rang
-                        brut = m.group(groupe) if m.group(groupe) is not None else m.group(groupe + 1)
-                        cle = _litteral(brut)
-                        ligne = source.count("\n", 0, m.start()) + 1
-                        lieux.setdefault(cle, set()).add((relatif, ligne))
+                        for cle, position in _litteraux(source, m.end(), rang):
+                            ligne = source.count("\n", 0, position) + 1
+                            lieux.setdefault(cle, set()).add((relatif, ligne))
     return {cle: ["%s:%d" % l for l in sorted(ls)] for cle, ls in lieux.items()}
 
 
