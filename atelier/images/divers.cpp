@@ -19,8 +19,7 @@ Toile lanterne(int l, int h) {
     t.ellipse(cx, cy, std::max(0, rx / 4), std::max(0, ry / 4), OR_CLAIR);
     for (int j = cy - ry + 1; j < cy + ry; ++j)
         for (int x : {cx - rx / 2 - 1, cx + rx / 2 + 1})
-            if (qAlpha(t.lire(x, j)))
-                t.point(x, j, ROUGE_SOMBRE);
+            if (qAlpha(t.lire(x, j))) t.point(x, j, ROUGE_SOMBRE);
     t.rect(cx - rx / 2, cy - ry - 1, rx + 1, 2, OR);
     t.rect(cx - rx / 2, cy + ry, rx + 1, 2, OR_SOMBRE);
     t.point(cx, 0, OR_SOMBRE);
@@ -31,18 +30,18 @@ Toile lanterne(int l, int h) {
 // The red panda's head: russet fur, white cheeks and brows, dark eye patches.
 Toile tetePanda(int l, int h, int ox, int oy, bool petite) {
     Toile t(l, h);
-    const std::map<QChar, Couleur> cle = {{'o', CONTOUR}, {'R', ROUX}, {'r', BRUN},
-                                          {'w', IVOIRE}, {'k', CONTOUR}, {'p', ROSE}};
+    const std::map<QChar, Couleur> cle = {{'o', CONTOUR}, {'R', ROUX},    {'r', BRUN},
+                                          {'w', IVOIRE},  {'k', CONTOUR}, {'p', ROSE}};
     if (petite)
-        t.carte(ox, oy,
-                {".o....o.", "oRo..oRo", "oRRRRRRo", "RwkRRkwR", "RwwpwwwR", ".oRRRRo.",
-                 "..oooo.."},
-                cle);
+        t.carte(
+            ox, oy,
+            {".o....o.", "oRo..oRo", "oRRRRRRo", "RwkRRkwR", "RwwpwwwR", ".oRRRRo.", "..oooo.."},
+            cle);
     else
         t.carte(ox, oy,
-                {".oo......oo.", "oRRo....oRRo", "oRwRooooRwRo", "oRRRRRRRRRRo",
-                 "oRwwRRRRwwRo", "oRwkkRRkkwRo", "oRwwwRRwwwRo", "oRRwwppwwRRo",
-                 ".oRRwwwwRRo.", "..oorrrroo..", "....oooo...."},
+                {".oo......oo.", "oRRo....oRRo", "oRwRooooRwRo", "oRRRRRRRRRRo", "oRwwRRRRwwRo",
+                 "oRwkkRRkkwRo", "oRwwwRRwwwRo", "oRRwwppwwRRo", ".oRRwwwwRRo.", "..oorrrroo..",
+                 "....oooo...."},
                 cle);
     return t;
 }
@@ -61,8 +60,7 @@ std::vector<Fichier> fichiersDivers() {
     {
         // MIX: two arrows chasing each other round a circle.
         Toile t(7, 7);
-        t.carte(0, 0,
-                {"..JJJ.A", ".J...AA", "J....AA", "J.....J", "BB....J", "BB...J.", "B.JJJ.."},
+        t.carte(0, 0, {"..JJJ.A", ".J...AA", "J....AA", "J.....J", "BB....J", "BB...J.", "B.JJJ.."},
                 {{'J', JADE2}, {'A', JADE4}, {'B', JADE4}});
         f.push_back({"icone_mix.png", t.image()});
     }

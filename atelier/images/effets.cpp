@@ -17,11 +17,11 @@ constexpr double PI = 3.14159265358979;
 // A vertical colour ramp for words, top to bottom.
 using Rampe = std::vector<Couleur>;
 const Rampe RAMPE_OR = {OR_CLAIR, OR_CLAIR, OR, OR, OR, OR, ORANGE};
-const Rampe RAMPE_ROUGE = {ROSE_CLAIR, ROSE_CLAIR, ROUGE_CLAIR, ROUGE_CLAIR, ROUGE_VIF, ROUGE_VIF,
-                           ROUGE};
+const Rampe RAMPE_ROUGE = {ROSE_CLAIR, ROSE_CLAIR, ROUGE_CLAIR, ROUGE_CLAIR,
+                           ROUGE_VIF,  ROUGE_VIF,  ROUGE};
 const Rampe RAMPE_JADE = {JADE4, JADE4, JADE3, JADE3, JADE2, JADE2, JADE1};
-const Rampe RAMPE_BLANC = {BLANC, BLANC, BLANC, BLANC, coul(0xffe0e8), coul(0xffe0e8),
-                           coul(0xffe0e8)};
+const Rampe RAMPE_BLANC = {BLANC,          BLANC,          BLANC,         BLANC,
+                           coul(0xffe0e8), coul(0xffe0e8), coul(0xffe0e8)};
 const Rampe RAMPE_FEU = {OR_CLAIR, OR, ORANGE, ROUGE_CLAIR, ROUGE_VIF, ROUGE, ROUGE_SOMBRE};
 
 // A word in the game's banner style: a ramp inside, a darker extrusion below,
@@ -32,8 +32,7 @@ void mot(Toile& t, const QString& texte, int e, const Rampe& rampe, Couleur extr
     const int l = lettres::largeur(texte, e);
     const int x = (t.largeur() - l) / 2;
     const int h = lettres::HAUTEUR * e;
-    if (y < 0)
-        y = (t.hauteur() - h - std::max(1, e / 2)) / 2;
+    if (y < 0) y = (t.hauteur() - h - std::max(1, e / 2)) / 2;
     const int ep = std::max(1, e / 2);
     Toile lettres(t.largeur(), t.hauteur());
     for (int k = ep; k >= 1; --k)
@@ -78,14 +77,11 @@ void lanterne(Toile& t, int cx, int cy, int rx, int ry, int lueur, int balance =
     t.ellipse(cx, cy, std::max(0, rx - 2), std::max(0, ry - 1), ROUGE_VIF);
     if (lueur > 0)
         t.ellipse(cx, cy, std::max(0, rx / 2), std::max(0, ry / 2), lueur > 1 ? OR : ROUGE_CLAIR);
-    if (lueur > 1)
-        t.ellipse(cx, cy, std::max(0, rx / 4), std::max(0, ry / 4), OR_CLAIR);
+    if (lueur > 1) t.ellipse(cx, cy, std::max(0, rx / 4), std::max(0, ry / 4), OR_CLAIR);
     // ribs
     for (int j = cy - ry + 1; j <= cy + ry - 1; ++j) {
-        if (qAlpha(t.lire(cx - rx / 2 - 1, j)))
-            t.point(cx - rx / 2 - 1, j, ROUGE_SOMBRE);
-        if (qAlpha(t.lire(cx + rx / 2 + 1, j)))
-            t.point(cx + rx / 2 + 1, j, ROUGE_SOMBRE);
+        if (qAlpha(t.lire(cx - rx / 2 - 1, j))) t.point(cx - rx / 2 - 1, j, ROUGE_SOMBRE);
+        if (qAlpha(t.lire(cx + rx / 2 + 1, j))) t.point(cx + rx / 2 + 1, j, ROUGE_SOMBRE);
     }
     // caps
     t.rect(cx - rx / 2, cy - ry - 1, rx + 1, 2, OR);
@@ -121,8 +117,7 @@ void tramer(Toile& t, double part) {
     static const int BAYER[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
     for (int y = 0; y < t.hauteur(); ++y)
         for (int x = 0; x < t.largeur(); ++x)
-            if ((BAYER[y % 4][x % 4] + 0.5) / 16.0 >= part)
-                t.point(x, y, TRANSPARENT);
+            if ((BAYER[y % 4][x % 4] + 0.5) / 16.0 >= part) t.point(x, y, TRANSPARENT);
 }
 
 void eclair(Bande& b) {
@@ -166,13 +161,11 @@ void ecrase(Bande& b) {
             t.cadre(x - 1, y - 1, l[i] + 2, h[i] + 2, CONTOUR);
             if (i == 1) // creases where it folds
                 t.ligne(x + 2, y + 3, x + l[i] - 3, y + h[i] - 4, IVOIRE_SOMBRE);
-            if (i == 2)
-                t.ligne(x + 1, y + h[i] / 2, x + l[i] - 2, y + h[i] / 2, ROUGE_CLAIR);
+            if (i == 2) t.ligne(x + 1, y + h[i] / 2, x + l[i] - 2, y + h[i] / 2, ROUGE_CLAIR);
         } else {
             lanterne(t, cx, cy, l[i] / 2, h[i] / 2, i < 5 ? 0 : (i < 7 ? 1 : 2));
             t.contour(CONTOUR);
-            if (i >= 6)
-                etoile(t, cx + 6, cy - 6, i == 6 ? 1 : 2, BLANC, OR_CLAIR, OR, false);
+            if (i >= 6) etoile(t, cx + 6, cy - 6, i == 6 ? 1 : 2, BLANC, OR_CLAIR, OR, false);
         }
     }
 }
@@ -190,8 +183,7 @@ void lanterneMonte(Bande& b) {
             const int y = 18 + ((i * 2 + k * 5) % 15);
             const int x = 10 + ((k * 7 + i) % 5) - 2;
             t.point(x, y, k == 0 ? OR_CLAIR : (k == 1 ? OR : ORANGE));
-            if (y + 1 < 34 && k == 0)
-                t.point(x, y + 1, ORANGE);
+            if (y + 1 < 34 && k == 0) t.point(x, y + 1, ORANGE);
         }
     }
 }
@@ -224,16 +216,12 @@ void lanterneEclate(Bande& b) {
                 t.rect(x - taille, y - taille, 1 + taille, 1 + taille, i < 5 ? ROUGE_VIF : ROUGE);
             } else {
                 t.point(x, y, i < 5 ? OR_CLAIR : OR);
-                if (i < 4)
-                    etoile(t, x, y, 1, BLANC, OR, OR, false);
+                if (i < 4) etoile(t, x, y, 1, BLANC, OR, OR, false);
             }
         }
-        if (i == 2)
-            t.cercle(c, c, 5, OR_CLAIR);
-        if (i < 6)
-            t.contour(coul(0x1a0f2e, 200));
-        if (i == 6)
-            tramer(t, 0.6);
+        if (i == 2) t.cercle(c, c, 5, OR_CLAIR);
+        if (i < 6) t.contour(coul(0x1a0f2e, 200));
+        if (i == 6) tramer(t, 0.6);
     }
 }
 
@@ -248,8 +236,7 @@ void etincelle(Bande& b, Couleur centre, Couleur bras, Couleur bout) {
             continue;
         }
         etoile(t, 4, 4, rayon[i], i < 4 ? centre : bras, bras, bout, i == 1 || i == 2);
-        if (i == 0)
-            t.disque(4, 4, 1, centre);
+        if (i == 0) t.disque(4, 4, 1, centre);
     }
 }
 
@@ -270,18 +257,16 @@ void flamme(Bande& b) {
         const int hauteur = 15 + arrondi(2 * std::sin(phase));
         for (int y = 0; y <= hauteur; ++y) {
             const double u = double(y) / hauteur; // 0 at the base, 1 at the tip
-            const double largeur = 5.5 * std::sin(PI * std::min(1.0, 0.25 + u * 0.9)) * (1 - u * 0.6);
+            const double largeur =
+                5.5 * std::sin(PI * std::min(1.0, 0.25 + u * 0.9)) * (1 - u * 0.6);
             const int ox = arrondi(1.5 * u * std::sin(phase + u * 3));
             const int w = std::max(0, arrondi(largeur));
             for (int x = -w; x <= w; ++x) {
                 const double d = std::abs(double(x)) / std::max(1, w);
                 Couleur c = ROUGE_VIF;
-                if (d < 0.75 && u < 0.8)
-                    c = ORANGE;
-                if (d < 0.45 && u < 0.55)
-                    c = OR;
-                if (d < 0.2 && u < 0.3)
-                    c = OR_CLAIR;
+                if (d < 0.75 && u < 0.8) c = ORANGE;
+                if (d < 0.45 && u < 0.55) c = OR;
+                if (d < 0.2 && u < 0.3) c = OR_CLAIR;
                 t.point(7 + x + ox, 18 - y, c);
             }
         }
@@ -297,8 +282,7 @@ void encens(Bande& b) {
         t.point(4, 17, OR_SOMBRE);
         t.point(4, 8, i % 2 ? OR : ORANGE);
         t.point(4, 9, ROUGE_VIF);
-        if (i % 2 == 0)
-            t.point(4, 7, OR_CLAIR);
+        if (i % 2 == 0) t.point(4, 7, OR_CLAIR);
         for (int y = 0; y < 7; ++y) {
             const int x = 4 + arrondi(2 * std::sin((y + i * 1.75) * PI / 3.5));
             t.point(x, y, y < 3 ? GRIS2 : GRIS3);
@@ -321,8 +305,7 @@ void fever(Bande& b) {
         Toile& t = b.image(i);
         mot(t, "FEVER", 4, RAMPE_OR, i % 2 ? ROUGE : ROUGE_SOMBRE, 0, 8 + i * 28, 4);
         for (int x = 0; x < t.largeur(); ++x) {
-            if (t.lire(x, 4) != OR_CLAIR)
-                continue;
+            if (t.lire(x, 4) != OR_CLAIR) continue;
             const int h = 1 + ((x / 2) * 7 + i * 3) % 4;
             for (int k = 0; k < h; ++k)
                 t.point(x, 3 - k, k == h - 1 ? ROUGE_VIF : (k == 0 ? OR : ORANGE));
@@ -348,8 +331,7 @@ void piece(Bande& b) {
         const bool revers = i > 3;
         const int rx = demi[i];
         t.ellipse(5, 5, rx, 4, revers ? OR_SOMBRE : OR);
-        if (rx >= 2)
-            t.ellipse(5, 5, rx - 1, 3, revers ? OR : OR_CLAIR);
+        if (rx >= 2) t.ellipse(5, 5, rx - 1, 3, revers ? OR : OR_CLAIR);
         if (rx >= 3) {
             t.rect(4, 4, 2, 2, CONTOUR);
             t.point(4, 3, revers ? ORANGE : OR);
@@ -359,8 +341,7 @@ void piece(Bande& b) {
             t.rect(5, 1, 1, 9, OR_SOMBRE);
         }
         t.contour(CONTOUR);
-        if (i == 0)
-            t.point(3, 3, BLANC);
+        if (i == 0) t.point(3, 3, BLANC);
     }
 }
 
@@ -368,15 +349,14 @@ void patte(Bande& b) {
     // A red panda's paw seen from below, toes up: the middle toe's tip (5, 1) is
     // the anchor. Dark fur, pink pads, so it reads on an ivory face.
     const QStringList repos = {
-        "..o.o.o.o..", ".oRoRoRoRo.", ".oporopoRo.", "oRRRRRRRRRo", "oRRRpppRRRo",
-        "oRRpppppRRo", "oRRpppppRRo", ".oRRpppRRo.", ".oRRRRRRRo.", "..oRRRRRo..",
-        "...ooooo...",
+        "..o.o.o.o..", ".oRoRoRoRo.", ".oporopoRo.", "oRRRRRRRRRo", "oRRRpppRRRo", "oRRpppppRRo",
+        "oRRpppppRRo", ".oRRpppRRo.", ".oRRRRRRRo.", "..oRRRRRo..", "...ooooo...",
     };
     const std::map<QChar, Couleur> cle = {{'o', CONTOUR}, {'R', coul(0x4a2418)}, {'p', ROSE}};
     b.image(0).carte(0, 0, repos, cle);
     // Pressed: the toes sink into the paw and the pads light up.
-    const std::map<QChar, Couleur> appui = {{'o', CONTOUR}, {'R', coul(0x4a2418)},
-                                            {'p', ROSE_CLAIR}};
+    const std::map<QChar, Couleur> appui = {
+        {'o', CONTOUR}, {'R', coul(0x4a2418)}, {'p', ROSE_CLAIR}};
     b.image(1).carte(0, 1, repos.mid(1), appui);
 }
 
@@ -395,8 +375,7 @@ void refus(Bande& b) {
         t.ligne(x0, y0, x0 + 2, y0, ROUGE_CLAIR);
         t.contour(CONTOUR_ROUGE);
         t.cadre(0, 0, 16, 20, i == 3 ? ROUGE : ROUGE_VIF);
-        if (i == 3)
-            tramer(t, 0.5);
+        if (i == 3) tramer(t, 0.5);
     }
 }
 
@@ -438,11 +417,12 @@ void bouffee(Bande& b) {
         const int r = 4 + i;
         const int e = 3 + i;
         nuage(t,
-              {{{14, 12, r}}, {{14 - e, 12 + 1, r - 1}}, {{14 + e, 12 + 1, r - 1}},
+              {{{14, 12, r}},
+               {{14 - e, 12 + 1, r - 1}},
+               {{14 + e, 12 + 1, r - 1}},
                {{14, 12 - e / 2 - 1, r - 2}}},
               GRIS2, GRIS3, VIOLET1);
-        if (i >= 3)
-            tramer(t, 1.0 - (i - 2) * 0.22);
+        if (i >= 3) tramer(t, 1.0 - (i - 2) * 0.22);
     }
 }
 
@@ -490,8 +470,7 @@ void retournement(Bande& b) {
         for (int y = 0; y < 24; ++y)
             for (int x = 0; x < 19; ++x) {
                 const int sx = cx + arrondi((x - cx) / k);
-                if (sx >= 0 && sx < 19 && k > 0)
-                    t.point(x, y, src.pixel(sx, y));
+                if (sx >= 0 && sx < 19 && k > 0) t.point(x, y, src.pixel(sx, y));
             }
     };
     compresse(dos, b.image(0), 0.55);
@@ -538,8 +517,8 @@ void poulsIndice(Bande& b) {
         for (int k = 0; k < epaisseur[i]; ++k)
             t.cadre(k, k, 16 - 2 * k, 20 - 2 * k, k == 0 ? bord[i] : ROSE);
         if (i == 2)
-            for (auto [x, y] : {std::pair{0, 0}, std::pair{15, 0}, std::pair{0, 19},
-                                std::pair{15, 19}})
+            for (auto [x, y] :
+                 {std::pair{0, 0}, std::pair{15, 0}, std::pair{0, 19}, std::pair{15, 19}})
                 t.point(x, y, OR_CLAIR);
     }
 }
@@ -559,12 +538,9 @@ void glisse(Bande& b) {
 }
 
 Rampe rampeDuStyle(const QString& style) {
-    if (style == "blanc")
-        return RAMPE_BLANC;
-    if (style == "rouge")
-        return RAMPE_ROUGE;
-    if (style == "jade")
-        return RAMPE_JADE;
+    if (style == "blanc") return RAMPE_BLANC;
+    if (style == "rouge") return RAMPE_ROUGE;
+    if (style == "jade") return RAMPE_JADE;
     return RAMPE_OR;
 }
 

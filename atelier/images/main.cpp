@@ -12,8 +12,8 @@
 #include "familles.h"
 #include "planche.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -27,12 +27,10 @@ namespace {
 // keeps its date and the resource compiler has nothing to redo.
 bool ecrireFichier(const QString& chemin, const QByteArray& contenu) {
     QFile ancien(chemin);
-    if (ancien.open(QIODevice::ReadOnly) && ancien.readAll() == contenu)
-        return true;
+    if (ancien.open(QIODevice::ReadOnly) && ancien.readAll() == contenu) return true;
     ancien.close();
     QFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
+    if (!f.open(QIODevice::WriteOnly)) return false;
     return f.write(contenu) == contenu.size();
 }
 
@@ -41,8 +39,7 @@ bool ecrirePng(const QString& chemin, const QImage& image) {
     {
         QBuffer tampon(&octets);
         tampon.open(QIODevice::WriteOnly);
-        if (!image.save(&tampon, "PNG"))
-            return false;
+        if (!image.save(&tampon, "PNG")) return false;
     }
     return ecrireFichier(chemin, octets);
 }
@@ -73,8 +70,7 @@ int main(int argc, char** argv) {
     }
     const QString dossier = args[d + 1];
 
-    if (planche)
-        return dessinerPlanche(table, dossier, args[4]) ? 0 : 1;
+    if (planche) return dessinerPlanche(table, dossier, args[4]) ? 0 : 1;
 
     std::vector<double> teintes;
     for (const auto& v : table["tuile"].toObject()["teintes"].toArray())
@@ -91,8 +87,7 @@ int main(int argc, char** argv) {
                  a[4].toInt(), a[5].toInt(), a[6].toInt()};
         Bande b(r.l, r.h, r.images);
         if (!dessinerTuiles(it.key(), r, b) && !dessinerEffets(it.key(), r, b)) {
-            if (sansReserve)
-                continue;
+            if (sansReserve) continue;
             dessinerReserve(it.key(), r, b);
         }
         fichiers.push_back({"anim/" + it.key() + ".png", b.assembler()});
@@ -112,14 +107,12 @@ int main(int argc, char** argv) {
     // The scenes read the table through a script library holding the same JSON
     // value, generated here so the two can never disagree.
     const QByteArray script = ".pragma library\n\nvar table = " + texteTable.trimmed() + ";\n";
-    if (!ecrireFichier(dossier + "/sprites.js", script))
-        return 1;
+    if (!ecrireFichier(dossier + "/sprites.js", script)) return 1;
     qrc += QString("  <file alias=\"app/images/sprites.js\">%1/sprites.js</file>\n").arg(dossier);
     qrc += "</qresource>\n</RCC>\n";
     // The resource list is always rewritten: its date is what tells the build
     // that the images changed.
     QFile liste(args[3]);
-    if (!liste.open(QIODevice::WriteOnly) || liste.write(qrc.toUtf8()) < 0)
-        return 1;
+    if (!liste.open(QIODevice::WriteOnly) || liste.write(qrc.toUtf8()) < 0) return 1;
     return 0;
 }

@@ -58,8 +58,10 @@ bool dessinerPlanche(const QJsonObject& table, const QString& dossier, const QSt
             for (int j = 0; j < 4 - z; ++j)
                 for (int i = 0; i < 9 - z; ++i) {
                     const int m = (motif++ * 5) % 42;
-                    const QImage im(QString("%1/tuiles/%2_%3.png").arg(dossier).arg(z).arg(
-                        z == 2 && i == 1 ? 42 : m));
+                    const QImage im(QString("%1/tuiles/%2_%3.png")
+                                        .arg(dossier)
+                                        .arg(z)
+                                        .arg(z == 2 && i == 1 ? 42 : m));
                     const int x = 2 * i + z, y = 2 * j + z;
                     pile.poser(Toile(im), 8 + 8 * x - 3 * z, 12 + 10 * y - 4 * z);
                 }
@@ -80,15 +82,17 @@ bool dessinerPlanche(const QJsonObject& table, const QString& dossier, const QSt
     // Board and play strips first, then the families still waiting for their art.
     QStringList noms = anim.keys();
     auto rang = [](const QString& n) {
-        return n.startsWith("tuiles_") ? 0 : n.startsWith("chiffres_") ? 1 : n.startsWith("effets_") ? 2 : 3;
+        return n.startsWith("tuiles_")     ? 0
+               : n.startsWith("chiffres_") ? 1
+               : n.startsWith("effets_")   ? 2
+                                           : 3;
     };
     std::stable_sort(noms.begin(), noms.end(),
                      [&](const QString& a, const QString& b) { return rang(a) < rang(b); });
     for (const QString& nom : noms) {
         // Strips another part draws are not in this folder; that part reviews them.
         const QImage im(dossier + "/anim/" + nom + ".png");
-        if (!im.isNull())
-            morceaux.push_back({nom.toUpper(), im, anim[nom].toArray()[0].toInt()});
+        if (!im.isNull()) morceaux.push_back({nom.toUpper(), im, anim[nom].toArray()[0].toInt()});
     }
 
     // Lay out: a label line, then the image, wrapped at frame boundaries.

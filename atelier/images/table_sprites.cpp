@@ -51,8 +51,7 @@ const Rangee ANIM[] = {
     {"fonds_cloche", 20, 24, 4, 267, 1, 10, 0},
     {"fonds_lanterne_flottante", 12, 14, 4, 200, 1, 6, 7},
     {"fonds_feu_or fonds_feu_rose fonds_feu_jade", 40, 40, 8, 117, 1, 20, 20},
-    {"fond_marche_ciel fond_pont_ciel fond_temple_ciel fond_port_ciel", 384, 224, 1, 100, 1, 0,
-     0},
+    {"fond_marche_ciel fond_pont_ciel fond_temple_ciel fond_port_ciel", 384, 224, 1, 100, 1, 0, 0},
     {"fond_marche_loin fond_marche_milieu fond_marche_pres fond_pont_loin fond_pont_milieu "
      "fond_pont_pres fond_temple_loin fond_temple_milieu fond_temple_pres fond_port_loin "
      "fond_port_milieu fond_port_pres",
@@ -62,8 +61,8 @@ const Rangee ANIM[] = {
     {"effets_ecrase", 35, 40, 8, 33, 0, 8, 8},
     {"effets_lanterne_monte", 20, 34, 8, 67, 1, 10, 8},
     {"effets_lanterne_eclate", 28, 28, 7, 50, 0, 14, 14},
-    {"effets_etincelle_or effets_etincelle_rose effets_etincelle_blanc effets_etincelle_jade", 9,
-     9, 6, 67, 0, 4, 4},
+    {"effets_etincelle_or effets_etincelle_rose effets_etincelle_blanc effets_etincelle_jade", 9, 9,
+     6, 67, 0, 4, 4},
     {"effets_poussiere", 3, 3, 4, 83, 1, 1, 1},
     {"effets_combo", 64, 20, 4, 67, 1, 0, 0},
     {"effets_fever", 122, 34, 4, 83, 1, 0, 0},
@@ -104,8 +103,7 @@ const Rangee ANIM[] = {
      "ecrans_titre_lantern_room",
      148, 20, 8, 50, 0, 0, 0},
     {"ecrans_titre_sound_test ecrans_titre_push_start", 124, 20, 8, 50, 0, 0, 0},
-    {"ecrans_titre_player_1 ecrans_titre_player_2 ecrans_titre_controls", 100, 20, 8, 50, 0, 0,
-     0},
+    {"ecrans_titre_player_1 ecrans_titre_player_2 ecrans_titre_controls", 100, 20, 8, 50, 0, 0, 0},
     {"ecrans_titre_thank_you_for_playing", 256, 20, 8, 50, 0, 0, 0},
     {"ecrans_titre_pause", 64, 20, 8, 50, 0, 0, 0},
     {"ecrans_titre_vs", 50, 34, 8, 50, 0, 0, 0},
@@ -259,8 +257,7 @@ std::vector<Fond> fonds() {
 std::string chaine(const std::string& s) {
     std::string r = "\"";
     for (char c : s) {
-        if (c == '"' || c == '\\')
-            r += '\\';
+        if (c == '"' || c == '\\') r += '\\';
         r += c;
     }
     return r + "\"";
@@ -277,7 +274,8 @@ std::vector<std::string> noms(const char* liste) {
 
 std::string ecrire() {
     std::ostringstream o;
-    o << "{\n  \"tuile\": {\"largeur\": 19, \"hauteur\": 24, \"face\": [16, 20], \"epaisseur\": [3, "
+    o << "{\n  \"tuile\": {\"largeur\": 19, \"hauteur\": 24, \"face\": [16, 20], \"epaisseur\": "
+         "[3, "
          "4], \"teintes\": [0.84, 0.91, 0.96, 1.0],\n    \"motifs\": [";
     for (int i = 0; i < 42; ++i)
         o << (i ? ", " : "") << chaine(MOTIFS[i]);
@@ -312,10 +310,10 @@ std::string ecrire() {
     bool premierFond = true;
     for (const auto& f : fonds()) {
         const std::string n = f.nom;
-        o << (premierFond ? "" : ",\n") << "    " << chaine(n) << ": {\"ciel\": "
-          << chaine("fond_" + n + "_ciel") << ",\n      \"plans\": [[" << chaine("fond_" + n + "_loin")
-          << ", 2], [" << chaine("fond_" + n + "_milieu") << ", 5], ["
-          << chaine("fond_" + n + "_pres") << ", 10]],\n      \"elements\": [";
+        o << (premierFond ? "" : ",\n") << "    " << chaine(n)
+          << ": {\"ciel\": " << chaine("fond_" + n + "_ciel") << ",\n      \"plans\": [["
+          << chaine("fond_" + n + "_loin") << ", 2], [" << chaine("fond_" + n + "_milieu")
+          << ", 5], [" << chaine("fond_" + n + "_pres") << ", 10]],\n      \"elements\": [";
         premier = true;
         for (const auto& e : f.elements) {
             o << (premier ? "\n" : ",\n") << "        [" << chaine(e.nom) << ", " << e.x << ", "

@@ -10,14 +10,12 @@ Toile::Toile(int l, int h) : img(l, h, QImage::Format_ARGB32) {
 Toile::Toile(const QImage& image) : img(image.convertToFormat(QImage::Format_ARGB32)) {}
 
 Couleur Toile::lire(int x, int y) const {
-    if (x < 0 || y < 0 || x >= img.width() || y >= img.height())
-        return TRANSPARENT;
+    if (x < 0 || y < 0 || x >= img.width() || y >= img.height()) return TRANSPARENT;
     return img.pixel(x, y);
 }
 
 void Toile::point(int x, int y, Couleur c) {
-    if (x < 0 || y < 0 || x >= img.width() || y >= img.height())
-        return;
+    if (x < 0 || y < 0 || x >= img.width() || y >= img.height()) return;
     img.setPixel(x, y, c);
 }
 
@@ -44,8 +42,7 @@ void Toile::ligne(int x0, int y0, int x1, int y1, Couleur c) {
     int err = dx + dy;
     for (;;) {
         point(x0, y0, c);
-        if (x0 == x1 && y0 == y1)
-            break;
+        if (x0 == x1 && y0 == y1) break;
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -61,16 +58,14 @@ void Toile::ligne(int x0, int y0, int x1, int y1, Couleur c) {
 void Toile::disque(int cx, int cy, int r, Couleur c) {
     for (int j = -r; j <= r; ++j)
         for (int i = -r; i <= r; ++i)
-            if (i * i + j * j <= r * r + r)
-                point(cx + i, cy + j, c);
+            if (i * i + j * j <= r * r + r) point(cx + i, cy + j, c);
 }
 
 void Toile::cercle(int cx, int cy, int r, Couleur c) {
     for (int j = -r; j <= r; ++j)
         for (int i = -r; i <= r; ++i) {
             const int d = i * i + j * j;
-            if (d <= r * r + r && d > (r - 1) * (r - 1) + (r - 1))
-                point(cx + i, cy + j, c);
+            if (d <= r * r + r && d > (r - 1) * (r - 1) + (r - 1)) point(cx + i, cy + j, c);
         }
 }
 
@@ -82,8 +77,7 @@ void Toile::ellipse(int cx, int cy, int rx, int ry, Couleur c) {
     for (int j = -ry; j <= ry; ++j)
         for (int i = -rx; i <= rx; ++i) {
             const double u = (i * i) / double(rx * rx + rx) + (j * j) / double(ry * ry + ry);
-            if (u <= 1.0)
-                point(cx + i, cy + j, c);
+            if (u <= 1.0) point(cx + i, cy + j, c);
         }
 }
 
@@ -91,11 +85,9 @@ void Toile::carte(int x, int y, const QStringList& lignes, const std::map<QChar,
     for (int j = 0; j < lignes.size(); ++j)
         for (int i = 0; i < lignes[j].size(); ++i) {
             const QChar ch = lignes[j][i];
-            if (ch == '.' || ch == ' ')
-                continue;
+            if (ch == '.' || ch == ' ') continue;
             const auto it = cle.find(ch);
-            if (it != cle.end())
-                point(x + i, y + j, it->second);
+            if (it != cle.end()) point(x + i, y + j, it->second);
         }
 }
 
@@ -107,14 +99,12 @@ void Toile::contour(Couleur c, bool diagonales) {
     };
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
-            if (plein(x, y))
-                continue;
+            if (plein(x, y)) continue;
             bool voisin = plein(x - 1, y) || plein(x + 1, y) || plein(x, y - 1) || plein(x, y + 1);
             if (diagonales)
                 voisin = voisin || plein(x - 1, y - 1) || plein(x + 1, y - 1) ||
                          plein(x - 1, y + 1) || plein(x + 1, y + 1);
-            if (voisin)
-                img.setPixel(x, y, c);
+            if (voisin) img.setPixel(x, y, c);
         }
 }
 
@@ -122,8 +112,7 @@ void Toile::teindre(const std::function<Couleur(int, int, Couleur)>& f) {
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
             const Couleur c = img.pixel(x, y);
-            if (qAlpha(c) > 0)
-                img.setPixel(x, y, f(x, y, c));
+            if (qAlpha(c) > 0) img.setPixel(x, y, f(x, y, c));
         }
 }
 
@@ -131,8 +120,7 @@ void Toile::poser(const Toile& autre, int x, int y) {
     for (int j = 0; j < autre.hauteur(); ++j)
         for (int i = 0; i < autre.largeur(); ++i) {
             const Couleur c = autre.lire(i, j);
-            if (qAlpha(c) > 0)
-                point(x + i, y + j, c);
+            if (qAlpha(c) > 0) point(x + i, y + j, c);
         }
 }
 

@@ -20,7 +20,7 @@ constexpr Couleur TRANSPARENT = 0;
 // The one palette of the game: night blues and purples, lantern reds and golds,
 // jade greens, an ivory for tile faces, and the two outline darks.
 namespace palette {
-constexpr Couleur CONTOUR = coul(0x1a0f2e);     // outline of sprites
+constexpr Couleur CONTOUR = coul(0x1a0f2e);       // outline of sprites
 constexpr Couleur CONTOUR_ROUGE = coul(0x2a0a1c); // outline of warm letters
 constexpr Couleur NUIT0 = coul(0x0a0618);
 constexpr Couleur NUIT1 = coul(0x141a3a);
@@ -48,7 +48,7 @@ constexpr Couleur JADE4 = coul(0xd8ffe8);
 constexpr Couleur IVOIRE = coul(0xf6eedc);
 constexpr Couleur IVOIRE_OMBRE = coul(0xe2d4b6);
 constexpr Couleur IVOIRE_SOMBRE = coul(0xc0ac88);
-constexpr Couleur ENCRE = coul(0x1c2250);     // navy ink of the tile characters
+constexpr Couleur ENCRE = coul(0x1c2250); // navy ink of the tile characters
 constexpr Couleur ROSE = coul(0xff6a8a);
 constexpr Couleur ROSE_CLAIR = coul(0xffc0d0);
 constexpr Couleur BLANC = coul(0xffffff);

@@ -57,8 +57,7 @@ void baton(Toile& t, int x, int y, int w, int h, Couleur c, Couleur clair, Coule
     t.rect(x, y + h / 2, w, 1, sombre);
     t.rect(x, y, w, 1, sombre);
     t.rect(x, y + h - 1, w, 1, sombre);
-    if (w == 3)
-        t.point(x + 1, y + h / 2 - 1, clair);
+    if (w == 3) t.point(x + 1, y + h / 2 - 1, clair);
 }
 
 void batonVert(Toile& t, int x, int y, int w, int h) {
@@ -181,8 +180,14 @@ void panda(Toile& t) {
                 "....gGGg...gg.",
                 "....gGGg......",
             },
-            {{'o', CONTOUR}, {'R', ROUX}, {'w', IVOIRE}, {'k', CONTOUR}, {'n', CONTOUR},
-             {'B', BRUN}, {'g', JADE1}, {'G', JADE2}});
+            {{'o', CONTOUR},
+             {'R', ROUX},
+             {'w', IVOIRE},
+             {'k', CONTOUR},
+             {'n', CONTOUR},
+             {'B', BRUN},
+             {'g', JADE1},
+             {'G', JADE2}});
 }
 
 void bambous(Toile& t, int n) {
@@ -375,8 +380,7 @@ Toile faceJade() {
     t.rect(1, 1, 14, 18, JADE1);
     for (int y = 1; y < 19; ++y)
         for (int x = 1; x < 15; ++x)
-            if ((x + y) % 4 == 0 || (x - y + 40) % 4 == 0)
-                t.point(x, y, JADE0);
+            if ((x + y) % 4 == 0 || (x - y + 40) % 4 == 0) t.point(x, y, JADE0);
     t.rect(1, 1, 14, 1, JADE3);
     t.rect(1, 1, 1, 18, JADE2);
     t.disque(8, 10, 3, JADE_NUIT);
@@ -414,10 +418,10 @@ QImage ombrer(const QImage& im, double f) {
     for (int y = 0; y < r.height(); ++y)
         for (int x = 0; x < r.width(); ++x) {
             const QRgb c = r.pixel(x, y);
-            if (qAlpha(c) == 0)
-                continue;
-            r.setPixel(x, y, qRgba(arrondi(qRed(c) * f), arrondi(qGreen(c) * f),
-                                   arrondi(qBlue(c) * f), qAlpha(c)));
+            if (qAlpha(c) == 0) continue;
+            r.setPixel(x, y,
+                       qRgba(arrondi(qRed(c) * f), arrondi(qGreen(c) * f), arrondi(qBlue(c) * f),
+                             qAlpha(c)));
         }
     return r;
 }
@@ -427,8 +431,7 @@ QImage ombrer(const QImage& im, double f) {
 namespace tuiles {
 
 Toile face(int motif) {
-    if (motif == VOILE)
-        return faceJade();
+    if (motif == VOILE) return faceJade();
     Toile t = faceVide();
     if (motif < 9)
         caracteres(t, motif + 1);
@@ -499,8 +502,7 @@ std::vector<Fichier> fichiersTuiles(const std::vector<double>& teintes) {
         QImage apercu = pleines[m];
         for (int y = 0; y < apercu.height(); ++y)
             for (int x = 0; x < apercu.width(); ++x)
-                if ((x + y) % 2)
-                    apercu.setPixel(x, y, 0);
+                if ((x + y) % 2) apercu.setPixel(x, y, 0);
         f.push_back({QString("tuiles/apercu_%1.png").arg(m), apercu});
         Toile prise = tuiles::face(m), indice = tuiles::face(m);
         prise.teindre([](int, int, Couleur c) { return vers(c, OR); });

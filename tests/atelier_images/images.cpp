@@ -26,8 +26,7 @@ QColor moyenne(const QImage& im) {
     for (int y = 0; y < im.height(); ++y)
         for (int x = 0; x < im.width(); ++x) {
             const QRgb c = im.pixel(x, y);
-            if (qAlpha(c) == 0)
-                continue;
+            if (qAlpha(c) == 0) continue;
             r += qRed(c);
             g += qGreen(c);
             b += qBlue(c);
@@ -50,8 +49,7 @@ TEST(Images, ChaqueBandeALaTailleDeSaRangee) {
     for (auto it = anim.begin(); it != anim.end(); ++it) {
         const QJsonArray r = it.value().toArray();
         const QImage im = image("anim/" + it.key());
-        if (!familleDeCetteEtape(it.key()) && im.isNull())
-            continue;
+        if (!familleDeCetteEtape(it.key()) && im.isNull()) continue;
         ASSERT_FALSE(im.isNull()) << qPrintable(it.key());
         EXPECT_EQ(im.width(), r[0].toInt() * r[2].toInt()) << qPrintable(it.key());
         EXPECT_EQ(im.height(), r[1].toInt()) << qPrintable(it.key());
@@ -66,8 +64,7 @@ TEST(Images, LesAnimationsBougent) {
     for (auto it = anim.begin(); it != anim.end(); ++it) {
         const QJsonArray r = it.value().toArray();
         const int l = r[0].toInt(), n = r[2].toInt();
-        if (!familleDeCetteEtape(it.key()) || n < 2)
-            continue;
+        if (!familleDeCetteEtape(it.key()) || n < 2) continue;
         const QImage im = image("anim/" + it.key());
         for (int i = 1; i < n; ++i)
             EXPECT_NE(im.copy((i - 1) * l, 0, l, im.height()), im.copy(i * l, 0, l, im.height()))
@@ -97,8 +94,7 @@ TEST(Images, TuilesOmbreesSelonLesTeintes) {
                 for (int x = 0; x < 19; ++x) {
                     const QRgb a = clair.pixel(x, y), b = sombre.pixel(x, y);
                     ASSERT_EQ(qAlpha(a), qAlpha(b));
-                    if (qAlpha(a) == 0)
-                        continue;
+                    if (qAlpha(a) == 0) continue;
                     ASSERT_NEAR(qRed(b), qRed(a) * f, 0.51) << c << " " << x << "," << y;
                     ASSERT_NEAR(qGreen(b), qGreen(a) * f, 0.51);
                     ASSERT_NEAR(qBlue(b), qBlue(a) * f, 0.51);
@@ -160,8 +156,7 @@ TEST(Images, VoileBandeEtFlash) {
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 384; ++x) {
                 const QRgb c = bande.pixel(f * 384 + x, y);
-                if (qAlpha(c) == 0)
-                    continue;
+                if (qAlpha(c) == 0) continue;
                 ++couverts;
                 ASSERT_EQ(c, qRgba(0x0a, 0x06, 0x18, 255));
             }

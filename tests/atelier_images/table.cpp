@@ -38,8 +38,7 @@ QStringList clesDansLOrdre(const QByteArray& texte, const QStringList& chemin) {
             int j = i + 1;
             QByteArray s;
             while (j < texte.size() && texte[j] != '"') {
-                if (texte[j] == '\\')
-                    ++j;
+                if (texte[j] == '\\') ++j;
                 s += texte[j++];
             }
             int k = j + 1;
@@ -47,23 +46,20 @@ QStringList clesDansLOrdre(const QByteArray& texte, const QStringList& chemin) {
                 ++k;
             if (k < texte.size() && texte[k] == ':') {
                 derniereCle = QString::fromUtf8(s);
-                if (profondeur == niveau + 1 && niveau == chemin.size())
-                    cles << derniereCle;
+                if (profondeur == niveau + 1 && niveau == chemin.size()) cles << derniereCle;
             }
             i = j;
             continue;
         }
-        if (c == ':')
-            apresDeuxPoints = true;
+        if (c == ':') apresDeuxPoints = true;
         if (c == '{' || c == '[') {
             ++profondeur;
-            if (c == '{' && apresDeuxPoints && niveau < chemin.size() &&
-                profondeur == niveau + 2 && derniereCle == chemin[niveau])
+            if (c == '{' && apresDeuxPoints && niveau < chemin.size() && profondeur == niveau + 2 &&
+                derniereCle == chemin[niveau])
                 ++niveau;
             apresDeuxPoints = false;
         } else if (c == '}' || c == ']') {
-            if (profondeur == niveau + 1 && niveau > 0)
-                --niveau;
+            if (profondeur == niveau + 1 && niveau > 0) --niveau;
             --profondeur;
         } else if (c != ' ' && c != '\n' && c != ':') {
             apresDeuxPoints = false;
@@ -193,9 +189,9 @@ QJsonArray nombres(const QString& texte) {
 } // namespace
 
 TEST(TableSprites, MembresDansLOrdre) {
-    EXPECT_EQ(clesDansLOrdre(texteTable(), {}),
-              QStringList({"tuile", "police", "petite", "couleurs", "anim", "fonds",
-                           "tremblement"}));
+    EXPECT_EQ(
+        clesDansLOrdre(texteTable(), {}),
+        QStringList({"tuile", "police", "petite", "couleurs", "anim", "fonds", "tremblement"}));
 }
 
 TEST(TableSprites, TuilePolicePetiteCouleurs) {
@@ -211,20 +207,25 @@ TEST(TableSprites, TuilePolicePetiteCouleurs) {
     for (const char f : {'m', 'p', 's'})
         for (int n = 1; n <= 9; ++n)
             motifs << QString("%1%2").arg(f).arg(n);
-    motifs << "wE" << "wS" << "wW" << "wN" << "dR" << "dG" << "dW";
+    motifs << "wE"
+           << "wS"
+           << "wW"
+           << "wN"
+           << "dR"
+           << "dG"
+           << "dW";
     for (int n = 1; n <= 4; ++n)
         motifs << QString("f%1").arg(n);
     for (int n = 1; n <= 4; ++n)
         motifs << QString("t%1").arg(n);
     EXPECT_EQ(tuile["motifs"].toArray(), QJsonArray::fromStringList(motifs));
-    EXPECT_EQ(clesDansLOrdre(texteTable(), {"tuile"}),
-              QStringList({"largeur", "hauteur", "face", "epaisseur", "teintes", "motifs",
-                           "voile"}));
+    EXPECT_EQ(
+        clesDansLOrdre(texteTable(), {"tuile"}),
+        QStringList({"largeur", "hauteur", "face", "epaisseur", "teintes", "motifs", "voile"}));
 
     const QJsonObject police = t["police"].toObject();
     EXPECT_EQ(clesDansLOrdre(texteTable(), {"police"}),
-              QStringList({"caracteres", "alias", "case", "avance", "haut", "styles",
-                           "chiffres"}));
+              QStringList({"caracteres", "alias", "case", "avance", "haut", "styles", "chiffres"}));
     const QString car = police["caracteres"].toString();
     EXPECT_EQ(car.size(), 262);
     EXPECT_EQ(QSet<QChar>(car.begin(), car.end()).size(), 262) << "a character twice";
@@ -285,14 +286,16 @@ TEST(TableSprites, Fonds) {
     const QJsonObject anim = table()["anim"].toObject();
     // Counts by strip and plane, in the order the elements are listed.
     const std::map<QString, QStringList> comptes = {
-        {"marche", {"fonds_etoile 0 6", "fonds_vapeur 2 24", "fonds_lanterne_balance 2 8",
-                    "fonds_lanterne_balance 3 12"}},
+        {"marche",
+         {"fonds_etoile 0 6", "fonds_vapeur 2 24", "fonds_lanterne_balance 2 8",
+          "fonds_lanterne_balance 3 12"}},
         {"pont", {"fonds_etoile 0 6", "fonds_lanterne_balance 2 10", "fonds_saule 3 3"}},
-        {"temple", {"fonds_etoile 0 6", "fonds_fumee 2 4", "fonds_fumee_b 2 2",
-                    "fonds_cloche 2 4", "fonds_petale 3 14"}},
-        {"port", {"fonds_etoile 0 6", "fonds_feu_or 0 2", "fonds_feu_rose 0 2",
-                  "fonds_feu_jade 0 1", "fonds_lanterne_balance 2 4",
-                  "fonds_lanterne_flottante 3 10"}},
+        {"temple",
+         {"fonds_etoile 0 6", "fonds_fumee 2 4", "fonds_fumee_b 2 2", "fonds_cloche 2 4",
+          "fonds_petale 3 14"}},
+        {"port",
+         {"fonds_etoile 0 6", "fonds_feu_or 0 2", "fonds_feu_rose 0 2", "fonds_feu_jade 0 1",
+          "fonds_lanterne_balance 2 4", "fonds_lanterne_flottante 3 10"}},
     };
     for (const auto& [nom, attendu] : comptes) {
         SCOPED_TRACE(qPrintable(nom));
@@ -300,10 +303,9 @@ TEST(TableSprites, Fonds) {
         EXPECT_EQ(clesDansLOrdre(texteTable(), {"fonds", nom}),
                   QStringList({"ciel", "plans", "elements", "eau"}));
         EXPECT_EQ(f["ciel"].toString(), "fond_" + nom + "_ciel");
-        EXPECT_EQ(f["plans"].toArray(),
-                  QJsonArray({QJsonArray({"fond_" + nom + "_loin", 2}),
-                              QJsonArray({"fond_" + nom + "_milieu", 5}),
-                              QJsonArray({"fond_" + nom + "_pres", 10})}));
+        EXPECT_EQ(f["plans"].toArray(), QJsonArray({QJsonArray({"fond_" + nom + "_loin", 2}),
+                                                    QJsonArray({"fond_" + nom + "_milieu", 5}),
+                                                    QJsonArray({"fond_" + nom + "_pres", 10})}));
         QStringList groupes;
         QString courant;
         int n = 0;
@@ -319,8 +321,7 @@ TEST(TableSprites, Fonds) {
             EXPECT_GE(e[2].toInt(), 0);
             EXPECT_LT(e[2].toInt(), 224);
             if (cle != courant) {
-                if (n)
-                    groupes << courant + " " + QString::number(n);
+                if (n) groupes << courant + " " + QString::number(n);
                 courant = cle;
                 n = 0;
             }
@@ -341,10 +342,10 @@ TEST(TableSprites, Fonds) {
     const QJsonArray marche = fonds["marche"].toObject()["elements"].toArray();
     EXPECT_EQ(QJsonArray::fromVariantList(marche.toVariantList().mid(38)), lanternes);
     const QJsonArray pont = fonds["pont"].toObject()["elements"].toArray();
-    EXPECT_EQ(QJsonArray::fromVariantList(pont.toVariantList().mid(16)),
-              QJsonArray({QJsonArray({"fonds_saule", 20, 0, 3}),
-                          QJsonArray({"fonds_saule", 420, 0, 3}),
-                          QJsonArray({"fonds_saule", 600, 0, 3})}));
+    EXPECT_EQ(
+        QJsonArray::fromVariantList(pont.toVariantList().mid(16)),
+        QJsonArray({QJsonArray({"fonds_saule", 20, 0, 3}), QJsonArray({"fonds_saule", 420, 0, 3}),
+                    QJsonArray({"fonds_saule", 600, 0, 3})}));
     // Eight stalls, each with three steam plumes 22 pixels apart.
     for (int s = 0; s < 8; ++s) {
         const int x0 = marche[6 + 3 * s].toArray()[1].toInt();
