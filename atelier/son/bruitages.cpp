@@ -100,8 +100,10 @@ Mono bruitage(const std::string& id, double duree) {
         poser(s, 0.0, carre(note(14), 0.11, 0.5), 0.3);
         poser(s, 0.14, carre(note(9), 0.11, 0.5), 0.3);
     } else if (id == "compte") {
+        // A clock tick with a temple bell behind it, one per second counted.
         poser(s, 0.0, blocBois(1300.0), 0.45);
-        poser(s, 0.0, cloche(note(-5), 0.4, 1.4, 1.0), 0.35);
+        poser(s, 0.01, cloche(note(7), 0.4, 3.5, 1.2), 0.4);
+        poser(s, 0.01, cloche(note(-5), 0.4, 1.4, 1.0), 0.25);
     } else {
         return {};
     }

@@ -375,10 +375,10 @@ Mono crepitement(double longueur, uint32_t graine) {
     for (int i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / FE;
         // Sparse pops, thinning out as the sparks fall.
-        const double densite = 0.004 * std::exp(-t * 2.5 / longueur);
+        const double densite = 0.0008 * std::exp(-t * 2.5 / longueur);
         const double tirage = 0.5 * (bruit.suivant() + 1.0);
         const double pop = tirage < densite ? bruit.suivant() * 4.0 : 0.0;
-        filtre.passer(pop + 0.03 * bruit.suivant() * std::exp(-t * 6.0));
+        filtre.passer(pop + 0.01 * bruit.suivant() * std::exp(-t * 12.0));
         sortie[i] = static_cast<float>(filtre.haut + 0.5 * filtre.bande);
     }
     return sortie;
