@@ -275,17 +275,21 @@ void flamme(Bande& b) {
 }
 
 void encens(Bande& b) {
-    // A stick of incense with a glowing tip and a curl of smoke over it.
+    // A stick of incense in a small gold censer, its tip glowing, a curl of
+    // smoke rising and swaying over it.
     for (int i = 0; i < 4; ++i) {
         Toile& t = b.image(i);
-        t.rect(4, 9, 1, 9, BRUN);
-        t.point(4, 17, OR_SOMBRE);
-        t.point(4, 8, i % 2 ? OR : ORANGE);
-        t.point(4, 9, ROUGE_VIF);
-        if (i % 2 == 0) t.point(4, 7, OR_CLAIR);
-        for (int y = 0; y < 7; ++y) {
-            const int x = 4 + arrondi(2 * std::sin((y + i * 1.75) * PI / 3.5));
-            t.point(x, y, y < 3 ? GRIS2 : GRIS3);
+        t.rect(4, 8, 1, 7, ROUX);
+        t.point(4, 8, ROUGE_VIF);
+        t.point(4, 7, i % 2 ? OR : ORANGE);
+        if (i % 2 == 0)
+            t.point(4, 6, OR_CLAIR);
+        t.carte(1, 14, {".ooooo.", "oYYYYYo", ".oYYYo.", "..ooo.."},
+                {{'o', OR_SOMBRE}, {'Y', OR}});
+        t.point(2, 15, OR_CLAIR);
+        for (int y = 0; y < 6; ++y) {
+            const int x = 4 + arrondi(1.6 * std::sin((y + i * 1.5) * PI / 3));
+            t.point(x, y, y < 2 ? GRIS2 : GRIS3);
         }
     }
 }
