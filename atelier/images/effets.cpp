@@ -282,10 +282,8 @@ void encens(Bande& b) {
         t.rect(4, 8, 1, 7, ROUX);
         t.point(4, 8, ROUGE_VIF);
         t.point(4, 7, i % 2 ? OR : ORANGE);
-        if (i % 2 == 0)
-            t.point(4, 6, OR_CLAIR);
-        t.carte(1, 14, {".ooooo.", "oYYYYYo", ".oYYYo.", "..ooo.."},
-                {{'o', OR_SOMBRE}, {'Y', OR}});
+        if (i % 2 == 0) t.point(4, 6, OR_CLAIR);
+        t.carte(1, 14, {".ooooo.", "oYYYYYo", ".oYYYo.", "..ooo.."}, {{'o', OR_SOMBRE}, {'Y', OR}});
         t.point(2, 15, OR_CLAIR);
         for (int y = 0; y < 6; ++y) {
             const int x = 4 + arrondi(1.6 * std::sin((y + i * 1.5) * PI / 3));
