@@ -112,64 +112,82 @@ bool EnsembleVu::inserer(std::uint64_t cle) {
 void Position::initialiser(const pile::Geometrie& g, const std::vector<int>& motifs,
                            const pile::Presence& present) {
     g_ = &g;
-    present_ = present;
-    familleDe_.assign(g.n, -1);
-    nbDessus_.assign(g.n, 0);
-    nbDessous_.assign(g.n, 0);
-    nbGauche_.assign(g.n, 0);
-    nbDroite_.assign(g.n, 0);
-    z_.resize(g.n);
-    for (int i = 0; i < g.n; ++i) z_[i] = g.places[i].z;
+    tuiles_.assign(g.n, Tuile());
     for (auto& f : familles_) f.clear();
     restant_ = 0;
     for (int i = 0; i < g.n; ++i) {
+        Tuile& t = tuiles_[i];
         const int m = i < static_cast<int>(motifs.size()) ? motifs[i] : -1;
-        if (m >= 0 && m < tuiles::NB_MOTIFS) familleDe_[i] = tuiles::famille(m);
-        if (!present_[i]) continue;
+        if (m >= 0 && m < tuiles::NB_MOTIFS) t.famille = tuiles::famille(m);
+        t.z = g.places[i].z;
+        t.present = present[i] != 0;
+        for (int u : g.dessus[i]) t.dessus += present[u] ? 1 : 0;
+        for (int u : g.dessous[i]) t.dessous += present[u] ? 1 : 0;
+        for (int u : g.gauche[i]) t.gauche += present[u] ? 1 : 0;
+        for (int u : g.droite[i]) t.droite += present[u] ? 1 : 0;
+        majLibre(t);
+        if (!t.present) continue;
         ++restant_;
-        if (familleDe_[i] >= 0) familles_[familleDe_[i]].push_back(i);
-        for (int u : g.dessus[i]) nbDessus_[i] += present_[u] ? 1 : 0;
-        for (int u : g.dessous[i]) nbDessous_[i] += present_[u] ? 1 : 0;
-        for (int u : g.gauche[i]) nbGauche_[i] += present_[u] ? 1 : 0;
-        for (int u : g.droite[i]) nbDroite_[i] += present_[u] ? 1 : 0;
+        if (t.famille >= 0) familles_[t.famille].push_back(i);
     }
 }
 
 // A tile leaving (or coming back) changes the counts of its neighbours: it is
 // above the tiles under it, under the tiles on it, right of its left
 // neighbours and left of its right ones.
-void Position::retirer(int t) {
+void Position::retirer(int i) {
     const pile::Geometrie& g = *g_;
-    present_[t] = 0;
+    Tuile& t = tuiles_[i];
+    t.present = false;
+    t.libre = false;
     --restant_;
-    for (int u : g.dessous[t]) --nbDessus_[u];
-    for (int u : g.dessus[t]) --nbDessous_[u];
-    for (int u : g.droite[t]) --nbGauche_[u];
-    for (int u : g.gauche[t]) --nbDroite_[u];
-    if (familleDe_[t] >= 0) {
-        auto& f = familles_[familleDe_[t]];
-        f.erase(std::find(f.begin(), f.end(), t));
+    for (int u : g.dessous[i]) {
+        --tuiles_[u].dessus;
+        majLibre(tuiles_[u]);
+    }
+    for (int u : g.dessus[i]) --tuiles_[u].dessous;
+    for (int u : g.droite[i]) {
+        --tuiles_[u].gauche;
+        majLibre(tuiles_[u]);
+    }
+    for (int u : g.gauche[i]) {
+        --tuiles_[u].droite;
+        majLibre(tuiles_[u]);
+    }
+    if (t.famille >= 0) {
+        auto& f = familles_[t.famille];
+        f.erase(std::find(f.begin(), f.end(), i));
     }
 }
 
-void Position::remettre(int t) {
+void Position::remettre(int i) {
     const pile::Geometrie& g = *g_;
-    present_[t] = 1;
+    Tuile& t = tuiles_[i];
+    t.present = true;
+    majLibre(t);
     ++restant_;
-    for (int u : g.dessous[t]) ++nbDessus_[u];
-    for (int u : g.dessus[t]) ++nbDessous_[u];
-    for (int u : g.droite[t]) ++nbGauche_[u];
-    for (int u : g.gauche[t]) ++nbDroite_[u];
-    if (familleDe_[t] >= 0) {
-        auto& f = familles_[familleDe_[t]];
-        f.insert(std::lower_bound(f.begin(), f.end(), t), t);
+    for (int u : g.dessous[i]) {
+        ++tuiles_[u].dessus;
+        majLibre(tuiles_[u]);
+    }
+    for (int u : g.dessus[i]) ++tuiles_[u].dessous;
+    for (int u : g.droite[i]) {
+        ++tuiles_[u].gauche;
+        majLibre(tuiles_[u]);
+    }
+    for (int u : g.gauche[i]) {
+        ++tuiles_[u].droite;
+        majLibre(tuiles_[u]);
+    }
+    if (t.famille >= 0) {
+        auto& f = familles_[t.famille];
+        f.insert(std::lower_bound(f.begin(), f.end(), i), i);
     }
 }
 
 int Analyseur::analyser(const Position& pos, alea::Alea* rng, const int* rang,
                         std::vector<Paire>& sortie) {
     const pile::Geometrie& g = pos.geometrie();
-    const pile::Presence& present = pos.presence();
     if (marques_.size() != static_cast<std::size_t>(g.n)) {
         marques_.assign(g.n, 0);
         libres_.assign(g.n, 0);
@@ -209,7 +227,7 @@ int Analyseur::analyser(const Position& pos, alea::Alea* rng, const int* rang,
             const int t = aVisiter_.back();
             aVisiter_.pop_back();
             for (int u : g.dessus[t])
-                if (present[u] && marques_[u] != tampon_) {
+                if (pos.present(u) && marques_[u] != tampon_) {
                     marques_[u] = tampon_;
                     aVisiter_.push_back(u);
                 }

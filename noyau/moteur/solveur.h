@@ -79,22 +79,33 @@ public:
     void retirer(int t);
     void remettre(int t);
 
-    bool libre(int i) const {
-        return present_[i] && nbDessus_[i] == 0 && (nbGauche_[i] == 0 || nbDroite_[i] == 0);
+    bool libre(int i) const { return tuiles_[i].libre; }
+    int gene(int i) const {
+        const Tuile& t = tuiles_[i];
+        return t.dessous + t.gauche + t.droite;
     }
-    int gene(int i) const { return nbDessous_[i] + nbGauche_[i] + nbDroite_[i]; }
-    bool couverte(int i) const { return nbDessus_[i] != 0; }
-    int couche(int i) const { return z_[i]; }
-    const pile::Presence& presence() const { return present_; }
+    bool couverte(int i) const { return tuiles_[i].dessus != 0; }
+    int couche(int i) const { return tuiles_[i].z; }
+    bool present(int i) const { return tuiles_[i].present; }
     const std::vector<int>& famille(int f) const { return familles_[f]; }
     const pile::Geometrie& geometrie() const { return *g_; }
     int restant() const { return restant_; }
 
 private:
+    // Everything a node asks about one tile, side by side in memory; the
+    // counts are of present neighbours, and `libre` is kept up to date with them.
+    struct Tuile {
+        int dessus = 0, dessous = 0, gauche = 0, droite = 0;
+        int z = 0;
+        int famille = -1; // -1 for a place without a motif
+        bool present = false, libre = false;
+    };
+    void majLibre(Tuile& t) {
+        t.libre = t.present && t.dessus == 0 && (t.gauche == 0 || t.droite == 0);
+    }
+
     const pile::Geometrie* g_ = nullptr;
-    pile::Presence present_;
-    std::vector<int> familleDe_; // -1 for a place without a motif
-    std::vector<int> nbDessus_, nbDessous_, nbGauche_, nbDroite_, z_;
+    std::vector<Tuile> tuiles_;
     std::array<std::vector<int>, FAMILLES> familles_;
     int restant_ = 0;
 };
