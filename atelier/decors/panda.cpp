@@ -6,6 +6,7 @@
 #include "decors.h"
 #include "trace.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace palette;
@@ -104,8 +105,8 @@ private:
         for (int c : {-1, 1}) {
             // In the air the feet hang together; crouched they splay out.
             const double pied = c * (posture.leve > 1 ? 2.5 : 3.5 + posture.tasse * 0.4);
-            trace::trait(t, X(c * 3.5), Y(hanche), X(pied), Y(1.5), 2.1 * s, PATTE);
-            trace::ovale(t, X(pied + c * 0.6), Y(1.2), 2.6 * s, 1.4 * s, PATTE);
+            trace::trait(t, X(c * 3.5), Y(hanche), X(pied), Y(2.2), 2.1 * s, PATTE);
+            trace::ovale(t, X(pied + c * 0.6), Y(1.4), 2.6 * s, 1.4 * s, PATTE);
         }
         poser(t);
     }
@@ -126,7 +127,8 @@ private:
         for (int c : {-1, 1}) {
             Toile t = couche();
             const double* m = c < 0 ? posture.mainG : posture.mainD;
-            const double ua = c * 5.5, mu = m[0], mv = m[1] - posture.tasse;
+            // A hand never sinks below the soles.
+            const double ua = c * 5.5, mu = m[0], mv = std::max(2.6, m[1] - posture.tasse);
             trace::trait(t, X(ua), Y(epaule), X(mu), Y(mv), 2.0 * s, PATTE);
             trace::ovale(t, X(mu), Y(mv), 2.3 * s, 2.3 * s, PATTE);
             poser(t);
@@ -414,11 +416,11 @@ Posture poserMini(const QString& pose, int i, int n) {
         p.bouche = Bouche::ouverte;
         p.joues = true;
     } else if (pose == "peur") {
-        p.dx = i % 2 ? 0.5 : -0.5;
+        p.dx = i % 2 ? 0.4 : -0.4;
         p.teteV = -1;
         p.yeux = Yeux::grands;
         p.bouche = Bouche::rond;
-        p.oreilles = 1;
+        p.oreilles = 0.3;
     }
     return p;
 }
@@ -435,7 +437,7 @@ bool dessinerPanda(const QString& nom, const Gabarit& g, Bande& b) {
     const int cote = g.l - g.ax > g.ax ? 1 : -1;
     for (int i = 0; i < b.nombre(); ++i) {
         if (mini) {
-            Figure f(b.image(i), g.ax, g.ay, 1.0, 1);
+            Figure f(b.image(i), g.ax, g.ay, 0.75, 1);
             f.buste(poserMini(pose, i, b.nombre()));
         } else {
             Figure f(b.image(i), g.ax + 0.5, g.ay, grand ? 1.95 : 1.0, cote);
