@@ -6,17 +6,13 @@
 #include "moteur/solveur.h"
 #include "moteur/tuiles.h"
 
+#include "catalogue.h"
 #include <benchmark/benchmark.h>
 
 namespace {
 
-const dispositions::Disposition& disposition(std::int64_t k) {
-    const auto n = static_cast<std::int64_t>(dispositions::LISTE.size());
-    return k < n ? dispositions::LISTE[k] : dispositions::DUEL[k - n];
-}
-
 void noeudsDonneFraiche(benchmark::State& etat) {
-    const auto& d = disposition(etat.range(0));
+    const auto& d = dispositionDuCatalogue(etat.range(0));
     etat.SetLabel(d.nom);
     std::int64_t noeuds = 0;
     int graine = 1;
