@@ -579,19 +579,24 @@ void etoile(Bande& b) {
     }
 }
 
-// Puffs rising in a loop: each puff climbs, grows and fades, and the puffs are
-// spaced so the last frame leads back into the first.
-void fumees(Bande& b, int l, int h, int puffs, double rayon, Couleur c, int alpha, double vague) {
+// Wisps rising in a loop: sinuous strands whose waves travel upwards, one
+// wavelength per loop so that the last frame leads back into the first; they
+// widen and fade as they climb.
+void volutes(Bande& b, int l, int h, int brins, double ampleur, Couleur c, int alpha) {
     const int n = b.nombre();
     for (int i = 0; i < n; ++i) {
         Toile& t = b.image(i);
-        for (int k = 0; k < puffs; ++k) {
-            const double u = std::fmod((k + double(i) / n) / puffs, 1.0);
-            const double y = (h - 2) - u * (h - 4);
-            const double x = l / 2.0 + vague * std::sin(u * 2 * PI * 1.2);
-            const double r = 1 + rayon * u;
-            trace::ovale(t, x, y, r, r * 0.9, coul(c & 0xffffff, unsigned(alpha * (1 - u * 0.7))));
-        }
+        for (int k = 0; k < brins; ++k)
+            for (int y = h - 2; y >= 1; --y) {
+                const double u = double(h - 2 - y) / (h - 3); // 0 at the source, 1 at the top
+                const double onde = 2 * PI * (u * 1.5 - double(i) / n) + k * PI;
+                const double x = l / 2.0 + (0.5 + ampleur * u) * std::sin(onde) + (k - (brins - 1) / 2.0) * u * 2;
+                const double r = 0.5 + 1.2 * u;
+                const unsigned a = unsigned(alpha * (1 - u * 0.8));
+                for (int px = int(std::floor(x - r)); px <= int(std::floor(x + r)); ++px)
+                    if (qAlpha(t.lire(px, y)) < int(a))
+                        t.point(px, y, coul(c & 0xffffff, a));
+            }
     }
 }
 
@@ -701,9 +706,9 @@ void feu(Bande& b, Couleur vive, Couleur claire) {
             t.point(20, 25, claire);
             continue;
         }
-        const double r = 3 + (i - 1) * 2.6;
-        const double chute = i > 4 ? (i - 4) * 1.2 : 0;
-        const int rayons = 12;
+        const double r = 3 + (i - 1) * 2.8;
+        const double chute = i > 4 ? (i - 4) * 1.5 : 0;
+        const int rayons = 16;
         for (int k = 0; k < rayons; ++k) {
             const double a = 2 * PI * k / rayons + (k % 2) * 0.12;
             const double x = 20 + r * std::cos(a), y = 20 + r * std::sin(a) + chute;
@@ -711,9 +716,11 @@ void feu(Bande& b, Couleur vive, Couleur claire) {
             if (i < 7 || k % 2 == 0)
                 t.point(int(std::lround(x)), int(std::lround(y)), c);
             // Short trails behind the sparks while the burst is young.
-            if (i >= 2 && i <= 5) {
-                const double x2 = 20 + (r - 2) * std::cos(a), y2 = 20 + (r - 2) * std::sin(a) + chute;
-                t.point(int(std::lround(x2)), int(std::lround(y2)), coul(vive & 0xffffff, 170));
+            for (int q = 1; q <= (i >= 2 && i <= 6 ? 2 : 0); ++q) {
+                const double x2 = 20 + (r - 1.6 * q) * std::cos(a);
+                const double y2 = 20 + (r - 1.6 * q) * std::sin(a) + chute * (1 - 0.3 * q);
+                t.point(int(std::lround(x2)), int(std::lround(y2)),
+                        coul(vive & 0xffffff, unsigned(200 - 60 * q)));
             }
         }
         if (i <= 2)
@@ -759,11 +766,11 @@ bool dessinerFonds(const QString& nom, const Gabarit& g, Bande& b) {
     if (nom == "fonds_etoile")
         etoile(b);
     else if (nom == "fonds_vapeur")
-        fumees(b, g.l, g.h, 3, 4.5, IVOIRE, 150, 1.5);
+        volutes(b, g.l, g.h, 2, 3, IVOIRE, 150);
     else if (nom == "fonds_fumee")
-        fumees(b, g.l, g.h, 6, 4, GRIS3, 120, 3);
+        volutes(b, g.l, g.h, 1, 4.5, GRIS3, 150);
     else if (nom == "fonds_fumee_b")
-        fumees(b, g.l, g.h, 5, 3.5, VIOLET3, 110, 2.5);
+        volutes(b, g.l, g.h, 2, 3.5, VIOLET3, 140);
     else if (nom == "fonds_lanterne_balance")
         lanterneBalance(b);
     else if (nom == "fonds_petale")

@@ -160,8 +160,9 @@ private:
         trace::ovale(f, X(fu), Y(hv - 3.6), 4.6 * s, 3.1 * s, IVOIRE);
         // The dark tear marks running from the eyes down the cheeks.
         for (int c : {-1, 1})
-            trace::trait(f, X(fu + c * 3.6), Y(hv), X(fu + c * 5.2), Y(hv - 3.6), 0.6 * s,
-                         FOURRURE_SOMBRE);
+            // On the small figure they start below the eye, so the eye stays apart.
+            trace::trait(f, X(fu + c * 3.8), Y(s > 1.5 ? hv : hv - 1.6), X(fu + c * 5.2),
+                         Y(hv - 3.8), 0.6 * s, FOURRURE_SOMBRE);
         if (p.joues)
             for (int c : {-1, 1})
                 trace::ovale(f, X(hu + c * 6.3 + g * 0.4), Y(hv - 2.2), 1.3 * s, 0.9 * s, JOUE);
