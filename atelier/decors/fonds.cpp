@@ -525,12 +525,12 @@ Toile eau(const QString& fond, int image) {
     for (int y = 0; y < 44; ++y)
         for (int x = 0; x < PERIODE; ++x)
             t.point(x, y, degradeEn(x, y, {{0, NUIT2}, {20, NUIT1}, {43, NUIT0}}));
-    // Ripples: short light dashes that drift a little from frame to frame.
+    // Ripples: short light dashes rocking back and forth, so the loop closes.
     for (int k = 0; k < 260; ++k) {
         const int y = int(trace::hachage(k, 31) % 44u);
-        const int x = mod(int(trace::hachage(k, 32) % unsigned(PERIODE)) + (image * (1 + y / 12)) * 2 *
-                              ((k % 2) ? 1 : -1),
-                          PERIODE);
+        const double phase = 2 * PI * image / 4 + k;
+        const int x = int(trace::hachage(k, 32) % unsigned(PERIODE)) +
+                      int(std::lround((1 + y / 14) * std::sin(phase)));
         const int l = 3 + int(trace::hachage(k, 33) % 6u);
         for (int i = 0; i < l; ++i)
             t.point(mod(x + i, PERIODE), y, y < 14 ? NUIT3 : NUIT2);

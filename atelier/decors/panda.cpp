@@ -287,11 +287,12 @@ Posture poser(const QString& pose, int i, int n) {
         p.mainD[0] = 8 - 5 * penche;
         p.mainD[1] = 10 + 13 * penche;
         p.yeux = i >= 12 && i < 30 ? Yeux::miClos : Yeux::ouverts;
-        if (i >= 34) {
+        // Found one: a bright look, before settling back to rest.
+        if (i >= 33 && i < 39) {
             p.yeux = Yeux::grands;
             p.bouche = Bouche::sourire;
         }
-        p.queue = 0.3 * onde(i, n, 2);
+        p.queue = 0.3 * onde(i, n, 2) * penche;
     } else if (pose == "joie") {
         const double saut = i >= 2 && i <= 15 ? std::sin(PI * (i - 2) / 13.0) : 0;
         p.leve = 7 * saut;

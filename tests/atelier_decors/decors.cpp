@@ -211,3 +211,105 @@ TEST_F(Decors, TitlesShineOnceAndRestClean) {
 }
 
 } // namespace
+
+namespace {
+
+int ecartImages(const QImage& im, int l, int a, int b) {
+    int d = 0;
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < l; ++x)
+            d += im.pixel(a * l + x, y) != im.pixel(b * l + x, y);
+    return d;
+}
+
+TEST_F(Decors, LoopsCloseAsSmoothlyAsTheyRun) {
+    // A looping strip's last frame leads back into its first about as gently as
+    // the steps inside the loop: no visible jump when it wraps.
+    for (const QString& nom : noms()) {
+        const Gabarit g = gabarit(nom);
+        if (g.boucle != 1 || g.images < 3 || g.duree == 0)
+            continue;
+        SCOPED_TRACE(nom.toStdString());
+        const QImage im = image(nom);
+        int pire = 0;
+        for (int i = 0; i + 1 < g.images; ++i)
+            pire = std::max(pire, ecartImages(im, g.l, i, i + 1));
+        EXPECT_GT(pire, 0) << "a looping strip that never moves";
+        EXPECT_LE(ecartImages(im, g.l, g.images - 1, 0), pire * 5 / 4);
+    }
+}
+
+TEST_F(Decors, PosesPlayedOverTheIdleOneEndWhereTheyBegan) {
+    // Wink and look play once over the waiting pose and hand back to it: their
+    // first and last frames are the panda at rest.
+    for (const QString nom : {"panda_clin", "panda_regard", "panda_observe"}) {
+        const Gabarit g = gabarit(nom);
+        const QImage im = image(nom);
+        EXPECT_EQ(ecartImages(im, g.l, 0, g.images - 1), 0) << qPrintable(nom);
+    }
+}
+
+TEST_F(Decors, HangingAndStandingElementsRestOnTheirLayer) {
+    // Every lantern and bell hangs from something drawn in its own layer, and
+    // every column of steam or smoke rises from a pot or a censer.
+    const QJsonObject fonds = table()["fonds"].toObject();
+    int vus = 0;
+    for (auto it = fonds.begin(); it != fonds.end(); ++it) {
+        const QJsonObject f = it.value().toObject();
+        const QJsonArray plans = f["plans"].toArray();
+        for (const auto& v : f["elements"].toArray()) {
+            const QJsonArray e = v.toArray();
+            const QString sprite = e[0].toString();
+            const int plan = e[3].toInt();
+            if (plan == 0)
+                continue;
+            const QImage couche = image(plans[plan - 1].toArray()[0].toString());
+            const Gabarit g = gabarit(sprite);
+            int x = -1, y = -1;
+            if (sprite == "fonds_lanterne_balance" || sprite == "fonds_cloche") {
+                x = e[1].toInt() + 10;
+                y = e[2].toInt();
+            } else if (sprite.startsWith("fonds_fumee") || sprite == "fonds_vapeur") {
+                x = e[1].toInt() + g.ax;
+                y = e[2].toInt() + g.ay + 1;
+            } else {
+                continue;
+            }
+            SCOPED_TRACE(QString("%1 %2 at %3,%4").arg(it.key(), sprite).arg(x).arg(y).toStdString());
+            bool appui = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                appui = appui || qAlpha(couche.pixel(x % 768, y + dy)) > 0;
+            EXPECT_TRUE(appui);
+            ++vus;
+        }
+    }
+    // 44 at the night market, 10 on the bridge, 10 at the temple, 4 in the harbour.
+    EXPECT_EQ(vus, 68);
+}
+
+TEST_F(Decors, DrawingIsRepeatable) {
+    // The build redraws whenever the workshop changes; the same source must give
+    // the same bytes, or every build would repack the images.
+    for (const QString nom : {"panda_combo", "fonds_feu_or", "fond_port_eau", "ecrans_logo"}) {
+        const Gabarit g = gabarit(nom);
+        Bande a(g.l, g.h, g.images), b(g.l, g.h, g.images);
+        ASSERT_TRUE(dessinerPanda(nom, g, a) || dessinerFonds(nom, g, a) || dessinerEcrans(nom, g, a));
+        ASSERT_TRUE(dessinerPanda(nom, g, b) || dessinerFonds(nom, g, b) || dessinerEcrans(nom, g, b));
+        EXPECT_EQ(a.assembler(), b.assembler()) << qPrintable(nom);
+        EXPECT_EQ(a.assembler(), image(nom)) << qPrintable(nom);
+    }
+}
+
+TEST_F(Decors, EachFamilyDrawsOnlyItsOwnNames) {
+    Gabarit g;
+    Bande b(1, 1, 1);
+    EXPECT_FALSE(dessinerPanda("effets_piece", g, b));
+    EXPECT_FALSE(dessinerFonds("panda_joie", g, b));
+    EXPECT_FALSE(dessinerEcrans("fonds_etoile", g, b));
+    EXPECT_FALSE(dessinerFonds("fond_inconnu", g, b));
+    EXPECT_FALSE(estDecor("effets_logo_go"));
+    EXPECT_FALSE(estDecor("tuiles_glisse"));
+    EXPECT_TRUE(estDecor("ecrans_trame"));
+}
+
+} // namespace
