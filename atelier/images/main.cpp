@@ -19,6 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <cstdio>
 
 namespace {
@@ -103,6 +104,15 @@ int main(int argc, char** argv) {
         }
         qrc += QString("  <file alias=\"app/images/%1\">%2/%1</file>\n").arg(f.chemin, dossier);
     }
+
+    // Images left over from an earlier run (a strip that another part now
+    // draws, a renamed one) would otherwise linger on the contact sheet.
+    QSet<QString> ecrits;
+    for (const auto& f : fichiers)
+        ecrits.insert(f.chemin);
+    for (const QString sous : {"anim", "tuiles"})
+        for (const QString& nom : QDir(dossier + "/" + sous).entryList({"*.png"}, QDir::Files))
+            if (!ecrits.contains(sous + "/" + nom)) QFile::remove(dossier + "/" + sous + "/" + nom);
 
     // The scenes read the table through a script library holding the same JSON
     // value, generated here so the two can never disagree.
