@@ -131,6 +131,9 @@ private:
             const double ua = c * 5.5, mu = m[0], mv = std::max(2.6, m[1] - posture.tasse);
             trace::trait(t, X(ua), Y(epaule), X(mu), Y(mv), 2.0 * s, PATTE);
             trace::ovale(t, X(mu), Y(mv), 2.3 * s, 2.3 * s, PATTE);
+            // A brown sheen along the top of the arm keeps it readable on a dark night.
+            trace::trait(t, X(ua) - 0.8 * s, Y(epaule) - 0.5 * s, X(mu) - 0.8 * s, Y(mv) - 0.8 * s,
+                         0.6 * s, FOURRURE_SOMBRE);
             poser(t);
         }
     }
@@ -383,8 +386,9 @@ Posture poser(const QString& pose, int i, int n) {
         p.bouche = i >= 3 && i <= 12 ? Bouche::ouverte : Bouche::sourire;
     } else if (pose == "salut") {
         const double b = onde(i, n);
-        p.mainD[0] = 10 + 2.5 * b;
-        p.mainD[1] = 27 + 0.5 * std::fabs(b);
+        // The waving paw is on the side away from the tail, clear against the sky.
+        p.mainG[0] = -8.5 - 1.7 * b;
+        p.mainG[1] = 27 + 0.5 * std::fabs(b);
         p.teteU = 0.4 * b;
         p.bouche = Bouche::sourire;
         p.queue = 0.3 * onde(i, n);
