@@ -34,6 +34,7 @@ struct Posture {
     double queueGonflee = 0;
     double oreilles = 0; // 0 pricked up, 1 laid back
     bool joues = false;
+    bool dos = false;    // seen from behind, studying the stack
 };
 
 // A figure is drawn part by part, each outlined on its own, so that an arm
@@ -117,7 +118,8 @@ private:
         const double ry = 8 - posture.tasse * 0.3, rx = 7.5 + posture.tasse * 0.3;
         trace::ovale(t, X(0), Y(c), rx * s, ry * s, FOURRURE);
         // A dark chest and belly, a lighter back edge catching the lantern light.
-        trace::ovale(t, X(0.5), Y(c - 1.5), 4 * s, 5.5 * s, FOURRURE_SOMBRE);
+        if (!posture.dos)
+            trace::ovale(t, X(0.5), Y(c - 1.5), 4 * s, 5.5 * s, FOURRURE_SOMBRE);
         trace::teinter(t, X(-5.5), Y(c + 3), 2 * s, 3 * s, FOURRURE_CLAIRE);
         poser(t);
     }
@@ -154,6 +156,14 @@ private:
         Toile f = couche();
         trace::ovale(f, X(hu), Y(hv), 9.5 * s, 7.5 * s, FOURRURE);
         trace::teinter(f, X(hu), Y(hv + 3), 6 * s, 3 * s, FOURRURE_CLAIRE);
+        if (p.dos) {
+            // The back of the head: russet all over, a rim of white cheek at one side.
+            trace::teinter(f, X(hu), Y(hv), 9.5 * s, 7.5 * s, FOURRURE);
+            trace::ovale(f, X(hu - 8.6), Y(hv - 2.5), 1 * s, 2 * s, IVOIRE);
+            trace::teinter(f, X(hu), Y(hv - 5), 7 * s, 2.5 * s, FOURRURE_SOMBRE);
+            poser(f);
+            return;
+        }
         const double g = p.regard, fu = hu + g;
         // The white mask: cheeks, muzzle and the two brow spots.
         for (int c : {-1, 1}) {
@@ -282,20 +292,23 @@ Posture poser(const QString& pose, int i, int n) {
         p.teteU = p.regard * 0.5;
         p.queue = p.regard * 0.15;
     } else if (pose == "observe") {
-        // Leans over the board, chin on a paw, scans it, and finds something.
-        const double penche = rampe(i, 0, 6) - rampe(i, 34, 40);
-        p.teteV = -1.5 * penche;
-        p.teteU = 1.5 * penche;
-        p.regard = penche * 1.8 * std::sin(2 * PI * (i - 6) / 28.0);
-        p.mainD[0] = 8 - 5 * penche;
-        p.mainD[1] = 10 + 13 * penche;
-        p.yeux = i >= 12 && i < 30 ? Yeux::miClos : Yeux::ouverts;
-        // Found one: a bright look, before settling back to rest.
-        if (i >= 33 && i < 39) {
+        // Turns three-quarters back to study the stack, looks it over, and
+        // turns round again pleased with what it found.
+        const double tourne = rampe(i, 0, 5) - rampe(i, 33, 38);
+        p.regard = 3.5 * tourne;
+        p.teteU = 1.2 * tourne;
+        p.dos = i >= 6 && i <= 31;
+        if (p.dos) {
+            p.teteU = 1.2 + 0.8 * std::sin(2 * PI * (i - 6) / 26.0);
+            p.teteV = -0.5 - 0.5 * std::sin(PI * (i - 6) / 26.0);
+            p.mainD[0] = 7;
+            p.mainD[1] = 12;
+        }
+        if (i >= 34 && i < 39) {
             p.yeux = Yeux::grands;
             p.bouche = Bouche::sourire;
         }
-        p.queue = 0.3 * onde(i, n, 2) * penche;
+        p.queue = 0.3 * onde(i, n, 2) * tourne;
     } else if (pose == "joie") {
         const double saut = i >= 2 && i <= 15 ? std::sin(PI * (i - 2) / 13.0) : 0;
         p.leve = 7 * saut;

@@ -114,7 +114,7 @@ bool dessinerRevue(const QJsonObject& table, const QString& dossier, const QStri
         if (rang(nom) == 0)
             pandas.push_back(m);
     }
-    bool ok = planche(tout, 1600, 2, sortie + "/planche_decors.png");
+    bool ok = planche(tout, 1600, 4, sortie + "/planche_decors.png");
     ok = planche(pandas, 1600, 3, sortie + "/pandas.png", true, anim) && ok;
 
     // Each background at two scroll times half a layer apart, so that the whole
