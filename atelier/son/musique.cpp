@@ -1,8 +1,9 @@
 #include "pieces.h"
 #include "sequenceur.h"
 
-// The nine music tracks and the three jingles. Tunes stay on the pentatonic
-// scale of their key; the accompaniment may borrow the 4th and 7th degrees.
+// The nine music tracks and the three jingles. Tunes keep to the pentatonic
+// scale of their key, but for a leading note here and there; the chords
+// borrow the 4th and 7th degrees.
 // Each piece is written for its exact length: the tempo follows from the
 // number of bars, so loops close on a bar line.
 

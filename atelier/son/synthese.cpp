@@ -7,7 +7,8 @@ namespace synthese {
 
 namespace {
 
-// Chamberlin-style state-variable filter in its stable trapezoidal form.
+// State-variable filter, trapezoidal (zero-delay feedback) form: stable
+// when its cut-off moves every sample.
 class Filtre {
 public:
     void regler(double fc, double q) {
@@ -436,15 +437,6 @@ void Bus::poser(double t, const Mono& son, double gain, double pan, double rever
                 rd_[i] += static_cast<float>(x * gd * reverb);
             }
         }
-    }
-}
-
-void Bus::poserStereo(int debut, const Mono& g, const Mono& d, double gain) {
-    for (std::size_t k = 0; k < g.size(); ++k) {
-        const int i = indice(debut + static_cast<long>(k));
-        if (i < 0) continue;
-        g_[i] += static_cast<float>(g[k] * gain);
-        d_[i] += static_cast<float>(d[k] * gain);
     }
 }
 

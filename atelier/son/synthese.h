@@ -64,8 +64,6 @@ public:
 
     // Adds `son` at `t` seconds: gain, pan in -1..1, share sent to the reverb.
     void poser(double t, const Mono& son, double gain, double pan, double reverb = 0.0);
-    // Adds a buffer sample by sample at a given sample offset (no pan law).
-    void poserStereo(int debut, const Mono& g, const Mono& d, double gain);
 
     // Runs the reverb on the send and mixes it in; call once, before finir().
     void reverberer(double piece, double amorti, double niveau);
