@@ -9,6 +9,9 @@ Shapes come, in order of preference, from:
   - larges/dessins.txt, maps drawn by hand for this game;
   - Galmuri9 (OFL, npm package "galmuri", dist/Galmuri9.bdf), whose glyphs
     are native 9 x 9 pixel art;
+  - for Simplified Chinese characters Galmuri9 lacks, the simplified left
+    radical drawn here (RADICAUX) beside the right part of Galmuri9's
+    traditional character (COMPOSES);
   - GNU Unifont (OFL, Debian package "unifont", /usr/share/unifont/unifont.hex)
     reduced from 16 x 16, a rough shape marked as such in the output until it
     is redrawn in dessins.txt.
@@ -51,6 +54,31 @@ def lire_bdf(chemin):
             elif dans:
                 rangs.append(mots[0])
     return glyphes
+
+
+# Simplified left radicals, 3 columns by 9 rows.
+RADICAUX = {
+    "讠": ["#..", ".#.", "...", "##.", ".#.", ".#.", ".#.", ".#.", ".##"],
+    "纟": [".#.", "#..", ".#.", "#.#", ".#.", "#..", "###", "...", "..."],
+    "钅": [".#.", "###", "#..", "###", ".#.", "###", ".#.", ".#.", ".##"],
+}
+
+# Simplified character -> (its radical, the traditional character whose right
+# part it shares).
+COMPOSES = {
+    "设": ("讠", "設"), "请": ("讠", "請"), "语": ("讠", "語"), "试": ("讠", "試"),
+    "说": ("讠", "說"), "调": ("讠", "調"), "计": ("讠", "計"), "谢": ("讠", "謝"),
+    "红": ("纟", "紅"), "纪": ("纟", "紀"), "纱": ("纟", "紗"), "纸": ("纟", "紙"),
+    "结": ("纟", "結"), "键": ("钅", "鍵"), "销": ("钅", "銷"),
+}
+
+
+def composer(radical, traditionnel):
+    """The radical in columns 0-2, the traditional glyph's right part after
+    the first blank column that follows its own radical."""
+    coupe = next((c for c in range(2, 6) if all(r[c] == "." for r in traditionnel)), 3)
+    return [RADICAUX[radical][j] + "." * (coupe - 2) + traditionnel[j][coupe + 1:]
+            for j in range(9)]
 
 
 def lire_hex(chemin):
@@ -128,6 +156,10 @@ def main():
                 origine, carte = "drawn", dessins[code]
             elif code in galmuri:
                 origine, carte = "Galmuri9", galmuri[code]
+            elif c in COMPOSES and ord(COMPOSES[c][1]) in galmuri:
+                radical, traditionnel = COMPOSES[c]
+                origine = "radical %s and Galmuri9's %s" % (radical, traditionnel)
+                carte = composer(radical, galmuri[ord(traditionnel)])
             elif code in unifont:
                 origine, carte = "Unifont, reduced", reduire(unifont[code])
                 bruts.append(c)
