@@ -552,13 +552,6 @@ Toile eau(const QString& fond, int image) {
             for (int i = -l; i <= l; ++i)
                 t.point(mod(sx + d + i, PERIODE), y, c);
         }
-    if (pont)
-        // The moon's path on the water, under the sky's moon.
-        for (int y = 2; y < 44; y += 2)
-            for (int i = -6; i <= 6; i += 1)
-                if ((trace::hachage(y, i + 6, image) % 3u) == 0)
-                    t.point(mod(300 + i + int(std::lround(std::sin(y + image) * 2)), PERIODE), y,
-                            OR_CLAIR);
     return t;
 }
 

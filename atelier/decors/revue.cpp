@@ -117,16 +117,16 @@ bool dessinerRevue(const QJsonObject& table, const QString& dossier, const QStri
     bool ok = planche(tout, 1600, 4, sortie + "/planche_decors.png");
     ok = planche(pandas, 1600, 3, sortie + "/pandas.png", true, anim) && ok;
 
-    // Each background at two scroll times half a layer apart, so that the whole
-    // width of every layer passes under the eye, and at a third with the
-    // elements on another frame.
+    // Each background three times: at the start, with every layer scrolled by half
+    // its width (so the whole of each layer passes under the eye), and as the game
+    // shows it after 100 s, the elements on other frames.
     const QJsonObject fonds = table["fonds"].toObject();
     for (auto it = fonds.begin(); it != fonds.end(); ++it) {
         const QJsonObject f = it.value().toObject();
         Toile vue(384, 224 * 3 + 8);
         for (int k = 0; k < 3; ++k) {
             Toile une(384, 224);
-            const int temps = k == 1 ? 77 : k == 2 ? 154 : 0;
+            const int temps = k == 2 ? 100 : 0;
             const QImage ciel = lire(dossier, f["ciel"].toString());
             fondre(une, ciel, 0, 0, 384, 224, 0, 0);
             const QJsonArray elements = f["elements"].toArray();
@@ -151,11 +151,11 @@ bool dessinerRevue(const QJsonObject& table, const QString& dossier, const QStri
             const QJsonArray plans = f["plans"].toArray();
             for (int i = 0; i < plans.size(); ++i) {
                 const QJsonArray pl = plans[i].toArray();
-                const int offset = (temps * pl[1].toInt()) % 768;
+                const int offset = k == 1 ? 384 : (temps * pl[1].toInt()) % 768;
                 if (i == 2 && f["eau"].isArray()) {
                     const QJsonArray eau = f["eau"].toArray();
                     const QImage im = lire(dossier, eau[0].toString());
-                    const int o = (temps * plans[1].toArray()[1].toInt()) % 768;
+                    const int o = k == 1 ? 384 : (temps * plans[1].toArray()[1].toInt()) % 768;
                     const int n = std::max(1, im.width() / 768);
                     for (int copie : {0, 768})
                         fondre(une, im, (k % n) * 768, 0, 768, im.height(), copie - o, eau[1].toInt());
