@@ -30,7 +30,7 @@ QtObject {
                                       : (Qt.platform.os === "osx" || Qt.platform.os === "ios")
                                         ? ".m4a" : ".ogg"
 
-    function borne(v) { return v >= 0 ? Math.min(v, 1) : 0 }  // NaN gives 0 too
+    function niveau(v) { return v >= 0 ? Math.min(v, 1) : 0 }  // NaN gives 0 too
 
     // The channels are made on first use: a muted game never opens the back end.
     function canal(i) {
@@ -41,8 +41,8 @@ QtObject {
             for (var k = 0; k < 6; ++k) {
                 var c = modele ? modele.createObject(sons) : null
                 if (c) {
-                    c.volume = k === 0 ? Qt.binding(function () { return borne(sons.volumeMusique) })
-                                       : Qt.binding(function () { return borne(sons.volumeBruitages) })
+                    c.volume = k === 0 ? Qt.binding(function () { return niveau(sons.volumeMusique) })
+                                       : Qt.binding(function () { return niveau(sons.volumeBruitages) })
                 }
                 liste.push(c)
             }
