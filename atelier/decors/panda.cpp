@@ -273,6 +273,14 @@ double rampe(int i, int a, int b) {
     return t * t * (3 - 2 * t);
 }
 
+// Both hands at once: far side (u, v), then near side.
+void mains(Posture& p, double gu, double gv, double du, double dv) {
+    p.mainG[0] = gu;
+    p.mainG[1] = gv;
+    p.mainD[0] = du;
+    p.mainD[1] = dv;
+}
+
 Posture poser(const QString& pose, int i, int n) {
     Posture p;
     const double t = n > 1 ? double(i) / (n - 1) : 0;
@@ -313,10 +321,7 @@ Posture poser(const QString& pose, int i, int n) {
         const double saut = i >= 2 && i <= 15 ? std::sin(PI * (i - 2) / 13.0) : 0;
         p.leve = 7 * saut;
         p.tasse = i < 2 || i > 15 ? 1.5 : 0;
-        p.mainG[0] = -9 - 2 * saut;
-        p.mainG[1] = 15 + 12 * saut;
-        p.mainD[0] = 9 + 2 * saut;
-        p.mainD[1] = 15 + 12 * saut;
+        mains(p, -9 - 2 * saut, 15 + 12 * saut, 9 + 2 * saut, 15 + 12 * saut);
         p.yeux = Yeux::heureux;
         p.bouche = Bouche::ouverte;
         p.joues = true;
@@ -325,10 +330,7 @@ Posture poser(const QString& pose, int i, int n) {
         const double c = onde(i, n);
         p.dx = 1.5 * c;
         p.leve = 2 * std::fabs(onde(i, n, 2));
-        p.mainG[0] = -9;
-        p.mainG[1] = 16 + 10 * std::max(0.0, c);
-        p.mainD[0] = 9;
-        p.mainD[1] = 16 + 10 * std::max(0.0, -c);
+        mains(p, -9, 16 + 10 * std::max(0.0, c), 9, 16 + 10 * std::max(0.0, -c));
         p.teteU = 0.8 * c;
         p.yeux = Yeux::heureux;
         p.bouche = Bouche::ouverte;
@@ -337,10 +339,7 @@ Posture poser(const QString& pose, int i, int n) {
     } else if (pose == "peur") {
         p.tasse = 3;
         p.dx = i % 2 ? 0.5 : -0.5;
-        p.mainG[0] = -4;
-        p.mainG[1] = 24;
-        p.mainD[0] = 4;
-        p.mainD[1] = 24;
+        mains(p, -4, 24, 4, 24);
         p.yeux = Yeux::grands;
         p.bouche = Bouche::rond;
         p.oreilles = 1;
@@ -350,10 +349,7 @@ Posture poser(const QString& pose, int i, int n) {
         const double saut = std::sin(PI * i / n);
         p.leve = 10 * saut;
         p.tasse = saut < 0.25 ? 1.5 : 0;
-        p.mainG[0] = -10 - saut;
-        p.mainG[1] = 30 + 3 * saut;
-        p.mainD[0] = 10 + saut;
-        p.mainD[1] = 30 + 3 * saut;
+        mains(p, -10 - saut, 30 + 3 * saut, 10 + saut, 30 + 3 * saut);
         p.yeux = Yeux::heureux;
         p.bouche = Bouche::ouverte;
         p.joues = true;
@@ -363,10 +359,7 @@ Posture poser(const QString& pose, int i, int n) {
         p.tasse = 4 * a;
         p.teteV = -2.5 * a;
         p.oreilles = a;
-        p.mainG[0] = -7.5 + a;
-        p.mainG[1] = 9 - 3 * a;
-        p.mainD[0] = 7.5 - a;
-        p.mainD[1] = 9 - 3 * a;
+        mains(p, -7.5 + a, 9 - 3 * a, 7.5 - a, 9 - 3 * a);
         p.yeux = i < 20 ? Yeux::tristes : Yeux::fermes;
         p.bouche = Bouche::moue;
         p.queue = -0.9 * a;
@@ -375,10 +368,7 @@ Posture poser(const QString& pose, int i, int n) {
         const double b = onde(i, n);
         p.tasse = 0.5 + 0.5 * b;
         p.teteU = 0.8 * b;
-        p.mainG[0] = -1.5;
-        p.mainG[1] = 19;
-        p.mainD[0] = 1.5;
-        p.mainD[1] = 19;
+        mains(p, -1.5, 19, 1.5, 19);
         p.yeux = Yeux::grands;
         p.bouche = Bouche::sourire;
         p.queue = 0.4 * onde(i, n, 2);
@@ -411,10 +401,7 @@ Posture poser(const QString& pose, int i, int n) {
         // Ready to play: fists up, knees bouncing, a firm look.
         const double b = 0.5 - 0.5 * std::cos(2 * PI * i / n);
         p.tasse = 1 + b;
-        p.mainG[0] = -5;
-        p.mainG[1] = 19 - b;
-        p.mainD[0] = 5;
-        p.mainD[1] = 19 - b;
+        mains(p, -5, 19 - b, 5, 19 - b);
         p.yeux = Yeux::decides;
         p.bouche = Bouche::sourire;
         p.queue = 0.4 * onde(i, n);
