@@ -182,6 +182,7 @@ void regle(Toile& t, const QString& sorte) {
         t.poser(c, 0, 0);
     };
     Toile c(t.largeur(), t.hauteur());
+    // No words in the pictures: the scene writes its own, in the player's language.
     // A felt panel behind the picture.
     t.rect(0, 0, t.largeur(), t.hauteur(), coul(0x14102a, 220));
     t.cadre(0, 0, t.largeur(), t.hauteur(), VIOLET2);
@@ -197,15 +198,12 @@ void regle(Toile& t, const QString& sorte) {
             const double a = k * PI / 4;
             t.point(int(91 + 14 * std::cos(a)), int(30 + 16 * std::sin(a)), OR_CLAIR);
         }
-        lettres::ecrire(t, 36, 4, "+", 1, [](int) { return OR; });
         // An arrow to the vanishing pair.
         t.rect(66, 29, 10, 2, OR);
         t.point(76, 28, OR);
         t.point(76, 31, OR);
         t.point(77, 29, OR);
         t.point(77, 30, OR);
-        lettres::ecrire(t, 30, 50, "PAIR", 1, [](int) { return JADE3; });
-        lettres::ecrire(t, 82, 50, "OK", 1, [](int) { return OR_CLAIR; });
     } else if (sorte == "combo") {
         // Two pairs, one quickly after the other: the incense clock shows 3 s.
         tuile(c, 8, 18, 1);
@@ -217,8 +215,18 @@ void regle(Toile& t, const QString& sorte) {
         trace::ovale(t, 60, 27, 7, 7, NUIT1);
         t.rect(60, 21, 1, 7, OR);
         t.rect(60, 27, 4, 1, OR);
-        lettres::ecrire(t, 52, 40, "3S", 1, [](int) { return OR_CLAIR; });
-        lettres::ecrire(t, 44, 52, "COMBO", 1, [](int v) { return v < 3 ? OR_CLAIR : ORANGE; });
+        lettres::ecrire(t, 57, 40, "3", 1, [](int) { return OR_CLAIR; });
+        // An arc from the first pair to the second, and sparks over the second.
+        for (int x = 22; x <= 98; ++x) {
+            const double u = (x - 22) / 76.0;
+            t.point(x, 56 - int(std::lround(6 * std::sin(PI * u))), u < 0.5 ? JADE3 : OR);
+        }
+        t.rect(96, 55, 3, 1, OR);
+        t.rect(97, 54, 1, 3, OR);
+        for (int k = 0; k < 6; ++k) {
+            const double a = k * PI / 3 + 0.3;
+            t.point(int(97 + 13 * std::cos(a)), int(27 + 14 * std::sin(a)), k % 2 ? ROSE_CLAIR : OR_CLAIR);
+        }
         lettres::ecrire(t, 8, 4, "1", 1, [](int) { return JADE3; });
         lettres::ecrire(t, 74, 4, "2", 1, [](int) { return JADE3; });
     } else {
@@ -242,8 +250,6 @@ void regle(Toile& t, const QString& sorte) {
             t.rect(109 + k, 46 + k, 2, 2, ROUGE_VIF);
             t.rect(115 - k, 46 + k, 2, 2, ROUGE_VIF);
         }
-        lettres::ecrire(t, 12, 4, "FREE", 1, [](int) { return JADE3; });
-        lettres::ecrire(t, 96, 4, "BLOCKED", 1, [](int) { return ROUGE_CLAIR; });
     }
 }
 
