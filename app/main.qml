@@ -3,7 +3,7 @@ import fbx.application 1.0
 import Tessimora 1.0
 import "ecran"
 import "son"
-import "provisoire"
+import "borne"
 
 // The root scene: it creates the memory, the platform layer, the sounds and
 // the screen holding the cabinet, routes every key through `touche`, and
@@ -55,7 +55,7 @@ Application {
         onSurvol: borne.survol(x, y)
         onMolette: borne.action(pas > 0 ? "hint" : "mix", 1)
 
-        BorneProvisoire {
+        Borne {
             id: borne
             objectName: "borne"
             memoire: memoire

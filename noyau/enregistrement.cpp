@@ -2,6 +2,7 @@
 
 #include "borne/qml/commandes_qml.h"
 #include "commun/ecran/qml/ecran_qml.h"
+#include "ecran/qml/police_qml.h"
 #include "i18n/qml/Langue.h"
 #include "plateforme/qml/sauvegarde_qml.h"
 #include "son/qml/catalogue_qml.h"
@@ -14,6 +15,7 @@ void enregistrerTypes() {
     enregistrerCommandes();
     enregistrerEcran();
     enregistrerLangue();
+    enregistrerPolice();
     enregistrerSauvegarde();
     enregistrerSon();
 }

@@ -10,6 +10,15 @@ TestCase {
 
     property var racine: null
 
+    Component {
+        id: jeuDeTest
+        Item {
+            property string phase: "jeu"
+            signal recu(string nom, int joueur)
+            function action(nom, joueur) { recu(nom, joueur); return true }
+        }
+    }
+
     function init() {
         var composant = Qt.createComponent("qrc:/app/main.qml")
         compare(composant.status, Component.Ready, composant.errorString())
@@ -41,8 +50,9 @@ TestCase {
 
     function test_cabinet_demarre_apres_la_lecture() {
         var borne = trouver("borne")
-        compare(borne.scene, "")
-        tryCompare(borne, "scene", "titre")
+        verify(!borne.demarre) // nothing of the cabinet shows before the records are read
+        tryCompare(borne, "demarre", true)
+        compare(borne.scene, "mire")
     }
 
     function test_touche_crt() {
@@ -62,7 +72,8 @@ TestCase {
     function test_duel_a_deux() {
         var borne = trouver("borne")
         var recues = []
-        borne.actionDonnee.connect(function (nom, joueur) { recues.push(nom + joueur) })
+        var jeu = borne.poserJeu(jeuDeTest)
+        jeu.recu.connect(function (nom, joueur) { recues.push(nom + joueur) })
         borne.scene = "partie"
         borne.sorte = "duel"
         borne.niveauIa = -1

@@ -1,0 +1,100 @@
+import QtQuick 2.15
+import Tessimora 1.0
+import "../ecran"
+
+// The title: logo, a small stack of tiles with the waving panda, and
+// INSERT COIN or PUSH START.
+Rectangle {
+    id: titre
+    property int credits: 0
+    property bool freePlay: true
+    property bool bureau: false
+    property var touches: ({})
+    readonly property bool peutJouer: freePlay || credits > 0
+    readonly property alias panda: pandaSalut
+
+    width: 384
+    height: 224
+    gradient: Gradient {
+        GradientStop { position: 0; color: "#0b0820" }
+        GradientStop { position: 1; color: "#2a1640" }
+    }
+
+    Grand { y: 18; nom: "ecrans_logo"; rejeu: 3200 }
+    Grand { y: 60; nom: "ecrans_titre_arcade_mahjong"; cle: "ARCADE MAHJONG"; rejeu: 5000 }
+
+    Repeater {
+        model: [31, 9, 18, 27, 7, 34, 39]
+        Image {
+            x: 132 + 16 * index
+            y: 150
+            source: "../images/tuiles/0_" + modelData + ".png"
+            smooth: false
+        }
+    }
+    Repeater {
+        model: [9, 18, 27, 7]
+        Image {
+            x: 161 + 16 * index
+            y: 130
+            source: "../images/tuiles/1_" + modelData + ".png"
+            smooth: false
+        }
+    }
+
+    Anim {
+        id: pandaSalut
+        nom: "ecrans_panda2_salut"
+        x: 274 - origineX
+        y: 174 - origineY
+    }
+
+    Clignote {
+        y: 170
+        width: 384
+        height: 20
+        periode: 1000
+        Grand {
+            visible: !titre.peutJouer
+            nom: "ecrans_titre_insert_coin"
+            cle: "INSERT COIN"
+            rejeu: 2000
+        }
+        Grand {
+            visible: titre.peutJouer
+            nom: "ecrans_titre_push_start"
+            cle: "PUSH START"
+            rejeu: 2000
+        }
+    }
+
+    Texte {
+        y: 199
+        x: Math.floor((384 - width) / 2)
+        texte: { Langue.revision; return Langue.t(titre.freePlay ? "FREE PLAY" : "1 COIN 1 PLAY") }
+        style: titre.freePlay ? "jade" : "blanc"
+    }
+
+    Anim {
+        visible: !titre.freePlay
+        nom: "effets_piece"
+        x: 318
+        y: 210
+    }
+
+    Texte {
+        visible: !titre.freePlay
+        y: 212
+        x: 384 - 6 - width
+        texte: { Langue.revision; return Langue.t("CREDIT {n}", { n: titre.credits }) }
+        style: "blanc"
+    }
+
+    Texte {
+        visible: titre.bureau
+        x: 6
+        y: 212
+        texte: { Langue.revision; return Langue.t("{retour} QUIT", { retour: titre.touches.retour }) }
+        style: "gris"
+    }
+}
