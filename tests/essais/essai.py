@@ -11,6 +11,7 @@ The executable comes from the environment variable TESSIMORA_EXE (set by
 ctest); a trial file is a plain unittest module.
 """
 
+import ctypes
 import os
 import queue
 import re
@@ -29,6 +30,45 @@ def executable():
     if not chemin or not os.path.exists(chemin):
         raise RuntimeError("TESSIMORA_EXE must name the built game")
     return chemin
+
+class _MessageClient(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("l", ctypes.c_long * 5)]
+
+
+class _Evenement(ctypes.Union):
+    _fields_ = [("xclient", _MessageClient), ("pad", ctypes.c_long * 24)]
+
+def _fermer(env):
+    """Asks the game's windows to close as a window manager's close button does
+    (WM_DELETE_WINDOW): a private X server has no window manager to do it."""
+    r = subprocess.run(["xdotool", "search", "--name", "^Tessimora$"], env=env,
+                       capture_output=True, text=True, timeout=10)
+    x = ctypes.cdll.LoadLibrary("libX11.so.6")
+    x.XOpenDisplay.restype = ctypes.c_void_p
+    x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x.XInternAtom.restype = ctypes.c_ulong
+    x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                             ctypes.POINTER(_Evenement)]
+    x.XFlush.argtypes = [ctypes.c_void_p]
+    x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    d = x.XOpenDisplay(env["DISPLAY"].encode())
+    protocoles = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
+    supprimer = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
+    for w in r.stdout.split():
+        ev = _Evenement()
+        ev.xclient.type = 33  # ClientMessage
+        ev.xclient.window = int(w)
+        ev.xclient.message_type = protocoles
+        ev.xclient.format = 32
+        ev.xclient.l[0] = supprimer
+        x.XSendEvent(d, int(w), 0, 0, ctypes.byref(ev))
+    x.XFlush(d)
+    x.XCloseDisplay(d)
+    return r.stdout.split()
 
 
 class ServeurX:
@@ -129,11 +169,11 @@ class Partie:
             self.serveur.fermer()
         shutil.rmtree(self.temp, ignore_errors=True)
 
-    def fermer_fenetre(self, delai=15):
-        """Closes the window as a player would (the window manager's close),
-        and returns the exit code."""
-        self.xdotool("search", "--name", "Tessimora", "windowclose")
-        return self.attendre_fin(delai)
+    def fermer_fenetre(self, delai=15, attendre=True):
+        """Closes the window as a player would with the close button, and
+        returns the exit code (None when not waiting or still running)."""
+        _fermer(self.env)
+        return self.attendre_fin(delai) if attendre else None
 
     # -- following the lines ----------------------------------------------
     def attendre(self, motif, delai=20):

@@ -2,7 +2,6 @@
 damaged stored texts are repaired, and the cloud copy through the fake
 provider, read back and merged on the next start."""
 
-import ctypes
 import json
 import os
 import re
@@ -49,52 +48,13 @@ def ecrire_ini(config, textes):
             f.write(cle + '="' + valeur.replace("\\", "\\\\").replace('"', '\\"') + '"\n')
 
 
-class _MessageClient(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
-                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
-                ("l", ctypes.c_long * 5)]
-
-class _Evenement(ctypes.Union):
-    _fields_ = [("xclient", _MessageClient), ("pad", ctypes.c_long * 24)]
-
-def fermer(p):
-    """Asks the game's windows to close as a window manager's close button does
-    (WM_DELETE_WINDOW): a private X server has no window manager to do it."""
-    r = subprocess.run(["xdotool", "search", "--name", "^Tessimora$"], env=p.env,
-                       capture_output=True, text=True, timeout=10)
-    x = ctypes.cdll.LoadLibrary("libX11.so.6")
-    x.XOpenDisplay.restype = ctypes.c_void_p
-    x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x.XInternAtom.restype = ctypes.c_ulong
-    x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                             ctypes.POINTER(_Evenement)]
-    x.XFlush.argtypes = [ctypes.c_void_p]
-    x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    d = x.XOpenDisplay(p.env["DISPLAY"].encode())
-    protocoles = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
-    supprimer = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
-    for w in r.stdout.split():
-        ev = _Evenement()
-        ev.xclient.type = 33  # ClientMessage
-        ev.xclient.window = int(w)
-        ev.xclient.message_type = protocoles
-        ev.xclient.format = 32
-        ev.xclient.l[0] = supprimer
-        x.XSendEvent(d, int(w), 0, 0, ctypes.byref(ev))
-    x.XFlush(d)
-    x.XCloseDisplay(d)
-    return r.stdout.split()
-
-
 class Sauvegarde(unittest.TestCase):
     def demarrer_et_fermer(self, config, arguments=()):
         with Partie(list(arguments), config=config) as p:
             p.attendre("^TESSIMORA_PRET$")
             # The memory reads its texts one turn later; give the start a moment.
             time.sleep(2)
-            fermer(p)
+            p.fermer_fenetre(attendre=False)
             self.assertIsNotNone(p.attendre_fin(15), "the game did not end on close")
             return p.lignes_de("TESSIMORA_PLATEFORME")
 
