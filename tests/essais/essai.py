@@ -204,8 +204,14 @@ class Partie:
         subprocess.run(["xdotool"] + list(arguments), env=self.env, check=False,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=10)
 
+    def focaliser(self):
+        """Gives the game window the keyboard focus: without a window manager
+        nobody else does."""
+        self.xdotool("search", "--name", "^Tessimora$", "windowfocus", "--sync")
+
     def touche(self, nom, maintien=None):
         """Presses a key by its X name ("Return", "Escape", "c", "alt+Return")."""
+        self.focaliser()
         if maintien is None:
             self.xdotool("key", nom)
         else:
