@@ -1,0 +1,172 @@
+import QtQuick 2.15
+import QtTest 1.2
+import Tessimora 1.0
+import "qrc:/app/jeu"
+
+// The board on a real deal: drawing order, what a pick and a removal change,
+// veils with their flip, peek, the paw, and the hit test through the item.
+Item {
+    id: scene
+    width: 1152
+    height: 672
+
+    PartiePile {
+        id: partie
+    }
+
+    // The native screen, and the same screen three times larger for review.
+    Item {
+        id: ecran
+        width: 384
+        height: 224
+        Rectangle {
+            anchors.fill: parent
+            color: "#1a1030"
+        }
+        Plateau {
+            id: plateau
+            partie: partie
+        }
+    }
+
+    TestCase {
+        name: "Plateau"
+        when: windowShown
+
+        function init() {
+            verify(partie.creer("GREAT LANTERN", 2026))
+            plateau.curseur = -1
+            plateau.voile = 0
+            plateau.fumees = {}
+            plateau.apercu = false
+            plateau.indice = null
+            plateau.appui = false
+        }
+
+        // A free pair of the deal: the engine's own hint.
+        function paire() {
+            var p = partie.indice()
+            verify(p !== null && p !== undefined)
+            return p
+        }
+
+        function test_ordreEtPositions() {
+            compare(plateau.tuiles.count, partie.n)
+            // Children in drawing order: each tile covers the relief of the one before.
+            for (var k = 0; k < partie.n; ++k)
+                compare(plateau.tuiles.itemAt(k).place, partie.ordre[k])
+            var o = plateau.origine
+            var dernier = partie.ordre[partie.n - 1]
+            var t = plateau.tuile(dernier)
+            var q = partie.px(dernier)
+            compare(t.x, o.x + q.x)
+            compare(t.y, o.y + q.y)
+            compare(t.couche, partie.place(dernier).z)
+            compare(t.width, 19)
+            compare(t.height, 24)
+            var p = plateau.pos(dernier)
+            compare(p.x, plateau.x + o.x + q.x)
+            // The topmost tile is hit on its face, the relief of it is not.
+            compare(plateau.placeSous(t.x + 8, t.y + 10), dernier)
+            verify(plateau.placeSous(t.x + 17, t.y + 10) !== dernier)
+            compare(plateau.placeSous(-50, -50), -1)
+        }
+
+        function test_paireRetireeSansReconstruire() {
+            var p = paire()
+            var avant = plateau.tuile(p[0])
+            var o = plateau.origine
+            compare(partie.prendre(p[0]).type, "prise")
+            compare(avant.etat, 1)
+            verify(avant.reflete)
+            var r = partie.prendre(p[1])
+            compare(r.type, "paire")
+            verify(!plateau.tuile(p[0]).visible)
+            verify(!plateau.tuile(p[1]).visible)
+            // Same items, same place on screen: nothing was rebuilt or moved.
+            compare(plateau.tuile(p[0]), avant)
+            compare(plateau.origine.x, o.x)
+            compare(plateau.origine.y, o.y)
+            compare(avant.etat, 0)
+        }
+
+        function test_indiceEtSelection() {
+            var p = paire()
+            plateau.indice = p
+            compare(plateau.tuile(p[0]).etat, 2)
+            verify(plateau.tuile(p[1]).pulse)
+            partie.prendre(p[1])
+            compare(plateau.tuile(p[1]).etat, 1)
+            compare(plateau.tuile(p[0]).etat, 2)
+        }
+
+        function test_voilesEtRetournement() {
+            plateau.voile = 2
+            var libre = -1, couverte = -1
+            for (var i = 0; i < partie.n; ++i) {
+                if (partie.libre(i) && libre < 0) libre = i
+                if (!partie.libre(i) && couverte < 0) couverte = i
+            }
+            verify(!plateau.tuile(libre).voilee)
+            verify(plateau.tuile(couverte).voilee)
+            verify(String(plateau.tuile(couverte).children[0].source).indexOf("_42.png") > 0)
+            // Smoke veils a free tile; clearing it lifts the veil with the flip.
+            plateau.voile = 0
+            var f = {}
+            f[libre] = true
+            plateau.fumees = f
+            verify(plateau.tuile(libre).voilee)
+            plateau.fumees = {}
+            verify(!plateau.tuile(libre).voilee)
+            verify(plateau.tuile(libre).retourne)
+            tryCompare(plateau.tuile(libre), "retourne", false, 1000)
+        }
+
+        function test_apercu() {
+            plateau.apercu = true
+            var dessus = -1, sol = -1
+            for (var i = 0; i < partie.n; ++i) {
+                if (partie.couvre(i) && dessus < 0) dessus = i
+                if (partie.place(i).z === 0 && sol < 0) sol = i
+            }
+            verify(plateau.tuile(dessus).transparente)
+            verify(!plateau.tuile(sol).transparente)
+            plateau.apercu = false
+            verify(!plateau.tuile(dessus).transparente)
+        }
+
+        function test_patte() {
+            var i = partie.ordre[0]
+            plateau.curseur = i
+            var patte = plateau.patte
+            verify(patte.visible)
+            compare(patte.x, plateau.curseurX + 10 - 5)
+            compare(patte.y, plateau.curseurY + 12 - 1)
+            compare(patte.currentFrame, 0)
+            plateau.appui = true
+            compare(patte.currentFrame, 1)
+            plateau.curseurVisible = false
+            verify(!patte.visible)
+            plateau.curseurVisible = true
+        }
+
+        // Review pictures of the dealt stack at 1x and 3x; not compared, looked at.
+        function test_photos() {
+            var noms = ["GREAT LANTERN", "RED PANDA", "INCENSE BURNER", "MOON BRIDGE"]
+            for (var k = 0; k < noms.length; ++k) {
+                verify(partie.creer(noms[k], 7))
+                var p = partie.indice()
+                partie.prendre(p[0])
+                plateau.curseur = partie.ordre[partie.n - 1]
+                wait(50)
+                var image = grabImage(ecran)
+                image.save("plateau-" + k + ".png")
+                ecran.scale = 3
+                ecran.transformOrigin = Item.TopLeft
+                wait(50)
+                grabImage(scene).save("plateau-" + k + "-x3.png")
+                ecran.scale = 1
+            }
+        }
+    }
+}
