@@ -1,0 +1,276 @@
+#include "moteur/qml/partie_qml.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+QVariantList liste(const std::vector<int>& v) {
+    QVariantList l;
+    l.reserve(static_cast<int>(v.size()));
+    for (int x : v) l.append(x);
+    return l;
+}
+
+QVariantList paire(const pile::Paire& p) { return {p[0], p[1]}; }
+
+} // namespace
+
+alea::Graine graineDe(const QVariant& v) {
+    if (v.type() == QVariant::String) return alea::Graine(v.toString().toStdString());
+    bool ok = false;
+    double n = v.toDouble(&ok);
+    return alea::Graine(ok && std::isfinite(n) ? n : 0.0);
+}
+
+PartieQml::PartieQml(QObject* parent) : QObject(parent) {}
+
+void PartieQml::modifier() {
+    ++version_;
+    emit change();
+}
+
+bool PartieQml::creer(const QVariantMap& options) {
+    const dispositions::Disposition* d = nullptr;
+    QVariant choix = options.value(QStringLiteral("disposition"));
+    if (choix.type() == QVariant::String) {
+        d = dispositions::parNom(choix.toString().toStdString());
+    } else {
+        const int n = static_cast<int>(dispositions::LISTE.size());
+        double brut = choix.isValid() && !choix.isNull()
+                          ? choix.toDouble()
+                          : options.value(QStringLiteral("etape")).toDouble();
+        long k = std::isfinite(brut) ? static_cast<long>(std::fmod(std::trunc(brut), n)) : 0;
+        if (k < 0) k += n;
+        d = &dispositions::LISTE[static_cast<std::size_t>(k)];
+    }
+    p_.reset();
+    if (d) {
+        partie::Options o;
+        o.disposition = *d;
+        o.graine = graineDe(options.value(QStringLiteral("graine"), 1));
+        double t = options.value(QStringLiteral("tempsMs")).toDouble();
+        o.tempsMs = std::isfinite(t) && t > 0 ? static_cast<std::int64_t>(t) : 0;
+        o.undo = options.value(QStringLiteral("undo"), true).toBool();
+        p_ = partie::creer(o);
+    }
+    modifier();
+    return p_.has_value();
+}
+
+void PartieQml::vider() {
+    p_.reset();
+    modifier();
+}
+
+bool PartieQml::valide(int i) const { return p_ && i >= 0 && i < p_->g->n; }
+
+bool PartieQml::present(int i) const { return valide(i) && p_->present[i]; }
+
+bool PartieQml::libre(int i) const { return valide(i) && partie::libre(*p_, i); }
+
+int PartieQml::motif(int i) const { return valide(i) ? p_->motifs[i] : -1; }
+
+int PartieQml::famille(int i) const { return valide(i) ? partie::famille(*p_, i) : -1; }
+
+QVariant PartieQml::place(int i) const {
+    if (!valide(i)) return QVariant::fromValue(nullptr);
+    const pile::Place& pl = p_->g->places[i];
+    return QVariantMap{{QStringLiteral("x"), pl.x}, {QStringLiteral("y"), pl.y},
+                       {QStringLiteral("z"), pl.z}};
+}
+
+QVariantList PartieQml::paires() const {
+    QVariantList l;
+    if (p_)
+        for (const pile::Paire& pr : partie::paires(*p_)) l.append(QVariant(paire(pr)));
+    return l;
+}
+
+int PartieQml::voisine(int depuis, int dx, int dy) const {
+    return valide(depuis) ? partie::voisine(*p_, depuis, dx, dy) : -1;
+}
+
+int PartieQml::plusProche(int depuis) const {
+    if (!p_) return -1;
+    std::vector<int> l = pile::libres(*p_->g, p_->present);
+    if (l.empty()) return -1;
+    if (!valide(depuis)) return l.front();
+    const pile::Place& o = p_->g->places[depuis];
+    int meilleur = -1, distance = std::numeric_limits<int>::max();
+    for (int i : l) {
+        const pile::Place& pl = p_->g->places[i];
+        int d = std::abs(pl.x - o.x) + std::abs(pl.y - o.y);
+        if (d < distance) distance = d, meilleur = i;
+    }
+    return meilleur;
+}
+
+int PartieQml::sous(double px, double py, double dxCouche, double dyCouche) const {
+    if (!p_ || !std::isfinite(px) || !std::isfinite(py)) return -1;
+    return pile::sous(*p_->g, p_->present, px, py, dxCouche, dyCouche);
+}
+
+int PartieQml::comboCourant() const { return p_ ? partie::comboCourant(*p_) : 1; }
+
+QVariantMap PartieQml::bonusFin() const {
+    partie::BonusFin b = p_ ? partie::bonusFin(*p_) : partie::BonusFin{};
+    return {{QStringLiteral("temps"), static_cast<double>(b.temps)},
+            {QStringLiteral("aides"), static_cast<double>(b.aides)},
+            {QStringLiteral("total"), static_cast<double>(b.total)}};
+}
+
+QVariantMap PartieQml::enregistrement(const partie::Resultat& r) {
+    QVariantMap m{{QStringLiteral("type"), QString::fromLatin1(partie::nom(r.type))}};
+    switch (r.type) {
+    case partie::TypeResultat::Refus:
+        m.insert(QStringLiteral("ancienne"), r.ancienne);
+        [[fallthrough]];
+    case partie::TypeResultat::Bloquee:
+    case partie::TypeResultat::Prise:
+    case partie::TypeResultat::Lachee:
+        m.insert(QStringLiteral("i"), r.i);
+        break;
+    case partie::TypeResultat::Paire:
+        m.insert(QStringLiteral("a"), r.a);
+        m.insert(QStringLiteral("b"), r.b);
+        m.insert(QStringLiteral("points"), r.points);
+        m.insert(QStringLiteral("combo"), r.combo);
+        m.insert(QStringLiteral("jumelle"), r.jumelle);
+        m.insert(QStringLiteral("bonusMs"), static_cast<double>(r.bonusMs));
+        m.insert(QStringLiteral("fever"), r.fever);
+        break;
+    case partie::TypeResultat::Fini:
+        break;
+    }
+    return m;
+}
+
+QVariantMap PartieQml::enregistrement(const partie::Melange& m) {
+    return {{QStringLiteral("ok"), m.ok},
+            {QStringLiteral("impossible"), m.impossible},
+            {QStringLiteral("ancien"), liste(m.ancien)},
+            {QStringLiteral("cout"), static_cast<double>(m.cout)}};
+}
+
+QVariantMap PartieQml::prendre(int i) {
+    if (!p_) return enregistrement(partie::Resultat{});
+    partie::Resultat r = partie::prendre(*p_, i);
+    if (r.type != partie::TypeResultat::Bloquee && r.type != partie::TypeResultat::Fini)
+        modifier();
+    return enregistrement(r);
+}
+
+bool PartieQml::annuler() {
+    if (!p_ || !partie::annuler(*p_)) return false;
+    modifier();
+    return true;
+}
+
+bool PartieQml::avancer(double dt) {
+    if (!p_ || !std::isfinite(dt) || dt < 0) return false;
+    bool fin = partie::avancer(*p_, static_cast<std::int64_t>(dt));
+    modifier();
+    return fin;
+}
+
+void PartieQml::travailler(double ms) {
+    // The search only changes the witness, which nothing on screen shows.
+    if (p_ && std::isfinite(ms) && ms > 0) partie::travailler(*p_, static_cast<std::int64_t>(ms));
+}
+
+QVariant PartieQml::indice() {
+    if (!p_) return QVariant::fromValue(nullptr);
+    std::optional<pile::Paire> r = partie::indice(*p_);
+    modifier();
+    if (!r) return QVariant::fromValue(nullptr);
+    return paire(*r);
+}
+
+QVariantMap PartieQml::melanger() {
+    if (!p_) return enregistrement(partie::Melange{});
+    partie::Melange m = partie::melanger(*p_);
+    modifier();
+    return enregistrement(m);
+}
+
+double PartieQml::apercuAide() {
+    if (!p_) return 0;
+    std::int64_t d = partie::apercu(*p_);
+    if (d > 0) modifier();
+    return static_cast<double>(d);
+}
+
+QVariant PartieQml::pousser() {
+    if (!p_) return QVariant::fromValue(nullptr);
+    std::optional<std::array<int, 4>> r = partie::pousser(*p_);
+    if (!r) return QVariant::fromValue(nullptr);
+    modifier();
+    return QVariantList{(*r)[0], (*r)[1], (*r)[2], (*r)[3]};
+}
+
+bool PartieQml::reprendre() {
+    if (!p_ || p_->etat != partie::Etat::Temps) return false;
+    p_->tempsMs = p_->tempsMax;
+    p_->score = 0;
+    partie::etatApres(*p_);
+    modifier();
+    return true;
+}
+
+void PartieQml::allonger(double ms) {
+    if (!p_ || !std::isfinite(ms) || ms <= p_->tempsMax) return;
+    p_->tempsMax = static_cast<std::int64_t>(ms);
+    modifier();
+}
+
+QString PartieQml::disposition() const {
+    return p_ ? QString::fromStdString(p_->disposition) : QString();
+}
+
+int PartieQml::nombre() const { return p_ ? p_->g->n : 0; }
+
+QString PartieQml::etat() const {
+    return p_ ? QString::fromLatin1(partie::nom(p_->etat)) : QString();
+}
+
+double PartieQml::score() const { return p_ ? static_cast<double>(p_->score) : 0; }
+double PartieQml::horloge() const { return p_ ? static_cast<double>(p_->horloge) : 0; }
+double PartieQml::tempsMs() const { return p_ ? static_cast<double>(p_->tempsMs) : 0; }
+double PartieQml::tempsMax() const { return p_ ? static_cast<double>(p_->tempsMax) : 0; }
+double PartieQml::apercuJusqua() const {
+    return p_ ? static_cast<double>(p_->apercuJusqua) : -1;
+}
+bool PartieQml::apercu() const { return p_ && p_->apercuJusqua > p_->horloge; }
+
+QVariantMap PartieQml::stats() const {
+    partie::Stats s = p_ ? p_->stats : partie::Stats{};
+    return {{QStringLiteral("paires"), s.paires}, {QStringLiteral("comboMax"), s.comboMax},
+            {QStringLiteral("hint"), s.hint},     {QStringLiteral("mix"), s.mix},
+            {QStringLiteral("undo"), s.undo},     {QStringLiteral("peek"), s.peek}};
+}
+
+QVariantMap PartieQml::bornes() const {
+    pile::Bornes b = p_ ? p_->g->bornes : pile::Bornes{};
+    return {{QStringLiteral("x"), b.x},
+            {QStringLiteral("y"), b.y},
+            {QStringLiteral("largeur"), b.largeur},
+            {QStringLiteral("hauteur"), b.hauteur},
+            {QStringLiteral("couches"), b.couches}};
+}
+
+QVariantList PartieQml::ordre() const { return p_ ? liste(p_->g->ordre) : QVariantList(); }
+
+QVariantList PartieQml::presence() const {
+    QVariantList l;
+    if (p_)
+        for (std::uint8_t x : p_->present) l.append(x != 0);
+    return l;
+}
+
+QVariantList PartieQml::motifs() const { return p_ ? liste(p_->motifs) : QVariantList(); }
+
+QVariantList PartieQml::libres() const {
+    return p_ ? liste(pile::libres(*p_->g, p_->present)) : QVariantList();
+}
