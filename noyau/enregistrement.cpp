@@ -5,7 +5,6 @@
 #include "ecran/qml/police_qml.h"
 #include "ecran/qml/plateau_qml.h"
 #include "i18n/qml/Langue.h"
-#include "moteur/qml/moteur_qml.h"
 #include "plateforme/qml/sauvegarde_qml.h"
 #include "son/qml/catalogue_qml.h"
 
@@ -17,7 +16,6 @@ void enregistrerTypes() {
     enregistrerCommandes();
     enregistrerEcran();
     enregistrerLangue();
-    enregistrerMoteur();
     enregistrerPolice();
     enregistrerPlateau();
     enregistrerSauvegarde();
