@@ -5,6 +5,7 @@
 #include "ecran/qml/police_qml.h"
 #include "ecran/qml/plateau_qml.h"
 #include "i18n/qml/Langue.h"
+#include "moteur/qml/moteur_qml.h"
 #include "plateforme/qml/sauvegarde_qml.h"
 #include "son/qml/catalogue_qml.h"
 
@@ -16,6 +17,7 @@ void enregistrerTypes() {
     enregistrerCommandes();
     enregistrerEcran();
     enregistrerLangue();
+    enregistrerMoteur();
     enregistrerPolice();
     enregistrerPlateau();
     enregistrerSauvegarde();
