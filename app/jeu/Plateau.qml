@@ -1,14 +1,15 @@
 import QtQuick 2.15
+import Tessimora 1.0
 import "../ecran"
 
 // The stack of one game, drawn in the engine's drawing order so that each
 // later tile covers the relief of the earlier ones, with the paw cursor above
-// every tile. All geometry and rules are asked of the game object; this item
+// every tile. All geometry and rules are asked of `Trace`; this item
 // only places what it is told.
 Item {
     id: plateau
 
-    // A `PartiePile`, or null to draw nothing.
+    // The game to draw, or null to draw nothing.
     property var partie: null
     // Bumped by the controller after each change of the game.
     property int version: 0
@@ -24,37 +25,42 @@ Item {
     property bool appui: false
     property var zone: ({x: 8, y: 14, largeur: 368, hauteur: 182})
 
-    readonly property bool pret: partie !== null && partie !== undefined && partie.prete === true
+    // The engine's `Partie` or a `PartiePile`: the board only asks `Trace`,
+    // and the game for presence and motifs.
+    readonly property bool pret: { tour; return Trace.pret(partie) }
     // Either counter moving re-reads the tiles; both only ever grow.
-    readonly property int tour: version + (pret ? partie.version : 0)
-    readonly property var origine: pret ? partie.origine(zone) : ({x: 0, y: 0})
+    readonly property int tour: version + (partie ? partie.version : 0)
+    // The tiles are built again only for another layout: a string property
+    // notifies only when its value changes.
+    readonly property string cle: { tour; return Trace.cle(partie) }
+    readonly property var origine: { cle; return Trace.origine(partie, zone) }
     readonly property int curseurX: {
         tour
         if (!pret || curseur < 0)
             return 0
-        return origine.x + partie.px(curseur).x
+        return origine.x + Trace.px(partie, curseur).x
     }
     readonly property int curseurY: {
         tour
         if (!pret || curseur < 0)
             return 0
-        return origine.y + partie.px(curseur).y
+        return origine.y + Trace.px(partie, curseur).y
     }
     readonly property alias tuiles: repeteur
     readonly property alias patte: patte
 
     function placeSous(px, py) {
-        return pret ? partie.sous(origine.x, origine.y, px, py) : -1
+        return pret ? Trace.sous(partie, origine.x, origine.y, px, py) : -1
     }
     function pos(i) {
-        var q = pret ? partie.px(i) : {x: 0, y: 0}
+        var q = Trace.px(partie, i)
         return {x: x + origine.x + q.x, y: y + origine.y + q.y}
     }
     function couvre(i) {
-        return pret ? partie.couvre(i) : false
+        return Trace.couvre(partie, i)
     }
     function voilee(i) {
-        return pret ? partie.voilee(i, voile, fumees) : false
+        return Trace.voilee(partie, i, voile, fumees)
     }
     // The tile item of place i, or null.
     function tuile(i) {
@@ -68,35 +74,43 @@ Item {
 
     Repeater {
         id: repeteur
-        // Rebuilt only for a new deal: the order signals only then.
-        model: plateau.pret ? plateau.partie.ordre : []
+        model: {
+            plateau.cle
+            return Trace.ordre(plateau.partie)
+        }
 
         Tuile {
             readonly property int place: modelData
-            readonly property var coin: plateau.partie.px(place)
+            readonly property var coin: {
+                plateau.cle
+                return Trace.px(plateau.partie, place)
+            }
 
             x: plateau.origine.x + coin.x
             y: plateau.origine.y + coin.y
-            couche: plateau.partie.place(place).z
+            couche: {
+                plateau.cle
+                return Trace.couche(plateau.partie, place)
+            }
             motif: {
                 plateau.tour
-                return plateau.partie.motif(place)
+                return plateau.pret ? plateau.partie.motif(place) : 0
             }
             visible: {
                 plateau.tour
-                return plateau.partie.present(place)
+                return plateau.pret && plateau.partie.present(place)
             }
             voilee: {
                 plateau.tour
-                return plateau.partie.voilee(place, plateau.voile, plateau.fumees)
+                return Trace.voilee(plateau.partie, place, plateau.voile, plateau.fumees)
             }
             transparente: {
                 plateau.tour
-                return plateau.apercu && plateau.partie.couvre(place)
+                return plateau.apercu && Trace.couvre(plateau.partie, place)
             }
             etat: {
                 plateau.tour
-                return plateau.partie.etatTuile(place, plateau.indice)
+                return Trace.etat(plateau.partie, place, plateau.indice)
             }
         }
     }

@@ -13,6 +13,9 @@ Item {
     PartiePile {
         id: partie
     }
+    Partie {
+        id: moteur
+    }
 
     // The native screen, and the same screen three times larger for review.
     Item {
@@ -148,6 +151,29 @@ Item {
             plateau.curseurVisible = false
             verify(!patte.visible)
             plateau.curseurVisible = true
+        }
+
+        // The board draws the engine's own game object the same way.
+        function test_partieDuMoteur() {
+            verify(moteur.creer({disposition: "RED PANDA", graine: 3}))
+            plateau.partie = moteur
+            compare(plateau.tuiles.count, moteur.nombre)
+            var dernier = moteur.ordre[moteur.nombre - 1]
+            var t = plateau.tuile(dernier)
+            compare(plateau.placeSous(t.x + 8, t.y + 10), dernier)
+            var p = moteur.indice()
+            var avant = plateau.tuile(p[0])
+            compare(moteur.prendre(p[0]).type, "prise")
+            compare(avant.etat, 1)
+            moteur.prendre(p[1])
+            verify(!plateau.tuile(p[1]).visible)
+            compare(plateau.tuile(p[0]), avant)
+            // Without a game nothing is drawn and nothing is hit.
+            plateau.partie = null
+            compare(plateau.tuiles.count, 0)
+            compare(plateau.placeSous(100, 100), -1)
+            plateau.partie = partie
+            compare(plateau.tuiles.count, partie.n)
         }
 
         // Review pictures of the dealt stack at 1x and 3x; not compared, looked at.

@@ -2,12 +2,45 @@
 
 #include "ecran/plateau.h"
 #include "moteur/dispositions.h"
+#include "moteur/qml/partie_qml.h"
 
 #include <QtQml>
+
+#include <array>
 
 namespace {
 
 QVariantMap point(plateau::Point p) { return {{QStringLiteral("x"), p.x}, {QStringLiteral("y"), p.y}}; }
+
+// The game record behind either game type, or null.
+const partie::Partie* record(QObject* o) {
+    if (auto* p = qobject_cast<PartieQml*>(o)) return p->donnees();
+    if (auto* p = qobject_cast<PartiePileQml*>(o)) return p->partie() ? &*p->partie() : nullptr;
+    return nullptr;
+}
+
+bool dans(const partie::Partie* p, int i) { return p && i >= 0 && i < p->g->n; }
+
+plateau::Zone zoneDe(const QVariant& zone) {
+    const QVariantMap m = zone.toMap();
+    if (!m.contains(QStringLiteral("largeur"))) return plateau::ZONE_PLEINE;
+    return {m.value(QStringLiteral("x")).toInt(), m.value(QStringLiteral("y")).toInt(),
+            m.value(QStringLiteral("largeur")).toInt(), m.value(QStringLiteral("hauteur")).toInt()};
+}
+
+std::set<int> fumeesDe(const QVariant& fumees) {
+    std::set<int> f;
+    const QVariantMap m = fumees.toMap();
+    for (auto k = m.constBegin(); k != m.constEnd(); ++k)
+        if (k.value().toBool()) f.insert(k.key().toInt());
+    return f;
+}
+
+std::array<int, 2> paireDe(const QVariant& indice) {
+    const QVariantList l = indice.toList();
+    if (l.size() != 2) return {-1, -1};
+    return {l[0].toInt(), l[1].toInt()};
+}
 
 } // namespace
 
@@ -79,28 +112,17 @@ bool PartiePileQml::couvre(int i) const {
 
 bool PartiePileQml::voilee(int i, int voile, const QVariant& fumees) const {
     if (!dans(i)) return false;
-    std::set<int> f;
-    const QVariantMap m = fumees.toMap();
-    for (auto k = m.constBegin(); k != m.constEnd(); ++k)
-        if (k.value().toBool()) f.insert(k.key().toInt());
-    return plateau::voilee(*partie_->g, partie_->present, voile, f, i);
+    return plateau::voilee(*partie_->g, partie_->present, voile, fumeesDe(fumees), i);
 }
 
 int PartiePileQml::etatTuile(int i, const QVariant& indice) const {
-    const QVariantList l = indice.toList();
-    const int a = l.size() == 2 ? l[0].toInt() : -1;
-    const int b = l.size() == 2 ? l[1].toInt() : -1;
-    return plateau::etat(selection(), a, b, i);
+    const std::array<int, 2> p = paireDe(indice);
+    return plateau::etat(selection(), p[0], p[1], i);
 }
 
 QVariantMap PartiePileQml::origine(const QVariant& zone) const {
     if (!partie_) return point({});
-    plateau::Zone z = plateau::ZONE_PLEINE;
-    const QVariantMap m = zone.toMap();
-    if (m.contains(QStringLiteral("largeur")))
-        z = {m.value(QStringLiteral("x")).toInt(), m.value(QStringLiteral("y")).toInt(),
-             m.value(QStringLiteral("largeur")).toInt(), m.value(QStringLiteral("hauteur")).toInt()};
-    return point(plateau::origine(*partie_->g, z));
+    return point(plateau::origine(*partie_->g, zoneDe(zone)));
 }
 
 int PartiePileQml::sous(int ox, int oy, int x, int y) const {
@@ -136,4 +158,66 @@ bool PartiePileQml::annuler() {
     return true;
 }
 
-void enregistrerPlateau() { qmlRegisterType<PartiePileQml>("Tessimora", 1, 0, "PartiePile"); }
+int TraceQml::demiX() const { return plateau::DEMI_X; }
+int TraceQml::demiY() const { return plateau::DEMI_Y; }
+int TraceQml::coucheX() const { return plateau::COUCHE_X; }
+int TraceQml::coucheY() const { return plateau::COUCHE_Y; }
+int TraceQml::tuileL() const { return plateau::TUILE_L; }
+int TraceQml::tuileH() const { return plateau::TUILE_H; }
+
+bool TraceQml::pret(QObject* o) const { return record(o) != nullptr; }
+
+QString TraceQml::cle(QObject* o) const {
+    const partie::Partie* p = record(o);
+    return p ? QString::fromStdString(p->disposition) : QString();
+}
+
+QVariantList TraceQml::ordre(QObject* o) const {
+    QVariantList r;
+    if (const partie::Partie* p = record(o))
+        for (int i : p->g->ordre) r.append(i);
+    return r;
+}
+
+int TraceQml::couche(QObject* o, int i) const {
+    const partie::Partie* p = record(o);
+    return dans(p, i) ? p->g->places[i].z : 0;
+}
+
+QVariantMap TraceQml::px(QObject* o, int i) const {
+    const partie::Partie* p = record(o);
+    return dans(p, i) ? point(plateau::px(p->g->places[i])) : point({});
+}
+
+QVariantMap TraceQml::origine(QObject* o, const QVariant& zone) const {
+    const partie::Partie* p = record(o);
+    return p ? point(plateau::origine(*p->g, zoneDe(zone))) : point({});
+}
+
+int TraceQml::sous(QObject* o, int ox, int oy, int x, int y) const {
+    const partie::Partie* p = record(o);
+    return p ? plateau::sous(*p->g, p->present, {ox, oy}, x, y) : -1;
+}
+
+bool TraceQml::couvre(QObject* o, int i) const {
+    const partie::Partie* p = record(o);
+    return dans(p, i) && plateau::couvre(*p->g, p->present, i);
+}
+
+bool TraceQml::voilee(QObject* o, int i, int voile, const QVariant& fumees) const {
+    const partie::Partie* p = record(o);
+    return dans(p, i) && plateau::voilee(*p->g, p->present, voile, fumeesDe(fumees), i);
+}
+
+int TraceQml::etat(QObject* o, int i, const QVariant& indice) const {
+    const partie::Partie* p = record(o);
+    if (!p) return 0;
+    const std::array<int, 2> h = paireDe(indice);
+    return plateau::etat(p->selection, h[0], h[1], i);
+}
+
+void enregistrerPlateau() {
+    qmlRegisterType<PartiePileQml>("Tessimora", 1, 0, "PartiePile");
+    qmlRegisterSingletonType<TraceQml>("Tessimora", 1, 0, "Trace",
+                                       [](QQmlEngine*, QJSEngine*) -> QObject* { return new TraceQml; });
+}

@@ -90,5 +90,41 @@ private:
     int version_ = 0;
 };
 
-// Registers `PartiePile` under "Tessimora" 1.0.
+// The board's pixel geometry and drawing rules as the scenes see them: the
+// singleton `Trace`. Each question takes the game object the board was given,
+// either the engine's `Partie` or a `PartiePile`, and answers "nothing" for
+// anything else or a game not yet dealt.
+class TraceQml : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int DEMI_X READ demiX CONSTANT)
+    Q_PROPERTY(int DEMI_Y READ demiY CONSTANT)
+    Q_PROPERTY(int COUCHE_X READ coucheX CONSTANT)
+    Q_PROPERTY(int COUCHE_Y READ coucheY CONSTANT)
+    Q_PROPERTY(int TUILE_L READ tuileL CONSTANT)
+    Q_PROPERTY(int TUILE_H READ tuileH CONSTANT)
+
+public:
+    using QObject::QObject;
+
+    int demiX() const;
+    int demiY() const;
+    int coucheX() const;
+    int coucheY() const;
+    int tuileL() const;
+    int tuileH() const;
+
+    Q_INVOKABLE bool pret(QObject* partie) const;
+    // Names the deal's geometry: the tiles need building again only when it changes.
+    Q_INVOKABLE QString cle(QObject* partie) const;
+    Q_INVOKABLE QVariantList ordre(QObject* partie) const;
+    Q_INVOKABLE int couche(QObject* partie, int i) const;
+    Q_INVOKABLE QVariantMap px(QObject* partie, int i) const;
+    Q_INVOKABLE QVariantMap origine(QObject* partie, const QVariant& zone) const;
+    Q_INVOKABLE int sous(QObject* partie, int ox, int oy, int x, int y) const;
+    Q_INVOKABLE bool couvre(QObject* partie, int i) const;
+    Q_INVOKABLE bool voilee(QObject* partie, int i, int voile, const QVariant& fumees) const;
+    Q_INVOKABLE int etat(QObject* partie, int i, const QVariant& indice) const;
+};
+
+// Registers `PartiePile` and the singleton `Trace` under "Tessimora" 1.0.
 void enregistrerPlateau();
