@@ -22,13 +22,28 @@ Item {
         id: ecran
         width: 384
         height: 224
-        Rectangle {
-            anchors.fill: parent
-            color: "#1a1030"
+        Fond {
+            id: fond
+            anime: false
         }
         Plateau {
             id: plateau
             partie: partie
+        }
+        Hud {
+            id: hud
+            paires: partie.restantes / 2
+            score: partie.score
+            temps: 0.6
+        }
+        Panda {
+            id: panda
+            px: 22
+            py: 190
+            visible: false
+        }
+        Effets {
+            id: effets
         }
     }
 
@@ -176,23 +191,60 @@ Item {
             compare(plateau.tuiles.count, partie.n)
         }
 
-        // Review pictures of the dealt stack at 1x and 3x; not compared, looked at.
+        // Review pictures of every layout with its frame, at 1x and 3x, and a
+        // burst of removals with combos: not compared, looked at. They land
+        // in the working folder of the test run.
+        function photo(nom) {
+            wait(80)
+            grabImage(ecran).save(nom + ".png")
+            ecran.scale = 3
+            ecran.transformOrigin = Item.TopLeft
+            wait(80)
+            grabImage(scene).save(nom + "-x3.png")
+            ecran.scale = 1
+        }
+
         function test_photos() {
-            var noms = ["GREAT LANTERN", "RED PANDA", "INCENSE BURNER", "MOON BRIDGE"]
+            var noms = ["GREAT LANTERN", "RED PANDA", "INCENSE BURNER", "MOON BRIDGE",
+                        "NOODLE STALL", "PAPER KITE", "TEAPOT", "FOLDING FAN",
+                        "RIVER LANTERNS", "FIREWORK", "TEMPLE BELL", "NIGHT MARKET GATE",
+                        "SMALL LAMP", "RICE BOWL"]
+            var fonds = ["marche", "pont", "temple", "port"]
+            panda.visible = true
             for (var k = 0; k < noms.length; ++k) {
+                var duel = k >= 12
                 verify(partie.creer(noms[k], 7))
+                plateau.zone = duel ? {x: 4, y: 22, largeur: 184, hauteur: 170}
+                                    : {x: 8, y: 14, largeur: 368, hauteur: 182}
+                hud.compact = duel
+                hud.etape = k + 1
+                fond.mode = fonds[Math.floor(k / 3) % 4]
+                fond.temps = 37 * k
                 var p = partie.indice()
                 partie.prendre(p[0])
                 plateau.curseur = partie.ordre[partie.n - 1]
-                wait(50)
-                var image = grabImage(ecran)
-                image.save("plateau-" + k + ".png")
-                ecran.scale = 3
-                ecran.transformOrigin = Item.TopLeft
-                wait(50)
-                grabImage(scene).save("plateau-" + k + "-x3.png")
-                ecran.scale = 1
+                photo("plateau-" + (k < 10 ? "0" : "") + k)
             }
+            plateau.zone = {x: 8, y: 14, largeur: 368, hauteur: 182}
+            hud.compact = false
+            verify(partie.creer("GREAT LANTERN", 11))
+            fond.mode = "pont"
+            for (var n = 1; n <= 3; ++n) {
+                var q = partie.indice()
+                var a = plateau.pos(q[0]), b = plateau.pos(q[1])
+                partie.prendre(q[0])
+                var r = partie.prendre(q[1])
+                effets.retrait(a.x, a.y, "or", 0)
+                effets.retrait(b.x, b.y, "or", 60)
+                effets.points(b.x + 9, b.y, "+" + r.points)
+                effets.combo(b.x, b.y - 20, n * 4, n === 3)
+            }
+            panda.jouer("combo")
+            photo("plateau-rafale-a")
+            wait(600)
+            photo("plateau-rafale-b")
+            effets.vider()
+            panda.visible = false
         }
     }
 }
