@@ -155,6 +155,33 @@ Item {
             compare(l.echelle, 4)
         }
 
+        function test_logosTraduits() {
+            var e = createTemporaryObject(fabrique, scene)
+            Langue.choisir("fr")
+            tryCompare(Langue, "code", "fr")
+            // "GO!" is "PARTEZ !" in French: text in place of the strip, centred.
+            var go = e.logo("go", 60)
+            verify(go.traduit)
+            var texte = go.children[1]
+            verify(texte.visible)
+            verify(!go.children[0].visible)
+            compare(texte.texte, Langue.t("GO!"))
+            compare(go.echelleTexte, 4)
+            compare(go.x + texte.x, Math.floor((384 - texte.width * 4) / 2))
+            // French keeps "PAUSE": the strip shows.
+            var pause = e.logo("pause", 100)
+            verify(!pause.traduit)
+            verify(pause.children[0].visible)
+            // A translation wider than 188 pixels is drawn at scale 1, never less.
+            var longue = e.poser({nom: "effets_logo_pause", titre: "CLEAR 8 STACKS IN ONE INCENSE RUSH.",
+                                echelle: 2, vie: 100})
+            verify(longue.children[1].width > 188)
+            compare(longue.echelleTexte, 1)
+            Langue.choisir("en")
+            tryCompare(Langue, "code", "en")
+            verify(!go.traduit)
+        }
+
         // A burst of removals with warm pools makes no new items.
         function test_reservesChaudes() {
             var e = createTemporaryObject(fabrique, scene)

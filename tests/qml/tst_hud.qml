@@ -59,6 +59,19 @@ Item {
             compare(h.panda.bande, "panda_mini_joie")
         }
 
+        function test_libellesTraduits() {
+            var h = createTemporaryObject(fabriqueHud, scene)
+            Langue.choisir("fr")
+            tryCompare(Langue, "code", "fr")
+            // "INDICE" is wider than "HINT": the icons start 5 pixels after it.
+            var largeur = Police.largeur(Langue.t("HINT"))
+            verify(largeur > 23)
+            compare(h.xHint, 11 + largeur)
+            Langue.choisir("en")
+            tryCompare(Langue, "code", "en")
+            compare(h.xHint, 34)
+        }
+
         function test_encens() {
             var e = createTemporaryObject(fabriqueEncens, scene)
             compare(e.width, 174)
