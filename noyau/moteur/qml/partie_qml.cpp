@@ -1,8 +1,11 @@
 #include "moteur/qml/partie_qml.h"
 
+#include "ecran/plateau.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <set>
 
 namespace {
 
@@ -55,12 +58,14 @@ bool PartieQml::creer(const QVariantMap& options) {
         o.undo = options.value(QStringLiteral("undo"), true).toBool();
         p_ = partie::creer(o);
     }
+    emit donne();
     modifier();
     return p_.has_value();
 }
 
 void PartieQml::vider() {
     p_.reset();
+    emit donne();
     modifier();
 }
 
@@ -107,9 +112,49 @@ int PartieQml::plusProche(int depuis) const {
     return meilleur;
 }
 
-int PartieQml::sous(double px, double py, double dxCouche, double dyCouche) const {
-    if (!p_ || !std::isfinite(px) || !std::isfinite(py)) return -1;
-    return pile::sous(*p_->g, p_->present, px, py, dxCouche, dyCouche);
+namespace {
+
+QVariantMap point(const plateau::Point& p) {
+    return {{QStringLiteral("x"), p.x}, {QStringLiteral("y"), p.y}};
+}
+
+} // namespace
+
+QVariantMap PartieQml::px(int i) const {
+    return point(valide(i) ? plateau::px(p_->g->places[i]) : plateau::Point{});
+}
+
+bool PartieQml::couvre(int i) const {
+    return valide(i) && plateau::couvre(*p_->g, p_->present, i);
+}
+
+bool PartieQml::voilee(int i, int voile, const QVariant& fumees) const {
+    if (!valide(i)) return false;
+    std::set<int> f;
+    const QVariantMap m = fumees.toMap();
+    for (auto k = m.constBegin(); k != m.constEnd(); ++k)
+        if (k.value().toBool()) f.insert(k.key().toInt());
+    return plateau::voilee(*p_->g, p_->present, voile, f, i);
+}
+
+int PartieQml::etatTuile(int i, const QVariant& indice) const {
+    const QVariantList l = indice.toList();
+    const bool paire = l.size() == 2;
+    return plateau::etat(selection(), paire ? l[0].toInt() : -1, paire ? l[1].toInt() : -1, i);
+}
+
+QVariantMap PartieQml::origine(const QVariant& zone) const {
+    if (!p_) return point({});
+    plateau::Zone z = plateau::ZONE_PLEINE;
+    const QVariantMap m = zone.toMap();
+    if (m.contains(QStringLiteral("largeur")))
+        z = {m.value(QStringLiteral("x")).toInt(), m.value(QStringLiteral("y")).toInt(),
+             m.value(QStringLiteral("largeur")).toInt(), m.value(QStringLiteral("hauteur")).toInt()};
+    return point(plateau::origine(*p_->g, z));
+}
+
+int PartieQml::sous(int ox, int oy, int x, int y) const {
+    return p_ ? plateau::sous(*p_->g, p_->present, {ox, oy}, x, y) : -1;
 }
 
 int PartieQml::comboCourant() const { return p_ ? partie::comboCourant(*p_) : 1; }

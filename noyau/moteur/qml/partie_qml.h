@@ -19,6 +19,7 @@ class PartieQml : public QObject {
     Q_OBJECT
     Q_PROPERTY(int version READ version NOTIFY change)
     Q_PROPERTY(bool existe READ existe NOTIFY change)
+    Q_PROPERTY(bool prete READ existe NOTIFY change)
     Q_PROPERTY(QString disposition READ disposition NOTIFY change)
     Q_PROPERTY(int nombre READ nombre NOTIFY change)
     Q_PROPERTY(QString etat READ etat NOTIFY change)
@@ -38,7 +39,7 @@ class PartieQml : public QObject {
     Q_PROPERTY(bool undo READ undo NOTIFY change)
     Q_PROPERTY(QVariantMap stats READ stats NOTIFY change)
     Q_PROPERTY(QVariantMap bornes READ bornes NOTIFY change)
-    Q_PROPERTY(QVariantList ordre READ ordre NOTIFY change)
+    Q_PROPERTY(QVariantList ordre READ ordre NOTIFY donne)
     Q_PROPERTY(QVariantList presence READ presence NOTIFY change)
     Q_PROPERTY(QVariantList motifs READ motifs NOTIFY change)
     Q_PROPERTY(QVariantList libres READ libres NOTIFY change)
@@ -65,7 +66,18 @@ public:
     // ignored, ties to the lowest index); the lowest free tile when `depuis`
     // names no tile; -1 when nothing is free.
     Q_INVOKABLE int plusProche(int depuis) const;
-    Q_INVOKABLE int sous(double px, double py, double dxCouche, double dyCouche) const;
+
+    // The board's questions, in native pixels (the board only draws).
+    Q_INVOKABLE QVariantMap px(int i) const; // image corner from the stack origin
+    Q_INVOKABLE bool couvre(int i) const;
+    // voile: 0, 1 or 2; fumees: a map whose keys are smoked tiles.
+    Q_INVOKABLE bool voilee(int i, int voile, const QVariant& fumees) const;
+    // 0 normal, 1 picked, 2 hinted; indice: a pair [a, b] or null.
+    Q_INVOKABLE int etatTuile(int i, const QVariant& indice) const;
+    // zone: { x, y, largeur, hauteur }; { x: 0, y: 0 } without a game.
+    Q_INVOKABLE QVariantMap origine(const QVariant& zone) const;
+    // Topmost tile in play under pixel (x, y) for the origin (ox, oy), or -1.
+    Q_INVOKABLE int sous(int ox, int oy, int x, int y) const;
     Q_INVOKABLE int comboCourant() const;
     Q_INVOKABLE QVariantMap bonusFin() const;
 
@@ -119,6 +131,8 @@ public:
 
 signals:
     void change();
+    // A new deal: the list of tiles changed, so the board builds them again.
+    void donne();
 
 private:
     bool valide(int i) const;

@@ -1,0 +1,794 @@
+import QtQuick 2.15
+import Tessimora 1.0
+import "../ecran"
+
+// One playable stack on the native screen. Every rule (picks, scoring,
+// freeness, aids, the computer player) is asked of the engine's `Partie` and
+// `Ia`; this item holds the timing, the feedback and the wiring. Its clock
+// reads `montre()`, so tests drive time without sleeping: they replace the
+// watch and call `battre()` themselves.
+Item {
+    id: jeu
+    width: compact ? 192 : 384
+    height: 224
+
+    // -- set by the owner before demarrer ---------------------------------------
+    property string mode: "night"
+    property int etape: 0
+    property var graine: 1
+    property int record: 0
+    property bool compact: false
+    property bool avecFond: true
+    property string joueur: "1P"
+    property int scoreBase: 0
+    property int multiplicateur: 1
+    property int voile: 0
+    property bool undoPermis: true
+    property int tempsImpose: 0
+    property var disposition: null
+    property int niveauIa: -1
+    property var sons: null
+    property string musiqueJeu: ""
+    property bool sonsCommuns: true
+    // The drawing companions; tests may put recorders in their place, and
+    // every call on them is optional.
+    property var effets: effetsObj
+    property var panda: pandaObj
+    property var plateau: plateauObj
+
+    // -- state ------------------------------------------------------------------
+    readonly property alias partie: partieObj
+    readonly property var ia: iaObj.existe ? iaObj : null
+    property int version: 0
+    property var indice: null
+    property int curseur: -1
+    property real dernier: 0
+    property real tempsReste: 0
+    property bool apercu: false
+    property string phase: "attente"
+    property int combo: 1
+    property int derniereSeconde: -1
+    property int bonusCompte: 0
+    property bool annonceBloque: false
+    property string etatFin: ""
+    property var bilan: null
+    property bool titreVisible: false
+    property bool parfait: false
+
+    readonly property bool urgence: {
+        version
+        return partieObj.existe && tempsReste * partieObj.tempsMax < 20000
+                && (phase === "jeu" || phase === "pause") && mode !== "demo"
+    }
+    readonly property real scoreAffiche: {
+        version
+        return scoreBase + partieObj.score * multiplicateur + bonusCompte
+    }
+    readonly property bool humain: niveauIa < 0
+    readonly property var zone: compact ? {x: 4, y: 22, largeur: 184, hauteur: 170}
+                                        : {x: 8, y: 14, largeur: 368, hauteur: 182}
+
+    signal fini(string etat, real score)
+    signal paireFaite(var r)
+    signal aideJouee(string nom)
+    signal fumeeEnvoyee()
+
+    // -- time -------------------------------------------------------------------
+    property var montre: function () { return Date.now() }
+    // Tests turn the real timer off and beat by hand.
+    property bool automatique: true
+    // Pending steps of the timed sequences, { quand, f }, on the same watch.
+    property var programmes: []
+    readonly property bool horlogeActive: phase === "jeu" && partieObj.existe
+                                          && (partieObj.etat === "jeu" || partieObj.etat === "bloque")
+
+    // The due time of the step being run: a step that schedules the next one
+    // counts from when it was due, so chained steps do not drift by a beat.
+    property real enCours: -1
+
+    function plusTard(ms, f) {
+        var l = programmes.slice()
+        l.push({quand: (enCours >= 0 ? enCours : montre()) + ms, f: f})
+        programmes = l
+    }
+    function annulerProgrammes() { programmes = [] }
+
+    // One beat of the 16 ms timer: due steps first, then the game's frame.
+    function battre() {
+        var maintenant = montre()
+        while (true) {
+            var k = -1
+            for (var i = 0; i < programmes.length; ++i)
+                if (programmes[i].quand <= maintenant && (k < 0 || programmes[i].quand < programmes[k].quand))
+                    k = i
+            if (k < 0)
+                break
+            var p = programmes[k]
+            var l = programmes.slice()
+            l.splice(k, 1)
+            programmes = l
+            enCours = p.quand
+            p.f()
+            enCours = -1
+        }
+        if (horlogeActive)
+            tic(maintenant)
+    }
+
+    Timer {
+        interval: 16
+        repeat: true
+        running: jeu.automatique && (jeu.horlogeActive || jeu.programmes.length > 0)
+        onTriggered: jeu.battre()
+    }
+
+    Partie { id: partieObj }
+
+    readonly property string decor: ["marche", "pont", "temple", "port"][Math.floor(Math.max(0, etape) / 3) % 4]
+    readonly property string poseRepos: {
+        version
+        return urgence ? "peur" : combo >= 3 && partieObj.comboCourant() >= 3 ? "combo" : "attente"
+    }
+    // The pose the end of a stack asks for, over the resting one.
+    property string poseFin: ""
+
+    Fond {
+        visible: jeu.avecFond && !jeu.compact
+        mode: jeu.decor
+        anime: jeu.phase !== "pause"
+    }
+
+    // Board and effects move together with the shake.
+    Item {
+        x: effetsObj.decalX
+        y: effetsObj.decalY
+        width: jeu.width
+        height: jeu.height
+
+        Plateau {
+            id: plateauObj
+            width: jeu.width
+            height: jeu.height
+            partie: partieObj
+            version: jeu.version
+            curseur: jeu.curseur
+            curseurVisible: jeu.phase === "jeu" || jeu.phase === "pause"
+            indice: jeu.indice
+            voile: jeu.voile
+            apercu: jeu.apercu
+            zone: jeu.zone
+        }
+        Effets { id: effetsObj; width: jeu.width }
+    }
+
+    Hud {
+        compact: jeu.compact
+        joueur: jeu.joueur
+        score: jeu.scoreAffiche
+        record: Math.max(jeu.record, jeu.scoreAffiche)
+        etape: jeu.etape + 1
+        libelleEtape: {
+            Langue.revision
+            if (jeu.mode === "rush") return Langue.t("RUSH")
+            if (jeu.mode === "daily") return Langue.t("MOON")
+            if (jeu.mode === "parade") return Langue.t("PARADE")
+            return Langue.t("STAGE {n}", {n: (jeu.etape + 1 < 10 ? "0" : "") + (jeu.etape + 1)})
+        }
+        hint: { jeu.version; return partieObj.hint }
+        mix: { jeu.version; return partieObj.mix }
+        temps: jeu.tempsReste
+        paires: { jeu.version; return partieObj.restantes / 2 }
+        pandaPose: jeu.urgence ? "peur" : jeu.poseRepos === "combo" ? "joie" : "attente"
+        urgence: jeu.urgence
+        multiplicateur: jeu.multiplicateur
+    }
+
+    Panda {
+        id: pandaObj
+        visible: !jeu.compact
+        px: 358
+        py: jeu.mode === "demo" ? 174 : 197
+        pose: jeu.poseFin !== "" ? jeu.poseFin : jeu.poseRepos
+    }
+
+    // The stage title of the start: the logo strip and big digits in
+    // English, the translated text at twice its size otherwise.
+    Item {
+        visible: jeu.titreVisible
+        Anim { visible: Langue.code === "en"; nom: "effets_logo_stage"; x: 146; y: 62 }
+        Nombre {
+            visible: Langue.code === "en"
+            x: 214; y: 62
+            texte: (jeu.etape + 1 < 10 ? "0" : "") + (jeu.etape + 1)
+            style: "or"
+        }
+        Texte {
+            id: titreTraduit
+            visible: Langue.code !== "en"
+            scale: 2
+            transformOrigin: Item.TopLeft
+            x: Math.floor((384 - 2 * width) / 2)
+            y: 62
+            style: "or"
+            texte: { Langue.revision; return Langue.t("STAGE {n}", {n: (jeu.etape + 1 < 10 ? "0" : "") + (jeu.etape + 1)}) }
+        }
+    }
+
+    // The end-of-stage summary, above everything.
+    Item {
+        z: 20
+        visible: jeu.bilan !== null && jeu.bilan.visible === true
+        readonly property var b: jeu.bilan || ({temps: 0, aides: 0, parfait: 0, compte: 0})
+        Anim { nom: "effets_time_bonus"; x: 60; y: 104 }
+        Anim { nom: "effets_encens_bonus"; x: 44; y: 104 }
+        Texte { x: 196; y: 110; style: "blanc"; texte: parent.b.temps + " \u00d7 100 = " + parent.b.temps * 100 }
+        Texte {
+            x: 60; y: 128; style: "jade"; visible: parent.b.aides > 0
+            texte: { Langue.revision; return Langue.t("HINTS LEFT  {n}", {n: parent.b.aides}) }
+        }
+        Texte {
+            x: 60; y: 140; style: "rouge"; visible: parent.b.parfait > 0
+            texte: { Langue.revision; return Langue.t("PERFECT  {n}", {n: 5000}) }
+        }
+        Texte {
+            x: 60; y: 156; style: "or"
+            texte: { Langue.revision; return Langue.t("BONUS {n}", {n: parent.b.compte}) }
+        }
+    }
+
+    Ia { id: iaObj }
+
+    // -- companions -------------------------------------------------------------
+    function son(id) { if (sons) sons.jouer(id) }
+    function fx(nom, args) {
+        if (effets && typeof effets[nom] === "function")
+            effets[nom].apply(effets, args || [])
+    }
+    function poseUnique(pose) { if (panda && !compact && typeof panda.jouer === "function") panda.jouer(pose) }
+
+    // Top-left screen pixel of tile i, where effects go.
+    function pos(i) {
+        return plateau && typeof plateau.pos === "function" ? plateau.pos(i) : {x: 0, y: 0}
+    }
+
+    function rafraichir() {
+        tempsReste = partieObj.tempsMax > 0 ? partieObj.tempsMs / partieObj.tempsMax : 0
+        apercu = partieObj.apercu
+    }
+
+    // -- a stack ----------------------------------------------------------------
+    function demarrer(e, g, depart) {
+        etape = e
+        graine = g
+        annulerProgrammes()
+        var options = {etape: e, graine: g, undo: undoPermis}
+        if (disposition !== null && disposition !== undefined)
+            options.disposition = disposition
+        if (tempsImpose > 0)
+            options.tempsMs = tempsImpose
+        var ok = partieObj.creer(options)
+        indice = null
+        curseur = partieObj.plusProche(-1)
+        dernier = 0
+        combo = 1
+        bonusCompte = 0
+        derniereSeconde = -1
+        annonceBloque = false
+        etatFin = ""
+        poseFin = ""
+        bilan = null
+        fx("vider")
+        if (niveauIa >= 0)
+            iaObj.creer(niveauIa, (typeof g === "number" ? g : 0) + 17)
+        else
+            iaObj.vider()
+        rafraichir()
+        ++version
+        // A stack the engine could not deal simply does not start.
+        if (!ok) {
+            phase = "attente"
+            return false
+        }
+        if (depart === false)
+            entrerEnJeu()
+        else
+            sequenceDepart()
+        return true
+    }
+
+    function entrerEnJeu() {
+        phase = "jeu"
+        dernier = 0
+        changer()
+        relancerMusique()
+    }
+
+    function sequenceDepart() {
+        phase = "depart"
+        var demo = mode === "demo"
+        if (!compact) {
+            poseUnique("saut")
+            fx("poussiere", [358, 219])
+        }
+        titreVisible = !compact && mode !== "demo" && mode !== "rush"
+        if (voile === 1)
+            fx("logo", ["boss", 30, 1500])
+        plusTard(demo ? 0 : 500, function () {
+            if (!demo) {
+                fx("logo", ["ready", 95, 900])
+                if (sonsCommuns) son("voix_ready")
+            }
+            plusTard(demo ? 100 : 1000, function () {
+                titreVisible = false
+                if (!demo) {
+                    fx("logo", ["go", 95, 600])
+                    if (sonsCommuns) son("voix_go")
+                }
+                entrerEnJeu()
+            })
+        })
+    }
+
+    // After every change of the game.
+    function changer() {
+        rafraichir()
+        if (curseur < 0 || !partieObj.present(curseur))
+            curseur = partieObj.plusProche(curseur)
+        ++version
+        if (phase !== "jeu")
+            return
+        var e = partieObj.etat
+        if (e === "gagne" || e === "temps" || e === "impasse") {
+            terminer(e)
+        } else if (e === "bloque") {
+            if (!annonceBloque) {
+                annonceBloque = true
+                fx("logo", ["no_more_pairs", 92, 1600])
+                son("erreur")
+                if (humain)
+                    indice = null
+            }
+        } else {
+            annonceBloque = false
+        }
+    }
+
+    // -- picks ------------------------------------------------------------------
+    function prendre(i) {
+        if (phase !== "jeu")
+            return null
+        var r = partieObj.prendre(i)
+        repondre(r, i)
+        return r
+    }
+
+    // `seul` leaves the change step to the caller (the AI's batch of picks).
+    function repondre(r, i, seul) {
+        if (r.type === "prise") {
+            son("selection")
+            if (plateau) {
+                plateau.appui = true
+                plusTard(140, function () { if (plateau) plateau.appui = false })
+            }
+        } else if (r.type === "lachee") {
+            son("deselection")
+        } else if (r.type === "refus") {
+            son("erreur")
+            var a = pos(r.ancienne), b = pos(r.i)
+            fx("refus", [a.x, a.y])
+            fx("refus", [b.x, b.y])
+            poseUnique("peur")
+        } else if (r.type === "bloquee") {
+            if (partieObj.present(i)) {
+                son("erreur")
+                var q = pos(i)
+                fx("refus", [q.x, q.y])
+            }
+            return
+        } else if (r.type === "paire") {
+            retourPaire(r)
+        }
+        if (!seul)
+            changer()
+    }
+
+    function couleurCombo(c) {
+        return c >= 9 ? "rose" : c >= 5 ? "blanc" : c >= 3 ? "jade" : "or"
+    }
+
+    function retourPaire(r) {
+        var pa = pos(r.a), pb = pos(r.b)
+        var couleur = couleurCombo(r.combo)
+        fx("retrait", [pa.x, pa.y, couleur, 0])
+        fx("retrait", [pb.x, pb.y, couleur, 60])
+        var mx = Math.round((pa.x + pb.x) / 2) + 9, my = Math.round((pa.y + pb.y) / 2)
+        fx("points", [mx, my, "+" + r.points * multiplicateur, r.combo >= 3 ? "rouge" : "or", true, 0])
+        fx("combo", [mx + 10, my + 18, r.combo, r.jumelle])
+        if (!compact && r.bonusMs > 0)
+            fx("points", [132 + Math.round(160 * (1 - tempsReste)), 188,
+                          "+" + Math.round(r.bonusMs / 1000) + "S", "jade", false, 120])
+        var nouveau = combo !== r.combo
+        var entreeFever = r.fever && nouveau
+        var palier = nouveau && (r.combo === 3 || r.combo === 6 || r.combo === 9)
+        combo = r.combo
+        if (sons)
+            sons.paire(r.combo)
+        if (palier && (r.combo === 3 || r.combo === 6))
+            son("voix_combo")
+        if (entreeFever) {
+            fx("eclair")
+            fx("secouer", [mx, my])
+            son("bonus_temps")
+        } else if (r.combo >= 4) {
+            fx("secouer")
+        }
+        poseUnique(r.combo >= 3 ? "combo" : "joie")
+        indice = null
+        var copie = {}
+        for (var k in r)
+            copie[k] = r[k]
+        copie.entreeFever = entreeFever
+        paireFaite(copie)
+        if (palier)
+            fumeeEnvoyee()
+    }
+
+    function deplacer(dx, dy) {
+        if (phase !== "jeu" || curseur < 0)
+            return
+        var v = partieObj.voisine(curseur, dx, dy)
+        if (v >= 0)
+            curseur = v
+    }
+
+    // -- aids -------------------------------------------------------------------
+    function aide(nom) {
+        if (phase !== "jeu")
+            return false
+        if (nom === "hint") {
+            var pr = partieObj.indice()
+            indice = pr
+            if (pr) {
+                curseur = pr[0]
+                son("indice")
+            } else {
+                son("erreur")
+            }
+            ++version
+            return pr !== null
+        }
+        if (nom === "mix") {
+            var m = partieObj.melanger()
+            if (m.ok) {
+                son("melange")
+                fx("tourbillon", [192, 100])
+                fx("secouer")
+                if (m.cout > 0)
+                    fx("points", [200, 188, "-" + Math.round(m.cout / 1000) + "S", "rouge", false, 0])
+            } else {
+                son("erreur")
+            }
+            indice = null
+            changer()
+            return m.ok
+        }
+        if (nom === "undo") {
+            if (!partieObj.annuler()) {
+                son("erreur")
+                return false
+            }
+            son("annulation")
+            combo = 1
+            indice = null
+            changer()
+            return true
+        }
+        if (nom === "peek") {
+            var d = partieObj.apercuAide()
+            if (d > 0) {
+                son("indice")
+                aideJouee("peek")
+            } else {
+                son("erreur")
+            }
+            rafraichir()
+            ++version
+            return d > 0
+        }
+        return false
+    }
+
+    // -- input ------------------------------------------------------------------
+    function action(a) {
+        if (phase === "pause") {
+            if (a === "start")
+                pause(false)
+            return true
+        }
+        if (phase !== "jeu" || !humain)
+            return false
+        switch (a) {
+        case "gauche": deplacer(-1, 0); return true
+        case "droite": deplacer(1, 0); return true
+        case "haut": deplacer(0, -1); return true
+        case "bas": deplacer(0, 1); return true
+        case "ok": prendre(curseur); return true
+        case "retour":
+            if (partieObj.selection < 0)
+                return false
+            prendre(partieObj.selection)
+            return true
+        case "hint": case "mix": case "peek": aide(a); return true
+        case "undo":
+            if (undoPermis)
+                aide("undo")
+            else
+                son("erreur")
+            return true
+        case "start": pause(true); return true
+        }
+        return false
+    }
+
+    function touche(e) {
+        var table = {}
+        table[Qt.Key_Left] = "gauche"; table[Qt.Key_Right] = "droite"
+        table[Qt.Key_Up] = "haut"; table[Qt.Key_Down] = "bas"
+        table[Qt.Key_Return] = "ok"; table[Qt.Key_Enter] = "ok"
+        table[Qt.Key_Space] = "ok"; table[Qt.Key_Select] = "ok"
+        table[Qt.Key_Escape] = "retour"; table[Qt.Key_Backspace] = "retour"
+        table[Qt.Key_H] = "hint"; table[Qt.Key_1] = "hint"
+        table[Qt.Key_M] = "mix"; table[Qt.Key_2] = "mix"
+        table[Qt.Key_U] = "undo"; table[Qt.Key_3] = "undo"
+        table[Qt.Key_P] = "peek"; table[Qt.Key_4] = "peek"
+        var a = table[e.key]
+        var pris = a !== undefined && action(a)
+        if (pris)
+            e.accepted = true
+        return pris
+    }
+
+    function tuileSous(x, y) {
+        return plateau && typeof plateau.placeSous === "function" ? plateau.placeSous(x - plateau.x, y - plateau.y) : -1
+    }
+
+    function appui(x, y, bouton) {
+        if (phase === "pause") {
+            pause(false)
+            return
+        }
+        if (phase !== "jeu" || !humain)
+            return
+        if (bouton === Qt.RightButton) {
+            if (partieObj.selection >= 0)
+                prendre(partieObj.selection)
+            return
+        }
+        if (bouton === Qt.MiddleButton) {
+            action("undo")
+            return
+        }
+        if (y >= 196 && x < 70) {
+            aide(y < 208 ? "hint" : "mix")
+            return
+        }
+        var i = tuileSous(x, y)
+        if (i >= 0) {
+            curseur = i
+            prendre(i)
+        } else if (partieObj.selection >= 0) {
+            prendre(partieObj.selection)
+        }
+    }
+
+    function survol(x, y) {
+        if (phase !== "jeu" || !humain)
+            return
+        var i = tuileSous(x, y)
+        if (i >= 0 && partieObj.libre(i))
+            curseur = i
+    }
+
+    // Duel smoke: the platform's ordinary random numbers, not the game's
+    // generator, so the received smoke never changes the deal or the AI.
+    function enfumer() {
+        if (phase !== "jeu")
+            return
+        var l = partieObj.libres, choisies = {}, n = 0
+        for (var essai = 0; essai < 2 && l.length > 0; ++essai) {
+            var k = Math.floor(Math.random() * l.length)
+            var i = l[k]
+            l.splice(k, 1)
+            choisies[i] = true
+            ++n
+            var q = pos(i)
+            fx("poser", [{nom: "effets_voile_fumee", x: q.x, y: q.y, vie: 4000, fondu: true, z: 10}])
+        }
+        if (n === 0)
+            return
+        if (choisies[partieObj.selection] === true)
+            prendre(partieObj.selection)
+        if (plateau)
+            plateau.fumees = choisies
+        plusTard(4000, function () { if (plateau) plateau.fumees = ({}) })
+    }
+
+    function poussee() {
+        if (phase !== "jeu")
+            return
+        var t = partieObj.pousser()
+        if (!t)
+            return
+        for (var k = 0; k < 4; ++k) {
+            var q = pos(t[k])
+            fx("poser", [{nom: "tuiles_glisse", x: q.x, y: q.y, vie: 400, fondu: true, z: 5}])
+            if (k < 2)
+                fx("poussiere", [q.x + 9, q.y + 22])
+        }
+        poseUnique("saut")
+        son("melange")
+        indice = null
+        changer()
+    }
+
+    // -- the frame --------------------------------------------------------------
+    function tic(maintenant) {
+        var dt = dernier === 0 ? 16 : Math.min(100, Math.max(0, maintenant - dernier))
+        dernier = maintenant
+        if (ia) {
+            var actions = iaObj.pas(partieObj, dt)
+            for (var k = 0; k < actions.length; ++k) {
+                var a = actions[k]
+                if (a.mix) {
+                    if (a.melange.ok) {
+                        son("melange")
+                        fx("tourbillon", [width / 2, 100])
+                    }
+                } else {
+                    curseur = a.prise
+                    repondre(a.resultat, a.prise, true)
+                }
+            }
+            if (actions.length > 0)
+                changer()
+            if (phase !== "jeu")
+                return
+        }
+        if (partieObj.avancer(dt)) {
+            changer()
+            return
+        }
+        if (humain)
+            partieObj.travailler(2)
+        rafraichir()
+        var s = Math.ceil(partieObj.tempsMs / 1000)
+        if (urgence && s !== derniereSeconde) {
+            derniereSeconde = s
+            if (s <= 10 && sonsCommuns)
+                son("alerte")
+        }
+        if (combo > 1 && partieObj.comboCourant() === 1)
+            combo = 1
+    }
+
+    // -- the stage's life -------------------------------------------------------
+    function terminer(e) {
+        phase = "fin"
+        etatFin = e
+        annulerProgrammes()
+        fx("vider")
+        if (e === "gagne" && (mode === "demo" || mode === "duel" || mode === "rush")) {
+            poseFin = "victoire"
+            if (mode === "rush") {
+                fx("logo", ["all_clear", 84, 900])
+                son("bonus_temps")
+                plusTard(900, function () { fini("gagne", 0) })
+            } else {
+                plusTard(1800, function () { fini("gagne", 0) })
+            }
+            return
+        }
+        if (e === "gagne") {
+            poseFin = "victoire"
+            if (sons) sons.jouerMusique("fin_etape")
+            var st = partieObj.stats
+            parfait = st.hint === 0 && st.mix === 0 && st.undo === 0
+            var logo = parfait ? "perfect" : etape === 11 && mode !== "daily" ? "all_clear" : "stage_clear"
+            fx("logo", [logo, 60, 2600])
+            fx("etincelles", [80, 70, 8, "or", 200])
+            fx("etincelles", [300, 70, 8, "rose", 500])
+            var b = partieObj.bonusFin()
+            var p = parfait ? 5000 : 0
+            var nouveau = {temps: Math.floor(partieObj.tempsMs / 1000), aides: b.aides, parfait: p,
+                           restant: b.total + p, compte: 0, visible: false}
+            bilan = nouveau
+            plusTard(1200, function () {
+                var v = copieBilan()
+                v.visible = true
+                bilan = v
+                compter(0)
+            })
+            return
+        }
+        poseFin = "defaite"
+        if (sons) sons.arreterMusique()
+        if (e === "temps") {
+            fx("logo", ["time_up", 84, 2400])
+            if (sonsCommuns) son("voix_time_up")
+        } else {
+            fx("logo", ["no_more_pairs", 92, 2400])
+            son("erreur")
+        }
+        plusTard(2600, function () { fini(e, 0) })
+    }
+
+    function copieBilan() {
+        var v = {}
+        for (var k in bilan)
+            v[k] = bilan[k]
+        return v
+    }
+
+    // One 40 ms step of the end-bonus count.
+    function compter(n) {
+        plusTard(40, function () {
+            var v = copieBilan()
+            if (v.compte < v.restant) {
+                var pas = Math.max(100, Math.ceil(v.restant / 30 / 100) * 100)
+                v.compte += Math.min(pas, v.restant - v.compte)
+                bilan = v
+                bonusCompte = v.compte
+                if ((n + 1) % 4 === 0)
+                    son("bonus_temps")
+            }
+            if (v.compte >= v.restant) {
+                plusTard(1600, function () {
+                    var w = copieBilan()
+                    w.visible = false
+                    bilan = w
+                    fini("gagne", bonusCompte)
+                })
+            } else {
+                compter(n + 1)
+            }
+        })
+    }
+
+    function reprendre() {
+        fx("vider")
+        poseFin = ""
+        annulerProgrammes()
+        if (etatFin === "temps" && partieObj.reprendre()) {
+            scoreBase = 0
+            derniereSeconde = -1
+            etatFin = ""
+            combo = 1
+            dernier = 0
+            indice = null
+            rafraichir()
+            ++version
+            sequenceDepart()
+        } else {
+            scoreBase = 0
+            demarrer(etape, (typeof graine === "number" ? graine : 0) + 101, true)
+        }
+    }
+
+    function pause(oui) {
+        if (oui && phase === "jeu") {
+            phase = "pause"
+            if (sons) sons.pause(true)
+        } else if (!oui && phase === "pause") {
+            phase = "jeu"
+            dernier = 0
+            if (sons) sons.pause(false)
+        }
+    }
+
+    function relancerMusique() {
+        if (!sons || compact || mode === "demo")
+            return
+        sons.assurer(urgence ? "urgence" : musiqueJeu !== "" ? musiqueJeu : sons.idEtape(etape))
+    }
+    onUrgenceChanged: if (phase === "jeu") relancerMusique()
+}
