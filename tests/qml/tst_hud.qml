@@ -110,6 +110,19 @@ Item {
             compare(p.bande, "panda_mini_attente")
         }
 
+        function test_vieAuRepos() {
+            var p = createTemporaryObject(fabriquePanda, scene, {px: 100, py: 200})
+            // Observe, wink, look, wink: the first idle turn studies the stack.
+            tryCompare(p, "tour", 1, 4000)
+            compare(p.passage, "observe")
+            compare(p.bande, "panda_observe")
+            // A busy panda, or the bust, has no idle life.
+            p.pose = "joie"
+            tryCompare(p, "passage", "", 4000)
+            wait(3000)
+            compare(p.tour, 1)
+        }
+
         function test_fond() {
             var f = createTemporaryObject(fabriqueFond, scene, {mode: "nulle-part", anime: false})
             compare(f.d.ciel, "fond_marche_ciel")
