@@ -267,6 +267,10 @@ Item {
         if (tempsImpose > 0)
             options.tempsMs = tempsImpose
         var ok = partieObj.creer(options)
+        // INCENSE RUSH carries the time left over, on a stick never shorter
+        // than the first stack's.
+        if (mode === "rush")
+            partieObj.allonger(90000)
         indice = null
         curseur = partieObj.plusProche(-1)
         dernier = 0
@@ -289,10 +293,13 @@ Item {
             phase = "attente"
             return false
         }
-        if (depart === false)
+        if (depart === false) {
+            if (mode === "rush")
+                fx("logo", ["go", 95, 500])
             entrerEnJeu()
-        else
+        } else {
             sequenceDepart()
+        }
         return true
     }
 

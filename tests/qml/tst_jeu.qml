@@ -24,6 +24,7 @@ Item {
         function idEtape(e) { return "jeu1" }
         function refus(x, y) { noter("refus") }
         function logo(nom, y, vie) { noter("logo:" + nom) }
+        function points(x, y, texte, style, grand, delai) { noter("points:" + texte) }
         function compte(x) {
             var n = 0
             for (var i = 0; i < journal.length; ++i)
@@ -290,6 +291,27 @@ Item {
             compare(d.partie.disposition, disposition)
             verify(JSON.stringify(d.partie.motifs) !== JSON.stringify(motifs))
             compare(d.partie.tempsMs, d.partie.tempsMax)
+        }
+
+        function test_pileSuivanteDuRush() {
+            var j = nouveau({mode: "rush", multiplicateur: 2, scoreBase: 1000, tempsImpose: 35000})
+            compare(j.partie.tempsMax, 90000)
+            compare(j.partie.tempsMs, 35000)
+            compare(faux.compte("logo:go"), 1)
+            var r = unePaire(j)
+            compare(faux.compte("points:+" + 2 * r.points), 1)
+            compare(j.scoreAffiche, 1000 + 2 * r.points)
+        }
+
+        function test_dispositionDonnee() {
+            var j = nouveau()
+            var nom = j.partie.disposition
+            j.disposition = {nom: "nulle part"}
+            verify(!j.demarrer(0, 1, false))
+            compare(j.phase, "attente")
+            j.disposition = {nom: nom}
+            verify(j.demarrer(5, 1, false))
+            compare(j.partie.disposition, nom)
         }
 
         function test_ia() {

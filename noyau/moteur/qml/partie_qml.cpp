@@ -37,6 +37,8 @@ void PartieQml::modifier() {
 bool PartieQml::creer(const QVariantMap& options) {
     const dispositions::Disposition* d = nullptr;
     QVariant choix = options.value(QStringLiteral("disposition"));
+    if (choix.type() == QVariant::Map)
+        choix = choix.toMap().value(QStringLiteral("nom"), QString());
     if (choix.type() == QVariant::String) {
         d = dispositions::parNom(choix.toString().toStdString());
     } else {

@@ -47,7 +47,7 @@ class PartieQml : public QObject {
 public:
     explicit PartieQml(QObject* parent = nullptr);
 
-    // A new game. `options`: `disposition` (a layout name, or an index into
+    // A new game. `options`: `disposition` (a layout, its name, or an index into
     // the stage list; missing takes entry `etape` mod 12), `etape`, `graine`
     // (number or text), `tempsMs` (0 or missing: from the layout), `undo`.
     // False, with no game, when the layout is unknown or no deal was made.
