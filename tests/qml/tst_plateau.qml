@@ -149,7 +149,17 @@ Item {
             }
             verify(plateau.tuile(dessus).transparente)
             verify(!plateau.tuile(sol).transparente)
+            // A picked see-through tile shows no gold face, but its glint plays.
+            var haut = partie.ordre[partie.n - 1]
+            verify(partie.libre(haut) && partie.couvre(haut))
+            partie.prendre(haut)
+            var t = plateau.tuile(haut)
+            compare(t.etat, 1)
+            verify(t.transparente)
+            verify(!t.surlignee)
+            verify(t.reflete)
             plateau.apercu = false
+            verify(t.surlignee)
             verify(!plateau.tuile(dessus).transparente)
         }
 
