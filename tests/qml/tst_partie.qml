@@ -153,14 +153,19 @@ Item {
         function test_horlogeEtReprise() {
             var p = nouvelle({etape: 0, graine: 3, tempsMs: 5000})
             compare(p.tempsMax, 5000)
+            // The clock alone does not redraw the board; the time running out does.
+            var v = p.version
             verify(!p.avancer(4000))
             compare(p.tempsMs, 1000)
+            compare(p.version, v)
             verify(!p.reprendre())
             var pr = p.paires()[0]
             p.prendre(pr[0]); p.prendre(pr[1])
             verify(p.score > 0)
+            v = p.version
             verify(p.avancer(100000))
             compare(p.etat, "temps")
+            verify(p.version > v)
             var motifs = p.motifs, presence = p.presence
             verify(p.reprendre())
             compare(p.etat, "jeu")

@@ -32,6 +32,7 @@ PartieQml::PartieQml(QObject* parent) : QObject(parent) {}
 void PartieQml::modifier() {
     ++version_;
     emit change();
+    emit temps();
 }
 
 bool PartieQml::creer(const QVariantMap& options) {
@@ -217,8 +218,10 @@ bool PartieQml::annuler() {
 
 bool PartieQml::avancer(double dt) {
     if (!p_ || !std::isfinite(dt) || dt < 0) return false;
+    const partie::Etat avant = p_->etat;
     bool fin = partie::avancer(*p_, static_cast<std::int64_t>(dt));
-    modifier();
+    if (p_->etat != avant) modifier();
+    else emit temps();
     return fin;
 }
 

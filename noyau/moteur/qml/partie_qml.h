@@ -14,7 +14,10 @@ alea::Graine graineDe(const QVariant& v);
 // One stack game as the scenes see it: the QML type `Partie`. The record
 // stays native; the board and the controller read it through the properties
 // below and re-read them whenever `version` moves, which happens after every
-// change, so no list is copied per tile per frame.
+// change of the tiles, the score, the aids or the state, so no list is copied
+// per tile per frame. The clock's passing alone only signals `temps`: the
+// values it moves (time left, clock, PEEK, combo window) say so themselves,
+// and the board is not redrawn 60 times a second for them.
 class PartieQml : public QObject {
     Q_OBJECT
     Q_PROPERTY(int version READ version NOTIFY change)
@@ -24,14 +27,14 @@ class PartieQml : public QObject {
     Q_PROPERTY(int nombre READ nombre NOTIFY change)
     Q_PROPERTY(QString etat READ etat NOTIFY change)
     Q_PROPERTY(double score READ score NOTIFY change)
-    Q_PROPERTY(int combo READ combo NOTIFY change)
+    Q_PROPERTY(int combo READ combo NOTIFY temps)
     Q_PROPERTY(int restantes READ restantes NOTIFY change)
     Q_PROPERTY(int selection READ selection NOTIFY change)
-    Q_PROPERTY(double horloge READ horloge NOTIFY change)
-    Q_PROPERTY(double tempsMs READ tempsMs NOTIFY change)
+    Q_PROPERTY(double horloge READ horloge NOTIFY temps)
+    Q_PROPERTY(double tempsMs READ tempsMs NOTIFY temps)
     Q_PROPERTY(double tempsMax READ tempsMax NOTIFY change)
-    Q_PROPERTY(double apercuJusqua READ apercuJusqua NOTIFY change)
-    Q_PROPERTY(bool apercu READ apercu NOTIFY change)
+    Q_PROPERTY(double apercuJusqua READ apercuJusqua NOTIFY temps)
+    Q_PROPERTY(bool apercu READ apercu NOTIFY temps)
     Q_PROPERTY(int hint READ hint NOTIFY change)
     Q_PROPERTY(int mix READ mix NOTIFY change)
     Q_PROPERTY(int peek READ peek NOTIFY change)
@@ -131,6 +134,7 @@ public:
 
 signals:
     void change();
+    void temps();
     // A new deal: the list of tiles changed, so the board builds them again.
     void donne();
 
