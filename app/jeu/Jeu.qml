@@ -95,6 +95,8 @@ Item {
 
     // One beat of the 16 ms timer: due steps first, then the game's frame.
     function battre() {
+        if (phase === "pause")
+            return
         var maintenant = montre()
         while (true) {
             var k = -1
@@ -118,7 +120,8 @@ Item {
     Timer {
         interval: 16
         repeat: true
-        running: jeu.automatique && (jeu.horlogeActive || jeu.programmes.length > 0)
+        running: jeu.automatique && jeu.phase !== "pause"
+                 && (jeu.horlogeActive || jeu.programmes.length > 0)
         onTriggered: jeu.battre()
     }
 
@@ -781,12 +784,19 @@ Item {
         }
     }
 
+    // Pause freezes the timed steps too (the paw, the smoke): they are put
+    // off by as long as the pause lasted.
+    property real debutPause: 0
+
     function pause(oui) {
         if (oui && phase === "jeu") {
             phase = "pause"
+            debutPause = montre()
             if (sons) sons.pause(true)
         } else if (!oui && phase === "pause") {
             phase = "jeu"
+            var duree = montre() - debutPause
+            programmes = programmes.map(function (p) { return {quand: p.quand + duree, f: p.f} })
             dernier = 0
             if (sons) sons.pause(false)
         }
