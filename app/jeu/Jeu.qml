@@ -318,7 +318,7 @@ Item {
         var demo = mode === "demo"
         if (!compact) {
             poseUnique("saut")
-            fx("poussiere", [358, 219])
+            fx("poussiere", [358, mode === "demo" ? 174 : 197])
         }
         titreVisible = !compact && mode !== "demo" && mode !== "rush"
         if (voile === 1)
