@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import Tessimora 1.0
 import "../ecran"
+import "../jeu"
 
 // The arcade cabinet: one 384 x 224 item holding the scene in front, the
 // credits, the attract loop and the game in progress. Every input of the
@@ -165,15 +166,144 @@ Item {
         }
     }
 
-    // Starts a game. The stage controllers arrive with the play flow; until
-    // then the game holder stays empty and only Back is taken in it.
+    // Starts a game (from MODE SELECT and the direct start).
     function lancer(m, options) {
+        options = options || {}
+        if (m === "options") {
+            aller("options")
+            return
+        }
+        if (m === "extras") {
+            evenement({ type: "scene", nom: options.extra })
+            aller(options.extra)
+            if (options.extra === "salle")
+                musique("victoire")
+            return
+        }
+        if (!freePlay) {
+            if (credits <= 0) {
+                son("erreur")
+                aller("titre")
+                return
+            }
+            credits -= 1
+        }
         mode = m
-        sorte = m === "duel" ? "duel" : m === "sliding" ? "glissant" : "pile"
-        etape = options && options.etape ? options.etape : 0
-        niveauIa = options && options.ia !== undefined ? options.ia : 1
-        attract.stop()
+        continues = 0
+        etapesPartie = 0
+        scoreTotal = 0
+        etapeFinale = 0
+        multiplicateur = 1
+        etape = options.etape || 0
+        classe = true
+        if (m === "duel") {
+            sorte = "duel"
+            niveauIa = options.ia !== undefined ? options.ia
+                     : (memoire && memoire.reglages ? memoire.reglages.jeu.niveauIa : 1)
+            table = "duel"
+        } else if (m === "sliding") {
+            sorte = "glissant"
+            table = "sliding"
+        } else {
+            sorte = "pile"
+            table = m
+        }
+        graineScene = nouvelleGraine()
         scene = "partie"
+        attract.stop()
+        // Only the stack controller exists yet; the duel and the sliding
+        // stalls leave the holder empty, where Back is still taken.
+        if (sorte === "pile") {
+            var jeu = poserJeu(composantJeu)
+            if (jeu)
+                departPile(jeu)
+        } else {
+            poserJeu(null)
+        }
+    }
+
+    function meilleurDe(t) {
+        return memoire && memoire.scores ? Stockage.meilleur(memoire.scores, t) : 0
+    }
+
+    function departPile(jeu) {
+        jeu.mode = mode
+        jeu.scoreBase = 0
+        jeu.multiplicateur = 1
+        jeu.record = meilleurDe(table)
+        jeu.voile = mode === "paper" ? 2 : 0
+        jeu.undoPermis = mode !== "daily"
+        jeu.tempsImpose = 0
+        jeu.disposition = null
+        jeu.musiqueJeu = mode === "daily" ? "jeu2" : mode === "rush" ? "jeu4" : ""
+        var pilote = argument("pilote")
+        jeu.niveauIa = pilote !== "" && !isNaN(Number(pilote)) ? Number(pilote) : -1
+        if (mode === "daily") {
+            var t = Defi.maintenant()
+            jour = Defi.jour(t)
+            classe = !(memoire && memoire.progression && memoire.progression.defiClasse === jour)
+            jeu.disposition = Defi.disposition(t)
+            jeu.demarrer(0, Defi.graine(t), true)
+            jeu.relancerMusique()
+        } else if (mode === "rush") {
+            jeu.tempsImpose = 90000
+            var e = nouvelleGraine() % 12
+            jeu.demarrer(e, nouvelleGraine(), true)
+            jeu.relancerMusique()
+        } else {
+            demarrerEtape()
+        }
+    }
+
+    function demarrerEtape() {
+        var jeu = porteJeu.item
+        if (!jeu)
+            return
+        jeu.voile = mode === "paper" ? 2 : etape % 4 === 3 ? 1 : 0
+        jeu.scoreBase = scoreTotal
+        jeu.demarrer(etape, nouvelleGraine(), true)
+        jeu.relancerMusique()
+    }
+
+    // The end of a stack. Stages follow one another; CONTINUE?, GAME OVER and
+    // the record entry arrive with the rest of the play flow: until then a
+    // lost game returns to the title.
+    function finPile(etat, bonus) {
+        var jeu = porteJeu.item
+        if (!jeu)
+            return
+        var score = jeu.partie ? jeu.partie.score : 0
+        if (mode === "rush" && etat !== "temps") {
+            scoreTotal += score * multiplicateur
+            if (etat === "gagne")
+                multiplicateur += 1
+            jeu.scoreBase = scoreTotal
+            jeu.multiplicateur = multiplicateur
+            jeu.tempsImpose = (jeu.partie ? jeu.partie.tempsMs : 0) + (etat === "gagne" ? 15000 : 0)
+            var e = nouvelleGraine() % 12
+            jeu.demarrer(e, nouvelleGraine(), false)
+            return
+        }
+        if (etat === "gagne" && mode !== "rush" && mode !== "daily") {
+            scoreTotal += score + bonus
+            etape += 1
+            etapesPartie += 1
+            if (etape < 12) {
+                demarrerEtape()
+                return
+            }
+            etapeFinale = 12
+            scoreFinal = scoreTotal
+            musique("victoire")
+            aller("salle")
+            return
+        }
+        scoreTotal += score + (etat === "gagne" ? bonus : 0)
+        scoreFinal = scoreTotal
+        etapeFinale = etape + 1
+        poserJeu(null)
+        sorte = ""
+        aller("titre")
     }
 
     // Puts a game item in the game holder (the play flow's controllers, or a
@@ -184,6 +314,7 @@ Item {
     }
 
     function abandon() {
+        poserJeu(null)
         sorte = ""
         aller("titre")
     }
@@ -472,6 +603,17 @@ Item {
     }
 
     // -- layers, bottom to top ------------------------------------------------------------
+    Component {
+        id: composantJeu
+        Jeu {
+            sons: borne.sons
+            onFini: borne.finPile(etat, score)
+            onPaireFaite: borne.evenement({ type: "paire", combo: r.combo, jumelle: r.jumelle,
+                                           fever: r.entreeFever === true })
+            onAideJouee: borne.evenement({ type: "aide", nom: nom })
+        }
+    }
+
     Loader {
         id: porteJeu
         anchors.fill: parent

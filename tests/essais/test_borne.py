@@ -32,6 +32,16 @@ class Borne(unittest.TestCase):
             p.attendre("^TESSIMORA_PRET$")
             p.attendre(r"^TESSIMORA_SON \d+ titre$", 15)
 
+    def test_depart_direct_joue_par_l_ia(self):
+        # The direct start opens a NIGHT MARKET stage at once; the AI plays it.
+        with Partie(["--scene=partie", "--mode=night", "--pilote=2", "--journal-sons",
+                     "--muet"]) as p:
+            p.attendre("^TESSIMORA_PRET$")
+            p.attendre(r"^TESSIMORA_SON \d+ voix_ready$", 20)
+            p.attendre(r"^TESSIMORA_SON \d+ voix_go$", 20)
+            p.attendre(r"^TESSIMORA_SON \d+ paire_1$", 30)
+            p.attendre(r"^TESSIMORA_SON \d+ paire_2$", 30)
+
 
 if __name__ == "__main__":
     unittest.main()

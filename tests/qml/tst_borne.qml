@@ -20,6 +20,11 @@ TestCase {
         function jouer(id) { joues.push(id) }
         function jouerMusique(id) { musiques.push(id) }
         function arreterMusique() {}
+        function idEtape(e) { return "jeu1" }
+        function musiqueEtape(e) {}
+        function paire(c) {}
+        function pause(oui) {}
+        function assurer(id) {}
     }
 
     QtObject {
@@ -161,13 +166,22 @@ TestCase {
         compare(borne.scene, "menu")
     }
 
-    function test_repetition_avalee_en_partie() {
+    function test_lancer_une_partie() {
         borne.lancer("night", { etape: 0 })
+        compare(borne.scene, "titre") // coin mode with no credit
+        compare(faussesSons.joues, ["erreur"])
+        borne.credits = 1
+        borne.lancer("night", { etape: 3 })
+        compare(borne.credits, 0)
         compare(borne.scene, "partie")
         compare(borne.sorte, "pile")
-        verify(borne.touchePressee("hint", true))
-        verify(borne.action("retour", 1)) // no game item yet: Back is still taken
-        verify(!borne.action("hint", 1))
+        compare(borne.table, "night")
+        verify(borne.partieItem !== null)
+        compare(borne.partieItem.etape, 3)
+        compare(borne.partieItem.voile, 1) // every fourth stage is a boss stage
+        verify(borne.touchePressee("hint", true)) // auto-repeat swallowed in play
         compare(borne.etatPresence().scene, "partie")
+        borne.abandon()
+        compare(borne.scene, "titre")
     }
 }
