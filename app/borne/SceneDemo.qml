@@ -1,9 +1,10 @@
 import QtQuick 2.15
 import Tessimora 1.0
 import "../ecran"
+import "../jeu"
 
-// DEMO PLAY over a stage the AI plays by itself. Until the stage controller
-// is in place, the band and the call to play run over an empty board.
+// DEMO PLAY over a stage the LANTERN AI plays by itself, silently; the
+// cabinet's timer ends it whatever its state.
 Rectangle {
     id: demo
     property int credits: 0
@@ -16,6 +17,16 @@ Rectangle {
     width: 384
     height: 224
     color: "#0b0820"
+
+    Jeu {
+        id: jeu
+        mode: "demo"
+        niveauIa: 1
+        sons: demo.sons
+        record: demo.record
+    }
+
+    Component.onCompleted: jeu.demarrer(demo.graine % 12, demo.graine, true)
 
     Anim { nom: "effets_voile_bande"; y: 176; running: false; currentFrame: 2 }
     Grand { y: 182; nom: "ecrans_titre_demo_play"; cle: "DEMO PLAY"; rejeu: 3000 }
