@@ -9,6 +9,8 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
 const std::string OUTIL =
@@ -24,8 +26,14 @@ std::string lireTout(const std::string& chemin) {
     return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
+// Each test case runs in a process of its own, and ctest runs several at
+// once: the scratch files carry the process id so they never collide.
+std::string temporaire(const std::string& nom) {
+    return testing::TempDir() + "outil_moteur_" + std::to_string(getpid()) + "_" + nom;
+}
+
 Resultat lancer(const std::string& arguments) {
-    const std::string err = testing::TempDir() + "outil_moteur_stderr.txt";
+    const std::string err = temporaire("stderr.txt");
     Resultat r;
     FILE* p = popen((OUTIL + " " + arguments + " 2>" + err).c_str(), "r");
     if (!p) return r;
@@ -39,7 +47,7 @@ Resultat lancer(const std::string& arguments) {
 }
 
 std::string fichier(const std::string& nom, const std::string& contenu) {
-    const std::string chemin = testing::TempDir() + nom;
+    const std::string chemin = temporaire(nom);
     std::ofstream(chemin) << contenu;
     return chemin;
 }
