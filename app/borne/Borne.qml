@@ -336,6 +336,8 @@ Item {
         evenement({ type: "secret" })
         son("bonus_temps")
         son("voix_combo")
+        effets.etincelles(192, 60, 12, "rose", 0)
+        effets.logo("perfect", 96, 1400)
     }
 
     function annoncer(id) {}
@@ -656,6 +658,13 @@ Item {
         detail: "SCORES AND OPTIONS ARE KEPT"
         touches: borne.touches
         onReponse: borne.reponseSortie(choix)
+    }
+
+    // The cabinet's own effects, above everything.
+    Effets {
+        id: effets
+        z: 50
+        anchors.fill: parent
     }
 
     // Gives the scene in front its inputs, kept up to date.

@@ -42,6 +42,12 @@ class Borne(unittest.TestCase):
             p.attendre(r"^TESSIMORA_SON \d+ paire_1$", 30)
             p.attendre(r"^TESSIMORA_SON \d+ paire_2$", 30)
 
+    def test_depart_direct_incense_rush(self):
+        with Partie(["--scene=partie", "--mode=rush", "--journal-sons", "--muet"]) as p:
+            p.attendre("^TESSIMORA_PRET$")
+            p.attendre(r"^TESSIMORA_SON \d+ jeu4$", 20)
+            p.attendre(r"^TESSIMORA_SON \d+ voix_ready$", 20)
+
 
 if __name__ == "__main__":
     unittest.main()
