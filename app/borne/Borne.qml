@@ -597,6 +597,15 @@ Item {
         interval: Succes.MAINTIEN_RIDEAU_MS
         onTriggered: borne.secret()
     }
+    // PANDA PARADE: the panda pushes tiles every 20 s of play.
+    Timer {
+        id: parade
+        interval: 20000
+        repeat: true
+        running: borne.scene === "partie" && borne.mode === "parade" && borne.sorte === "pile"
+                 && borne.phaseJeu() === "jeu"
+        onTriggered: if (porteJeu.item) porteJeu.item.poussee()
+    }
     // A long press on the title inserts a coin.
     Timer {
         id: longue
