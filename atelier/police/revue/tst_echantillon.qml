@@ -7,7 +7,7 @@ import "qrc:/app/ecran"
 // every style, every wide glyph of each language, each language's own name
 // and a few real game texts, all drawn by Texte. Run by the scene test runner
 // from the folder that should receive the pictures:
-//     tessimora-qmltests -input atelier/police/revue/tst_specimen.qml
+//     tessimora-qmltests -input atelier/police/revue/tst_echantillon.qml
 // writes specimen_etroits.png, specimen_larges.png and specimen_langues.png
 // (native pixels; scale them up with `convert -scale 400%`).
 Item {
