@@ -1,15 +1,16 @@
 import QtQuick 2.15
 import Tessimora 1.0
 import "../ecran"
+import "../jeu"
 
 // HOW TO PLAY: three small animations of the rules and the four helpers.
 Rectangle {
     width: 384
     height: 224
-    gradient: Gradient {
-        GradientStop { position: 0; color: "#0d1230" }
-        GradientStop { position: 1; color: "#1c2a4a" }
-    }
+    color: "#0d1230"
+
+    Fond { mode: "pont" }
+    Voile {}
 
     Grand { y: 10; nom: "ecrans_titre_how_to_play"; cle: "HOW TO PLAY"; rejeu: 3000 }
     Anim { nom: "ecrans_regle_paire"; x: 20; y: 40 }

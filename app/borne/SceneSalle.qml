@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import Tessimora 1.0
 import "../ecran"
+import "../jeu"
 
 // The LANTERN ROOM: thanks, the final score, lanterns rising over the harbour.
 Rectangle {
@@ -10,9 +11,29 @@ Rectangle {
 
     width: 384
     height: 224
-    gradient: Gradient {
-        GradientStop { position: 0; color: "#080a24" }
-        GradientStop { position: 1; color: "#16305a" }
+    color: "#080a24"
+
+    Fond { mode: "port" }
+
+    Effets { id: effets; anchors.fill: parent; z: 1 }
+
+    // Lanterns keep rising over the harbour, now and then a firework.
+    Timer {
+        interval: 260
+        repeat: true
+        running: salle.visible
+        onTriggered: {
+            var r = effets.hasard()
+            var montee = 150 + 40 * effets.hasard()
+            effets.poser({ nom: "effets_lanterne_monte", x: 20 + Math.floor(344 * r), y: 200,
+                           dy: -montee, vie: 3400 + 800 * effets.hasard(), fondu: true })
+            if (effets.hasard() < 0.18) {
+                var feux = ["fonds_feu_or", "fonds_feu_rose", "fonds_feu_jade"]
+                var f = feux[Math.min(2, Math.floor(3 * effets.hasard()))]
+                effets.poser({ nom: f, x: 40 + 300 * effets.hasard(), y: 30 + 60 * effets.hasard(),
+                               vie: 880 })
+            }
+        }
     }
 
     function action(a) {

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import Tessimora 1.0
 import "../ecran"
+import "../jeu"
 
 // The title: logo, a small stack of tiles with the waving panda, and
 // INSERT COIN or PUSH START.
@@ -15,10 +16,9 @@ Rectangle {
 
     width: 384
     height: 224
-    gradient: Gradient {
-        GradientStop { position: 0; color: "#0b0820" }
-        GradientStop { position: 1; color: "#2a1640" }
-    }
+    color: "#0b0820"
+
+    Fond { mode: "marche" }
 
     Grand { y: 18; nom: "ecrans_logo"; rejeu: 3200 }
     Grand { y: 60; nom: "ecrans_titre_arcade_mahjong"; cle: "ARCADE MAHJONG"; rejeu: 5000 }
