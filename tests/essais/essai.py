@@ -25,6 +25,39 @@ import time
 LARGEUR, HAUTEUR = 1920, 1080
 
 
+# The settings store the game reads: group [tessimora] of
+# <XDG_CONFIG_HOME>/BRONTELVIK/Tessimora.conf, one text per record.
+def fichier_textes(config):
+    return os.path.join(config, "BRONTELVIK", "Tessimora.conf")
+
+
+def lire_textes(config):
+    """The texts of group [tessimora], as QSettings stores them."""
+    textes, groupe = {}, None
+    with open(fichier_textes(config), encoding="utf-8") as f:
+        for ligne in f:
+            ligne = ligne.rstrip("\n")
+            if ligne.startswith("["):
+                groupe = ligne[1:-1]
+                continue
+            if groupe != "tessimora" or "=" not in ligne:
+                continue
+            cle, valeur = ligne.split("=", 1)
+            if valeur.startswith('"') and valeur.endswith('"'):
+                valeur = re.sub(r'\\(.)', r'\1', valeur[1:-1])
+            textes[cle] = valeur
+    return textes
+
+
+def ecrire_textes(config, textes):
+    """Seeds the store with these texts before the game starts."""
+    os.makedirs(os.path.dirname(fichier_textes(config)), exist_ok=True)
+    with open(fichier_textes(config), "w", encoding="utf-8") as f:
+        f.write("[tessimora]\n")
+        for cle, valeur in textes.items():
+            f.write(cle + '="' + valeur.replace("\\", "\\\\").replace('"', '\\"') + '"\n')
+
+
 def executable():
     chemin = os.environ.get("TESSIMORA_EXE")
     if not chemin or not os.path.exists(chemin):

@@ -7,16 +7,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from essai import Partie  # noqa: E402
-
-
-def reglages(config, texte):
-    """Seeds the saved settings record before the game starts."""
-    dossier = os.path.join(config, "BRONTELVIK")
-    os.makedirs(dossier, exist_ok=True)
-    echappe = texte.replace("\\", "\\\\").replace('"', '\\"')
-    with open(os.path.join(dossier, "Tessimora.conf"), "w") as f:
-        f.write(f'[tessimora]\nreglages="{echappe}"\n')
+from essai import Partie, ecrire_textes  # noqa: E402
 
 
 def lire_ppm(chemin):
@@ -51,7 +42,7 @@ class Ecran(unittest.TestCase):
         # given any size; the capture is cut to the window.
         p = Partie(["--plein-ecran"], largeur=1920, hauteur=1080)
         p.fenetre = (largeur, hauteur)
-        reglages(p.config, texte)
+        ecrire_textes(p.config, {"reglages": texte})
         return p
 
     def capture(self, p, nom):

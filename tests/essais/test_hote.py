@@ -2,7 +2,6 @@
 provider's folder, and a root scene that does not load."""
 
 import os
-import re
 import sys
 import tempfile
 import time

@@ -4,48 +4,16 @@ provider, read back and merged on the next start."""
 
 import json
 import os
-import re
-import subprocess
 import sys
 import tempfile
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from essai import Partie  # noqa: E402
+from essai import Partie, ecrire_textes, lire_textes  # noqa: E402
 
 CLES = ("scores", "reglages", "progression", "succes")
 MODES = ("night", "sliding", "duel", "rush", "daily", "paper", "parade")
-
-
-def fichier(config):
-    return os.path.join(config, "BRONTELVIK", "Tessimora.conf")
-
-
-def lire_ini(config):
-    """The four texts of group [tessimora], as QSettings stores them."""
-    textes, groupe = {}, None
-    with open(fichier(config), encoding="utf-8") as f:
-        for ligne in f:
-            ligne = ligne.rstrip("\n")
-            if ligne.startswith("["):
-                groupe = ligne[1:-1]
-                continue
-            if groupe != "tessimora" or "=" not in ligne:
-                continue
-            cle, valeur = ligne.split("=", 1)
-            if valeur.startswith('"') and valeur.endswith('"'):
-                valeur = re.sub(r'\\(.)', r'\1', valeur[1:-1])
-            textes[cle] = valeur
-    return textes
-
-
-def ecrire_ini(config, textes):
-    os.makedirs(os.path.dirname(fichier(config)), exist_ok=True)
-    with open(fichier(config), "w", encoding="utf-8") as f:
-        f.write("[tessimora]\n")
-        for cle, valeur in textes.items():
-            f.write(cle + '="' + valeur.replace("\\", "\\\\").replace('"', '\\"') + '"\n')
 
 
 class Sauvegarde(unittest.TestCase):
@@ -61,7 +29,7 @@ class Sauvegarde(unittest.TestCase):
     def test_premier_demarrage_ecrit_quatre_textes_valides(self):
         with tempfile.TemporaryDirectory() as config:
             self.demarrer_et_fermer(config)
-            textes = lire_ini(config)
+            textes = lire_textes(config)
             for cle in CLES:
                 self.assertIn(cle, textes)
             scores = json.loads(textes["scores"])
@@ -74,14 +42,14 @@ class Sauvegarde(unittest.TestCase):
 
     def test_textes_abimes_reecrits_champ_par_champ(self):
         with tempfile.TemporaryDirectory() as config:
-            ecrire_ini(config, {
+            ecrire_textes(config, {
                 "scores": '{"night":[{"nom":"ab","score":"1500.9","etape":-3}],"rush":',
                 "reglages": '{"crt":{"balayage":7,"lueur":0.1},"son":{"musique":0.25},"jeu":[]}',
                 "progression": '{"etapeMax":"x","defisFinis":["20261201",5]}',
                 "succes": "\u0000garbage",
             })
             self.demarrer_et_fermer(config)
-            textes = lire_ini(config)
+            textes = lire_textes(config)
             # An unreadable scores text reads as the default tables.
             self.assertEqual(json.loads(textes["scores"])["night"][0]["nom"], "PND")
             reglages = json.loads(textes["reglages"])
@@ -112,7 +80,7 @@ class Sauvegarde(unittest.TestCase):
             with open(sav, "w", encoding="utf-8") as f:
                 f.write(json.dumps(env, separators=(",", ":")))
             self.demarrer_et_fermer(config, ["--faux-fournisseur=" + dossier])
-            local = json.loads(lire_ini(config)["scores"])
+            local = json.loads(lire_textes(config)["scores"])
             self.assertEqual(local["rush"][0], {"nom": "CLD", "score": 999999, "etape": 3})
             with open(sav, encoding="utf-8") as f:
                 nuage = json.loads(f.read())
