@@ -2,6 +2,7 @@
 backdrop band around it and the tube look, judged on screenshots."""
 
 import os
+import subprocess
 import sys
 import time
 import unittest
@@ -54,6 +55,17 @@ class Ecran(unittest.TestCase):
             p.xdotool("search", "--name", "Tessimora", "windowmove", "--sync", "%@", "0", "0",
                       "windowsize", "--sync", "%@", str(l), str(h))
             time.sleep(1.5)
+        # Wait until the window really has that size (a busy machine may be slow).
+        fin = time.monotonic() + 15
+        while time.monotonic() < fin:
+            r = subprocess.run(["xdotool", "search", "--name", "^Tessimora$",
+                                "getwindowgeometry", "--shell"], env=p.env,
+                               capture_output=True, text=True, timeout=10)
+            if f"WIDTH={l}" in r.stdout and f"HEIGHT={h}" in r.stdout:
+                break
+            p.xdotool("search", "--name", "^Tessimora$", "windowsize", "--sync", "%@",
+                      str(l), str(h))
+            time.sleep(0.5)
         # Give the scene a moment to draw itself at its new size.
         time.sleep(2)
         chemin = os.path.join(p.temp, nom + ".ppm")
@@ -83,7 +95,7 @@ class Ecran(unittest.TestCase):
             # The scene moves and a screen grab is not atomic, so a grab taken
             # while a frame was being shown may tear: one clean grab of three
             # is enough to show the scaling is exact.
-            for essai in range(3):
+            for essai in range(5):
                 l, h, px = self.capture(p, "entier%d" % essai)
                 ecarts = [(x, y) for y in range(92, 988, 4) for x in range(192, 1728, 64)
                           if px(x, y) != px(x + 3, y + 3)]
