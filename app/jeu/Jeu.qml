@@ -153,7 +153,6 @@ Item {
             width: jeu.width
             height: jeu.height
             partie: partieObj
-            version: jeu.version
             curseur: jeu.curseur
             curseurVisible: jeu.phase === "jeu" || jeu.phase === "pause"
             indice: jeu.indice
