@@ -27,7 +27,7 @@ Item {
     readonly property int vieReelle: vie > 0 ? vie : Math.max(16, bande.d[2] * bande.d[3])
     readonly property bool traduit: {
         Langue.revision
-        return titre !== "" && Langue.t(titre) !== titre
+        return Langue.traduit(titre)
     }
     // Long translations shrink to fit 376 pixels, never below scale 1.
     readonly property int echelleTexte: texte.width > 0

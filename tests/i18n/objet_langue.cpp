@@ -128,8 +128,13 @@ TEST_F(ObjetLangue, LesTextesLiesSuiventLeChangement) {
     choisir("fr");
     // Nothing changes before the load has ended.
     EXPECT_EQ(lu("oui"), "YES");
+    EXPECT_FALSE(langue->traduit(QJSValue(QStringLiteral("YES"))));
     ASSERT_TRUE(attendre(1));
     EXPECT_EQ(langue->code(), "fr");
+    // Drawn English strips give way to text only for keys the language has.
+    EXPECT_TRUE(langue->traduit(QJSValue(QStringLiteral("YES"))));
+    EXPECT_FALSE(langue->traduit(QJSValue(QStringLiteral("NOT A KEY"))));
+    EXPECT_FALSE(langue->traduit(QJSValue()));
     EXPECT_TRUE(langue->pret());
     EXPECT_EQ(langue->revision(), 1);
     EXPECT_EQ(lu("oui"), "OUI");

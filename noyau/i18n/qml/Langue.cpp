@@ -88,6 +88,11 @@ QString Langue::traduire(const QJSValue& cle, const QJSValue& valeurs) const {
     return valeurs.isObject() ? langue::inserer(texte, valeursDe(valeurs)) : texte;
 }
 
+bool Langue::traduit(const QJSValue& cle) const {
+    const QString k = texteDe(cle);
+    return !k.isEmpty() && catalogue_.t(k) != k;
+}
+
 QString Langue::pluriel(const QJSValue& un, const QJSValue& plusieurs, const QJSValue& n,
                         const QJSValue& valeurs) const {
     return catalogue_.p(texteDe(un), texteDe(plusieurs), n.toNumber(), valeursDe(valeurs));

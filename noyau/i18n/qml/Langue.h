@@ -58,6 +58,9 @@ public:
     Q_INVOKABLE void choisir(const QJSValue& choix = QJSValue(), const QJSValue& fini = QJSValue());
     // What `t` and `p` call; usable directly where no binding needs to follow.
     Q_INVOKABLE QString traduire(const QJSValue& cle, const QJSValue& valeurs = QJSValue()) const;
+    // Whether the language has its own text for a key: the drawn English
+    // strips give way to text only then.
+    Q_INVOKABLE bool traduit(const QJSValue& cle) const;
     Q_INVOKABLE QString pluriel(const QJSValue& un, const QJSValue& plusieurs, const QJSValue& n,
                                 const QJSValue& valeurs = QJSValue()) const;
 

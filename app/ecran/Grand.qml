@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import Tessimora 1.0
-import "../ecran"
 
 // A board title centred on the screen: the drawn English strip with its
 // shine replayed every `rejeu` ms, or, when the language translates the
@@ -11,7 +10,7 @@ Item {
     property string cle: ""
     property int rejeu: 3000
 
-    readonly property bool traduit: { Langue.revision; return cle !== "" && Langue.t(cle) !== cle }
+    readonly property bool traduit: { Langue.revision; return Langue.traduit(cle) }
 
     width: 384
     height: traduit ? 14 : bande.height
