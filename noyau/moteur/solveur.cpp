@@ -111,141 +111,217 @@ bool EnsembleVu::inserer(std::uint64_t cle) {
 
 void Position::initialiser(const pile::Geometrie& g, const std::vector<int>& motifs,
                            const pile::Presence& present) {
-    g_ = &g;
     tuiles_.assign(g.n, Tuile());
-    for (auto& f : familles_) f.clear();
+    voisins_.clear();
     restant_ = 0;
+    std::array<std::vector<int>, FAMILLES> membres;
     for (int i = 0; i < g.n; ++i) {
         Tuile& t = tuiles_[i];
-        const int m = i < static_cast<int>(motifs.size()) ? motifs[i] : -1;
-        if (m >= 0 && m < tuiles::NB_MOTIFS) t.famille = tuiles::famille(m);
         t.z = g.places[i].z;
         t.present = present[i] != 0;
         for (int u : g.dessus[i]) t.dessus += present[u] ? 1 : 0;
         for (int u : g.dessous[i]) t.dessous += present[u] ? 1 : 0;
         for (int u : g.gauche[i]) t.gauche += present[u] ? 1 : 0;
         for (int u : g.droite[i]) t.droite += present[u] ? 1 : 0;
-        majLibre(t);
+        t.libre = t.present && t.dessus == 0 && (t.gauche == 0 || t.droite == 0);
+        // One flat table of neighbours rather than four lists per tile.
+        const std::vector<int>* listes[] = {&g.dessous[i], &g.dessus[i], &g.droite[i],
+                                            &g.gauche[i]};
+        for (int k = 0; k < 4; ++k) {
+            t.voisins[k] = static_cast<int>(voisins_.size());
+            voisins_.insert(voisins_.end(), listes[k]->begin(), listes[k]->end());
+        }
+        t.voisins[4] = static_cast<int>(voisins_.size());
         if (!t.present) continue;
         ++restant_;
-        if (t.famille >= 0) familles_[t.famille].push_back(i);
+        const int m = i < static_cast<int>(motifs.size()) ? motifs[i] : -1;
+        if (m >= 0 && m < tuiles::NB_MOTIFS) {
+            t.famille = tuiles::famille(m);
+            membres[t.famille].push_back(i);
+        }
+    }
+
+    presents_.clear();
+    libres_.clear();
+    niveaux_.clear();
+    membres_.clear();
+    std::vector<int> couches;
+    for (int f = 0; f < FAMILLES; ++f) {
+        Famille& fa = familles_[f];
+        const std::vector<int>& liste = membres[f];
+        fa = Famille();
+        fa.mot = static_cast<int>(presents_.size());
+        fa.mots = static_cast<int>((liste.size() + 63) / 64);
+        fa.membre = static_cast<int>(membres_.size());
+        fa.presents = static_cast<int>(liste.size());
+        presents_.resize(presents_.size() + fa.mots, 0);
+        libres_.resize(libres_.size() + fa.mots, 0);
+        couches.clear();
+        for (std::size_t k = 0; k < liste.size(); ++k) {
+            Tuile& t = tuiles_[liste[k]];
+            t.mot = fa.mot + static_cast<int>(k / 64);
+            t.bit = std::uint64_t(1) << (k % 64);
+            presents_[t.mot] |= t.bit;
+            if (t.libre) {
+                libres_[t.mot] |= t.bit;
+                ++fa.libres;
+            }
+            couches.push_back(t.z);
+            membres_.push_back(liste[k]);
+        }
+        std::sort(couches.begin(), couches.end());
+        couches.erase(std::unique(couches.begin(), couches.end()), couches.end());
+        fa.niveau = static_cast<int>(niveaux_.size());
+        fa.niveaux = static_cast<int>(couches.size());
+        niveaux_.resize(niveaux_.size() + couches.size() * fa.mots, 0);
+        for (std::size_t k = 0; k < liste.size(); ++k) {
+            const Tuile& t = tuiles_[liste[k]];
+            const auto n = std::lower_bound(couches.begin(), couches.end(), t.z) - couches.begin();
+            niveaux_[fa.niveau + n * fa.mots + (t.mot - fa.mot)] |= t.bit;
+        }
+        majFamille(f);
+        majBas(f);
     }
 }
 
-// A tile leaving (or coming back) changes the counts of its neighbours: it is
-// above the tiles under it, under the tiles on it, right of its left
-// neighbours and left of its right ones.
-void Position::retirer(int i) {
-    const pile::Geometrie& g = *g_;
-    Tuile& t = tuiles_[i];
-    t.present = false;
-    t.libre = false;
-    --restant_;
-    for (int u : g.dessous[i]) {
-        --tuiles_[u].dessus;
-        majLibre(tuiles_[u]);
+// The member alone on the lowest layer the present members hold, and whether
+// it is covered; it changes only when a member comes or goes, or when what
+// lies on it does (see deplacer).
+void Position::majBas(int f) {
+    Famille& fa = familles_[f];
+    fa.bas = -1;
+    for (int n = 0; n < fa.niveaux && fa.presents > 0; ++n) {
+        const std::uint64_t* masques = niveaux_.data() + fa.niveau + n * fa.mots;
+        int seul = -1;
+        bool plusieurs = false;
+        for (int w = 0; w < fa.mots && !plusieurs; ++w) {
+            const std::uint64_t m = presents_[fa.mot + w] & masques[w];
+            if (m == 0) continue;
+            plusieurs = seul >= 0 || (m & (m - 1)) != 0;
+            seul = fa.membre + 64 * w + bitBas(m);
+        }
+        if (seul < 0) continue; // nobody left on this layer: look higher
+        if (!plusieurs) fa.bas = membres_[seul];
+        break;
     }
-    for (int u : g.dessus[i]) --tuiles_[u].dessous;
-    for (int u : g.droite[i]) {
-        --tuiles_[u].gauche;
-        majLibre(tuiles_[u]);
-    }
-    for (int u : g.gauche[i]) {
-        --tuiles_[u].droite;
-        majLibre(tuiles_[u]);
-    }
-    if (t.famille >= 0) {
-        auto& f = familles_[t.famille];
-        f.erase(std::find(f.begin(), f.end(), i));
-    }
+    marquer(basCouverts_, f, fa.bas >= 0 && tuiles_[fa.bas].dessus != 0);
 }
 
-void Position::remettre(int i) {
-    const pile::Geometrie& g = *g_;
+// A tile leaving (by -1) or coming back (by +1) changes the counts of its
+// neighbours: it is above the tiles under it, under the tiles on it, right of
+// its left neighbours and left of its right ones. Only the tiles under it and
+// beside it can change freeness.
+void Position::deplacer(int i, int par) {
     Tuile& t = tuiles_[i];
-    t.present = true;
+    t.present = par > 0;
     majLibre(t);
-    ++restant_;
-    for (int u : g.dessous[i]) {
-        ++tuiles_[u].dessus;
-        majLibre(tuiles_[u]);
-    }
-    for (int u : g.dessus[i]) ++tuiles_[u].dessous;
-    for (int u : g.droite[i]) {
-        ++tuiles_[u].gauche;
-        majLibre(tuiles_[u]);
-    }
-    for (int u : g.gauche[i]) {
-        ++tuiles_[u].droite;
-        majLibre(tuiles_[u]);
-    }
+    restant_ += par;
     if (t.famille >= 0) {
-        auto& f = familles_[t.famille];
-        f.insert(std::lower_bound(f.begin(), f.end(), i), i);
+        presents_[t.mot] ^= t.bit;
+        familles_[t.famille].presents += par;
+        majFamille(t.famille);
+        majBas(t.famille);
     }
+    const int* v = voisins_.data();
+    for (int k = t.voisins[0]; k < t.voisins[1]; ++k) {
+        Tuile& u = tuiles_[v[k]];
+        u.dessus += par;
+        majLibre(u);
+        if (u.famille >= 0 && familles_[u.famille].bas == v[k])
+            marquer(basCouverts_, u.famille, u.dessus != 0);
+    }
+    for (int k = t.voisins[1]; k < t.voisins[2]; ++k) tuiles_[v[k]].dessous += par;
+    for (int k = t.voisins[2]; k < t.voisins[3]; ++k) {
+        Tuile& u = tuiles_[v[k]];
+        u.gauche += par;
+        majLibre(u);
+    }
+    for (int k = t.voisins[3]; k < t.voisins[4]; ++k) {
+        Tuile& u = tuiles_[v[k]];
+        u.droite += par;
+        majLibre(u);
+    }
+}
+
+// Dead-end cut: a tile x whose partners all lie above it can only leave after
+// them, and they cannot all pair among themselves; a lone tile is the extreme
+// case. Only a covered tile strictly lowest of its family can be in that
+// case, so at most one climb per family.
+bool Analyseur::impasse(const Position& pos) {
+    if (pos.seules() != 0) return true;
+    for (std::uint64_t familles = pos.basCouverts(); familles != 0; familles &= familles - 1) {
+        const int f = bitBas(familles);
+        if (toutAuDessus(pos, f, pos.famille(f).bas)) return true;
+    }
+    return false;
+}
+
+// True when every other present tile of family f lies above x through
+// columns of present tiles.
+bool Analyseur::toutAuDessus(const Position& pos, int f, int x) {
+    if (marques_.size() != static_cast<std::size_t>(pos.taille())) {
+        marques_.assign(pos.taille(), 0);
+        tampon_ = 0;
+    }
+    if (++tampon_ == 0) {
+        std::fill(marques_.begin(), marques_.end(), 0);
+        tampon_ = 1;
+    }
+    int reste = pos.famille(f).presents - 1;
+    aVisiter_.clear();
+    aVisiter_.push_back(x);
+    while (!aVisiter_.empty()) {
+        const int t = aVisiter_.back();
+        aVisiter_.pop_back();
+        for (int u : pos.dessus(t))
+            if (pos.present(u) && marques_[u] != tampon_) {
+                if (pos.familleDe(u) == f && --reste == 0) return true;
+                marques_[u] = tampon_;
+                aVisiter_.push_back(u);
+            }
+    }
+    return false;
+}
+
+// The first `combien` free members of family f, in index order, into libres_.
+void Analyseur::premiers(const Position& pos, int f, int combien) {
+    const Position::Famille& fa = pos.famille(f);
+    libres_.clear();
+    for (int w = 0; w < fa.mots; ++w)
+        for (std::uint64_t m = pos.libres(fa.mot + w); m != 0; m &= m - 1) {
+            if (static_cast<int>(libres_.size()) == combien) return;
+            libres_.push_back(pos.membre(fa.membre + 64 * w + bitBas(m)));
+        }
 }
 
 int Analyseur::analyser(const Position& pos, alea::Alea* rng, const int* rang,
                         std::vector<Paire>& sortie) {
-    const pile::Geometrie& g = pos.geometrie();
-    if (marques_.size() != static_cast<std::size_t>(g.n)) {
-        marques_.assign(g.n, 0);
-        libres_.assign(g.n, 0);
-        tampon_ = 0;
-    }
-    std::size_t nbLibres = 0;
-    for (int f = 0; f < Position::FAMILLES; ++f) {
-        debuts_[f] = nbLibres;
-        const std::vector<int>& famille = pos.famille(f);
-        if (famille.empty()) continue;
-        // Dead-end cut: a tile x whose partners all lie above it can only
-        // leave after them, and they cannot all pair among themselves; a lone
-        // tile is the extreme case. Only a covered tile strictly lowest of its
-        // family can be in that case, so at most one climb per family.
-        int zMin = pos.couche(famille[0]), auMin = 0, plusBas = famille[0];
-        for (int i : famille) {
-            libres_[nbLibres] = i;
-            nbLibres += pos.libre(i) ? 1 : 0;
-            const int z = pos.couche(i);
-            if (z < zMin) {
-                zMin = z;
-                auMin = 1;
-                plusBas = i;
-            } else if (z == zMin) {
-                ++auMin;
+    if (impasse(pos)) return -1;
+    const std::uint64_t jouables = pos.jouables();
+    // Sure move: the first family whose tiles are all free, paired lowest
+    // indices first. The notes of the families before it are not needed, but
+    // their noise is drawn all the same, one number per pair, so that the
+    // generator goes on as it always has.
+    if (const std::uint64_t surs = jouables & pos.toutesLibres()) {
+        const int f = bitBas(surs);
+        if (rng)
+            for (std::uint64_t avant = jouables & ((std::uint64_t(1) << f) - 1); avant != 0;
+                 avant &= avant - 1) {
+                const int nl = pos.famille(bitBas(avant)).libres;
+                for (int k = nl * (nl - 1) / 2; k > 0; --k) alea::suivant(*rng);
             }
-        }
-        if (famille.size() == 1) return -1;
-        if (auMin != 1 || !pos.couverte(plusBas)) continue;
-        if (++tampon_ == 0) {
-            std::fill(marques_.begin(), marques_.end(), 0);
-            tampon_ = 1;
-        }
-        aVisiter_.clear();
-        aVisiter_.push_back(plusBas);
-        while (!aVisiter_.empty()) {
-            const int t = aVisiter_.back();
-            aVisiter_.pop_back();
-            for (int u : g.dessus[t])
-                if (pos.present(u) && marques_[u] != tampon_) {
-                    marques_[u] = tampon_;
-                    aVisiter_.push_back(u);
-                }
-        }
-        std::size_t dessus = 0;
-        for (int y : famille) dessus += marques_[y] == tampon_ ? 1 : 0;
-        if (dessus == famille.size() - 1) return -1;
+        premiers(pos, f, 2);
+        sortie.push_back({libres_[0], libres_[1]});
+        return 1;
     }
-    debuts_[Position::FAMILLES] = nbLibres;
-
     notes_.clear();
-    for (int f = 0; f < Position::FAMILLES; ++f) {
-        const int* l = libres_.data() + debuts_[f];
-        const std::size_t nl = debuts_[f + 1] - debuts_[f];
-        if (nl >= 2 && nl == pos.famille(f).size()) {
-            sortie.push_back({l[0], l[1]});
-            return 1;
-        }
+    // Families in order, then pairs in index order: the order of the noise
+    // draws, and of equal notes.
+    for (std::uint64_t familles = jouables; familles != 0; familles &= familles - 1) {
+        const int f = bitBas(familles);
+        premiers(pos, f, pos.famille(f).libres);
+        const int* l = libres_.data();
+        const std::size_t nl = libres_.size();
         for (std::size_t ia = 0; ia < nl; ++ia)
             for (std::size_t ib = ia + 1; ib < nl; ++ib) {
                 const int a = l[ia], b = l[ib];
@@ -335,9 +411,9 @@ bool avancerRecherche(Recherche& r, std::int64_t max, std::int64_t finMs) {
         }
         const Paire p = r.coups[cadre.n++];
         cadre.joue = true;
+        basculer(r, p);
         r.position.retirer(p[0]);
         r.position.retirer(p[1]);
-        basculer(r, p);
         r.chemin.push_back(p);
         if (entrer(r) == 1) {
             r.etat = 1;

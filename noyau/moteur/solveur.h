@@ -66,47 +66,123 @@ private:
     int bits_ = 0;
 };
 
-// A position kept up to date move by move: for each tile, how many present
-// tiles lie on it, beside it and under it, and for each pair family its
-// present tiles in index order. The free-tile rule and the "holding back"
-// count become single lookups, which is what makes a node cheap.
+// Index of the lowest set bit of a non-zero word.
+inline int bitBas(std::uint64_t m) {
+#if defined(__GNUC__)
+    return __builtin_ctzll(m);
+#else
+    int k = 0;
+    for (; !(m & 1); m >>= 1) ++k;
+    return k;
+#endif
+}
+
+// A position kept up to date move by move, so that a node reads answers
+// instead of walking the tiles. For each tile: how many present tiles lie on
+// it, under it and beside it, and whether it is free. For each pair family:
+// which of its tiles are present and which are free, as bit sets in index
+// order, their counts, and its lowest tile when that one is alone on its
+// layer. Across families: bit sets of the families in each case a node asks
+// about (family f is bit f).
 class Position {
 public:
     static constexpr int FAMILLES = 39;
+    static_assert(FAMILLES <= 64, "one bit per family in a word");
+
+    // The members of a family are its tiles present at the start, in index
+    // order (only they can come and go during a search); member k is bit
+    // k % 64 of the family's word k / 64. Its members' layers are listed
+    // bottom first, each with the mask of the members on it.
+    struct Famille {
+        int mot = 0, mots = 0;       // its words in the bit sets, libres() among them
+        int membre = 0;              // its first member in membre()
+        int niveau = 0, niveaux = 0; // its layer masks: niveaux x mots words
+        int presents = 0, libres = 0;
+        int bas = -1; // the present member alone on the lowest occupied layer, or -1
+    };
+    // Part of the flat neighbour table, for range-for.
+    struct Tranche {
+        const int* debut;
+        const int* fin;
+        const int* begin() const { return debut; }
+        const int* end() const { return fin; }
+    };
 
     void initialiser(const pile::Geometrie& g, const std::vector<int>& motifs,
                      const pile::Presence& present);
-    void retirer(int t);
-    void remettre(int t);
+    void retirer(int t) { deplacer(t, -1); }
+    void remettre(int t) { deplacer(t, +1); }
 
-    bool libre(int i) const { return tuiles_[i].libre; }
     int gene(int i) const {
         const Tuile& t = tuiles_[i];
         return t.dessous + t.gauche + t.droite;
     }
-    bool couverte(int i) const { return tuiles_[i].dessus != 0; }
     int couche(int i) const { return tuiles_[i].z; }
     bool present(int i) const { return tuiles_[i].present; }
-    const std::vector<int>& famille(int f) const { return familles_[f]; }
-    const pile::Geometrie& geometrie() const { return *g_; }
+    // Family of a tile present at the start; -1 otherwise or without a motif.
+    int familleDe(int i) const { return tuiles_[i].famille; }
+    Tranche dessus(int i) const {
+        const Tuile& t = tuiles_[i];
+        return {voisins_.data() + t.voisins[1], voisins_.data() + t.voisins[2]};
+    }
+    const Famille& famille(int f) const { return familles_[f]; }
+    std::uint64_t libres(int mot) const { return libres_[mot]; }
+    int membre(int k) const { return membres_[k]; }
+
+    // Families with a single present tile.
+    std::uint64_t seules() const { return seules_; }
+    // Families with two free tiles or more.
+    std::uint64_t jouables() const { return jouables_; }
+    // Families whose present tiles are all free (empty ones included).
+    std::uint64_t toutesLibres() const { return toutesLibres_; }
+    // Families whose `bas` tile exists and is covered.
+    std::uint64_t basCouverts() const { return basCouverts_; }
+
+    int taille() const { return static_cast<int>(tuiles_.size()); }
     int restant() const { return restant_; }
 
 private:
-    // Everything a node asks about one tile, side by side in memory; the
+    // Everything a move changes about one tile, side by side in memory; the
     // counts are of present neighbours, and `libre` is kept up to date with them.
     struct Tuile {
         int dessus = 0, dessous = 0, gauche = 0, droite = 0;
         int z = 0;
-        int famille = -1; // -1 for a place without a motif
+        int famille = -1;
+        int mot = 0;           // the word holding its family bit
+        std::uint64_t bit = 0; // its family bit
+        // Its neighbours in voisins_: under [0, 1), on [1, 2), right [2, 3), left [3, 4).
+        std::array<int, 5> voisins{};
         bool present = false, libre = false;
     };
-    void majLibre(Tuile& t) {
-        t.libre = t.present && t.dessus == 0 && (t.gauche == 0 || t.droite == 0);
-    }
 
-    const pile::Geometrie* g_ = nullptr;
+    static void marquer(std::uint64_t& familles, int f, bool oui) {
+        familles = (familles & ~(std::uint64_t(1) << f)) | (std::uint64_t(oui) << f);
+    }
+    // The family bit sets that depend on the counts.
+    void majFamille(int f) {
+        const Famille& fa = familles_[f];
+        marquer(seules_, f, fa.presents == 1);
+        marquer(jouables_, f, fa.libres >= 2);
+        marquer(toutesLibres_, f, fa.libres == fa.presents);
+    }
+    void majLibre(Tuile& t) {
+        const bool libre = t.present && t.dessus == 0 && (t.gauche == 0 || t.droite == 0);
+        if (libre == t.libre) return;
+        t.libre = libre;
+        if (t.famille < 0) return;
+        libres_[t.mot] ^= t.bit;
+        familles_[t.famille].libres += libre ? 1 : -1;
+        majFamille(t.famille);
+    }
+    void majBas(int f);
+    void deplacer(int i, int par);
+
     std::vector<Tuile> tuiles_;
-    std::array<std::vector<int>, FAMILLES> familles_;
+    std::vector<int> voisins_;
+    std::array<Famille, FAMILLES> familles_{};
+    std::vector<std::uint64_t> presents_, libres_, niveaux_;
+    std::vector<int> membres_;
+    std::uint64_t seules_ = 0, jouables_ = 0, toutesLibres_ = 0, basCouverts_ = 0;
     int restant_ = 0;
 };
 
@@ -124,9 +200,11 @@ private:
         double note;
         Paire paire;
     };
-    // Free tiles family after family: family f's are libres_[debuts_[f]..debuts_[f + 1]).
-    std::vector<int> libres_;
-    std::array<std::size_t, Position::FAMILLES + 1> debuts_{};
+    bool impasse(const Position& pos);
+    bool toutAuDessus(const Position& pos, int f, int x);
+    void premiers(const Position& pos, int f, int combien);
+
+    std::vector<int> libres_; // free members of one family, in index order
     std::vector<std::uint32_t> marques_;
     std::uint32_t tampon_ = 0;
     std::vector<int> aVisiter_;
