@@ -24,20 +24,27 @@ void basculer(Recherche& r, const Paire& p) {
     r.h2 ^= z.zobrist[p[0]][1] ^ z.zobrist[p[1]][1];
 }
 
-// 1 solved, -1 failed (seen, or out of budget), 0 a new node to explore.
-int entrer(Recherche& r) {
-    if (r.position.restant() == 0) return 1;
+// What the position reached by a move gives, judged from its fingerprint
+// (already in h1, h2) and the tiles it would hold, before any tile is moved:
+// a revisit, most of the moves tried, then costs no work on the position.
+enum class Issue { Resolue, Epuisee, Vue, Nouvelle };
+
+Issue juger(Recherche& r, int restant) {
+    if (restant == 0) return Issue::Resolue;
     if (r.noeuds >= r.limite) {
         r.epuise = true;
-        return -1;
+        return Issue::Epuisee;
     }
-    if (!r.vus.inserer(cleEmpreinte(r.h1, r.h2))) return -1;
+    return r.vus.inserer(cleEmpreinte(r.h1, r.h2)) ? Issue::Nouvelle : Issue::Vue;
+}
+
+// A new node, its tiles in place: counted, and its ranked moves stacked.
+void ouvrir(Recherche& r) {
     ++r.noeuds;
     const std::size_t debut = r.coups.size();
     r.analyseur.analyser(r.position, r.rng ? &*r.rng : nullptr,
                          r.rang.empty() ? nullptr : r.rang.data(), r.coups);
     r.pile.push_back({debut, r.coups.size(), debut, false});
-    return 0;
 }
 
 Reponse reponseDe(const Recherche& r) {
@@ -375,8 +382,12 @@ Recherche recherche(const pile::Geometrie& g, const std::vector<int>& motifs,
             r.h1 ^= g.zobrist[i][0];
             r.h2 ^= g.zobrist[i][1];
         }
-    const int e = entrer(r);
-    if (e != 0) r.etat = e;
+    switch (juger(r, r.position.restant())) {
+    case Issue::Resolue: r.etat = 1; break;
+    case Issue::Epuisee: r.etat = -1; break;
+    case Issue::Vue: break; // cannot happen: nothing is seen yet
+    case Issue::Nouvelle: ouvrir(r); break;
+    }
     return r;
 }
 
@@ -394,10 +405,6 @@ bool avancerRecherche(Recherche& r, std::int64_t max, std::int64_t finMs) {
             r.position.remettre(p[1]);
             basculer(r, p);
             cadre.joue = false;
-            if (r.epuise) {
-                r.etat = -1;
-                return true;
-            }
             continue;
         }
         if (cadre.n >= cadre.fin) {
@@ -410,15 +417,23 @@ bool avancerRecherche(Recherche& r, std::int64_t max, std::int64_t finMs) {
             continue;
         }
         const Paire p = r.coups[cadre.n++];
-        cadre.joue = true;
         basculer(r, p);
+        const Issue issue = juger(r, r.position.restant() - 2);
+        if (issue == Issue::Vue || issue == Issue::Epuisee) {
+            basculer(r, p);
+            if (issue == Issue::Vue) continue;
+            r.etat = -1;
+            return true;
+        }
+        cadre.joue = true;
         r.position.retirer(p[0]);
         r.position.retirer(p[1]);
         r.chemin.push_back(p);
-        if (entrer(r) == 1) {
+        if (issue == Issue::Resolue) {
             r.etat = 1;
             return true;
         }
+        ouvrir(r); // `cadre` is not used past this point: the stack may move
     }
 }
 
