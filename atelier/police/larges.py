@@ -3,7 +3,7 @@
 language (larges/<language>.txt), for the characters the catalogue index
 lists for it.
 
-    larges.py <Galmuri9.bdf> <unifont.hex> <index.json> <larges folder>
+    larges.py <Galmuri9.bdf> <index.json> <larges folder>
 
 Shapes come, in order of preference, from:
   - larges/dessins.txt, maps drawn by hand for this game;
@@ -11,10 +11,8 @@ Shapes come, in order of preference, from:
     are native 9 x 9 pixel art;
   - for Simplified Chinese characters Galmuri9 lacks, the simplified left
     radical drawn here (RADICAUX) beside the right part of Galmuri9's
-    traditional character (COMPOSES);
-  - GNU Unifont (OFL, Debian package "unifont", /usr/share/unifont/unifont.hex)
-    reduced from 16 x 16, a rough shape marked as such in the output until it
-    is redrawn in dessins.txt.
+    traditional character (COMPOSES).
+A character found in none of them stops the script: draw it in dessins.txt.
 The workshop then paints the maps in every style:
     cmake --build <build> --target glyphes_larges
 """
@@ -81,75 +79,48 @@ def composer(radical, traditionnel):
             for j in range(9)]
 
 
-def lire_hex(chemin):
-    glyphes = {}
-    with open(chemin) as f:
-        for ligne in f:
-            code, _, donnees = ligne.strip().partition(":")
-            if len(donnees) == 64:
-                glyphes[int(code, 16)] = [int(donnees[i:i + 4], 16) for i in range(0, 64, 4)]
-    return glyphes
-
-
-def reduire(rangs16):
-    """A 16 x 16 glyph brought to 9 x 9: its ink box is cut into 9 x 9 cells
-    and a cell is set when a stroke crosses it."""
-    pixels = [[rangs16[y] >> (15 - x) & 1 for x in range(16)] for y in range(16)]
-    xs = [x for y in range(16) for x in range(16) if pixels[y][x]]
-    ys = [y for y in range(16) for x in range(16) if pixels[y][x]]
-    if not xs:
-        return ["." * 9] * 9
-    x0, x1, y0, y1 = min(xs), max(xs) + 1, min(ys), max(ys) + 1
-    carte = []
-    for j in range(9):
-        ligne = ""
-        for i in range(9):
-            ax, bx = x0 + (x1 - x0) * i / 9, x0 + (x1 - x0) * (i + 1) / 9
-            ay, by = y0 + (y1 - y0) * j / 9, y0 + (y1 - y0) * (j + 1) / 9
-            encre = aire = 0.0
-            for y in range(int(ay), min(16, int(by + 0.999))):
-                for x in range(int(ax), min(16, int(bx + 0.999))):
-                    recouvre = (min(bx, x + 1) - max(ax, x)) * (min(by, y + 1) - max(ay, y))
-                    if recouvre > 0:
-                        aire += recouvre
-                        encre += recouvre * pixels[y][x]
-            ligne += "#" if aire and encre / aire >= 0.3 else "."
-        carte.append(ligne)
-    return carte
-
-
 def lire_dessins(chemin):
-    dessins, nom, rangs = {}, None, []
+    """code point -> 9 rows, from blocks separated by blank lines: comment
+    lines ("# ..."), the character, then 9 rows of 9 '#' (set) or '.'.
+    A malformed block stops the script rather than being passed over."""
+    dessins = {}
     if not os.path.exists(chemin):
         return dessins
     with open(chemin, encoding="utf-8") as f:
-        for ligne in f.read().split("\n") + [""]:
-            l = ligne.strip()
-            if not l:
-                if nom is not None and len(rangs) == 9:
-                    dessins[ord(nom)] = rangs
-                nom, rangs = None, []
-            elif nom is None:
-                if not (l.startswith("#") and l != "#"):
-                    nom = l
-            else:
-                rangs.append(l)
+        lignes = f.read().split("\n")
+    nom, rangs, debut = None, [], 0
+    for numero, ligne in enumerate(lignes + [""], 1):
+        l = ligne.strip()
+        if not l:
+            if nom is not None:
+                if len(rangs) != 9 or any(len(r) != 9 or set(r) - set("#.") for r in rangs):
+                    sys.exit("%s:%d: %s needs 9 rows of 9 '#' or '.'" % (chemin, debut, nom))
+                if ord(nom) in dessins:
+                    sys.exit("%s:%d: %s is drawn twice" % (chemin, debut, nom))
+                dessins[ord(nom)] = rangs
+            nom, rangs = None, []
+        elif nom is None:
+            if l == "#" or l.startswith("# "):
+                continue
+            if len(l) != 1:
+                sys.exit("%s:%d: a block names its character before its rows" % (chemin, numero))
+            nom, debut = l, numero
+        else:
+            rangs.append(l)
     return dessins
 
 
 def main():
-    if len(sys.argv) != 5:
+    if len(sys.argv) != 4:
         sys.exit(__doc__)
     galmuri = lire_bdf(sys.argv[1])
-    unifont = lire_hex(sys.argv[2])
-    with open(sys.argv[3], encoding="utf-8") as f:
+    with open(sys.argv[2], encoding="utf-8") as f:
         cjk = json.load(f)["cjk"]
-    dossier = sys.argv[4]
+    dossier = sys.argv[3]
     dessins = lire_dessins(os.path.join(dossier, "dessins.txt"))
     for langue in ("ja", "ko", "zh-Hans", "zh-Hant"):
         sortie = ["# Wide glyphs of %s, 9 x 9, written by larges.py; do not edit:" % langue,
                   "# draw a better shape in dessins.txt instead.", ""]
-        bruts = []
         for c in cjk[langue]:
             code = ord(c)
             if code in dessins:
@@ -160,16 +131,12 @@ def main():
                 radical, traditionnel = COMPOSES[c]
                 origine = "radical %s and Galmuri9's %s" % (radical, traditionnel)
                 carte = composer(radical, galmuri[ord(traditionnel)])
-            elif code in unifont:
-                origine, carte = "Unifont, reduced", reduire(unifont[code])
-                bruts.append(c)
             else:
-                sys.exit("no shape anywhere for U+%04X %s" % (code, c))
+                sys.exit("no shape for U+%04X %s: draw it in dessins.txt" % (code, c))
             sortie += ["# U+%04X %s" % (code, origine), c] + carte + [""]
         with open(os.path.join(dossier, langue + ".txt"), "w", encoding="utf-8") as f:
             f.write("\n".join(sortie))
-        print("%s: %d glyphs, %d reduced from Unifont %s" % (langue, len(cjk[langue]), len(bruts),
-                                                           "".join(bruts)))
+        print("%s: %d glyphs" % (langue, len(cjk[langue])))
 
 
 if __name__ == "__main__":
