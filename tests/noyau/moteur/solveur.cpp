@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace solveur;
 
 namespace {
@@ -23,6 +25,73 @@ struct PositionDifficile {
         }
     }
 };
+
+// The ranking worked out the plain way, from the presence list alone: what a
+// node of the search must produce, however the search keeps its position.
+Coups coupsRecomptes(const pile::Geometrie& g, const std::vector<int>& motifs,
+                     const pile::Presence& present) {
+    Coups c;
+    std::vector<std::vector<int>> familles(Position::FAMILLES);
+    for (int i = 0; i < g.n; ++i)
+        if (present[i]) familles[tuiles::famille(motifs[i])].push_back(i);
+    for (const auto& f : familles) {
+        if (f.size() == 1) c.impasse = true;
+        if (f.size() < 2) continue;
+        int bas = f[0], auPlusBas = 0;
+        for (int i : f) {
+            const int z = g.places[i].z, zBas = g.places[bas].z;
+            if (z < zBas) bas = i, auPlusBas = 0;
+            if (z <= zBas) ++auPlusBas;
+        }
+        bool couverte = false;
+        for (int u : g.dessus[bas]) couverte = couverte || present[u];
+        if (auPlusBas != 1 || !couverte) continue;
+        bool toutDessus = true;
+        for (int i : f) toutDessus = toutDessus && (i == bas || surmonte(g, present, bas, i));
+        c.impasse = c.impasse || toutDessus;
+    }
+    if (c.impasse) return c;
+    std::vector<std::pair<double, Paire>> notes;
+    for (const auto& f : familles) {
+        std::vector<int> l;
+        for (int i : f)
+            if (pile::libre(g, present, i)) l.push_back(i);
+        if (l.size() >= 2 && l.size() == f.size()) {
+            c.sur = true;
+            c.liste = {{l[0], l[1]}};
+            return c;
+        }
+        for (std::size_t a = 0; a < l.size(); ++a)
+            for (std::size_t b = a + 1; b < l.size(); ++b)
+                notes.push_back({gene(g, present, l[a]) + gene(g, present, l[b]) +
+                                     0.1 * (g.places[l[a]].z + g.places[l[b]].z),
+                                 {l[a], l[b]}});
+    }
+    std::stable_sort(notes.begin(), notes.end(),
+                     [](const auto& x, const auto& y) { return x.first > y.first; });
+    for (const auto& n : notes) c.liste.push_back(n.second);
+    return c;
+}
+
+// Steps a search node by node and checks each node's stacked moves against
+// the plain ranking of the tiles its path leaves; returns the nodes checked.
+int suivreRecherche(const pile::Geometrie& g, const std::vector<int>& motifs,
+                    const pile::Presence& present0, std::int64_t limite) {
+    Recherche r = recherche(g, motifs, present0, limite);
+    int noeuds = 0;
+    for (bool fini = r.etat != 0; !fini; fini = avancerRecherche(r, 1)) {
+        pile::Presence p = present0;
+        for (const Paire& m : r.chemin) p[m[0]] = p[m[1]] = 0;
+        const Recherche::Cadre& c = r.pile.back();
+        const Chemin pile(r.coups.begin() + c.debut, r.coups.begin() + c.fin);
+        if (pile != coupsRecomptes(g, motifs, p).liste) {
+            ADD_FAILURE() << "node " << r.noeuds << " ranks its moves differently";
+            break;
+        }
+        ++noeuds;
+    }
+    return noeuds;
+}
 
 } // namespace
 
@@ -194,4 +263,57 @@ TEST(Solveur, EnsembleVu) {
     for (std::uint64_t k = 0; k < 5000; ++k) EXPECT_FALSE(vus.inserer(k * 0x100000001ull));
     EXPECT_TRUE(vus.inserer((1ull << 52) - 1));
     EXPECT_EQ(vus.taille(), 5001u);
+}
+
+TEST(Solveur, PositionTenueCoupApresCoup) {
+    // Catalogue deals after twelve random removals, so that searches go deep
+    // and back: two run out of budget, one finds a way, one proves there is none.
+    for (const auto& [k, graine] : {std::pair<int, int>{0, 2}, {0, 3}, {5, 4}, {9, 2}}) {
+        const auto d = generation::generer(dispositions::LISTE[k], graine);
+        alea::Alea hasard = alea::creer(31);
+        pile::Presence p = d->present;
+        for (int retrait = 0; retrait < 12; ++retrait) {
+            const auto jouables =
+                pile::paires(*d->g, p, [&](int i) { return tuiles::famille(d->motifs[i]); });
+            const Paire m = jouables[alea::entier(hasard, static_cast<std::uint32_t>(jouables.size()))];
+            p[m[0]] = p[m[1]] = 0;
+        }
+        EXPECT_GT(suivreRecherche(*d->g, d->motifs, p, 600), 400);
+    }
+}
+
+TEST(Solveur, FamillePlusGrandeQuUnMot) {
+    // A row of 71 supports under a row of 71 tiles of family 0, and one more
+    // tile of family 0 at the bottom, after them: the family's lowest tile is
+    // its 72nd, in its second word, covered by two tiles of family 7.
+    std::vector<pile::Place> places;
+    std::vector<int> motifs;
+    for (int z : {0, 1})
+        for (int x = 0; x <= 140; x += 2) {
+            places.push_back({x, 0, z});
+            motifs.push_back(z == 0 ? 3 + x % 4 : 0);
+        }
+    places.insert(places.end(), {{144, 0, 0}, {143, 0, 1}, {145, 0, 1}, {150, 0, 0}});
+    motifs.insert(motifs.end(), {0, 7, 7, 3});
+    ASSERT_TRUE(pile::defauts(places).empty());
+    const pile::Geometrie g = pile::construire(places);
+    const int bas = 142, dessus = 143;
+
+    Position p;
+    p.initialiser(g, motifs, pile::Presence(g.n, 1));
+    EXPECT_EQ(p.famille(0).presents, 72);
+    EXPECT_EQ(p.famille(0).bas, bas);
+    EXPECT_TRUE(p.basCouverts() & 1);
+    p.retirer(dessus);
+    EXPECT_TRUE(p.basCouverts() & 1); // still under the other tile of family 7
+    p.retirer(dessus + 1);
+    EXPECT_FALSE(p.basCouverts() & 1);
+    EXPECT_EQ(p.famille(0).libres, 3); // the ends of the top row, and `bas`
+    p.remettre(dessus + 1);
+    EXPECT_TRUE(p.basCouverts() & 1);
+    EXPECT_EQ(p.famille(0).libres, 2);
+
+    pile::Presence sansSept(g.n, 1);
+    sansSept[dessus] = sansSept[dessus + 1] = 0;
+    EXPECT_EQ(coups(g, motifs, sansSept).liste, (Chemin{{71, 141}, {71, bas}, {141, bas}}));
 }
