@@ -59,15 +59,19 @@ TestCase {
 
     function test_boucle_attract_et_tables() {
         compare(borne.scene, "mire")
+        compare(borne.minuterieAttract.interval, 1000)
         var vues = []
         var scenes = []
+        var durees = []
         for (var i = 0; i < 16; ++i) {
             borne.suiteAttract()
             scenes.push(borne.scene)
+            durees.push(borne.minuterieAttract.interval)
             if (borne.scene === "scores")
                 vues.push(borne.table)
         }
         compare(scenes.slice(0, 5), ["titre", "demo", "scores", "regles", "titre"])
+        compare(durees.slice(0, 5), [8000, 30000, 6000, 8000, 8000])
         compare(vues, ["night", "sliding", "duel", "rush"])
         verify(faussesSons.musiques.indexOf("titre") >= 0)
         // After a game the table is followed by the title.
@@ -183,5 +187,28 @@ TestCase {
         compare(borne.etatPresence().scene, "partie")
         borne.abandon()
         compare(borne.scene, "titre")
+    }
+
+    // In a stack game: a quick 41 px swipe to the left is UNDO, a press in
+    // the top band pauses, and "start" resumes.
+    function test_gestes_en_partie() {
+        borne.credits = 1
+        borne.lancer("night", { etape: 0 })
+        var jeu = borne.partieItem
+        tryCompare(jeu, "phase", "jeu", 5000)
+        var p = jeu.partie.indice()
+        jeu.prendre(p[0])
+        jeu.prendre(p[1])
+        var restantes = jeu.partie.restantes
+        borne.appui(300, 100, Qt.LeftButton)
+        borne.relache(259, 104)
+        compare(jeu.partie.restantes, restantes + 2)
+
+        borne.appui(200, 5, Qt.LeftButton)
+        compare(jeu.phase, "pause")
+        compare(borne.etatPresence().pause, true)
+        verify(!jeu.prendre(p[0])) // a paused game takes no pick
+        borne.action("start", 1)
+        compare(jeu.phase, "jeu")
     }
 }
