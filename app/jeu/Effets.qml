@@ -93,6 +93,34 @@ Item {
             rendre(enfants[k])
     }
 
+    // Fills the pools a stack's pair feedback draws on, up to what steady
+    // play keeps in flight, so the first removals of a game create nothing.
+    // Done once, while a stack opens.
+    property bool prechauffe: false
+    function prechauffer() {
+        if (prechauffe)
+            return
+        prechauffe = true
+        var noms = ["effets_eclair", "effets_ecrase", "effets_lanterne_monte", "effets_lanterne_eclate",
+                    "effets_combo", "effets_refus"]
+        var couleurs = ["or", "jade", "blanc", "rose"]
+        for (var c = 0; c < couleurs.length; ++c)
+            noms.push("effets_etincelle_" + couleurs[c])
+        for (var i = 0; i < noms.length; ++i) {
+            var n = noms[i].indexOf("effets_etincelle_") === 0 ? maxReserve : 4
+            var liste = libresEffets[noms[i]] || []
+            while (liste.length < n) {
+                liste.push(fabriqueEphemere.createObject(effets, {nom: noms[i], reserve: effets}))
+                creations++
+            }
+            libresEffets[noms[i]] = liste
+        }
+        while (libresNombres.length < 8) {
+            libresNombres.push(fabriqueNombre.createObject(effets, {reserve: effets, z: 6}))
+            creations++
+        }
+    }
+
     function retrait(x, y, couleur, delai) {
         var d = delai || 0
         var cx = x + 9, cy = y + 11

@@ -295,6 +295,7 @@ Item {
             phase = "attente"
             return false
         }
+        fx("prechauffer")
         if (depart === false) {
             if (mode === "rush")
                 fx("logo", ["go", 95, 500])

@@ -26,10 +26,12 @@ Item {
         return Qt.resolvedUrl("../images/tuiles/" + nom + ".png")
     }
 
+    // The tile keeps its image while hidden: a removed tile costs no image
+    // lookup, and one put back by UNDO shows at once.
     Image {
         id: image
         visible: !tuile.transparente
-        source: visible ? tuile.chemin(tuile.teinte + "_" + (tuile.voilee ? 42 : tuile.motif)) : ""
+        source: tuile.chemin(tuile.teinte + "_" + (tuile.voilee ? 42 : tuile.motif))
         smooth: false
     }
     Image {

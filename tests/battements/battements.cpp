@@ -113,8 +113,9 @@ int main(int argc, char** argv) {
         const bool retrait = partie->property("restantes").toInt() < restantes;
         (retrait ? retraits : calmes).push_back(ms);
         if (qEnvironmentVariableIsSet("BANC_DETAIL") && (retrait || ms > 1))
-            std::printf("%6lld ms  %s %.3f  (effect items made so far: %d)\n", montre.elapsed(),
-                        retrait ? "removal" : "beat", ms, effets->property("creations").toInt());
+            std::printf("%6lld ms  %s %.3f  (combo %d, effect items made so far: %d)\n",
+                        montre.elapsed(), retrait ? "removal" : "beat", ms,
+                        jeu->property("combo").toInt(), effets->property("creations").toInt());
         paires += retrait;
         // The rest of the 16 ms runs the event loop: timers, animations, deletions.
         QEventLoop attente;

@@ -198,5 +198,28 @@ Item {
                 e.retrait(40 + 30 * j, 100, "jade", 60 * j)
             compare(e.creations, avant + 20)
         }
+
+        // Steady play: with the pools filled as a stack opens, a pair's whole
+        // feedback every second, the pace of the strongest computer player,
+        // creates nothing. (The 24-item cap per strip bounds what a pool can
+        // carry: ten sparks per pair live about 1.5 s, so pools hold up to
+        // about one pair every 0.65 s; faster bursts create and drop sparks.)
+        function test_jeuSoutenuSansCreation() {
+            var e = createTemporaryObject(fabrique, scene)
+            e.prechauffer()
+            var avant = e.creations
+            verify(avant > 0)
+            e.prechauffer()
+            compare(e.creations, avant)
+            for (var k = 0; k < 3; ++k) {
+                var couleur = ["or", "jade", "rose"][k]
+                e.retrait(100, 100, couleur, 0)
+                e.retrait(120, 100, couleur, 60)
+                e.points(119, 100, "+" + (100 * (k + 1)), "or", true, 0)
+                e.combo(129, 118, k + 2, false)
+                wait(1000)
+            }
+            compare(e.creations, avant)
+        }
     }
 }
