@@ -331,5 +331,16 @@ Item {
             verify(paires > 0)
             verify(faux.compte("son:selection") > 0)
         }
+
+        // The weakest computer player's wrong pairs show as a player's
+        // refused picks do: the mark on both tiles and the error sound.
+        function test_iaFaibleRefusee() {
+            var j = nouveau({niveauIa: 0}, 3)
+            for (var s = 0; s < 120 && faux.compte("refus") === 0; ++s)
+                passer(j, 1000)
+            compare(faux.compte("refus"), 2)
+            compare(faux.compte("son:erreur"), 1)
+            compare(j.partie.selection, -1) // the wrong tile was dropped again
+        }
     }
 }
