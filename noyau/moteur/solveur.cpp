@@ -119,9 +119,13 @@ bool EnsembleVu::inserer(std::uint64_t cle) {
 void Position::initialiser(const pile::Geometrie& g, const std::vector<int>& motifs,
                            const pile::Presence& present) {
     tuiles_.assign(g.n, Tuile());
-    voisins_.clear();
     restant_ = 0;
-    std::array<std::vector<int>, FAMILLES> membres;
+    std::size_t nbVoisins = 0;
+    for (int i = 0; i < g.n; ++i)
+        nbVoisins += g.dessous[i].size() + g.dessus[i].size() + g.droite[i].size() +
+                     g.gauche[i].size();
+    voisins_.clear();
+    voisins_.reserve(nbVoisins);
     for (int i = 0; i < g.n; ++i) {
         Tuile& t = tuiles_[i];
         t.z = g.places[i].z;
@@ -142,31 +146,46 @@ void Position::initialiser(const pile::Geometrie& g, const std::vector<int>& mot
         if (!t.present) continue;
         ++restant_;
         const int m = i < static_cast<int>(motifs.size()) ? motifs[i] : -1;
-        if (m >= 0 && m < tuiles::NB_MOTIFS) {
-            t.famille = tuiles::famille(m);
-            membres[t.famille].push_back(i);
-        }
+        if (m >= 0 && m < tuiles::NB_MOTIFS) t.famille = tuiles::famille(m);
     }
+    rangerFamilles();
+}
 
-    presents_.clear();
-    libres_.clear();
+// Members family after family, each family in index order (a counting sort),
+// then each family's words and layer masks.
+void Position::rangerFamilles() {
+    std::array<int, FAMILLES + 1> debut{};
+    for (const Tuile& t : tuiles_)
+        if (t.famille >= 0) ++debut[t.famille + 1];
+    int mots = 0;
+    for (int f = 0; f < FAMILLES; ++f) {
+        mots += (debut[f + 1] + 63) / 64;
+        debut[f + 1] += debut[f];
+    }
+    membres_.assign(debut[FAMILLES], 0);
+    std::array<int, FAMILLES> suivant{};
+    for (int i = 0; i < static_cast<int>(tuiles_.size()); ++i)
+        if (tuiles_[i].famille >= 0) {
+            const int f = tuiles_[i].famille;
+            membres_[debut[f] + suivant[f]++] = i;
+        }
+    presents_.assign(mots, 0);
+    libres_.assign(mots, 0);
     niveaux_.clear();
-    membres_.clear();
     std::vector<int> couches;
+    int mot = 0;
     for (int f = 0; f < FAMILLES; ++f) {
         Famille& fa = familles_[f];
-        const std::vector<int>& liste = membres[f];
         fa = Famille();
-        fa.mot = static_cast<int>(presents_.size());
-        fa.mots = static_cast<int>((liste.size() + 63) / 64);
-        fa.membre = static_cast<int>(membres_.size());
-        fa.presents = static_cast<int>(liste.size());
-        presents_.resize(presents_.size() + fa.mots, 0);
-        libres_.resize(libres_.size() + fa.mots, 0);
+        fa.mot = mot;
+        fa.membre = debut[f];
+        fa.presents = debut[f + 1] - debut[f];
+        fa.mots = (fa.presents + 63) / 64;
+        mot += fa.mots;
         couches.clear();
-        for (std::size_t k = 0; k < liste.size(); ++k) {
-            Tuile& t = tuiles_[liste[k]];
-            t.mot = fa.mot + static_cast<int>(k / 64);
+        for (int k = 0; k < fa.presents; ++k) {
+            Tuile& t = tuiles_[membres_[fa.membre + k]];
+            t.mot = fa.mot + k / 64;
             t.bit = std::uint64_t(1) << (k % 64);
             presents_[t.mot] |= t.bit;
             if (t.libre) {
@@ -174,15 +193,14 @@ void Position::initialiser(const pile::Geometrie& g, const std::vector<int>& mot
                 ++fa.libres;
             }
             couches.push_back(t.z);
-            membres_.push_back(liste[k]);
         }
         std::sort(couches.begin(), couches.end());
         couches.erase(std::unique(couches.begin(), couches.end()), couches.end());
         fa.niveau = static_cast<int>(niveaux_.size());
         fa.niveaux = static_cast<int>(couches.size());
         niveaux_.resize(niveaux_.size() + couches.size() * fa.mots, 0);
-        for (std::size_t k = 0; k < liste.size(); ++k) {
-            const Tuile& t = tuiles_[liste[k]];
+        for (int k = 0; k < fa.presents; ++k) {
+            const Tuile& t = tuiles_[membres_[fa.membre + k]];
             const auto n = std::lower_bound(couches.begin(), couches.end(), t.z) - couches.begin();
             niveaux_[fa.niveau + n * fa.mots + (t.mot - fa.mot)] |= t.bit;
         }
@@ -377,6 +395,9 @@ Recherche recherche(const pile::Geometrie& g, const std::vector<int>& motifs,
     if (rang) r.rang = *rang;
     r.limite = limite;
     r.position.initialiser(g, motifs, present0);
+    // A path is at most one move per pair left: the stacks never need to move.
+    r.chemin.reserve(r.position.restant() / 2);
+    r.pile.reserve(r.position.restant() / 2 + 1);
     for (int i = 0; i < g.n; ++i)
         if (present0[i]) {
             r.h1 ^= g.zobrist[i][0];

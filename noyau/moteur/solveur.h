@@ -174,6 +174,7 @@ private:
         familles_[t.famille].libres += libre ? 1 : -1;
         majFamille(t.famille);
     }
+    void rangerFamilles();
     void majBas(int f);
     void deplacer(int i, int par);
 

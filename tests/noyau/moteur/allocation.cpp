@@ -4,6 +4,7 @@
 
 #include "moteur/dispositions.h"
 #include "moteur/generation.h"
+#include "moteur/solveur.h"
 
 #include <gtest/gtest.h>
 
@@ -40,4 +41,17 @@ TEST(Allocation, LibreNAlloueRien) {
     }
     EXPECT_EQ(allocations.load(), avant);
     EXPECT_GT(libresVus, 0);
+}
+
+// A search allocates only when one of its stacks or its seen set outgrows its
+// room, a few dozen times over thousands of nodes; never once per node.
+TEST(Allocation, RechercheSansAllocationParNoeud) {
+    const auto donne = generation::generer(dispositions::LISTE[0], 2);
+    ASSERT_TRUE(donne.has_value());
+    const long avant = allocations.load();
+    const solveur::Reponse r =
+        solveur::chercherAvec(*donne->g, donne->motifs, donne->present, 20000);
+    const long faites = allocations.load() - avant;
+    EXPECT_EQ(r.noeuds, 20000); // the whole budget spent, no way found
+    EXPECT_LT(faites, 100);
 }
