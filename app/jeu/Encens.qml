@@ -38,10 +38,13 @@ Item {
         height: 1
         color: "#7a4a1e"
     }
+    // Every ash dot exists from the start and shows once the ember has passed
+    // it: a count that grew as the stick burns would rebuild them all.
     Repeater {
         id: cendres
-        model: Math.ceil(encens.braise / 3)
+        model: Math.ceil(encens.longueur / 3)
         Rectangle {
+            visible: 3 * index < encens.braise
             x: 3 * index
             y: 12
             width: 1
