@@ -101,19 +101,21 @@ Item {
         if (prechauffe)
             return
         prechauffe = true
-        var noms = ["effets_eclair", "effets_ecrase", "effets_lanterne_monte", "effets_lanterne_eclate",
-                    "effets_combo", "effets_refus"]
+        // Strip name and how many of it a fast player keeps in flight.
+        var besoins = {effets_eclair: 4, effets_ecrase: 4, effets_lanterne_monte: 4,
+                       effets_lanterne_eclate: 4, effets_combo: 2, effets_refus: 2, effets_twin: 2,
+                       effets_fever: 1, effets_flash: 1, effets_eclats: 4}
         var couleurs = ["or", "jade", "blanc", "rose"]
         for (var c = 0; c < couleurs.length; ++c)
-            noms.push("effets_etincelle_" + couleurs[c])
-        for (var i = 0; i < noms.length; ++i) {
-            var n = noms[i].indexOf("effets_etincelle_") === 0 ? maxReserve : 4
-            var liste = libresEffets[noms[i]] || []
+            besoins["effets_etincelle_" + couleurs[c]] = maxReserve
+        for (var nom in besoins) {
+            var n = besoins[nom]
+            var liste = libresEffets[nom] || []
             while (liste.length < n) {
-                liste.push(fabriqueEphemere.createObject(effets, {nom: noms[i], reserve: effets}))
+                liste.push(fabriqueEphemere.createObject(effets, {nom: nom, reserve: effets}))
                 creations++
             }
-            libresEffets[noms[i]] = liste
+            libresEffets[nom] = liste
         }
         while (libresNombres.length < 8) {
             libresNombres.push(fabriqueNombre.createObject(effets, {reserve: effets, z: 6}))

@@ -55,15 +55,9 @@ Item {
     property bool titreVisible: false
     property bool parfait: false
 
-    readonly property bool urgence: {
-        version
-        return partieObj.existe && tempsReste * partieObj.tempsMax < 20000
-                && (phase === "jeu" || phase === "pause") && mode !== "demo"
-    }
-    readonly property real scoreAffiche: {
-        version
-        return scoreBase + partieObj.score * multiplicateur + bonusCompte
-    }
+    readonly property bool urgence: partieObj.existe && tempsReste * partieObj.tempsMax < 20000
+                                    && (phase === "jeu" || phase === "pause") && mode !== "demo"
+    readonly property real scoreAffiche: scoreBase + partieObj.score * multiplicateur + bonusCompte
     readonly property bool humain: niveauIa < 0
     readonly property var zone: compact ? {x: 4, y: 22, largeur: 184, hauteur: 170}
                                         : {x: 8, y: 14, largeur: 368, hauteur: 182}
@@ -125,6 +119,18 @@ Item {
         onTriggered: jeu.battre()
     }
 
+    // The script engine's collector stops everything while it runs (a few
+    // milliseconds here). Left to itself it starts when the heap must grow,
+    // which is most often inside the busiest beat, the one of a removal with
+    // all its effects. Collecting every 1.5 s of play in an event of its own
+    // keeps it out of the beats.
+    Timer {
+        interval: 1500
+        repeat: true
+        running: jeu.phase === "jeu"
+        onTriggered: gc()
+    }
+
     Partie { id: partieObj }
 
     readonly property string decor: ["marche", "pont", "temple", "port"][Math.floor(Math.max(0, etape) / 3) % 4]
@@ -176,10 +182,10 @@ Item {
             if (jeu.mode === "parade") return Langue.t("PARADE")
             return Langue.t("STAGE {n}", {n: (jeu.etape + 1 < 10 ? "0" : "") + (jeu.etape + 1)})
         }
-        hint: { jeu.version; return partieObj.hint }
-        mix: { jeu.version; return partieObj.mix }
+        hint: partieObj.hint
+        mix: partieObj.mix
         temps: jeu.tempsReste
-        paires: { jeu.version; return partieObj.restantes / 2 }
+        paires: partieObj.restantes / 2
         pandaPose: jeu.urgence ? "peur" : jeu.poseRepos === "combo" ? "joie" : "attente"
         urgence: jeu.urgence
         multiplicateur: jeu.multiplicateur
