@@ -15,9 +15,18 @@ Item {
     width: texte.length > 0 ? 13 * texte.length + 3 : 0
     height: 20
 
+    // A repeater rebuilds every item when its count changes, so digits are
+    // made up to the longest text seen and the extra ones only hidden: a
+    // pooled floating number reused for another text creates nothing.
+    property int places: 0
+    readonly property int longueur: texte.length
+    onLongueurChanged: places = Math.max(places, longueur)
+    Component.onCompleted: places = Math.max(places, longueur)
+
     Repeater {
-        model: racine.texte.length
+        model: racine.places
         Anim {
+            visible: index < racine.longueur
             x: 13 * index
             nom: racine.bande
             running: false

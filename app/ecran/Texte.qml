@@ -20,14 +20,24 @@ Item {
     width: mise.largeur
     height: 7
 
+    // A repeater rebuilds every item when its count changes, so glyphs are
+    // made up to the longest text seen and the extra ones only hidden: a text
+    // that changes as play goes (scores, floating numbers) creates nothing.
+    property int places: 0
+    readonly property int longueur: mise.n
+    onLongueurChanged: places = Math.max(places, longueur)
+    Component.onCompleted: places = Math.max(places, longueur)
+
     // In text order, so that where two narrow glyphs share a column the later
     // letter is drawn over the earlier one's outline.
     Repeater {
-        model: racine.mise.n
+        model: racine.places
         Image {
-            x: racine.mise.x[index]
-            y: racine.mise.y[index]
-            source: Qt.resolvedUrl("../" + racine.mise.src[index])
+            readonly property bool montre: index < racine.longueur
+            visible: montre
+            x: montre ? racine.mise.x[index] : 0
+            y: montre ? racine.mise.y[index] : 0
+            source: montre ? Qt.resolvedUrl("../" + racine.mise.src[index]) : ""
             smooth: false
             mipmap: false
         }

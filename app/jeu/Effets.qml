@@ -104,7 +104,7 @@ Item {
         // Strip name and how many of it a fast player keeps in flight.
         var besoins = {effets_eclair: 4, effets_ecrase: 4, effets_lanterne_monte: 4,
                        effets_lanterne_eclate: 4, effets_combo: 2, effets_refus: 2, effets_twin: 2,
-                       effets_fever: 1, effets_flash: 1, effets_eclats: 4}
+                       effets_fever: 3, effets_flash: 1, effets_eclats: 4}
         var couleurs = ["or", "jade", "blanc", "rose"]
         for (var c = 0; c < couleurs.length; ++c)
             besoins["effets_etincelle_" + couleurs[c]] = maxReserve

@@ -27,7 +27,7 @@ Item {
         function images(item) {
             var r = []
             for (var i = 0; i < item.children.length; ++i)
-                if (item.children[i].source !== undefined)
+                if (item.children[i].source !== undefined && item.children[i].visible)
                     r.push(item.children[i])
             return r
         }
@@ -112,7 +112,7 @@ Item {
             var cadres = []
             var xs = []
             for (var i = 0; i < n.children.length; ++i) {
-                if (n.children[i].nom === undefined)
+                if (n.children[i].nom === undefined || !n.children[i].visible)
                     continue
                 cadres.push(n.children[i].currentFrame)
                 xs.push(n.children[i].x)
@@ -121,13 +121,16 @@ Item {
             }
             compare(cadres, [10, 1, 2, 11, 12])
             compare(xs, [0, 13, 26, 39, 52])
+            var items = n.children.length
             n.texte = ""
             compare(n.width, 0)
             n.texte = "7?"
             n.style = "gris"
+            // A shorter text hides digits; it makes and destroys none.
+            compare(n.children.length, items)
             var autres = []
             for (var j = 0; j < n.children.length; ++j)
-                if (n.children[j].nom !== undefined) {
+                if (n.children[j].nom !== undefined && n.children[j].visible) {
                     autres.push(n.children[j].currentFrame)
                     compare(n.children[j].nom, "chiffres_blanc")
                 }
