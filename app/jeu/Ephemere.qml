@@ -75,8 +75,9 @@ Item {
         style: "or"
         scale: eph.echelleTexte
         transformOrigin: Item.TopLeft
-        // Centred on the native screen, at the logo's height.
-        x: Math.floor((384 - width * eph.echelleTexte) / 2) - eph.x
+        // Centred on the native screen, at the logo's height. Only a shown
+        // text follows the effect's moves: strips move every frame.
+        x: eph.traduit ? Math.floor((384 - width * eph.echelleTexte) / 2) - eph.x : 0
         y: 0
     }
 

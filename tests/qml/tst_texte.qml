@@ -99,6 +99,29 @@ Item {
             verify(String(im[0].source).indexOf("images/police/blanc_63.png") >= 0)
             compare(im[1].x, 9)
         }
+
+        // A score moving on re-reads only the glyphs that changed, and a
+        // shorter text hides glyph items instead of rebuilding them.
+        function test_seulsLesGlyphesChangesSontRelus() {
+            var t = createTemporaryObject(fabriqueTexte, scene, {texte: "SCORE 0070200"})
+            var modele = t.resources[0]
+            verify(modele.mise !== undefined)
+            var items = t.children.length
+            var relus = 0
+            var ecoute = function (debut, fin) { relus += fin.row - debut.row + 1 }
+            modele.dataChanged.connect(ecoute)
+            t.texte = "SCORE 0070400"
+            compare(relus, 1)
+            relus = 0
+            t.texte = "GO"
+            compare(images(t).length, 2)
+            compare(t.children.length, items)
+            t.texte = "SCORE 0070400"
+            compare(images(t).length, 12) // the space has no image
+            compare(t.children.length, items)
+            modele.dataChanged.disconnect(ecoute)
+            compare(t.width, 13 * 6 - 1)
+        }
     }
 
     TestCase {

@@ -1,14 +1,14 @@
 #include "ecran/qml/police_qml.h"
 
-#include "ecran/police.h"
+#include "ecran/qml/mise_texte_qml.h"
 #include "i18n/index.h"
 
 #include <QVariantList>
 #include <QtQml>
 
-namespace {
+const police::SousEnsembles& sousEnsemblesDuJeu() { return langue::indexDuJeu().cjk; }
 
-const police::SousEnsembles& sousEnsembles() { return langue::indexDuJeu().cjk; }
+namespace {
 
 QVariantList liste(const QVector<int>& v) {
     QVariantList l;
@@ -18,6 +18,14 @@ QVariantList liste(const QVector<int>& v) {
 }
 
 } // namespace
+
+QVariantMap enregistrement(const police::Mise& m) {
+    return {{QStringLiteral("x"), liste(m.x)},
+            {QStringLiteral("y"), liste(m.y)},
+            {QStringLiteral("src"), m.src},
+            {QStringLiteral("n"), m.n},
+            {QStringLiteral("largeur"), m.largeur}};
+}
 
 int PoliceQml::avance() const { return police::AVANCE; }
 int PoliceQml::avanceLarge() const { return police::AVANCE_LARGE; }
@@ -33,17 +41,12 @@ bool PoliceQml::large(const QString& c) const {
 QString PoliceQml::majuscules(const QString& s) const { return police::majuscules(s); }
 
 QString PoliceQml::dossierLarge(const QString& ch, const QString& langue) const {
-    return ch.isEmpty() ? QString() : police::dossierLarge(ch.at(0), langue, sousEnsembles());
+    return ch.isEmpty() ? QString() : police::dossierLarge(ch.at(0), langue, sousEnsemblesDuJeu());
 }
 
 QVariantMap PoliceQml::disposer(const QString& texte, const QString& style,
                                 const QString& langue) const {
-    const police::Mise m = police::disposer(texte, style, langue, sousEnsembles());
-    return {{QStringLiteral("x"), liste(m.x)},
-            {QStringLiteral("y"), liste(m.y)},
-            {QStringLiteral("src"), m.src},
-            {QStringLiteral("n"), m.n},
-            {QStringLiteral("largeur"), m.largeur}};
+    return enregistrement(police::disposer(texte, style, langue, sousEnsemblesDuJeu()));
 }
 
 int PoliceQml::largeur(const QString& texte) const { return police::largeur(texte); }
@@ -52,4 +55,5 @@ void enregistrerPolice() {
     qmlRegisterSingletonType<PoliceQml>(
         "Tessimora", 1, 0, "Police",
         [](QQmlEngine*, QJSEngine*) -> QObject* { return new PoliceQml; });
+    qmlRegisterType<MiseTexteQml>("Tessimora", 1, 0, "MiseTexte");
 }

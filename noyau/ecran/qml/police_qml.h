@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ecran/police.h"
+
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
@@ -36,5 +38,10 @@ public:
     Q_INVOKABLE int largeur(const QString& texte) const;
 };
 
-// Registers the singleton `Police` under "Tessimora" 1.0.
+// The wide glyphs the program's catalogues need, per language.
+const police::SousEnsembles& sousEnsemblesDuJeu();
+// A layout as the scenes read it: { x, y, src, n, largeur }.
+QVariantMap enregistrement(const police::Mise& m);
+
+// Registers the singleton `Police` and the type `MiseTexte` under "Tessimora" 1.0.
 void enregistrerPolice();
