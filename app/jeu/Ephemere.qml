@@ -33,8 +33,14 @@ Item {
     readonly property int echelleTexte: texte.width > 0
         ? Math.max(1, Math.min(echelle, Math.floor(376 / texte.width))) : 1
 
-    x: Math.floor(px + dx * t - bande.origineX + 0.5)
-    y: Math.floor(py + dy * t - bande.origineY + 0.5)
+    // The place follows the anchor, the move and the progress, but is set
+    // by `placer` rather than bound: posing sets six members at once, and a
+    // binding would move the item after each of them.
+    function placer() {
+        x = Math.floor(px + dx * t - bande.origineX + 0.5)
+        y = Math.floor(py + dy * t - bande.origineY + 0.5)
+    }
+    onTChanged: placer()
     width: bande.width
     height: bande.height
     visible: false
@@ -43,6 +49,7 @@ Item {
     function lancer() {
         vie_.stop()
         t = 0
+        placer()
         visible = false
         bande.running = false
         enJeu = true
