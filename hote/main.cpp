@@ -10,6 +10,7 @@
 #include "vue.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QTimer>
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     vue->rootContext()->setContextProperty(QStringLiteral("tessimoraPlateforme"), facade.get());
     vue->setResizeMode(QQuickView::SizeRootObjectToView);
     vue->setTitle(QStringLiteral("Tessimora"));
+    vue->setIcon(QIcon(QStringLiteral(":/app/icon.png")));
     vue->setColor(Qt::black);
     QObject::connect(vue->engine(), &QQmlEngine::quit, application.get(),
                      &QCoreApplication::quit);

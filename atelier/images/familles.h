@@ -22,6 +22,8 @@ void dessinerReserve(const QString& nom, const Rangee& r, Bande& b);
 namespace tuiles {
 constexpr int NOMBRE = 42;
 constexpr int VOILE = 42;
+// The bamboo one: the house's mascot, a red panda.
+constexpr int PANDA = 18;
 // The 16 x 20 face of a motif (0..41), outline included.
 Toile face(int motif);
 // The full 19 x 24 tile at full brightness: a motif, or the jade back (VOILE).

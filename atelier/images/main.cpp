@@ -105,6 +105,9 @@ int main(int argc, char** argv) {
         qrc += QString("  <file alias=\"app/images/%1\">%2/%1</file>\n").arg(f.chemin, dossier);
     }
 
+    // The box manifest names the icon beside the root scene.
+    qrc += QString("  <file alias=\"app/icon.png\">%1/icone.png</file>\n").arg(dossier);
+
     // Images left over from an earlier run (a strip that another part now
     // draws, a renamed one) would otherwise linger on the contact sheet.
     QSet<QString> ecrits;

@@ -437,7 +437,7 @@ Toile face(int motif) {
         caracteres(t, motif + 1);
     else if (motif < 18)
         cercles(t, motif - 8);
-    else if (motif == 18)
+    else if (motif == PANDA)
         panda(t);
     else if (motif < 27)
         bambous(t, motif - 17);

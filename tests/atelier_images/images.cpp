@@ -163,3 +163,18 @@ TEST(Images, VoileBandeEtFlash) {
         EXPECT_NEAR(couverts / double(384 * 40), parts[f], 0.005) << f;
     }
 }
+
+// The icon the box manifest names: the panda tile at five times, pixels kept
+// square, on a transparent square.
+TEST(Images, IconeDuProgramme) {
+    const QImage icone = QImage(":/app/icon.png").convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(icone.size(), QSize(128, 128));
+    EXPECT_EQ(qAlpha(icone.pixel(0, 0)), 0);
+    const QImage tuile = image("tuiles/3_18");
+    ASSERT_FALSE(tuile.isNull());
+    EXPECT_GT(qAlpha(icone.pixel(64, 64)), 0);
+    // Each tile pixel is a 5 x 5 block.
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(icone.pixel(16 + 5 * 9 + x, 4 + 5 * 10 + y), icone.pixel(16 + 5 * 9, 4 + 5 * 10));
+}
