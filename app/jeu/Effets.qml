@@ -42,15 +42,19 @@ Item {
         return graine / 2147483647
     }
 
+    // The only places items are made, counted for the pool tests.
+    function nouvelEffet(nom) {
+        creations++
+        return fabriqueEphemere.createObject(effets, {nom: nom, reserve: effets})
+    }
+    function nouveauNombre() {
+        creations++
+        return fabriqueNombre.createObject(effets, {reserve: effets, z: 6})
+    }
+
     function poser(p) {
         var liste = libresEffets[p.nom]
-        var e
-        if (liste && liste.length > 0) {
-            e = liste.pop()
-        } else {
-            e = fabriqueEphemere.createObject(effets, {nom: p.nom, reserve: effets})
-            creations++
-        }
+        var e = liste && liste.length > 0 ? liste.pop() : nouvelEffet(p.nom)
         e.px = p.x || 0
         e.py = p.y || 0
         e.dx = p.dx || 0
@@ -112,15 +116,12 @@ Item {
             var n = besoins[nom]
             var liste = libresEffets[nom] || []
             while (liste.length < n) {
-                liste.push(fabriqueEphemere.createObject(effets, {nom: nom, reserve: effets}))
-                creations++
+                liste.push(nouvelEffet(nom))
             }
             libresEffets[nom] = liste
         }
-        while (libresNombres.length < 8) {
-            libresNombres.push(fabriqueNombre.createObject(effets, {reserve: effets, z: 6}))
-            creations++
-        }
+        while (libresNombres.length < 8)
+            libresNombres.push(nouveauNombre())
     }
 
     function retrait(x, y, couleur, delai) {
@@ -146,11 +147,7 @@ Item {
     }
 
     function points(x, y, texte, style, grand, delai) {
-        var v = libresNombres.length > 0 ? libresNombres.pop() : null
-        if (!v) {
-            v = fabriqueNombre.createObject(effets, {reserve: effets, z: 6})
-            creations++
-        }
+        var v = libresNombres.length > 0 ? libresNombres.pop() : nouveauNombre()
         v.texte = String(texte)
         v.style = style || "or"
         v.grand = grand !== false

@@ -41,9 +41,9 @@ void TuilesPlateauQml::setPartie(QObject* partie) {
     if (partie_) disconnect(partie_, nullptr, this, nullptr);
     partie_ = p;
     if (p) {
-        // A new deal of the same layout keeps the rows and their items.
+        // A new deal also signals a change; one of the same layout keeps the
+        // rows and their items.
         connect(p, &PartieQml::change, this, &TuilesPlateauQml::rafraichir);
-        connect(p, &PartieQml::donne, this, &TuilesPlateauQml::rafraichir);
         connect(p, &QObject::destroyed, this, [this] {
             partie_ = nullptr;
             reconstruire();

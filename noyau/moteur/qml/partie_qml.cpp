@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <set>
 
 namespace {
 
@@ -129,21 +128,6 @@ QVariantMap PartieQml::px(int i) const {
 
 bool PartieQml::couvre(int i) const {
     return valide(i) && plateau::couvre(*p_->g, p_->present, i);
-}
-
-bool PartieQml::voilee(int i, int voile, const QVariant& fumees) const {
-    if (!valide(i)) return false;
-    std::set<int> f;
-    const QVariantMap m = fumees.toMap();
-    for (auto k = m.constBegin(); k != m.constEnd(); ++k)
-        if (k.value().toBool()) f.insert(k.key().toInt());
-    return plateau::voilee(*p_->g, p_->present, voile, f, i);
-}
-
-int PartieQml::etatTuile(int i, const QVariant& indice) const {
-    const QVariantList l = indice.toList();
-    const bool paire = l.size() == 2;
-    return plateau::etat(selection(), paire ? l[0].toInt() : -1, paire ? l[1].toInt() : -1, i);
 }
 
 QVariantMap PartieQml::origine(const QVariant& zone) const {

@@ -73,10 +73,6 @@ public:
     // The board's questions, in native pixels (the board only draws).
     Q_INVOKABLE QVariantMap px(int i) const; // image corner from the stack origin
     Q_INVOKABLE bool couvre(int i) const;
-    // voile: 0, 1 or 2; fumees: a map whose keys are smoked tiles.
-    Q_INVOKABLE bool voilee(int i, int voile, const QVariant& fumees) const;
-    // 0 normal, 1 picked, 2 hinted; indice: a pair [a, b] or null.
-    Q_INVOKABLE int etatTuile(int i, const QVariant& indice) const;
     // zone: { x, y, largeur, hauteur }; { x: 0, y: 0 } without a game.
     Q_INVOKABLE QVariantMap origine(const QVariant& zone) const;
     // Topmost tile in play under pixel (x, y) for the origin (ox, oy), or -1.
