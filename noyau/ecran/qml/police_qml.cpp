@@ -1,6 +1,7 @@
 #include "ecran/qml/police_qml.h"
 
-#include "ecran/qml/mise_texte_qml.h"
+#include "ecran/qml/dessin_nombre_qml.h"
+#include "ecran/qml/dessin_texte_qml.h"
 #include "i18n/index.h"
 
 #include <QVariantList>
@@ -55,5 +56,6 @@ void enregistrerPolice() {
     qmlRegisterSingletonType<PoliceQml>(
         "Tessimora", 1, 0, "Police",
         [](QQmlEngine*, QJSEngine*) -> QObject* { return new PoliceQml; });
-    qmlRegisterType<MiseTexteQml>("Tessimora", 1, 0, "MiseTexte");
+    qmlRegisterType<DessinTexteQml>("Tessimora", 1, 0, "DessinTexte");
+    qmlRegisterType<DessinNombreQml>("Tessimora", 1, 0, "DessinNombre");
 }

@@ -43,5 +43,6 @@ const police::SousEnsembles& sousEnsemblesDuJeu();
 // A layout as the scenes read it: { x, y, src, n, largeur }.
 QVariantMap enregistrement(const police::Mise& m);
 
-// Registers the singleton `Police` and the type `MiseTexte` under "Tessimora" 1.0.
+// Registers the singleton `Police` and the types `DessinTexte` and `DessinNombre`
+// under "Tessimora" 1.0.
 void enregistrerPolice();
