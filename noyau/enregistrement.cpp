@@ -3,6 +3,7 @@
 #include "borne/qml/commandes_qml.h"
 #include "commun/ecran/qml/ecran_qml.h"
 #include "ecran/qml/police_qml.h"
+#include "ecran/qml/animations_qml.h"
 #include "ecran/qml/tuiles_plateau_qml.h"
 #include "i18n/qml/Langue.h"
 #include "moteur/qml/moteur_qml.h"
@@ -19,6 +20,7 @@ void enregistrerTypes() {
     enregistrerLangue();
     enregistrerMoteur();
     enregistrerPolice();
+    enregistrerAnimations();
     enregistrerPlateau();
     enregistrerSauvegarde();
     enregistrerSon();

@@ -1,0 +1,165 @@
+#include "ecran/qml/pose_qml.h"
+
+#include "ecran/qml/horloge.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int auPixel(qreal v) { return static_cast<int>(std::floor(v + 0.5)); }
+
+} // namespace
+
+PoseQml::PoseQml(QQuickItem* parent) : QQuickItem(parent) { setVisible(false); }
+
+PoseQml::~PoseQml() {
+    if (enJeu_) Horloge::instance().retirer(this);
+}
+
+void PoseQml::setPx(qreal v) {
+    if (v == px_) return;
+    px_ = v;
+    emit placeChanged();
+    if (enJeu_) suivre();
+}
+
+void PoseQml::setPy(qreal v) {
+    if (v == py_) return;
+    py_ = v;
+    emit placeChanged();
+    if (enJeu_) suivre();
+}
+
+void PoseQml::setDelai(int v) {
+    if (v == delai_) return;
+    delai_ = v;
+    emit delaiChanged();
+}
+
+void PoseQml::fixerT(qreal t) {
+    if (t != t_) {
+        t_ = t;
+        emit tChanged();
+    }
+    suivre();
+}
+
+void PoseQml::lancer() {
+    Horloge& horloge = Horloge::instance();
+    if (enJeu_) horloge.retirer(this);
+    montree_ = false;
+    setVisible(false);
+    fixerT(0);
+    if (!enJeu_) {
+        enJeu_ = true;
+        emit enJeuChanged();
+    }
+    debut_ = horloge.maintenant();
+    horloge.inscrire(this);
+    if (delai_ <= 0) montrer();
+}
+
+void PoseQml::arreter() {
+    if (enJeu_) Horloge::instance().retirer(this);
+    montree_ = false;
+    setVisible(false);
+    if (enJeu_) {
+        enJeu_ = false;
+        emit enJeuChanged();
+    }
+}
+
+void PoseQml::montrer() {
+    montree_ = true;
+    setVisible(true);
+    emit montre();
+}
+
+void PoseQml::avancer(qint64 maintenant) {
+    const qint64 ecoule = maintenant - debut_;
+    if (!montree_) {
+        if (ecoule < delai_) return;
+        montrer();
+        // A handler may have stopped it.
+        if (!enJeu_) return;
+    }
+    const qreal u = std::clamp(static_cast<qreal>(ecoule - std::max(0, delai_)) / std::max(1, dureeVie()),
+                               qreal(0), qreal(1));
+    fixerT(progression(u));
+    if (u >= 1) {
+        Horloge::instance().retirer(this);
+        emit finie();
+    }
+}
+
+void PoseQml::geometryChanged(const QRectF& neuve, const QRectF& ancienne) {
+    QQuickItem::geometryChanged(neuve, ancienne);
+    // A number is centred by its width, which follows its text.
+    if (enJeu_ && neuve.width() != ancienne.width()) suivre();
+}
+
+// -- effect strips ---------------------------------------------------------------
+
+void EffetPoseQml::setDx(qreal v) {
+    if (v == dx_) return;
+    dx_ = v;
+    emit formeChanged();
+}
+
+void EffetPoseQml::setDy(qreal v) {
+    if (v == dy_) return;
+    dy_ = v;
+    emit formeChanged();
+}
+
+void EffetPoseQml::setVie(int v) {
+    if (v == vie_) return;
+    vie_ = v;
+    emit vieChanged();
+}
+
+void EffetPoseQml::setFondu(bool v) {
+    if (v == fondu_) return;
+    fondu_ = v;
+    emit fonduChanged();
+}
+
+void EffetPoseQml::setOrigineX(int v) {
+    if (v == origineX_) return;
+    origineX_ = v;
+    emit formeChanged();
+}
+
+void EffetPoseQml::setOrigineY(int v) {
+    if (v == origineY_) return;
+    origineY_ = v;
+    emit formeChanged();
+}
+
+void EffetPoseQml::setDureeBande(int v) {
+    if (v == dureeBande_) return;
+    dureeBande_ = v;
+    emit vieChanged();
+}
+
+int EffetPoseQml::dureeVie() const { return vie_ > 0 ? vie_ : std::max(16, dureeBande_); }
+
+void EffetPoseQml::suivre() {
+    setX(auPixel(px() + dx_ * t() - origineX_));
+    setY(auPixel(py() + dy_ * t() - origineY_));
+    setOpacity(fondu_ ? std::min<qreal>(1, 2 - 2 * t()) : 1);
+}
+
+// -- floating numbers ------------------------------------------------------------
+
+qreal NombrePoseQml::progression(qreal u) const {
+    const qreal reste = 1 - u;
+    return 1 - reste * reste * reste;
+}
+
+void NombrePoseQml::suivre() {
+    setX(auPixel(px() - width() / 2));
+    setY(auPixel(py() - MONTEE * t()));
+    setOpacity(t() < 0.7 ? 1 : (1 - t()) / 0.3);
+}
