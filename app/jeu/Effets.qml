@@ -122,6 +122,16 @@ Item {
         }
         while (libresNombres.length < 8)
             libresNombres.push(nouveauNombre())
+        // The script engine compiles a function the third time it runs: a
+        // rehearsal of a pair's feedback, handed back before anything is
+        // drawn, keeps that work out of the first removals of play.
+        for (var k = 0; k < 3; ++k) {
+            retrait(0, 0, "or", 0)
+            points(0, 0, "+100", "or", true, 0)
+            points(0, 0, "+1S", "jade", false, 0)
+            combo(0, 0, 9, true)
+            vider()
+        }
     }
 
     function retrait(x, y, couleur, delai) {
