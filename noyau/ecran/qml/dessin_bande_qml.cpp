@@ -1,5 +1,7 @@
 #include "ecran/qml/dessin_bande_qml.h"
 
+#include "ecran/qml/remplacer.h"
+
 #include <QFile>
 #include <QHash>
 #include <QJsonArray>
@@ -72,9 +74,7 @@ void DessinBandeQml::setNom(const QString& v) {
 }
 
 void DessinBandeQml::setTenir(bool v) {
-    if (v == tenir_) return;
-    tenir_ = v;
-    emit tenirChanged();
+    if (remplacer(tenir_, v)) emit tenirChanged();
 }
 
 void DessinBandeQml::setRunning(bool v) {
@@ -89,15 +89,11 @@ void DessinBandeQml::setRunning(bool v) {
 }
 
 void DessinBandeQml::jouer(bool oui) {
-    if (oui == running_) return;
-    running_ = oui;
-    emit runningChanged();
+    if (remplacer(running_, oui)) emit runningChanged();
 }
 
 void DessinBandeQml::fixerPause(bool oui) {
-    if (oui == paused_) return;
-    paused_ = oui;
-    emit pausedChanged();
+    if (remplacer(paused_, oui)) emit pausedChanged();
 }
 
 void DessinBandeQml::setCurrentFrame(int v) { fixerCadre(std::clamp(v, 0, frameCount() - 1)); }

@@ -1,6 +1,7 @@
 #include "ecran/qml/dessin_nombre_qml.h"
 
 #include "ecran/police.h"
+#include "ecran/qml/remplacer.h"
 
 #include <algorithm>
 
@@ -9,15 +10,13 @@ DessinNombreQml::DessinNombreQml(QQuickItem* parent) : DessinQml(parent) {
 }
 
 void DessinNombreQml::setTexte(const QString& v) {
-    if (v == texte_) return;
-    texte_ = v;
+    if (!remplacer(texte_, v)) return;
     emit texteChanged();
     redisposer();
 }
 
 void DessinNombreQml::setStyle(const QString& v) {
-    if (v == style_) return;
-    style_ = v;
+    if (!remplacer(style_, v)) return;
     emit styleChanged();
     redisposer();
 }

@@ -1,15 +1,14 @@
 #include "ecran/qml/dessin_texte_qml.h"
 
 #include "ecran/qml/police_qml.h"
+#include "ecran/qml/remplacer.h"
 
 DessinTexteQml::DessinTexteQml(QQuickItem* parent) : DessinQml(parent) {
     setImplicitHeight(7);
 }
 
 void DessinTexteQml::changer(QString& membre, const QString& v) {
-    if (v == membre) return;
-    membre = v;
-    redisposer();
+    if (remplacer(membre, v)) redisposer();
 }
 
 void DessinTexteQml::setTexte(const QString& v) { changer(texte_, v); }

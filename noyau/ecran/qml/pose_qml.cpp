@@ -1,6 +1,7 @@
 #include "ecran/qml/pose_qml.h"
 
 #include "ecran/qml/horloge.h"
+#include "ecran/qml/remplacer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,23 +19,23 @@ PoseQml::~PoseQml() {
 }
 
 void PoseQml::setPx(qreal v) {
-    if (v == px_) return;
-    px_ = v;
+    if (!remplacer(px_, v)) return;
     emit placeChanged();
-    if (enJeu_) suivre();
+    replacer();
 }
 
 void PoseQml::setPy(qreal v) {
-    if (v == py_) return;
-    py_ = v;
+    if (!remplacer(py_, v)) return;
     emit placeChanged();
-    if (enJeu_) suivre();
+    replacer();
 }
 
 void PoseQml::setDelai(int v) {
-    if (v == delai_) return;
-    delai_ = v;
-    emit delaiChanged();
+    if (remplacer(delai_, v)) emit delaiChanged();
+}
+
+void PoseQml::replacer() {
+    if (enJeu_) suivre();
 }
 
 void PoseQml::fixerT(qreal t) {
@@ -102,45 +103,41 @@ void PoseQml::geometryChanged(const QRectF& neuve, const QRectF& ancienne) {
 // -- effect strips ---------------------------------------------------------------
 
 void EffetPoseQml::setDx(qreal v) {
-    if (v == dx_) return;
-    dx_ = v;
+    if (!remplacer(dx_, v)) return;
     emit formeChanged();
+    replacer();
 }
 
 void EffetPoseQml::setDy(qreal v) {
-    if (v == dy_) return;
-    dy_ = v;
+    if (!remplacer(dy_, v)) return;
     emit formeChanged();
+    replacer();
 }
 
 void EffetPoseQml::setVie(int v) {
-    if (v == vie_) return;
-    vie_ = v;
-    emit vieChanged();
+    if (remplacer(vie_, v)) emit vieChanged();
 }
 
 void EffetPoseQml::setFondu(bool v) {
-    if (v == fondu_) return;
-    fondu_ = v;
+    if (!remplacer(fondu_, v)) return;
     emit fonduChanged();
+    replacer();
 }
 
 void EffetPoseQml::setOrigineX(int v) {
-    if (v == origineX_) return;
-    origineX_ = v;
+    if (!remplacer(origineX_, v)) return;
     emit formeChanged();
+    replacer();
 }
 
 void EffetPoseQml::setOrigineY(int v) {
-    if (v == origineY_) return;
-    origineY_ = v;
+    if (!remplacer(origineY_, v)) return;
     emit formeChanged();
+    replacer();
 }
 
 void EffetPoseQml::setDureeBande(int v) {
-    if (v == dureeBande_) return;
-    dureeBande_ = v;
-    emit vieChanged();
+    if (remplacer(dureeBande_, v)) emit vieChanged();
 }
 
 int EffetPoseQml::dureeVie() const { return vie_ > 0 ? vie_ : std::max(16, dureeBande_); }

@@ -54,6 +54,8 @@ protected:
     virtual qreal progression(qreal u) const { return u; }
     // Place and opacity for the current t.
     virtual void suivre() = 0;
+    // Follows a change of place or form at once while posed.
+    void replacer();
 
     void geometryChanged(const QRectF& neuve, const QRectF& ancienne) override;
 
