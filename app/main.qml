@@ -21,7 +21,8 @@ Application {
         id: memoire
         objectName: "memoire"
         fournisseur: couche.fournisseur
-        onLu: Langue.choisir(memoire.reglages.jeu.langue, function () { borne.demarrer() })
+        // The language loads on a later turn: the scene may be gone by then.
+        onLu: Langue.choisir(memoire.reglages.jeu.langue, function () { if (borne) borne.demarrer() })
     }
 
     Plateforme {
