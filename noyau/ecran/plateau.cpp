@@ -1,15 +1,11 @@
 #include "ecran/plateau.h"
 
+#include "ecran/pixel.h"
+
 #include <algorithm>
 #include <climits>
-#include <cmath>
 
 namespace plateau {
-
-namespace {
-// Halves go upwards, as everywhere positions are rounded on this screen.
-int arrondi(double v) { return static_cast<int>(std::floor(v + 0.5)); }
-} // namespace
 
 Point origine(const pile::Geometrie& g, const Zone& zone) {
     if (g.places.empty()) return {};
@@ -21,8 +17,8 @@ Point origine(const pile::Geometrie& g, const Zone& zone) {
         x1 = std::max(x1, q.x + TUILE_L);
         y1 = std::max(y1, q.y + TUILE_H);
     }
-    return {arrondi(zone.x + (zone.largeur - (x1 - x0)) / 2.0 - x0),
-            arrondi(zone.y + (zone.hauteur - (y1 - y0)) / 2.0 - y0)};
+    return {auPixel(zone.x + (zone.largeur - (x1 - x0)) / 2.0 - x0),
+            auPixel(zone.y + (zone.hauteur - (y1 - y0)) / 2.0 - y0)};
 }
 
 int sous(const pile::Geometrie& g, const pile::Presence& present, Point o, int x, int y) {

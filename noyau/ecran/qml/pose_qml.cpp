@@ -1,16 +1,10 @@
 #include "ecran/qml/pose_qml.h"
 
+#include "ecran/pixel.h"
 #include "ecran/qml/horloge.h"
 #include "ecran/qml/remplacer.h"
 
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-int auPixel(qreal v) { return static_cast<int>(std::floor(v + 0.5)); }
-
-} // namespace
 
 PoseQml::PoseQml(QQuickItem* parent) : QQuickItem(parent) { setVisible(false); }
 

@@ -1,5 +1,6 @@
 #include "ecran/qml/tuiles_plateau_qml.h"
 
+#include "ecran/qml/remplacer.h"
 #include "moteur/qml/partie_qml.h"
 
 #include <QtQml>
@@ -55,8 +56,7 @@ void TuilesPlateauQml::setPartie(QObject* partie) {
 }
 
 void TuilesPlateauQml::setVoile(int voile) {
-    if (voile == voile_) return;
-    voile_ = voile;
+    if (!remplacer(voile_, voile)) return;
     rafraichir();
     emit voileChanged();
 }
@@ -72,8 +72,7 @@ void TuilesPlateauQml::setFumees(const QVariant& fumees) {
 }
 
 void TuilesPlateauQml::setApercu(bool apercu) {
-    if (apercu == apercu_) return;
-    apercu_ = apercu;
+    if (!remplacer(apercu_, apercu)) return;
     rafraichir();
     emit apercuChanged();
 }
