@@ -1,0 +1,58 @@
+import QtQuick 2.15
+import Tessimora 1.0
+
+// The holder of the full-screen scene in front: it makes the scene's item
+// when the cabinet enters it (so a scene always starts afresh), gives it its
+// inputs, kept up to date, and hands its signals to the cabinet.
+Loader {
+    id: porte
+
+    property Item borne: null
+
+    // The scene files; a scene not listed here leaves the holder empty.
+    readonly property var fichiers: ({
+        mire: "SceneMire.qml", titre: "SceneTitre.qml", demo: "SceneDemo.qml",
+        regles: "SceneRegles.qml", salle: "SceneSalle.qml",
+        scores: "SceneProvisoire.qml", menu: "SceneProvisoire.qml",
+        options: "SceneProvisoire.qml", commandes: "SceneProvisoire.qml",
+        crt: "SceneProvisoire.qml", galerie: "SceneProvisoire.qml",
+        succes: "SceneProvisoire.qml", sontest: "SceneProvisoire.qml",
+        continue: "SceneProvisoire.qml", saisie: "SceneProvisoire.qml"
+    })
+
+    source: borne && borne.demarre && fichiers[borne.scene] ? fichiers[borne.scene] : ""
+    onLoaded: lier(item)
+
+    // Binds each input the scene declares to the cabinet's state.
+    function lier(item) {
+        var b = borne
+        function lien(nom, f) { if (nom in item) item[nom] = Qt.binding(f) }
+        lien("nom", function () { return b.scene })
+        lien("credits", function () { return b.credits })
+        lien("freePlay", function () { return b.freePlay })
+        lien("bureau", function () { return b.bureau })
+        lien("touches", function () { return b.touches })
+        lien("graine", function () { return b.graineScene })
+        lien("score", function () { return b.sorte === "pile" ? b.scoreFinal : 0 })
+        lien("record", function () {
+            return b.memoire && b.memoire.scores ? Stockage.meilleur(b.memoire.scores, "night") : 0
+        })
+        if (b.scene === "scores") {
+            lien("mode", function () { return b.table })
+            lien("table", function () {
+                return b.memoire && b.memoire.scores ? b.memoire.scores[b.table] : []
+            })
+            lien("neuf", function () { return b.neuf })
+        }
+    }
+
+    Connections {
+        target: porte.item
+        ignoreUnknownSignals: true
+        function onSortie() { porte.borne.sortieScene() }
+        function onSon(id) { porte.borne.son(id) }
+        function onChoisi(m, options) { porte.borne.lancer(m, options) }
+        function onChange(r) { if (porte.borne.memoire) porte.borne.memoire.reglages = r }
+        function onCommandes() { porte.borne.aller("commandes") }
+    }
+}
