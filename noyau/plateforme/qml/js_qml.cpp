@@ -5,6 +5,7 @@
 #include <QJSEngine>
 #include <QJSValueIterator>
 #include <QObject>
+#include <cmath>
 
 namespace js {
 
@@ -50,6 +51,30 @@ QString progressionAvecExtras(const stockage::Progression& p, bool extras) {
     t.chop(1);
     return t + QStringLiteral(",\"extras\":") + (extras ? ouverts : QStringLiteral("{}")) +
            QLatin1Char('}');
+}
+
+succes::Etat etatSucces(const QJSValue& v) {
+    succes::Etat e = succes::lire(versJson(v));
+    if (!v.isObject()) return e;
+    e.debloques.clear();
+    for (QJSValueIterator it(v.property(QStringLiteral("debloques"))); it.hasNext();) {
+        it.next();
+        const QJSValue t = it.value();
+        if (!succes::parId(it.name()) || !t.isNumber() || !(t.toNumber() >= 0)) continue;
+        if (!succes::debloque(e, it.name()))
+            e.debloques.emplace_back(it.name(), std::floor(t.toNumber()));
+    }
+    return e;
+}
+
+QVariantMap resultatSucces(const succes::Resultat& r) {
+    QVariantList progres;
+    for (const succes::Avancee& a : r.progres)
+        progres << QVariantMap{{QStringLiteral("id"), a.id},
+                               {QStringLiteral("valeur"), double(a.valeur)},
+                               {QStringLiteral("but"), double(a.but)},
+                               {QStringLiteral("stat"), a.stat}};
+    return {{QStringLiteral("nouveaux"), r.nouveaux}, {QStringLiteral("progres"), progres}};
 }
 
 } // namespace js

@@ -6,10 +6,12 @@
 // it); they come back through QVariant, which every reader then validates.
 
 #include "moteur/stockage.h"
+#include "plateforme/succes.h"
 
 #include <QJSValue>
 #include <QJsonValue>
 #include <QString>
+#include <QVariantMap>
 
 class QObject;
 
@@ -26,5 +28,12 @@ void remplacer(QJSValue& cible, const QJSValue& source);
 // A progression as the scenes hold it: the stored fields and the derived
 // `extras` (all closed when `extras` is false, as in the default record).
 QString progressionAvecExtras(const stockage::Progression& p, bool extras);
+
+// An achievement state the scene holds, checked like a stored one but keeping
+// the order of its unlocks (a new unlock sits last until the next read).
+succes::Etat etatSucces(const QJSValue& v);
+// An event step's result as the scene reads it:
+// { nouveaux: [ids], progres: [{ id, valeur, but, stat }] }.
+QVariantMap resultatSucces(const succes::Resultat& r);
 
 } // namespace js

@@ -2,6 +2,7 @@
 
 #include "plateforme/json.h"
 #include "plateforme/nuage.h"
+#include "plateforme/couche.h"
 #include "plateforme/qml/js_qml.h"
 
 #include <QJSEngine>
@@ -34,26 +35,6 @@ QString versScene(const nuage::Enveloppe& env) {
 
 QJSValue versJs(const QObject* o, const nuage::PeutEtre& env) {
     return env ? js::depuisTexte(o, versScene(*env)) : QJSValue(QJSValue::NullValue);
-}
-
-// Calls operation `nom` of provider `f` through a small script guard: a
-// provider may throw anything, not only Error objects, and this engine has
-// no other way to tell a thrown value from a returned one.
-QJSValue appeler(const QObject* face, const QJSValue& f, const QString& nom,
-                 const QJSValueList& arguments, bool* fait) {
-    *fait = false;
-    QJSEngine* moteur = qjsEngine(face);
-    if (!moteur || !f.isObject() || !f.property(nom).isCallable()) return QJSValue();
-    QJSValue garde =
-        moteur->evaluate(QStringLiteral("(function (f, nom, args) {"
-                                        "  try { return { fait: true, r: f[nom].apply(f, args) }; }"
-                                        "  catch (e) { return { fait: false }; } })"));
-    QJSValue args = moteur->newArray(uint(arguments.size()));
-    for (int i = 0; i < arguments.size(); ++i)
-        args.setProperty(quint32(i), arguments[i]);
-    const QJSValue r = garde.call({f, QJSValue(nom), args});
-    *fait = !r.isError() && r.property(QStringLiteral("fait")).toBool();
-    return *fait ? r.property(QStringLiteral("r")) : QJSValue();
 }
 
 } // namespace
@@ -149,15 +130,10 @@ QJSValue NuageQml::fusionDepart(const QJSValue& local, const QJSValue& texteNuag
 }
 
 QString NuageQml::lireNuage(const QJSValue& f) const {
-    bool fait = false;
-    const QJSValue r = appeler(this, f, QStringLiteral("lireNuage"), {}, &fait);
-    return fait && r.isString() ? r.toString() : QString();
+    return couche::lireNuage(m_gardes.pour(this, f).get());
 }
 
 bool NuageQml::ecrireNuage(const QJSValue& f, const QJSValue& env) const {
     const nuage::PeutEtre e = enveloppeDe(env);
-    if (!e) return false;
-    bool fait = false;
-    appeler(this, f, QStringLiteral("ecrireNuage"), {QJSValue(nuage::ecrire(*e))}, &fait);
-    return fait;
+    return e && couche::ecrireNuage(m_gardes.pour(this, f).get(), *e);
 }

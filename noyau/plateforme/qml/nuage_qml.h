@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plateforme/qml/fournisseur_js.h"
+
 #include <QJSValue>
 #include <QObject>
 #include <QStringList>
@@ -41,4 +43,7 @@ public:
     Q_INVOKABLE QString lireNuage(const QJSValue& f) const;
     // Whether the provider took the written envelope.
     Q_INVOKABLE bool ecrireNuage(const QJSValue& f, const QJSValue& env) const;
+
+private:
+    mutable GardesFournisseur m_gardes;
 };

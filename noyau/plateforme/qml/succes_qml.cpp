@@ -4,9 +4,7 @@
 #include "plateforme/qml/js_qml.h"
 #include "plateforme/succes.h"
 
-#include <QJSValueIterator>
 #include <QJsonObject>
-#include <cmath>
 
 namespace {
 
@@ -27,22 +25,6 @@ QVariantMap entree(const succes::Definition& d) {
             QVariantMap{{QStringLiteral("cle"), QLatin1String(succes::STATS[std::size_t(d.stat)])},
                         {QStringLiteral("but"), d.but}});
     return m;
-}
-
-// The scene's state, checked like a stored one but keeping the order of its
-// unlocks (a new unlock sits last until the next read).
-succes::Etat etatDe(const QJSValue& v) {
-    succes::Etat e = succes::lire(js::versJson(v));
-    if (!v.isObject()) return e;
-    e.debloques.clear();
-    for (QJSValueIterator it(v.property(QStringLiteral("debloques"))); it.hasNext();) {
-        it.next();
-        const QJSValue t = it.value();
-        if (!succes::parId(it.name()) || !t.isNumber() || !(t.toNumber() >= 0)) continue;
-        if (!succes::debloque(e, it.name()))
-            e.debloques.emplace_back(it.name(), std::floor(t.toNumber()));
-    }
-    return e;
 }
 
 } // namespace
@@ -82,7 +64,7 @@ QJSValue SuccesQml::lire(const QJSValue& texte) const {
 }
 
 QString SuccesQml::ecrire(const QJSValue& e) const {
-    return succes::ecrire(etatDe(e));
+    return succes::ecrire(js::etatSucces(e));
 }
 
 QJSValue SuccesQml::copie(const QJSValue& e) const {
@@ -90,35 +72,29 @@ QJSValue SuccesQml::copie(const QJSValue& e) const {
 }
 
 bool SuccesQml::debloque(const QJSValue& e, const QString& id) const {
-    return succes::debloque(etatDe(e), id);
+    return succes::debloque(js::etatSucces(e), id);
 }
 
 int SuccesQml::nombre(const QJSValue& e) const {
-    return succes::nombre(etatDe(e));
+    return succes::nombre(js::etatSucces(e));
 }
 
 QVariantMap SuccesQml::progres(const QJSValue& e, const QString& id) const {
-    const succes::Progres p = succes::progres(etatDe(e), id);
+    const succes::Progres p = succes::progres(js::etatSucces(e), id);
     return {{QStringLiteral("valeur"), double(p.valeur)}, {QStringLiteral("but"), double(p.but)}};
 }
 
 QVariantMap SuccesQml::evenement(QJSValue e, const QJSValue& ev, double date) const {
-    succes::Etat etat = etatDe(e);
+    succes::Etat etat = js::etatSucces(e);
     const succes::Resultat r = succes::evenement(etat, json::objet(js::versJson(ev)), date);
     js::remplacer(e, js::depuisTexte(this, succes::ecrire(etat)));
-    QVariantList progres;
-    for (const succes::Avancee& a : r.progres)
-        progres << QVariantMap{{QStringLiteral("id"), a.id},
-                               {QStringLiteral("valeur"), double(a.valeur)},
-                               {QStringLiteral("but"), double(a.but)},
-                               {QStringLiteral("stat"), a.stat}};
-    return {{QStringLiteral("nouveaux"), r.nouveaux}, {QStringLiteral("progres"), progres}};
+    return js::resultatSucces(r);
 }
 
 QStringList SuccesQml::rattraper(QJSValue e, const QJSValue& progression, const QJSValue&,
                                  double date) const {
     if (!progression.isObject()) return {};
-    succes::Etat etat = etatDe(e);
+    succes::Etat etat = js::etatSucces(e);
     const QStringList ids =
         succes::rattraper(etat, stockage::lireProgression(js::versJson(progression)), date);
     js::remplacer(e, js::depuisTexte(this, succes::ecrire(etat)));
