@@ -55,7 +55,7 @@ Item {
     // something the merge holds.
     function fusionNuage(texte) {
         var f = fournisseur
-        if (!f || typeof f.ecrireNuage !== "function")
+        if (!Couche.a(f, "ecrireNuage"))
             return
         var local = Nuage.lire(Nuage.ecrire(enveloppe()))
         if (!local)

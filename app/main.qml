@@ -27,6 +27,7 @@ Application {
 
     Plateforme {
         id: couche
+        objectName: "couche"
         memoire: memoire
         borne: borne
         onDebloque: if (!annonceFournisseur) borne.annoncer(id)

@@ -49,8 +49,7 @@ Item {
     readonly property var persoTouches: memoire && memoire.reglages && memoire.reglages.touches
                                         ? memoire.reglages.touches : ({})
     property int versionTouches: 0
-    readonly property string familleManette: couche && typeof couche.manette === "string"
-                                             ? couche.manette : ""
+    readonly property string familleManette: couche ? couche.manette : ""
     readonly property var touches: {
         versionTouches
         Langue.revision
@@ -87,7 +86,7 @@ Item {
     // -- small services -------------------------------------------------------------
     function son(id) { if (sons) sons.jouer(id) }
     function musique(id) { if (sons) sons.jouerMusique(id) }
-    function evenement(ev) { if (couche && typeof couche.evenement === "function") couche.evenement(ev) }
+    function evenement(ev) { if (couche) couche.evenement(ev) }
 
     // The rest of the first "--nom=" argument, or "".
     function argument(nom) {
@@ -199,7 +198,7 @@ Item {
         effets.logo("perfect", 96, 1400)
     }
 
-    function annoncer(id) {}
+    function annoncer(id) { annonce.annoncer(id) }
 
     function etatPresence() {
         var jeu = porteJeu.item
@@ -313,6 +312,12 @@ Item {
         detail: "SCORES AND OPTIONS ARE KEPT"
         touches: borne.touches
         onReponse: borne.reponseSortie(choix)
+    }
+
+    Annonce {
+        id: annonce
+        objectName: "annonce"
+        z: 45
     }
 
     // The cabinet's own effects, above everything.

@@ -1,8 +1,10 @@
 import QtQuick 2.15
 import QtTest 1.2
+import Tessimora 1.0
 
 // The root scene's own rules: the CRT key, the key router's fall-through,
-// the start order (memory read, language, then the cabinet).
+// the start order (memory read, language, then the cabinet), and what the
+// platform layer hands the cabinet: banners, pauses and the gamepad family.
 TestCase {
     id: cas
     name: "Racine"
@@ -16,6 +18,18 @@ TestCase {
             property string phase: "jeu"
             signal recu(string nom, int joueur)
             function action(nom, joueur) { recu(nom, joueur); return true }
+        }
+    }
+
+    // Stands for the host's facade: a gamepad family that changes, a provider
+    // that may show its own notices, an overlay.
+    Component {
+        id: facade
+        QtObject {
+            property string nom: "faux"
+            property bool annonce: false
+            property string manette: ""
+            signal surcoucheOuverte(bool ouverte)
         }
     }
 
@@ -86,5 +100,57 @@ TestCase {
         // C still switches the CRT look and gives no action to either player.
         verify(racine.touche({ key: Qt.Key_C, isAutoRepeat: false, modifiers: 0 }, true))
         compare(recues, ["gauche2", "ok1"])
+    }
+
+    function test_banniere_sauf_si_le_fournisseur_annonce() {
+        var borne = trouver("borne")
+        var couche = trouver("couche")
+        var annonce = trouver("annonce")
+        tryCompare(borne, "demarre", true)
+        compare(annonce.z, 45)
+        couche.debloque("SPARKS")
+        compare(annonce.titre, "SPARKS")
+        annonce.minuterie.triggered()
+        verify(!annonce.visible)
+        var f = facade.createObject(cas, { annonce: true })
+        couche.fournisseur = f
+        verify(couche.annonceFournisseur)
+        couche.debloque("FIRECRACKERS")
+        verify(!annonce.visible)
+    }
+
+    function test_surcouche_du_fournisseur_met_en_pause() {
+        var borne = trouver("borne")
+        tryCompare(borne, "demarre", true)
+        var jeu = borne.poserJeu(jeuDeTest)
+        var recues = []
+        jeu.recu.connect(function (nom, joueur) { recues.push(nom) })
+        borne.scene = "partie"
+        borne.sorte = "pile"
+        var f = facade.createObject(cas)
+        trouver("couche").fournisseur = f
+        f.surcoucheOuverte(false)
+        compare(recues, [])
+        f.surcoucheOuverte(true)
+        compare(recues, ["start"])
+    }
+
+    function test_famille_de_manette_jusqu_aux_libelles() {
+        var borne = trouver("borne")
+        tryCompare(borne, "demarre", true)
+        var f = facade.createObject(cas)
+        trouver("couche").fournisseur = f
+        borne.appareil = "manette"
+        compare(borne.touches.ok, "\uE000")
+        compare(borne.touches.retour, "\uE001")
+        f.manette = "playstation"
+        compare(borne.familleManette, "playstation")
+        compare(borne.touches.ok, "\uE004")
+        compare(borne.touches.retour, "\uE005")
+        compare(borne.touches.start, "OPTIONS")
+        f.manette = "nintendo"
+        compare(borne.touches.ok, "\uE001")
+        f.manette = ""
+        compare(borne.touches.ok, "\uE000")
     }
 }
