@@ -8,10 +8,12 @@ with the list of what is wrong:
     parametres   every text keeps the {placeholders} of its English text, no more, no fewer
     caracteres   every text is drawable by the game font
     largeurs     no text is wider than the 384-pixel screen
+    glossaire    every language names each game concept with its glossary's word
 """
 
 import json
 import os
+import re
 import sys
 from collections import OrderedDict
 
@@ -161,6 +163,117 @@ def verifier_largeurs():
     return problemes
 
 
+GLOSSAIRES = os.path.join(cles.DOSSIER, "glossaire")
+
+
+def charger_glossaire(code):
+    """(glossary, problem) of a language: concept -> its record."""
+    chemin = os.path.join(GLOSSAIRES, code + ".json")
+    if not os.path.exists(chemin):
+        return None, "no glossary glossaire/%s.json" % code
+    try:
+        with open(chemin, encoding="utf-8") as f:
+            table = json.load(f, object_pairs_hook=_sans_doublons)
+    except (ValueError, UnicodeDecodeError) as e:
+        return None, "glossaire/%s.json unreadable: %s" % (code, e)
+    if not isinstance(table, dict):
+        return None, "glossaire/%s.json is not a JSON object" % code
+    return cles.entrees(table), None
+
+
+def _motifs(code, nom, liste, problemes):
+    """The compiled expressions of a list, reporting the ones that are not."""
+    if not isinstance(liste, list) or not liste:
+        problemes.append("%s: %s has no forms" % (code, nom))
+        return []
+    compiles = []
+    for m in liste:
+        try:
+            compiles.append(re.compile(m))
+        except (re.error, TypeError) as e:
+            problemes.append("%s: %s: bad form %r: %s" % (code, nom, m, e))
+    return compiles
+
+
+def _exceptions(code, nom, sauf, concernees, problemes):
+    """The keys a "sauf" record exempts; each must be a key the concept
+    concerns, with the reason given."""
+    if sauf is None:
+        return set()
+    if not isinstance(sauf, dict):
+        problemes.append("%s: %s: \"sauf\" is not an object" % (code, nom))
+        return set()
+    for cle, raison in sauf.items():
+        if cle not in concernees:
+            problemes.append("%s: %s: \"sauf\" names %r, which does not use the concept" % (code, nom, cle))
+        if not isinstance(raison, str) or not raison.strip():
+            problemes.append("%s: %s: \"sauf\" %r gives no reason" % (code, nom, cle))
+    return set(sauf)
+
+
+def verifier_glossaire():
+    concepts, probleme = charger_glossaire("en")
+    if probleme:
+        return [probleme]
+    en = anglais()
+    problemes = []
+    # Which English texts name each concept.
+    concernees = {}
+    for nom, concept in concepts.items():
+        try:
+            motif = re.compile(concept["motif"])
+        except (KeyError, TypeError, re.error) as e:
+            problemes.append("en: %s: bad \"motif\": %s" % (nom, e))
+            continue
+        touchees = {cle for cle in en if motif.search(cles.anglais_de(cle))}
+        if not touchees:
+            problemes.append("en: %s: no English text uses it" % nom)
+        touchees -= _exceptions("en", nom, concept.get("sauf"), touchees, problemes)
+        concernees[nom] = touchees
+    for code, table, probleme in tous():
+        if code == "en" or probleme:
+            continue
+        glossaire, probleme = charger_glossaire(code)
+        if probleme:
+            # Until every language has its glossary, only the written ones are held to it.
+            continue
+        for nom in glossaire:
+            if nom not in concepts:
+                problemes.append("%s: unknown concept %r" % (code, nom))
+        formes = {}
+        termes = {}
+        for nom in concepts:
+            entree = glossaire.get(nom)
+            if not isinstance(entree, dict):
+                problemes.append("%s: no word for %s" % (code, nom))
+                continue
+            terme = entree.get("terme")
+            formes[nom] = _motifs(code, nom, entree.get("formes"), problemes)
+            if not isinstance(terme, str) or not terme.strip():
+                problemes.append("%s: %s has no \"terme\"" % (code, nom))
+                continue
+            termes[nom] = terme
+            if formes[nom] and not any(f.search(cles.majuscules(terme)) for f in formes[nom]):
+                problemes.append("%s: %s: the word %r matches none of its forms" % (code, nom, terme))
+        # Two concepts never share a word (UNDO and BACK, EXTRAS and BONUS).
+        for nom, terme in termes.items():
+            for autre, siennes in formes.items():
+                if autre != nom and any(f.fullmatch(cles.majuscules(terme)) for f in siennes):
+                    problemes.append("%s: %s and %s share the word %r" % (code, nom, autre, terme))
+        entrees = cles.entrees(table)
+        for nom, cles_concept in concernees.items():
+            if nom not in formes or not formes[nom]:
+                continue
+            sauf = _exceptions(code, nom, glossaire[nom].get("sauf"), cles_concept, problemes)
+            for cle in sorted(cles_concept - sauf):
+                for texte in cles.textes(entrees.get(cle)):
+                    affiche = cles.majuscules(cles.sans_parametres(texte))
+                    if not any(f.search(affiche) for f in formes[nom]):
+                        problemes.append("%s: %r (%s) does not name %s %r" % (
+                            code, texte, cles.anglais_de(cle), nom, termes.get(nom, "?")))
+    return problemes
+
+
 VERIFICATIONS = {
     "a-jour": verifier_a_jour,
     "code": verifier_code,
@@ -168,6 +281,7 @@ VERIFICATIONS = {
     "parametres": verifier_parametres,
     "caracteres": verifier_caracteres,
     "largeurs": verifier_largeurs,
+    "glossaire": verifier_glossaire,
 }
 
 
