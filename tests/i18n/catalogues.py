@@ -235,7 +235,7 @@ def verifier_glossaire():
             continue
         glossaire, probleme = charger_glossaire(code)
         if probleme:
-            # Until every language has its glossary, only the written ones are held to it.
+            problemes.append(probleme)
             continue
         for nom in glossaire:
             if nom not in concepts:
