@@ -7,7 +7,6 @@
 #include "ecran/qml/tuiles_plateau_qml.h"
 #include "i18n/qml/Langue.h"
 #include "moteur/qml/moteur_qml.h"
-#include "plateforme/qml/plateforme_qml.h"
 #include "plateforme/qml/sauvegarde_qml.h"
 #include "son/qml/catalogue_qml.h"
 
@@ -24,6 +23,5 @@ void enregistrerTypes() {
     enregistrerAnimations();
     enregistrerPlateau();
     enregistrerSauvegarde();
-    enregistrerPlateforme();
     enregistrerSon();
 }

@@ -314,12 +314,7 @@ Item {
         onReponse: borne.reponseSortie(choix)
     }
 
-    Annonce {
-        id: annonce
-        objectName: "annonce"
-        z: 45
-    }
-
+    Annonce { id: annonce; objectName: "annonce"; z: 45 }
     // The cabinet's own effects, above everything.
     Effets {
         id: effets

@@ -1,8 +1,8 @@
 #include "plateforme/qml/nuage_qml.h"
 
+#include "plateforme/couche.h"
 #include "plateforme/json.h"
 #include "plateforme/nuage.h"
-#include "plateforme/couche.h"
 #include "plateforme/qml/js_qml.h"
 
 #include <QJSEngine>
