@@ -37,6 +37,7 @@ class Plateforme(unittest.TestCase):
                 p.attendre("^TESSIMORA_SUCCES FIRST_LANTERN$", 40)
                 p.attendre("^TESSIMORA_SUCCES SPARKS$", 40)
                 self.assertIsNotNone(p.fermer_fenetre(), "the game did not end on close")
+                time.sleep(0.5)  # the last lines of the pipe
                 lignes = [l for _, l in p.lignes if not l.startswith("TESSIMORA_SON")]
                 # The provider hears of each unlock (and of the progress and
                 # records of the same pair) before the console line.
