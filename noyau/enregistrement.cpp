@@ -1,6 +1,7 @@
 #include "enregistrement.h"
 
 #include "borne/qml/commandes_qml.h"
+#include "borne/qml/menus_qml.h"
 #include "commun/ecran/qml/ecran_qml.h"
 #include "ecran/qml/police_qml.h"
 #include "ecran/qml/animations_qml.h"
@@ -16,6 +17,7 @@ void enregistrerTypes() {
     fait = true;
     // Each area registers its types from its qml/ folder.
     enregistrerCommandes();
+    enregistrerMenus();
     enregistrerEcran();
     enregistrerLangue();
     enregistrerMoteur();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// The pause menu's rules: the entries a paused game offers, by kind of game,
+// and where the pointer lands on them and on a confirmation's two lampions.
+namespace menupause {
+
+struct Entree {
+    QString id;  // "reprendre", a help ("hint", "mix", "undo", "peek"), "titre" or "quitter"
+    QString nom; // catalogue key
+};
+
+// RESUME; the helps when the game allows them (a sliding game has neither
+// UNDO nor PEEK, and UNDO only where the game permits it); QUIT TO TITLE; and
+// QUIT GAME on a desktop, where the program can end itself.
+QVector<Entree> entrees(const QString& sorte, bool bureau, bool aides, bool undoPermis);
+
+// The entry under a press in a list of `taille`, or -1.
+int entreeTouchee(double x, double y, int taille);
+
+// A confirmation's answer under a press: 0 YES, 1 NO, -1 outside its band.
+int reponseTouchee(double x, double y);
+
+} // namespace menupause
