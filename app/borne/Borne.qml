@@ -63,7 +63,7 @@ Item {
     property real appuiY: 0
 
     // For automated drivers.
-    readonly property var menuDePause: null
+    readonly property alias menuDePause: menuPause
     readonly property Item sceneItem: porteScene.item
     readonly property Item partieItem: porteJeu.item
     readonly property alias confirmationSortie: confirmation
@@ -154,28 +154,6 @@ Item {
         case "scores":
             aller(sorte === "" ? "regles" : "titre")
             break
-        }
-    }
-
-    function sortieScene() {
-        var s = scene
-        if (s === "options" || s === "crt") {
-            if (memoire) memoire.garderReglages()
-            aller("menu")
-        } else if (s === "commandes") {
-            if (memoire) memoire.garderReglages()
-            retourCommandes = true
-            aller("options")
-            retourCommandes = false
-        } else if (s === "sontest") {
-            if (sons) sons.arreterMusique()
-            aller("menu")
-        } else if (s === "salle") {
-            finSalle()
-        } else if (scenesDuMenu.indexOf(s) >= 0) {
-            aller("menu")
-        } else if (s === "menu") {
-            aller("titre")
         }
     }
 
@@ -305,13 +283,34 @@ Item {
         style: "or"
     }
 
+    // Shown exactly while a game is paused; it opens on RESUME every time.
+    MenuPause {
+        id: menuPause
+        z: 30
+        visible: borne.scene === "partie" && borne.enPause()
+        sorte: borne.sorte
+        bureau: borne.bureau
+        aides: borne.sorte !== "duel" || borne.niveauIa >= 0
+        undoPermis: borne.partieItem && "undoPermis" in borne.partieItem
+                    ? borne.partieItem.undoPermis : borne.sorte !== "duel"
+        touches: borne.touches
+        onVisibleChanged: if (visible) ouvrir()
+        onReprendre: borne.reprendre()
+        onAideJoueur: borne.aideDePause(a)
+        onTitre: borne.abandon()
+        onQuitter: borne.quitter()
+        onSon: borne.son(id)
+    }
+
     Confirmation {
         id: confirmation
         z: 40
-        question: "BLOW OUT ALL THE LANTERNS?"
-        detail: "SCORES AND OPTIONS ARE KEPT"
+        visible: borne.demandeSortie
+        question: Langue.t("BLOW OUT ALL THE LANTERNS?")
+        detail: Langue.t("SCORES AND OPTIONS ARE KEPT")
         touches: borne.touches
-        onReponse: borne.reponseSortie(choix)
+        onReponse: borne.reponseSortie(oui)
+        onSon: borne.son(id)
     }
 
     Annonce { id: annonce; objectName: "annonce"; z: 45 }

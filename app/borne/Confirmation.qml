@@ -1,104 +1,109 @@
 import QtQuick 2.15
 import Tessimora 1.0
 import "../ecran"
+import "../jeu"
 
-// A yes-or-no question over the scene, NO lit first.
+// A yes-or-no question on two lampions, over the screen: the pause menu's
+// exits and the title's QUIT. NO is lit when it opens, so a stray OK never
+// loses a game or ends the program. The owner shows it and hides it; every
+// action reaches it while it is shown.
 Item {
     id: confirmation
+
+    // Texts already translated.
     property string question: ""
     property string detail: ""
     property var touches: ({})
-    property bool oui: false
-    property bool ouverte: false
+    // 0 YES, 1 NO.
+    property int choix: 1
 
-    signal reponse(bool choix)
+    signal reponse(bool oui)
+    signal son(string id)
 
     width: 384
     height: 224
-    visible: ouverte
 
-    function ouvrir() {
-        oui = false
-        ouverte = true
-    }
+    function ouvrir() { choix = 1 }
 
-    function repondre(choix) {
-        ouverte = false
-        reponse(choix)
+    function repondre(oui) {
+        son(oui ? "depart" : "deselection")
+        reponse(oui)
     }
 
     function action(a) {
-        if (!ouverte)
-            return false
-        if (a === "gauche" || a === "droite")
-            oui = !oui
-        else if (a === "ok")
-            repondre(oui)
-        else if (a === "retour")
+        if (Commandes.direction(a)) {
+            choix = 1 - choix
+            son("selection")
+        } else if (a === "ok") {
+            repondre(choix === 0)
+        } else if (a === "retour" || a === "start") {
             repondre(false)
+        }
         return true
     }
 
+    // Pressing the lit lampion answers it; pressing the other lights it first.
     function appui(x, y) {
-        if (y < 118 || y > 140)
+        var c = Menus.reponseTouchee(x, y)
+        if (c < 0)
             return
-        if (x >= 120 && x < 184)
-            repondre(true)
-        else if (x >= 200 && x < 264)
-            repondre(false)
+        if (c === choix) {
+            repondre(c === 0)
+        } else {
+            choix = c
+            son("selection")
+        }
     }
 
     Rectangle {
         anchors.fill: parent
-        color: "#c0100a20"
+        color: "#0c0618"
+        opacity: 0.72
     }
+    Voile {}
 
-    Rectangle {
-        x: 40
-        y: 72
-        width: 304
-        height: 84
-        color: "#241a48"
-        border.color: "#f2c14e"
+    Anim {
+        x: 179
+        y: 30
+        nom: "ecrans_lanterne_logo"
     }
 
     Texte {
-        y: 84
+        y: 76
         x: Math.floor((384 - width) / 2)
-        texte: { Langue.revision; return Langue.t(confirmation.question) }
+        texte: confirmation.question
         style: "or"
     }
 
     Texte {
-        y: 100
+        y: 90
         x: Math.floor((384 - width) / 2)
-        texte: { Langue.revision; return Langue.t(confirmation.detail) }
+        texte: confirmation.detail
         style: "gris"
     }
 
-    Texte {
-        y: 124
-        x: 152 - Math.floor(width / 2)
-        texte: { Langue.revision; return Langue.t("YES") }
-        style: confirmation.oui ? "or" : "gris"
-    }
-
-    Texte {
-        y: 124
-        x: 232 - Math.floor(width / 2)
-        texte: { Langue.revision; return Langue.t("NO") }
-        style: confirmation.oui ? "gris" : "or"
-    }
-
-    Texte {
-        y: 144
-        x: Math.floor((384 - width) / 2)
-        texte: {
-            Langue.revision
-            var t = confirmation.touches || {}
-            return Langue.t("{gauche} {droite} CHOOSE   {ok} OK   {retour} NO",
-                            { gauche: t.gauche, droite: t.droite, ok: t.ok, retour: t.retour })
+    Repeater {
+        model: [132, 212]
+        Item {
+            readonly property bool allume: confirmation.choix === index
+            x: modelData
+            y: 118
+            Anim {
+                y: -6
+                nom: parent.allume ? "ecrans_lampion_allume" : "ecrans_lampion_eteint"
+            }
+            Texte {
+                x: 18
+                texte: Langue.t(index === 0 ? "YES" : "NO")
+                style: parent.allume ? "or" : "gris"
+            }
         }
-        style: "gris"
+    }
+
+    Aide {
+        y: 172
+        x: Math.floor((384 - width) / 2)
+        texte: Langue.t("{gauche} {droite} CHOOSE   {ok} OK   {retour} NO")
+        touches: confirmation.touches
     }
 }

@@ -13,7 +13,7 @@ Loader {
     readonly property var fichiers: ({
         mire: "SceneMire.qml", titre: "SceneTitre.qml", demo: "SceneDemo.qml",
         regles: "SceneRegles.qml", salle: "SceneSalle.qml",
-        scores: "SceneProvisoire.qml", menu: "SceneProvisoire.qml",
+        scores: "SceneProvisoire.qml", menu: "SceneMenu.qml",
         options: "SceneProvisoire.qml", commandes: "SceneProvisoire.qml",
         crt: "SceneProvisoire.qml", galerie: "SceneProvisoire.qml",
         succes: "SceneProvisoire.qml", sontest: "SceneProvisoire.qml",
@@ -32,6 +32,9 @@ Loader {
         lien("freePlay", function () { return b.freePlay })
         lien("bureau", function () { return b.bureau })
         lien("touches", function () { return b.touches })
+        lien("progression", function () { return b.memoire ? b.memoire.progression : null })
+        lien("extrasOuverts", function () { return b.extrasOuverts })
+        lien("deuxJoueurs", function () { return b.plateforme !== "freebox" })
         lien("graine", function () { return b.graineScene })
         lien("score", function () { return b.sorte === "pile" ? b.scoreFinal : 0 })
         lien("record", function () {
@@ -46,10 +49,34 @@ Loader {
         }
     }
 
+    // Where each scene's `sortie` leads.
+    function sortieScene() {
+        var b = borne
+        var s = b.scene
+        if (s === "options" || s === "crt") {
+            if (b.memoire) b.memoire.garderReglages()
+            b.aller("menu")
+        } else if (s === "commandes") {
+            if (b.memoire) b.memoire.garderReglages()
+            b.retourCommandes = true
+            b.aller("options")
+            b.retourCommandes = false
+        } else if (s === "sontest") {
+            if (b.sons) b.sons.arreterMusique()
+            b.aller("menu")
+        } else if (s === "salle") {
+            b.finSalle()
+        } else if (b.scenesDuMenu.indexOf(s) >= 0) {
+            b.aller("menu")
+        } else if (s === "menu") {
+            b.aller("titre")
+        }
+    }
+
     Connections {
         target: porte.item
         ignoreUnknownSignals: true
-        function onSortie() { porte.borne.sortieScene() }
+        function onSortie() { porte.sortieScene() }
         function onSon(id) { porte.borne.son(id) }
         function onChoisi(m, options) { porte.borne.lancer(m, options) }
         function onChange(r) { if (porte.borne.memoire) porte.borne.memoire.reglages = r }

@@ -44,7 +44,7 @@ QtObject {
             joueur = 1
         var b = borne
         if (b.demandeSortie)
-            return b.confirmationSortie.action(a) || true
+            return b.confirmationSortie.action(a)
         if (a === "piece") {
             b.piece()
             return true
@@ -91,6 +91,8 @@ QtObject {
     function actionPartie(a, joueur) {
         if (!jeu)
             return a === "retour"
+        if (enPause())
+            return borne.menuDePause.action(a)
         var pris
         if (borne.sorte === "duel") {
             // Player 0 is the keyboard's shared Back: it pauses, it never
@@ -179,8 +181,7 @@ QtObject {
             return
         }
         if (b.scene === "partie" && enPause()) {
-            if (b.menuDePause)
-                b.menuDePause.appui(x, y)
+            b.menuDePause.appui(x, y)
             return
         }
         // The top band pauses: the touch and mouse pause.

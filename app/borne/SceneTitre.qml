@@ -90,11 +90,11 @@ Rectangle {
         style: "blanc"
     }
 
-    Texte {
+    Aide {
         visible: titre.bureau
         x: 6
         y: 212
-        texte: { Langue.revision; return Langue.t("{retour} QUIT", { retour: titre.touches.retour }) }
-        style: "gris"
+        texte: Langue.t("{retour} QUIT")
+        touches: titre.touches
     }
 }

@@ -1,0 +1,153 @@
+import QtQuick 2.15
+import Tessimora 1.0
+import "../ecran"
+import "../jeu"
+
+// The pause of every kind of game, over the frozen game: RESUME, the helps
+// the game allows, and the exits, each exit asked again on a confirmation.
+// A remote without colour keys reaches every help through here.
+Item {
+    id: pause
+
+    property string sorte: "pile"
+    property bool bureau: false
+    // False in a two-player duel, where a help would favour one player.
+    property bool aides: true
+    property bool undoPermis: true
+    property var touches: ({})
+
+    property int choix: 0
+    // The exit awaiting its confirmation: "", "titre" or "quitter".
+    property string demande: ""
+
+    readonly property var liste: Menus.entreesPause(sorte, bureau, aides, undoPermis)
+    readonly property alias confirmation: confirmation
+
+    signal reprendre()
+    signal aideJoueur(string a)
+    signal titre()
+    signal quitter()
+    signal son(string id)
+
+    width: 384
+    height: 224
+
+    function ouvrir() {
+        choix = 0
+        demande = ""
+    }
+
+    function choisir() {
+        var e = liste[Math.min(choix, liste.length - 1)]
+        if (e.id === "reprendre") {
+            son("deselection")
+            reprendre()
+        } else if (e.id === "titre" || e.id === "quitter") {
+            son("selection")
+            demande = e.id
+            confirmation.ouvrir()
+        } else {
+            aideJoueur(e.id)
+        }
+    }
+
+    function action(a) {
+        if (demande !== "")
+            return confirmation.action(a)
+        var n = liste.length
+        if (a === "haut" || a === "gauche") {
+            choix = (choix + n - 1) % n
+            son("selection")
+        } else if (a === "bas" || a === "droite") {
+            choix = (choix + 1) % n
+            son("selection")
+        } else if (a === "ok") {
+            choisir()
+        } else if (a === "retour" || a === "start") {
+            son("deselection")
+            reprendre()
+        }
+        return true
+    }
+
+    function appui(x, y) {
+        if (demande !== "") {
+            confirmation.appui(x, y)
+            return
+        }
+        var i = Menus.entreePauseTouchee(x, y, liste.length)
+        if (i < 0)
+            return
+        choix = i
+        choisir()
+    }
+
+    // The answer clears the request first, so a NO finds the list as it was.
+    function repondre(oui) {
+        var d = demande
+        demande = ""
+        if (!oui)
+            return
+        if (d === "titre")
+            titre()
+        else if (d === "quitter")
+            quitter()
+    }
+
+    Item {
+        anchors.fill: parent
+        visible: pause.demande === ""
+
+        Rectangle {
+            anchors.fill: parent
+            color: "#0c0618"
+            opacity: 0.72
+        }
+        Voile {}
+
+        Grand {
+            y: 36
+            nom: "effets_logo_pause"
+            cle: "PAUSE"
+            rejeu: 3000
+        }
+
+        Repeater {
+            model: pause.liste
+            Item {
+                readonly property bool courante: index === pause.choix
+                x: 148
+                y: 70 + 13 * index
+                Anim {
+                    visible: parent.courante
+                    x: 132 - 148
+                    y: -2
+                    nom: "effets_patte"
+                }
+                Texte {
+                    texte: Langue.t(modelData.nom)
+                    style: parent.courante ? "or" : "blanc"
+                }
+            }
+        }
+
+        Aide {
+            y: 172
+            x: Math.floor((384 - width) / 2)
+            texte: Langue.t("{haut} {bas} CHOOSE   {ok} OK   {retour} RESUME")
+            touches: pause.touches
+        }
+    }
+
+    Confirmation {
+        id: confirmation
+        visible: pause.demande !== ""
+        question: pause.demande === "quitter" ? Langue.t("BLOW OUT ALL THE LANTERNS?")
+                                              : Langue.t("LEAVE THE NIGHT MARKET?")
+        detail: pause.demande === "quitter" ? Langue.t("SCORES AND OPTIONS ARE KEPT")
+                                            : Langue.t("THIS GAME WILL BE LOST")
+        touches: pause.touches
+        onSon: pause.son(id)
+        onReponse: pause.repondre(oui)
+    }
+}
