@@ -111,10 +111,13 @@ QList<Mesure> mesurer(const Place& p, const langue::Catalogue& c) {
         commandes::Table table;
         table.choisirFamille(a.famille);
         const auto e = table.etiquettes(a.nom, a.plateforme, tr);
-        const int l = aide::largeur(aide::decouper(t, e));
-        if (l > pire.largeur)
-            pire = {t, l, QStringLiteral("%1 on %2%3").arg(a.nom, a.plateforme,
-                                                          *a.famille ? QStringLiteral(" (%1)").arg(a.famille) : QString())};
+        const auto morceaux = aide::decouper(t, e);
+        const int l = aide::largeur(morceaux);
+        if (l <= pire.largeur) continue;
+        QString lu;
+        for (const aide::Morceau& m : morceaux) lu += m.touche ? "[" + m.texte + "]" : m.texte;
+        const QString famille = *a.famille ? QStringLiteral(" (%1)").arg(a.famille) : QString();
+        pire = {lu, l, QStringLiteral("%1 on %2%3").arg(a.nom, a.plateforme, famille)};
     }
     r << pire;
     return r;
