@@ -6,192 +6,196 @@ import "qrc:/app/borne"
 // MODE SELECT, the pause menu and the title's QUIT inside the real cabinet,
 // with the real stage game: what the menu can start, how a paused game routes
 // its inputs, and how QUIT TO TITLE drops a game without a GAME OVER.
-TestCase {
-    id: cas
-    name: "BorneMenus"
-    when: windowShown
+Item {
+    id: scene
     width: 384
     height: 224
 
-    QtObject {
-        id: faussesSons
-        property var joues: []
-        property var musiques: []
-        function jouer(id) { joues.push(id) }
-        function jouerMusique(id) { musiques.push(id) }
-        function arreterMusique() {}
-        function idEtape(e) { return "jeu1" }
-        function musiqueEtape(e) {}
-        function paire(c) {}
-        function pause(oui) {}
-        function assurer(id) {}
-    }
+    TestCase {
+        id: cas
+        name: "BorneMenus"
+        when: windowShown
 
-    QtObject {
-        id: fausseMemoire
-        property var reglages: ({ jeu: { freePlay: false }, touches: {} })
-        property var scores: ({})
-        property var progression: ({ etapeMax: 2, etapesVues: [0, 1], extras: {} })
-        function garderReglages() {}
-    }
-
-    Component {
-        id: fabrique
-        Borne {
-            sons: faussesSons
-            memoire: fausseMemoire
+        QtObject {
+            id: faussesSons
+            property var joues: []
+            property var musiques: []
+            function jouer(id) { joues.push(id) }
+            function jouerMusique(id) { musiques.push(id) }
+            function arreterMusique() {}
+            function idEtape(e) { return "jeu1" }
+            function musiqueEtape(e) {}
+            function paire(c) {}
+            function pause(oui) {}
+            function assurer(id) {}
         }
-    }
 
-    property var borne: null
+        QtObject {
+            id: fausseMemoire
+            property var reglages: ({ jeu: { freePlay: false }, touches: {} })
+            property var scores: ({})
+            property var progression: ({ etapeMax: 2, etapesVues: [0, 1], extras: {} })
+            function garderReglages() {}
+        }
 
-    function init() {
-        faussesSons.joues = []
-        faussesSons.musiques = []
-        borne = createTemporaryObject(fabrique, cas)
-        borne.demarrer()
-    }
+        Component {
+            id: fabrique
+            Borne {
+                sons: faussesSons
+                memoire: fausseMemoire
+            }
+        }
 
-    function enPartie(mode) {
-        borne.credits = 1
-        borne.lancer(mode, { etape: 0 })
-        tryCompare(borne.partieItem, "phase", "jeu", 5000)
-        faussesSons.joues = []
-        faussesSons.musiques = []
-        return borne.partieItem
-    }
+        property var borne: null
 
-    function test_le_menu_recoit_ses_entrees() {
-        borne.aller("menu")
-        var menu = borne.sceneItem
-        compare(menu.progression.etapeMax, 2)
-        verify(menu.deuxJoueurs)
-        compare(menu.touches.ok, borne.touches.ok)
-        borne.plateforme = "freebox"
-        verify(!menu.deuxJoueurs)
-        borne.extrasOuverts = true
-        verify(menu.extrasOuverts)
-        // Up is not the menu's and the cabinet does not take it either.
-        verify(!borne.action("haut", 1))
-        verify(borne.action("retour", 1))
-        compare(borne.scene, "titre")
-    }
+        function init() {
+            faussesSons.joues = []
+            faussesSons.musiques = []
+            borne = createTemporaryObject(fabrique, scene)
+            borne.demarrer()
+        }
 
-    // A kind of game with no controller yet is refused before a coin is
-    // taken, and the player stays in the menu.
-    function test_jeu_absent_refuse_depuis_le_menu() {
-        borne.credits = 1
-        borne.aller("menu")
-        borne.action("droite", 1)
-        borne.action("ok", 1)
-        compare(faussesSons.joues, ["selection", "depart", "erreur"])
-        compare(borne.scene, "menu")
-        compare(borne.credits, 1)
-        borne.action("droite", 1)
-        borne.action("ok", 1) // the opponents
-        borne.action("ok", 1)
-        compare(faussesSons.joues.slice(-2), ["depart", "erreur"])
-        compare(borne.scene, "menu")
-        compare(borne.sceneItem.sous, 1) // still on its row
-        borne.action("retour", 1)
-        borne.action("gauche", 1)
-        borne.action("gauche", 1)
-        borne.action("ok", 1) // NIGHT MARKET: two stages offered
-        compare(borne.sceneItem.sous, 1)
-        borne.action("ok", 1)
-        compare(borne.scene, "partie")
-        compare(borne.credits, 0)
-        compare(borne.partieItem.etape, 1)
-    }
+        function enPartie(mode) {
+            borne.credits = 1
+            borne.lancer(mode, { etape: 0 })
+            tryCompare(borne.partieItem, "phase", "jeu", 5000)
+            faussesSons.joues = []
+            faussesSons.musiques = []
+            return borne.partieItem
+        }
 
-    function test_pause_puis_abandon() {
-        var jeu = enPartie("night")
-        verify(!borne.menuDePause.visible)
-        borne.action("retour", 1) // nothing to deselect: pause
-        compare(jeu.phase, "pause")
-        verify(borne.menuDePause.visible)
-        compare(borne.menuDePause.choix, 0)
-        compare(borne.menuDePause.liste.map(function (e) { return e.id }),
-                ["reprendre", "hint", "mix", "undo", "peek", "titre", "quitter"])
-        borne.action("haut", 1)
-        borne.action("haut", 1)
-        borne.action("ok", 1) // QUIT TO TITLE
-        compare(borne.menuDePause.demande, "titre")
-        borne.action("ok", 1) // NO is lit: back to the list, where it was
-        compare(borne.menuDePause.demande, "")
-        compare(borne.menuDePause.choix, 5)
-        compare(jeu.phase, "pause")
-        borne.action("ok", 1)
-        borne.action("gauche", 1)
-        borne.action("ok", 1)
-        compare(faussesSons.joues, ["selection", "selection", "selection", "deselection",
-                                    "selection", "selection", "depart"])
-        compare(borne.scene, "titre")
-        compare(borne.partieItem, null)
-        compare(borne.sorte, "")
-        verify(!borne.menuDePause.visible)
-        compare(faussesSons.musiques, ["titre"])
-    }
+        function test_le_menu_recoit_ses_entrees() {
+            borne.aller("menu")
+            var menu = borne.sceneItem
+            compare(menu.progression.etapeMax, 2)
+            verify(menu.deuxJoueurs)
+            compare(menu.touches.ok, borne.touches.ok)
+            borne.plateforme = "freebox"
+            verify(!menu.deuxJoueurs)
+            borne.extrasOuverts = true
+            verify(menu.extrasOuverts)
+            // Up is not the menu's and the cabinet does not take it either.
+            verify(!borne.action("haut", 1))
+            verify(borne.action("retour", 1))
+            compare(borne.scene, "titre")
+        }
 
-    function test_pause_ouvre_sur_reprendre_et_reprend() {
-        var jeu = enPartie("night")
-        borne.mettrePause()
-        borne.action("bas", 1)
-        borne.action("start", 1)
-        compare(jeu.phase, "jeu")
-        borne.appui(200, 5, Qt.LeftButton) // the top band pauses again
-        compare(jeu.phase, "pause")
-        compare(borne.menuDePause.choix, 0)
-        borne.appui(200, 70, Qt.LeftButton) // a press on RESUME
-        compare(jeu.phase, "jeu")
-    }
+        // A kind of game with no controller yet is refused before a coin is
+        // taken, and the player stays in the menu.
+        function test_jeu_absent_refuse_depuis_le_menu() {
+            borne.credits = 1
+            borne.aller("menu")
+            borne.action("droite", 1)
+            borne.action("ok", 1)
+            compare(faussesSons.joues, ["selection", "depart", "erreur"])
+            compare(borne.scene, "menu")
+            compare(borne.credits, 1)
+            borne.action("droite", 1)
+            borne.action("ok", 1) // the opponents
+            borne.action("ok", 1)
+            compare(faussesSons.joues.slice(-2), ["depart", "erreur"])
+            compare(borne.scene, "menu")
+            compare(borne.sceneItem.sous, 1) // still on its row
+            borne.action("retour", 1)
+            borne.action("gauche", 1)
+            borne.action("gauche", 1)
+            borne.action("ok", 1) // NIGHT MARKET: two stages offered
+            compare(borne.sceneItem.sous, 1)
+            borne.action("ok", 1)
+            compare(borne.scene, "partie")
+            compare(borne.credits, 0)
+            compare(borne.partieItem.etape, 1)
+        }
 
-    function test_aide_de_pause_pour_le_joueur() {
-        var jeu = enPartie("night")
-        borne.mettrePause()
-        borne.action("bas", 1)
-        borne.action("ok", 1) // HINT: resume, then the help
-        compare(jeu.phase, "jeu")
-        verify(jeu.indice !== null)
-    }
+        function test_pause_puis_abandon() {
+            var jeu = enPartie("night")
+            verify(!borne.menuDePause.visible)
+            borne.action("retour", 1) // nothing to deselect: pause
+            compare(jeu.phase, "pause")
+            verify(borne.menuDePause.visible)
+            compare(borne.menuDePause.choix, 0)
+            compare(borne.menuDePause.liste.map(function (e) { return e.id }),
+                    ["reprendre", "hint", "mix", "undo", "peek", "titre", "quitter"])
+            borne.action("haut", 1)
+            borne.action("haut", 1)
+            borne.action("ok", 1) // QUIT TO TITLE
+            compare(borne.menuDePause.demande, "titre")
+            borne.action("ok", 1) // NO is lit: back to the list, where it was
+            compare(borne.menuDePause.demande, "")
+            compare(borne.menuDePause.choix, 5)
+            compare(jeu.phase, "pause")
+            borne.action("ok", 1)
+            borne.action("gauche", 1)
+            borne.action("ok", 1)
+            compare(faussesSons.joues, ["selection", "selection", "selection", "deselection",
+                                        "selection", "selection", "depart"])
+            compare(borne.scene, "titre")
+            compare(borne.partieItem, null)
+            compare(borne.sorte, "")
+            verify(!borne.menuDePause.visible)
+            compare(faussesSons.musiques, ["titre"])
+        }
 
-    function test_lune_du_jour_sans_undo() {
-        enPartie("daily")
-        borne.mettrePause()
-        compare(borne.menuDePause.liste.map(function (e) { return e.id }),
-                ["reprendre", "hint", "mix", "peek", "titre", "quitter"])
-        borne.plateforme = "android"
-        compare(borne.menuDePause.liste.length, 5) // no QUIT GAME off the desktop
-    }
+        function test_pause_ouvre_sur_reprendre_et_reprend() {
+            var jeu = enPartie("night")
+            borne.mettrePause()
+            borne.action("bas", 1)
+            borne.action("start", 1)
+            compare(jeu.phase, "jeu")
+            borne.appui(200, 5, Qt.LeftButton) // the top band pauses again
+            compare(jeu.phase, "pause")
+            compare(borne.menuDePause.choix, 0)
+            borne.appui(200, 70, Qt.LeftButton) // a press on RESUME
+            compare(jeu.phase, "jeu")
+        }
 
-    function test_abandon_oublie_ok_tenu() {
-        enPartie("night")
-        borne.okTenu = true
-        borne.okGlisse = true
-        borne.abandon()
-        verify(!borne.okTenu)
-        verify(!borne.okGlisse)
-        compare(borne.scene, "titre")
-    }
+        function test_aide_de_pause_pour_le_joueur() {
+            var jeu = enPartie("night")
+            borne.mettrePause()
+            borne.action("bas", 1)
+            borne.action("ok", 1) // HINT: resume, then the help
+            compare(jeu.phase, "jeu")
+            verify(jeu.indice !== null)
+        }
 
-    function test_quitter_depuis_le_titre() {
-        borne.aller("titre")
-        var quitte = 0
-        borne.quitter.connect(function () { quitte += 1 })
-        borne.action("retour", 1)
-        verify(borne.confirmationSortie.visible)
-        compare(borne.confirmationSortie.choix, 1)
-        borne.action("haut", 1)
-        borne.action("start", 1) // START answers NO
-        verify(!borne.demandeSortie)
-        verify(!borne.confirmationSortie.visible)
-        compare(quitte, 0)
-        borne.appui(20, 212, Qt.LeftButton) // the QUIT help line
-        verify(borne.demandeSortie)
-        borne.appui(150, 120, Qt.LeftButton) // lights YES
-        compare(quitte, 0)
-        borne.appui(150, 120, Qt.LeftButton)
-        compare(quitte, 1)
-        compare(faussesSons.joues, ["selection", "deselection", "selection", "depart"])
+        function test_lune_du_jour_sans_undo() {
+            enPartie("daily")
+            borne.mettrePause()
+            compare(borne.menuDePause.liste.map(function (e) { return e.id }),
+                    ["reprendre", "hint", "mix", "peek", "titre", "quitter"])
+            borne.plateforme = "android"
+            compare(borne.menuDePause.liste.length, 5) // no QUIT GAME off the desktop
+        }
+
+        function test_abandon_oublie_ok_tenu() {
+            enPartie("night")
+            borne.okTenu = true
+            borne.okGlisse = true
+            borne.abandon()
+            verify(!borne.okTenu)
+            verify(!borne.okGlisse)
+            compare(borne.scene, "titre")
+        }
+
+        function test_quitter_depuis_le_titre() {
+            borne.aller("titre")
+            var quitte = 0
+            borne.quitter.connect(function () { quitte += 1 })
+            borne.action("retour", 1)
+            verify(borne.confirmationSortie.visible)
+            compare(borne.confirmationSortie.choix, 1)
+            borne.action("haut", 1)
+            borne.action("start", 1) // START answers NO
+            verify(!borne.demandeSortie)
+            verify(!borne.confirmationSortie.visible)
+            compare(quitte, 0)
+            borne.appui(20, 212, Qt.LeftButton) // the QUIT help line
+            verify(borne.demandeSortie)
+            borne.appui(150, 120, Qt.LeftButton) // lights YES
+            compare(quitte, 0)
+            borne.appui(150, 120, Qt.LeftButton)
+            compare(quitte, 1)
+            compare(faussesSons.joues, ["selection", "deselection", "selection", "depart"])
+        }
     }
 }
