@@ -64,6 +64,55 @@ def executable():
         raise RuntimeError("TESSIMORA_EXE must name the built game")
     return chemin
 
+
+# -- native points and window pixels ---------------------------------------
+NATIF = (384, 224)
+
+
+def geometrie_image(largeur, hauteur, affichage=""):
+    """(x, y, sx, sy) of the native picture in a window, as the screen
+    chooses it: a saved display mode, else whole multiples when they fill the
+    window exactly, stretching within 5 % of the native shape, filling
+    otherwise."""
+    L, H = NATIF
+    k = max(1, int(min(largeur / L, hauteur / H)))
+    mode = affichage
+    if mode not in ("entier", "remplir", "etirer"):
+        if L * k == largeur and H * k == hauteur:
+            mode = "entier"
+        elif abs((largeur / hauteur) / (L / H) - 1) <= 0.05:
+            mode = "etirer"
+        else:
+            mode = "remplir"
+    if mode == "entier":
+        return ((largeur - L * k) // 2, (hauteur - H * k) // 2, k, k)
+    if mode == "etirer":
+        return (0, 0, largeur / L, hauteur / H)
+    s = min(largeur / L, hauteur / H)
+    return ((largeur - L * s) / 2, (hauteur - H * s) / 2, s, s)
+
+
+def _deformer(nx, ny, force):
+    kx, ky, g = 0.07 * force, 0.11 * force, 1 + 0.024 * force
+    return nx * (1 + kx * ny * ny) * g, ny * (1 + ky * nx * nx) * g
+
+
+def vers_fenetre(x, y, largeur, hauteur, courbure=0.5, affichage=""):
+    """The window pixel a press must hit for the game to read the centre of
+    native pixel (x, y): the picture's placement, then the tube's curvature
+    undone (the screen bends the window point before placing it)."""
+    gx, gy, sx, sy = geometrie_image(largeur, hauteur, affichage)
+    cx, cy = gx + (x + 0.5) * sx, gy + (y + 0.5) * sy
+    if courbure <= 0:
+        return round(cx), round(cy)
+    tx, ty = cx / largeur * 2 - 1, cy / hauteur * 2 - 1
+    nx, ny = tx, ty
+    for _ in range(50):
+        dx, dy = _deformer(nx, ny, courbure)
+        nx, ny = nx + tx - dx, ny + ty - dy
+    return round((nx + 1) / 2 * largeur), round((ny + 1) / 2 * hauteur)
+
+
 class _MessageClient(ctypes.Structure):
     _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
                 ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
@@ -255,6 +304,21 @@ class Partie:
     def clic(self, x, y, bouton=1):
         """Clicks at window pixel (x, y) of the full-screen-sized X screen."""
         self.xdotool("mousemove", str(x), str(y), "click", str(bouton))
+
+    def fenetre(self):
+        """(x, y, width, height) of the game window on the X screen."""
+        r = subprocess.run(["xdotool", "search", "--name", "^Tessimora$", "getwindowgeometry",
+                            "--shell"], env=self.env, capture_output=True, text=True, timeout=10)
+        v = dict(l.split("=", 1) for l in r.stdout.split() if "=" in l)
+        return int(v["X"]), int(v["Y"]), int(v["WIDTH"]), int(v["HEIGHT"])
+
+    def clic_natif(self, x, y, courbure=0.5, affichage=""):
+        """Clicks where the game reads native point (x, y), with the tube's
+        curvature and the display mode the game's settings give."""
+        fx, fy, l, h = self.fenetre()
+        px, py = vers_fenetre(x, y, l, h, courbure, affichage)
+        self.clic(fx + px, fy + py)
+        return fx + px, fy + py
 
     def capture(self, chemin):
         """Grabs the whole X screen to a PNG file."""
