@@ -22,6 +22,15 @@ QUrl racine();
 // the title's quit confirmation) exist on "linux" and "macos".
 QString nomHote();
 
+// The answer to "--help" or "--version" (the first of the two in the list),
+// or an empty text when the game should start. Both are whole words, like
+// every host option; anything else stays ignored.
+QString aideOuVersion(const QStringList& arguments);
+
+// Prints that answer before any window exists, so that both work without a
+// display; true when the program should then end (with exit code 0).
+bool repondreSansJeu(int argc, char* argv[]);
+
 // Sends the scene's "TESSIMORA_..." console lines to standard output, flushed
 // at once, where trial scripts read them; every other message keeps Qt's
 // usual road to standard error.

@@ -27,6 +27,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Tessimora"));
     QCoreApplication::setApplicationVersion(QStringLiteral("0.11.0"));
 
+    // Help and version open no window, so they work without a display too.
+    if (repondreSansJeu(argc, argv)) return 0;
+
     installerJournal();
     auto application = std::make_unique<QGuiApplication>(argc, argv);
     auto arguments = std::make_unique<QStringList>(QCoreApplication::arguments());
