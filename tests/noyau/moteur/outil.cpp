@@ -148,6 +148,35 @@ TEST_F(Outil, MauvaisesEntrees) {
     }
 }
 
+TEST_F(Outil, AideEtVersion) {
+    const Resultat tout = lancer("--help");
+    EXPECT_EQ(tout.code, 0);
+    EXPECT_TRUE(tout.erreurs.empty());
+    for (const char* commande :
+         {"catalogue", "donne", "glissant", "verifier", "resoudre", "rejouer", "defi"})
+        EXPECT_NE(tout.sortie.find(std::string("\n  ") + commande), std::string::npos) << commande;
+
+    // A command's help wins over its missing or bad options.
+    for (const char* arguments : {"donne --help", "donne --graine douze --help", "defi --help"}) {
+        SCOPED_TRACE(arguments);
+        const Resultat r = lancer(arguments);
+        EXPECT_EQ(r.code, 0);
+        EXPECT_TRUE(r.erreurs.empty());
+        const std::string commande = std::string(arguments).substr(0, 5);
+        EXPECT_EQ(r.sortie.rfind("usage : tessimora-moteur " + commande, 0), 0u);
+    }
+    EXPECT_NE(lancer("resoudre --help").sortie.find("[--retirer a,b]... [--budget B]"),
+              std::string::npos);
+
+    const Resultat inconnue = lancer("danser --help");
+    EXPECT_EQ(inconnue.code, 2);
+    EXPECT_TRUE(inconnue.sortie.empty());
+
+    const Resultat version = lancer("--version");
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.sortie, "tessimora-moteur " + std::string(TESSIMORA_VERSION) + "\n");
+}
+
 TEST_F(Outil, Verifier) {
     const Resultat r = lancer("verifier --disposition 'SMALL LAMP' --graines 3");
     EXPECT_EQ(r.code, 0);
