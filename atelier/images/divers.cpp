@@ -4,8 +4,6 @@
 #include "faces.h"
 #include "familles.h"
 
-#include <QPainter>
-
 using namespace palette;
 
 namespace {
@@ -52,17 +50,8 @@ Toile tetePanda(int l, int h, int ox, int oy, bool petite) {
 
 std::vector<Fichier> fichiersDivers() {
     std::vector<Fichier> f;
-    {
-        // The program's icon: the panda tile five times larger, pixels kept
-        // square, centred on 128 x 128.
-        const QImage tuile = tuiles::tuile(tuiles::PANDA).image().scaled(
-            19 * 5, 24 * 5, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        QImage icone(128, 128, QImage::Format_ARGB32);
-        icone.fill(Qt::transparent);
-        QPainter p(&icone);
-        p.drawImage((128 - tuile.width()) / 2, (128 - tuile.height()) / 2, tuile);
-        f.push_back({"icone.png", icone});
-    }
+    // The window's icon and the box manifest's.
+    f.push_back({"icone.png", iconeProgramme(128)});
     {
         // HINT: a small light bulb.
         Toile t(5, 6);

@@ -43,3 +43,9 @@ struct Fichier {
 std::vector<Fichier> fichiersTuiles(const std::vector<double>& teintes);
 // The aid icons of the status bar and the images no scene draws.
 std::vector<Fichier> fichiersDivers();
+
+// The program's icon on a square of `taille` pixels: the panda tile at the
+// largest whole factor that fits, or a smaller tile where it cannot fit.
+QImage iconeProgramme(int taille);
+// The icon theme's files (hicolor layout: 16x16/apps/<name>.png, ...).
+std::vector<Fichier> iconesBureau();

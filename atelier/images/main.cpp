@@ -2,12 +2,14 @@
 // with the resource list that puts them into the game and the script copy of the
 // table that the scenes import.
 //
-//   atelier_images [--sans-reserve] <sprites.json> <images folder> <qrc file>
+//   atelier_images [--sans-reserve] [--icones=<folder>] <sprites.json> <images folder> <qrc file>
 //   atelier_images --planche <sprites.json> <images folder> <png>
 //
 // Strips of the families drawn by another part of the workshop get a plain
 // stand-in here, unless --sans-reserve says that part is present: two files
 // under one resource name would leave it to chance which one the game sees.
+// --icones writes the program's icon for the desktop's icon theme into its own
+// folder, in the theme's layout: those files are installed, not embedded.
 
 #include "familles.h"
 #include "planche.h"
@@ -16,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -45,15 +48,41 @@ bool ecrirePng(const QString& chemin, const QImage& image) {
     return ecrireFichier(chemin, octets);
 }
 
+// The theme's folder holds exactly the sizes of the list: one dropped from it
+// must not linger and be installed.
+bool ecrireIcones(const QString& dossier) {
+    const std::vector<Fichier> fichiers = iconesBureau();
+    QSet<QString> voulus;
+    for (const auto& f : fichiers)
+        voulus.insert(f.chemin);
+    for (const QString& taille : QDir(dossier).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QDir apps(dossier + "/" + taille + "/apps");
+        for (const QString& nom : apps.entryList({"*.png"}, QDir::Files))
+            if (!voulus.contains(taille + "/apps/" + nom)) apps.remove(nom);
+    }
+    for (const auto& f : fichiers) {
+        const QString chemin = dossier + "/" + f.chemin;
+        if (!QDir().mkpath(QFileInfo(chemin).path()) || !ecrirePng(chemin, f.image)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(chemin));
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments();
     const bool sansReserve = args.removeAll("--sans-reserve") > 0;
+    QString icones;
+    for (int i = args.size() - 1; i >= 1; --i)
+        if (args[i].startsWith("--icones=")) icones = args.takeAt(i).mid(9);
     const bool planche = args.size() == 5 && args[1] == "--planche";
     if (args.size() != 4 && !planche) {
-        std::fprintf(stderr, "usage: atelier_images [--planche] <sprites.json> <folder> <out>\n");
+        std::fprintf(stderr, "usage: atelier_images [--planche] [--icones=<folder>] <sprites.json> "
+                             "<folder> <out>\n");
         return 2;
     }
     const int d = planche ? 2 : 1;
@@ -104,6 +133,8 @@ int main(int argc, char** argv) {
         }
         qrc += QString("  <file alias=\"app/images/%1\">%2/%1</file>\n").arg(f.chemin, dossier);
     }
+
+    if (!icones.isEmpty() && !ecrireIcones(icones)) return 1;
 
     // The box manifest names the icon beside the root scene.
     qrc += QString("  <file alias=\"app/icon.png\">%1/icone.png</file>\n").arg(dossier);
