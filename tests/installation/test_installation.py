@@ -132,6 +132,13 @@ class Installation(unittest.TestCase):
         for binaire in ("tessimora", "tessimora-moteur"):
             self.assertIn(f"<binary>{binaire}</binary>", metainfo)
         self.assertIn(f"<launchable type=\"desktop-id\">{ID}.desktop</launchable>", metainfo)
+        # Each screenshot is one the captures target takes, at the size it says.
+        images = re.findall(r'<image type="source" width="(\d+)" height="(\d+)">[^<]*/([^/<]+)<',
+                            metainfo)
+        self.assertGreaterEqual(len(images), 3)
+        for largeur, hauteur, nom in images:
+            capture = os.path.join(SOURCES, "docs", "captures", nom)
+            self.assertEqual(taille_png(capture), (int(largeur), int(hauteur)), nom)
 
     def test_icones_a_leur_taille_en_pixels_entiers(self):
         def icone(t):
