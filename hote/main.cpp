@@ -26,6 +26,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationDomain(QStringLiteral("brontelvik.net"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessimora"));
     QCoreApplication::setApplicationVersion(QStringLiteral("0.11.0"));
+    // Wayland desktops find the menu entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.brontelvik.tessimora"));
 
     // Help and version open no window, so they work without a display too.
     if (repondreSansJeu(argc, argv)) return 0;
