@@ -1,6 +1,8 @@
 #include "moteur/qml/moteur_qml.h"
 
 #include "moteur/qml/defi_qml.h"
+#include "moteur/qml/dispositions_qml.h"
+#include "moteur/qml/duel_qml.h"
 #include "moteur/qml/ia_qml.h"
 #include "moteur/qml/partie_qml.h"
 
@@ -9,8 +11,13 @@
 void enregistrerMoteur() {
     qmlRegisterType<PartieQml>("Tessimora", 1, 0, "Partie");
     qmlRegisterType<IaQml>("Tessimora", 1, 0, "Ia");
+    qmlRegisterType<ArbitreDuelQml>("Tessimora", 1, 0, "ArbitreDuel");
     qmlRegisterSingletonType<DefiQml>("Tessimora", 1, 0, "Defi",
                                       [](QQmlEngine*, QJSEngine*) -> QObject* {
                                           return new DefiQml;
                                       });
+    qmlRegisterSingletonType<DispositionsQml>("Tessimora", 1, 0, "Dispositions",
+                                              [](QQmlEngine*, QJSEngine*) -> QObject* {
+                                                  return new DispositionsQml;
+                                              });
 }

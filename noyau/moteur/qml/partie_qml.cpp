@@ -214,6 +214,14 @@ void PartieQml::travailler(double ms) {
     if (p_ && std::isfinite(ms) && ms > 0) partie::travailler(*p_, static_cast<std::int64_t>(ms));
 }
 
+QVariant PartieQml::temoin() const {
+    if (!p_ || !p_->temoin) return QVariant::fromValue(nullptr);
+    QVariantList l;
+    l.reserve(static_cast<int>(p_->temoin->size()));
+    for (const pile::Paire& q : *p_->temoin) l.append(QVariant(paire(q)));
+    return l;
+}
+
 QVariant PartieQml::indice() {
     if (!p_) return QVariant::fromValue(nullptr);
     std::optional<pile::Paire> r = partie::indice(*p_);

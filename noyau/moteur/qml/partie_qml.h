@@ -78,6 +78,9 @@ public:
     // Topmost tile in play under pixel (x, y) for the origin (ox, oy), or -1.
     Q_INVOKABLE int sous(int ox, int oy, int x, int y) const;
     Q_INVOKABLE int comboCourant() const;
+    // The known way to clear what is left, pairs [a, b] in removal order, as
+    // it stands (no search); null when none is known.
+    Q_INVOKABLE QVariant temoin() const;
     Q_INVOKABLE QVariantMap bonusFin() const;
 
     // Play. Each bumps `version` when it changed anything.
