@@ -71,42 +71,20 @@ Item {
     property var montre: function () { return Date.now() }
     // Tests turn the real timer off and beat by hand.
     property bool automatique: true
-    // Pending steps of the timed sequences, { quand, f }, on the same watch.
-    property var programmes: []
     readonly property bool horlogeActive: phase === "jeu" && partieObj.existe
                                           && (partieObj.etat === "jeu" || partieObj.etat === "bloque")
 
-    // The due time of the step being run: a step that schedules the next one
-    // counts from when it was due, so chained steps do not drift by a beat.
-    property real enCours: -1
-
-    function plusTard(ms, f) {
-        var l = programmes.slice()
-        l.push({quand: (enCours >= 0 ? enCours : montre()) + ms, f: f})
-        programmes = l
-    }
-    function annulerProgrammes() { programmes = [] }
+    // The timed sequences, on the same watch.
+    Echeancier { id: echeancier; montre: jeu.montre }
+    function plusTard(ms, f) { echeancier.plusTard(ms, f) }
+    function annulerProgrammes() { echeancier.annuler() }
 
     // One beat of the 16 ms timer: due steps first, then the game's frame.
     function battre() {
         if (phase === "pause")
             return
         var maintenant = montre()
-        while (true) {
-            var k = -1
-            for (var i = 0; i < programmes.length; ++i)
-                if (programmes[i].quand <= maintenant && (k < 0 || programmes[i].quand < programmes[k].quand))
-                    k = i
-            if (k < 0)
-                break
-            var p = programmes[k]
-            var l = programmes.slice()
-            l.splice(k, 1)
-            programmes = l
-            enCours = p.quand
-            p.f()
-            enCours = -1
-        }
+        echeancier.executer(maintenant)
         if (horlogeActive)
             tic(maintenant)
     }
@@ -115,7 +93,7 @@ Item {
         interval: 16
         repeat: true
         running: jeu.automatique && jeu.phase !== "pause"
-                 && (jeu.horlogeActive || jeu.programmes.length > 0)
+                 && (jeu.horlogeActive || echeancier.enAttente)
         onTriggered: jeu.battre()
     }
 
@@ -801,8 +779,7 @@ Item {
             if (sons) sons.pause(true)
         } else if (!oui && phase === "pause") {
             phase = "jeu"
-            var duree = montre() - debutPause
-            programmes = programmes.map(function (p) { return {quand: p.quand + duree, f: p.f} })
+            echeancier.decaler(montre() - debutPause)
             dernier = 0
             if (sons) sons.pause(false)
         }
