@@ -1,0 +1,208 @@
+import QtQuick 2.15
+import Tessimora 1.0
+
+// LANTERN DUEL: two half-screen stage controllers dealt the same stack,
+// player 1 on the left and the computer or a second player on the right. A
+// combo milestone on one board smokes two free tiles of the other; the
+// first to clear wins, and when both boards end without a clear the higher
+// score does. The referee (`ArbitreDuel`) holds those rules; this item
+// wires the boards, the inputs, the pause they share and the ending.
+// One timer beats both boards and the duel's own steps, on one watch, so the
+// boards never drift apart and tests drive all three by hand.
+Item {
+    id: duel
+    width: 384
+    height: 224
+
+    // -- set by the cabinet before demarrer -------------------------------------
+    // Player 2's computer level 0..2, or -1 for a second player.
+    property int niveauIa: 1
+    property var sons: null
+    property var graine: 1
+
+    // -- state ------------------------------------------------------------------
+    readonly property bool fin1: arbitre.fin1
+    readonly property bool fin2: arbitre.fin2
+    readonly property bool joue: commence && arbitre.joue
+    readonly property int gagnant: arbitre.gagnant
+    readonly property alias joueur1: j1
+    readonly property alias joueur2: j2
+    readonly property bool deuxJoueurs: niveauIa < 0
+    // The duel has no UNDO (the pause menu reads it).
+    readonly property bool undoPermis: false
+    // Board 1's phase, except that a board still playing or paused keeps the
+    // duel playing or paused after the other has ended: whoever is left can
+    // still pause, and the pause menu follows.
+    readonly property string phase: j1.phase === "pause" || j2.phase === "pause" ? "pause"
+                                  : j1.phase === "jeu" || j2.phase === "jeu" ? "jeu" : j1.phase
+    property bool commence: false
+    // Set once the duel is decided, for the pandas and the tests.
+    property bool conclu: false
+
+    signal fini(int gagnant, real score)
+    signal fumee(int joueur)
+
+    // -- time -------------------------------------------------------------------
+    property var montre: function () { return Date.now() }
+    property bool automatique: true
+
+    Echeancier { id: echeancier; montre: duel.montre }
+
+    function battre() {
+        echeancier.executer(montre())
+        j1.battre()
+        j2.battre()
+    }
+
+    Timer {
+        interval: 16
+        repeat: true
+        running: duel.automatique && (duel.joue || echeancier.enAttente)
+        onTriggered: duel.battre()
+    }
+
+    ArbitreDuel { id: arbitre }
+
+    // -- what is drawn ------------------------------------------------------------
+    Fond {
+        mode: "port"
+        anime: duel.phase !== "pause"
+    }
+
+    Jeu {
+        id: j1
+        x: 0
+        mode: "duel"
+        compact: true
+        avecFond: false
+        undoPermis: false
+        tempsImpose: arbitre.tempsMs
+        joueur: "1P"
+        niveauIa: -1
+        sons: duel.sons
+        sonsCommuns: true
+        montre: duel.montre
+        automatique: false
+        onFumeeEnvoyee: duel.envoyerFumee(1)
+        onFini: duel.finJoueur(1, etat)
+    }
+
+    Jeu {
+        id: j2
+        x: 192
+        mode: "duel"
+        compact: true
+        avecFond: false
+        undoPermis: false
+        tempsImpose: arbitre.tempsMs
+        joueur: { Langue.revision; return duel.deuxJoueurs ? "2P" : Langue.t("CPU") }
+        niveauIa: duel.niveauIa
+        sons: duel.deuxJoueurs ? duel.sons : null
+        sonsCommuns: false
+        montre: duel.montre
+        automatique: false
+        onFumeeEnvoyee: duel.envoyerFumee(2)
+        onFini: duel.finJoueur(2, etat)
+    }
+
+    DecorDuel {
+        anime: duel.phase !== "pause"
+        titre: duel.commence && j1.phase === "depart"
+        pandas: duel.commence && (j1.phase === "depart" || duel.conclu)
+        gagnant: duel.conclu ? duel.gagnant : -1
+    }
+
+    // -- a duel -------------------------------------------------------------------
+    function son(id) { if (sons) sons.jouer(id) }
+
+    // Both boards deal the same layout and seed and run READY-GO together.
+    // False when the stack could not be dealt (nothing starts).
+    function demarrer() {
+        var d = Dispositions.pourDuel(typeof graine === "number" ? graine : 0)
+        arbitre.commencer()
+        echeancier.annuler()
+        conclu = false
+        j1.disposition = d
+        j2.disposition = d
+        var ok = j1.demarrer(0, graine, true)
+        ok = j2.demarrer(0, graine, true) && ok
+        commence = ok
+        if (ok && sons)
+            sons.jouerMusique("duel")
+        return ok
+    }
+
+    // A milestone on board `de` smokes the other board while it plays.
+    function envoyerFumee(de) {
+        if (!joue)
+            return
+        var cible = de === 1 ? j2 : j1
+        if (cible.phase === "jeu") {
+            cible.enfumer()
+            cible.fx("fumee", [96, 100])
+            if (de === 2)
+                son("erreur")
+        }
+        if (de === 1)
+            fumee(1)
+    }
+
+    function finJoueur(n, etat) {
+        if (!joue)
+            return
+        if (arbitre.finJoueur(n, etat, j1.scoreAffiche, j2.scoreAffiche))
+            conclure()
+    }
+
+    function conclure() {
+        var boards = [j1, j2]
+        for (var k = 0; k < 2; ++k) {
+            var j = boards[k]
+            j.annulerProgrammes()
+            j.phase = "fin"
+            j.fx("vider")
+            if (j.plateau)
+                j.plateau.fumees = ({})
+            j.fx("logo", [arbitre.logo(k + 1), 90, 3000])
+        }
+        conclu = true
+        if (sons)
+            sons.jouerMusique(arbitre.musique(!deuxJoueurs))
+        var g = arbitre.gagnant
+        echeancier.plusTard(3600, function () { duel.fini(g, j1.scoreAffiche) })
+    }
+
+    // -- input ----------------------------------------------------------------------
+    // The pause is common: "start" from anyone pauses both boards, or resumes
+    // both when one is paused.
+    function basculerPause() {
+        var oui = j1.phase !== "pause" && j2.phase !== "pause"
+        j1.pause(oui)
+        j2.pause(oui)
+    }
+
+    function action(a, joueur) {
+        if (a === "start") {
+            basculerPause()
+            return true
+        }
+        // Against the computer every device plays board 1.
+        return deuxJoueurs && joueur === 2 ? j2.action(a) : j1.action(a)
+    }
+
+    function appui(x, y, bouton) {
+        if (phase === "pause") {
+            basculerPause()
+            return
+        }
+        if (x < 192)
+            j1.appui(x, y, bouton)
+        else if (deuxJoueurs)
+            j2.appui(x - 192, y, bouton)
+    }
+
+    function survol(x, y) {
+        if (x < 192)
+            j1.survol(x, y)
+    }
+}
