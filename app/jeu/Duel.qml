@@ -46,12 +46,23 @@ Item {
     property var montre: function () { return Date.now() }
     property bool automatique: true
 
-    Echeancier { id: echeancier; montre: duel.montre }
+    // The boards read the time through this: within a beat, and while the
+    // duel starts, both see the same instant, so their READY-GO and their
+    // clocks stay in step to the millisecond.
+    property real instant: -1
+    readonly property var montreCommune: function () { return duel.instant >= 0 ? duel.instant : duel.montre() }
+
+    Echeancier { id: echeancier; montre: duel.montreCommune }
 
     function battre() {
-        echeancier.executer(montre())
-        j1.battre()
-        j2.battre()
+        instant = montre()
+        try {
+            echeancier.executer(instant)
+            j1.battre()
+            j2.battre()
+        } finally {
+            instant = -1
+        }
     }
 
     Timer {
@@ -81,7 +92,7 @@ Item {
         niveauIa: -1
         sons: duel.sons
         sonsCommuns: true
-        montre: duel.montre
+        montre: duel.montreCommune
         automatique: false
         onFumeeEnvoyee: duel.envoyerFumee(1)
         onFini: duel.finJoueur(1, etat)
@@ -99,7 +110,7 @@ Item {
         niveauIa: duel.niveauIa
         sons: duel.deuxJoueurs ? duel.sons : null
         sonsCommuns: false
-        montre: duel.montre
+        montre: duel.montreCommune
         automatique: false
         onFumeeEnvoyee: duel.envoyerFumee(2)
         onFini: duel.finJoueur(2, etat)
@@ -124,8 +135,13 @@ Item {
         conclu = false
         j1.disposition = d
         j2.disposition = d
-        var ok = j1.demarrer(0, graine, true)
-        ok = j2.demarrer(0, graine, true) && ok
+        instant = montre()
+        try {
+            var ok = j1.demarrer(0, graine, true)
+            ok = j2.demarrer(0, graine, true) && ok
+        } finally {
+            instant = -1
+        }
         commence = ok
         if (ok && sons)
             sons.jouerMusique("duel")
