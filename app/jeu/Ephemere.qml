@@ -19,9 +19,12 @@ EffetPose {
         Langue.revision
         return Langue.traduit(titre)
     }
-    // Long translations shrink to fit 376 pixels, never below scale 1.
+    // Logos are centred in their layer, which is a half screen on a duel
+    // board; long translations shrink to fit it less 8 pixels, never below
+    // scale 1.
+    readonly property real largeurCouche: reserve && reserve.width > 0 ? reserve.width : 384
     readonly property int echelleTexte: texte.width > 0
-        ? Math.max(1, Math.min(echelle, Math.floor(376 / texte.width))) : 1
+        ? Math.max(1, Math.min(echelle, Math.floor((largeurCouche - 8) / texte.width))) : 1
 
     origineX: bande.origineX
     origineY: bande.origineY
@@ -53,9 +56,9 @@ EffetPose {
         style: "or"
         scale: eph.echelleTexte
         transformOrigin: Item.TopLeft
-        // Centred on the native screen, at the logo's height. Only a shown
-        // text follows the effect's moves: strips move every frame.
-        x: eph.traduit ? Math.floor((384 - width * eph.echelleTexte) / 2) - eph.x : 0
+        // Centred in the layer, at the logo's height. Only a shown text
+        // follows the effect's moves: strips move every frame.
+        x: eph.traduit ? Math.floor((eph.largeurCouche - width * eph.echelleTexte) / 2) - eph.x : 0
         y: 0
     }
 }

@@ -177,6 +177,14 @@ Item {
                                 echelle: 2, vie: 100})
             verify(longue.children[1].width > 188)
             compare(longue.echelleTexte, 1)
+            // A duel board's half-screen layer centres the text in its 192
+            // pixels and shrinks it to fit 184.
+            var moitie = createTemporaryObject(fabrique, scene, {width: 192})
+            var perdu = moitie.logo("lose", 90, 3000)
+            verify(perdu.traduit)
+            var t = perdu.children[1]
+            verify(t.width * perdu.echelleTexte <= 184)
+            compare(perdu.x + t.x, Math.floor((192 - t.width * perdu.echelleTexte) / 2))
             Langue.choisir("en")
             tryCompare(Langue, "code", "en")
             verify(!go.traduit)
