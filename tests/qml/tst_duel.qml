@@ -193,23 +193,6 @@ Item {
             compare(l, [[0, 0]])
         }
 
-        function test_horsTempsPuisNettoyage() {
-            // Board 1 burns out; board 2 then clears and wins.
-            var d = nouveau(-1, 6)
-            var l = finis(d)
-            d.joueur1.terminer("temps")
-            passer(d, 2600)
-            verify(d.fin1 && d.joue)
-            var w = d.joueur2.partie.temoin()
-            for (var k = 0; k < w.length; ++k)
-                jouerPaire(d, 2, w[k])
-            compare(d.joueur2.partie.etat, "gagne")
-            compare(d.joueur2.phase, "fin")
-            passer(d, 1800 + 3600 + 16) // beats fall every 16 ms
-            compare(l.length, 1)
-            compare(l[0][0], 2)
-        }
-
         function test_fumee() {
             var d = nouveau(-1, 3)
             var envois = []
