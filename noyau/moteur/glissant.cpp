@@ -292,4 +292,56 @@ bool avancer(Partie& p, std::int64_t dt) {
     return true;
 }
 
+int comboCourant(const Partie& p) {
+    return p.dernierRetrait >= 0 && p.horloge - p.dernierRetrait < REGLES.fenetreCombo ? p.combo
+                                                                                       : 1;
+}
+
+bool reprendre(Partie& p) {
+    if (p.etat != Etat::Temps) return false;
+    p.tempsMs = p.tempsMax;
+    p.score = 0;
+    p.etat = Etat::Jeu;
+    return true;
+}
+
+int voisine(const Grille& gr, int i, int dx, int dy) {
+    if (!dedans(gr, i)) return -1;
+    const int x = ((i % gr.l + dx) % gr.l + gr.l) % gr.l;
+    const int y = ((i / gr.l + dy) % gr.h + gr.h) % gr.h;
+    return y * gr.l + x;
+}
+
+int premiere(const Grille& gr) {
+    auto k = std::find_if(gr.cases.begin(), gr.cases.end(), [](int m) { return m >= 0; });
+    return k == gr.cases.end() ? -1 : static_cast<int>(k - gr.cases.begin());
+}
+
+int pairesDuNiveau(int niveau, const Course& c) {
+    const long n = c.pairesDepart + static_cast<long>(c.pairesEnPlus) * std::max(0, niveau);
+    return static_cast<int>(std::min<long>(c.pairesMax, n));
+}
+
+std::optional<Partie> creerNiveau(int niveau, const alea::Graine& graine, std::int64_t reste,
+                                  const Course& c) {
+    Options o;
+    o.largeur = c.largeur;
+    o.hauteur = c.hauteur;
+    o.graine = graine;
+    o.tempsMs = c.tempsMs;
+    for (o.paires = pairesDuNiveau(niveau, c); o.paires >= c.pairesMin;
+         o.paires -= std::max(1, c.pairesEnMoins)) {
+        std::optional<Partie> p = creerPartie(o);
+        if (!p) continue;
+        if (reste >= 0) p->tempsMs = std::min(p->tempsMax, reste + c.reportMs);
+        return p;
+    }
+    return std::nullopt;
+}
+
+alea::Graine graineSuivante(const Partie& p, int niveau, const Course& c) {
+    return alea::Graine(static_cast<double>(p.horloge) +
+                        static_cast<double>(niveau) * c.pasGraine);
+}
+
 } // namespace glissant

@@ -131,5 +131,41 @@ bool glisserRang(Partie& p, int r, int sens);
 bool melanger(Partie& p);
 // Advances the clock; true exactly when the time has just run out.
 bool avancer(Partie& p, std::int64_t dt);
+// The combo a new pair would continue: the last one while its window is
+// open, else 1.
+int comboCourant(const Partie& p);
+// A continue after the time ran out: the same tiles with the time refilled
+// and the score back to 0. False unless the time had run out.
+bool reprendre(Partie& p);
+
+// The grid the cursor reaches from cell i by one step (dx, dy), wrapping
+// around both edges; -1 for a cell outside the grid.
+int voisine(const Grille& gr, int i, int dx, int dy);
+// The first cell that holds a tile, or -1.
+int premiere(const Grille& gr);
+
+// A run of the mode: grid after grid on 12 x 7, each fuller than the last,
+// the time left of a cleared grid carried over to the next.
+struct Course {
+    int largeur = 12, hauteur = 7;
+    int pairesDepart = 18, pairesEnPlus = 6, pairesMax = 36;
+    // When no deal can be made: this many pairs fewer, down to the minimum.
+    int pairesEnMoins = 3, pairesMin = 12;
+    std::int64_t tempsMs = 150000;
+    std::int64_t reportMs = 30000; // added to the time carried over
+    int pasGraine = 7919;          // the next grid's seed: clock + level x this
+};
+inline constexpr Course COURSE{};
+
+// Pairs of grid `niveau` (from 0): 18, 24, 30, then 36.
+int pairesDuNiveau(int niveau, const Course& course = COURSE);
+// Grid `niveau` of a run, with fewer pairs when no deal can be made. `reste`
+// is the time left of the grid before (below 0 for the first grid): it is
+// carried over with the bonus, up to the full time. Null when not even the
+// fewest pairs could be dealt.
+std::optional<Partie> creerNiveau(int niveau, const alea::Graine& graine, std::int64_t reste,
+                                  const Course& course = COURSE);
+// The seed of grid `niveau`, after the grid p was cleared.
+alea::Graine graineSuivante(const Partie& p, int niveau, const Course& course = COURSE);
 
 } // namespace glissant

@@ -293,3 +293,88 @@ TEST(Glissant, Melanger) {
     EXPECT_EQ(q.selection, 1);
     EXPECT_EQ(q.gr.cases, (std::vector<int>{3, 3, 3}));
 }
+
+TEST(Glissant, CurseurEtPremiereTuile) {
+    const Grille gr = depuis(3, 2, {-1, -1, 4, 4, -1, -1});
+    EXPECT_EQ(voisine(gr, 0, -1, 0), 2); // left of x = 0: x = 2 of the same row
+    EXPECT_EQ(voisine(gr, 2, 1, 0), 0);
+    EXPECT_EQ(voisine(gr, 1, 0, -1), 4); // above the top row: the bottom row
+    EXPECT_EQ(voisine(gr, 4, 0, 1), 1);
+    EXPECT_EQ(voisine(gr, 4, 1, 0), 5);
+    EXPECT_EQ(voisine(gr, 6, 1, 0), -1);
+    EXPECT_EQ(voisine(gr, -1, 1, 0), -1);
+    EXPECT_EQ(premiere(gr), 2);
+    EXPECT_EQ(premiere(grille(3, 2)), -1);
+}
+
+TEST(Glissant, ComboCourantEtReprise) {
+    // A tile stays so that the clock keeps running.
+    Partie p = partieSur(depuis(6, 1, {3, 3, 5, 5, 7, 7}), 5000);
+    EXPECT_EQ(comboCourant(p), 1);
+    prendre(p, 0);
+    prendre(p, 1);
+    avancer(p, 1000);
+    prendre(p, 2);
+    prendre(p, 3);
+    EXPECT_EQ(comboCourant(p), 2);
+    avancer(p, 2999);
+    EXPECT_EQ(comboCourant(p), 2);
+    avancer(p, 1);
+    EXPECT_EQ(comboCourant(p), 1);
+
+    Partie q = partieSur(depuis(4, 1, {3, -1, -1, 3}), 3000);
+    q.score = 800;
+    EXPECT_FALSE(reprendre(q)); // only after the time ran out
+    glisserRang(q, 0, 1);
+    glisserRang(q, 0, 1);
+    avancer(q, 1000);
+    ASSERT_EQ(q.etat, Etat::Temps);
+    ASSERT_TRUE(reprendre(q));
+    EXPECT_EQ(q.etat, Etat::Jeu);
+    EXPECT_EQ(q.tempsMs, 3000);
+    EXPECT_EQ(q.score, 0);
+    EXPECT_EQ(q.gr.cases, (std::vector<int>{-1, 3, 3, -1}));
+}
+
+TEST(Glissant, GrillesDUneCourse) {
+    EXPECT_EQ(pairesDuNiveau(0), 18);
+    EXPECT_EQ(pairesDuNiveau(1), 24);
+    EXPECT_EQ(pairesDuNiveau(2), 30);
+    EXPECT_EQ(pairesDuNiveau(3), 36);
+    EXPECT_EQ(pairesDuNiveau(4), 36);
+    EXPECT_EQ(pairesDuNiveau(-2), 18);
+
+    auto premiere = creerNiveau(0, 5, -1);
+    ASSERT_TRUE(premiere.has_value());
+    EXPECT_EQ(premiere->restantes, 36);
+    EXPECT_EQ(premiere->tempsMs, 150000);
+    EXPECT_EQ(premiere->gr.l * premiere->gr.h, 84);
+    auto cinquieme = creerNiveau(4, 5, 0);
+    ASSERT_TRUE(cinquieme.has_value());
+    EXPECT_EQ(cinquieme->restantes, 72);
+    EXPECT_EQ(cinquieme->tempsMs, 30000);
+    // The time carried over gains 30 s, never beyond the full stick.
+    EXPECT_EQ(creerNiveau(1, 5, 100000)->tempsMs, 130000);
+    EXPECT_EQ(creerNiveau(1, 5, 140000)->tempsMs, 150000);
+    EXPECT_EQ(creerNiveau(1, 5, 140000)->tempsMax, 150000);
+    // Same level and seed, same grid.
+    EXPECT_EQ(creerNiveau(2, "lune", -1)->gr, creerNiveau(2, "lune", -1)->gr);
+
+    premiere->horloge = 41000;
+    EXPECT_EQ(graineSuivante(*premiere, 2), alea::Graine(41000 + 2 * 7919));
+}
+
+TEST(Glissant, MoinsDePairesQuandLaDonneEchoue) {
+    // Three pairs never fit on four cells: the run falls back to two.
+    Course petite;
+    petite.largeur = 2;
+    petite.hauteur = 2;
+    petite.pairesDepart = 3;
+    petite.pairesEnMoins = 1;
+    petite.pairesMin = 2;
+    auto p = creerNiveau(0, 9, -1, petite);
+    ASSERT_TRUE(p.has_value());
+    EXPECT_EQ(p->restantes, 4);
+    petite.pairesMin = 3;
+    EXPECT_FALSE(creerNiveau(0, 9, -1, petite).has_value());
+}
