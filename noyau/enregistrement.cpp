@@ -3,6 +3,7 @@
 #include "borne/qml/commandes_qml.h"
 #include "borne/qml/menus_qml.h"
 #include "commun/ecran/qml/ecran_qml.h"
+#include "ecran/qml/cases_grille_qml.h"
 #include "ecran/qml/police_qml.h"
 #include "ecran/qml/animations_qml.h"
 #include "ecran/qml/tuiles_plateau_qml.h"
@@ -24,6 +25,7 @@ void enregistrerTypes() {
     enregistrerPolice();
     enregistrerAnimations();
     enregistrerPlateau();
+    enregistrerCasesGrille();
     enregistrerSauvegarde();
     enregistrerSon();
 }

@@ -1,5 +1,6 @@
 #include "ecran/qml/tuiles_plateau_qml.h"
 
+#include "ecran/qml/paire_qml.h"
 #include "ecran/qml/remplacer.h"
 #include "moteur/qml/partie_qml.h"
 
@@ -79,8 +80,7 @@ void TuilesPlateauQml::setApercu(bool apercu) {
 
 void TuilesPlateauQml::setIndice(const QVariant& indice) {
     indiceBrut_ = indice;
-    const QVariantList l = indice.toList();
-    indice_ = l.size() == 2 ? std::array<int, 2>{l[0].toInt(), l[1].toInt()} : std::array<int, 2>{-1, -1};
+    indice_ = paireDe(indice);
     rafraichir();
     emit indiceChanged();
 }

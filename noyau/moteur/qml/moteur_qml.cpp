@@ -4,12 +4,21 @@
 #include "moteur/qml/dispositions_qml.h"
 #include "moteur/qml/duel_qml.h"
 #include "moteur/qml/ia_qml.h"
+#include "moteur/qml/partie_glissante_qml.h"
 #include "moteur/qml/partie_qml.h"
 
 #include <QtQml>
 
 void enregistrerMoteur() {
     qmlRegisterType<PartieQml>("Tessimora", 1, 0, "Partie");
+    qmlRegisterType<PartieGlissanteQml>("Tessimora", 1, 0, "PartieGlissante");
+    // Only their values are read in QML: PriseGlissante.Paire, CoupGlissant.Glisse.
+    qRegisterMetaType<PriseGlissante>();
+    qRegisterMetaType<CoupGlissant>();
+    qmlRegisterUncreatableMetaObject(PriseGlissante::staticMetaObject, "Tessimora", 1, 0,
+                                     "PriseGlissante", QStringLiteral("a pick's result"));
+    qmlRegisterUncreatableMetaObject(CoupGlissant::staticMetaObject, "Tessimora", 1, 0,
+                                     "CoupGlissant", QStringLiteral("a move of a solution"));
     qmlRegisterType<IaQml>("Tessimora", 1, 0, "Ia");
     qmlRegisterType<ArbitreDuelQml>("Tessimora", 1, 0, "ArbitreDuel");
     qmlRegisterSingletonType<DefiQml>("Tessimora", 1, 0, "Defi",
