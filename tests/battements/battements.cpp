@@ -10,6 +10,7 @@
 // every beat over 1 ms; BANC_SANS_EFFETS=1 and BANC_SANS_PANDA=1 take the
 // effects layer or the panda away from the controller.
 #include "enregistrement.h"
+#include "mesure.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -20,45 +21,11 @@
 #include <QQuickItem>
 #include <QTimer>
 
-#include <algorithm>
-#include <ctime>
-#include <cstdio>
-#include <vector>
-
 namespace {
-
-// This thread's processor time: other processes on a busy machine do not
-// count against a beat.
-double tempsProcesseurMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 // One beat, kept out of line so a profiler can be told to look only here
 // (valgrind --tool=callgrind --toggle-collect=battre*).
 [[gnu::noinline]] void battre(QObject* jeu) { QMetaObject::invokeMethod(jeu, "battre"); }
-
-struct Resume {
-    std::size_t nombre = 0;
-    double mediane = 0, p99 = 0, pire = 0;
-};
-
-Resume resumer(std::vector<double> ms) {
-    Resume r;
-    r.nombre = ms.size();
-    if (ms.empty()) return r;
-    std::sort(ms.begin(), ms.end());
-    r.mediane = ms[ms.size() / 2];
-    r.p99 = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
-    r.pire = ms.back();
-    return r;
-}
-
-void afficher(const char* nom, const Resume& r) {
-    std::printf("%-10s %6zu beats  median %.3f ms  p99 %.3f ms  max %.3f ms\n", nom, r.nombre,
-                r.mediane, r.p99, r.pire);
-}
 
 } // namespace
 
