@@ -1,6 +1,7 @@
 #include "enregistrement.h"
 
 #include "borne/qml/commandes_qml.h"
+#include "borne/qml/extras_qml.h"
 #include "borne/qml/menus_qml.h"
 #include "commun/ecran/qml/ecran_qml.h"
 #include "ecran/qml/cases_grille_qml.h"
@@ -19,6 +20,7 @@ void enregistrerTypes() {
     // Each area registers its types from its qml/ folder.
     enregistrerCommandes();
     enregistrerMenus();
+    enregistrerExtras();
     enregistrerEcran();
     enregistrerLangue();
     enregistrerMoteur();
