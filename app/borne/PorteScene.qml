@@ -15,8 +15,8 @@ Loader {
         regles: "SceneRegles.qml", salle: "SceneSalle.qml",
         scores: "SceneProvisoire.qml", menu: "SceneMenu.qml",
         options: "SceneProvisoire.qml", commandes: "SceneProvisoire.qml",
-        crt: "SceneProvisoire.qml", galerie: "SceneProvisoire.qml",
-        succes: "SceneProvisoire.qml", sontest: "SceneProvisoire.qml",
+        crt: "SceneProvisoire.qml", galerie: "SceneGalerie.qml",
+        succes: "SceneSucces.qml", sontest: "SceneSonTest.qml",
         continue: "SceneProvisoire.qml", saisie: "SceneProvisoire.qml"
     })
 
@@ -40,6 +40,11 @@ Loader {
         lien("record", function () {
             return b.memoire && b.memoire.scores ? Stockage.meilleur(b.memoire.scores, "night") : 0
         })
+        // Only the sound test is given the player: the demo must stay silent.
+        if (b.scene === "sontest")
+            lien("sons", function () { return b.sons })
+        if (b.scene === "succes")
+            lien("etat", function () { return b.memoire ? b.memoire.succes : null })
         if (b.scene === "scores") {
             lien("mode", function () { return b.table })
             lien("table", function () {
