@@ -301,6 +301,21 @@ class Partie:
             time.sleep(maintien)
             self.xdotool("keyup", nom)
 
+    def repetition_clavier(self, active):
+        """Turns the X server's key auto-repeat on or off. A held key repeats
+        as release-press pairs, and on a busy machine the toolkit may read the
+        release before its press arrives and take it for a real one: a trial
+        that holds a key turns repeating off first."""
+        x = ctypes.cdll.LoadLibrary("libX11.so.6")
+        x.XOpenDisplay.restype = ctypes.c_void_p
+        x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        for nom in ("XAutoRepeatOn", "XAutoRepeatOff", "XFlush", "XCloseDisplay"):
+            getattr(x, nom).argtypes = [ctypes.c_void_p]
+        d = x.XOpenDisplay(self.env["DISPLAY"].encode())
+        (x.XAutoRepeatOn if active else x.XAutoRepeatOff)(d)
+        x.XFlush(d)
+        x.XCloseDisplay(d)
+
     def clic(self, x, y, bouton=1):
         """Clicks at window pixel (x, y) of the full-screen-sized X screen."""
         self.xdotool("mousemove", str(x), str(y), "click", str(bouton))
