@@ -3,10 +3,16 @@ import Tessimora 1.0 as T
 
 // The composition and tube pass over the whole screen item. Every input is
 // set by Ecran; the tube values are the effective ones (all 0 with the look off).
-ShaderEffect {
-    property var source: null
+// The pass is drawn as five pieces with one shader source: the middle
+// (`interieur`), whose pixels all read the native picture, takes a variant
+// without the backdrop band, and the frame around it the whole pass. A
+// software renderer pays for every line of a shader at every pixel, so the
+// band is paid only where it may show.
+Item {
+    id: passe
+
+    property var planche: null      // native picture at (0, 0), band under it
     property var halo: null
-    property var marge: null
     property real eclatMarge: 0.6
     property real miroirMarge: 0
     property size echelle: Qt.size(1, 1)
@@ -14,6 +20,9 @@ ShaderEffect {
     property size fenetre: Qt.size(Math.max(1, width), Math.max(1, height))
     property size tailleMarge: Qt.size(768, 224)
     property size natif: Qt.size(384, 224)
+    property size taillePlanche: Qt.size(768, 448)
+    // Window pixels that only ever read the native picture (crt::interieur).
+    property rect interieur: Qt.rect(0, 0, 0, 0)
     property real uActif: 1
     property real uBalayage: 0.6
     property real uLueur: 0.4
@@ -21,7 +30,96 @@ ShaderEffect {
     property real uMasque: 0.5
     property real uVignette: 0.5
 
-    blending: false
-    fragmentShader: T.Crt.texteShader(Qt.resolvedUrl("crt.frag"),
-                                      uActif > 0.5 ? "#define TUBE 1\n" : "")
+    readonly property string variante: uActif < 0.5 ? ""
+        : "#define TUBE 1\n" + (uLueur > 0 ? "#define LUEUR 1\n" : "")
+    readonly property string source: T.Crt.texteShader(Qt.resolvedUrl("crt.frag"), "")
+    // Native point = curved window point (-1..1) x A + B.
+    readonly property size versNatifA: Qt.size(fenetre.width / 2 / echelle.width,
+                                               fenetre.height / 2 / echelle.height)
+    readonly property size versNatifB: Qt.size((fenetre.width / 2 - origine.x) / echelle.width,
+                                               (fenetre.height / 2 - origine.y) / echelle.height)
+
+    // The tube's still factors, one texel per window pixel: drawn again only
+    // when the window or a setting changes.
+    ShaderEffect {
+        id: passeFacteurs
+        width: passe.width
+        height: passe.height
+        readonly property size versNatifA: passe.versNatifA
+        readonly property size versNatifB: passe.versNatifB
+        readonly property size fenetre: passe.fenetre
+        readonly property real uBalayage: passe.uBalayage
+        readonly property real uCourbure: passe.uCourbure
+        readonly property real uMasque: passe.uMasque
+        readonly property real uVignette: passe.uVignette
+        blending: false
+        fragmentShader: Qt.resolvedUrl("crt_facteurs.frag")
+    }
+    ShaderEffectSource {
+        id: texFacteurs
+        sourceItem: passeFacteurs
+        hideSource: true
+        visible: false
+        smooth: false
+        textureSize: Qt.size(Math.max(1, passe.width), Math.max(1, passe.height))
+    }
+
+    component Morceau: ShaderEffect {
+        property bool milieu: false
+        readonly property var planche: passe.planche
+        readonly property var halo: passe.halo
+        readonly property var facteurs: texFacteurs
+        readonly property real eclatMarge: passe.eclatMarge
+        readonly property real miroirMarge: passe.miroirMarge
+        readonly property size versNatifA: passe.versNatifA
+        readonly property size versNatifB: passe.versNatifB
+        readonly property size pente: Qt.size(Math.max(1, passe.echelle.width),
+                                              Math.max(1, passe.echelle.height))
+        readonly property size plat: Qt.size(0.5 - 0.5 / pente.width, 0.5 - 0.5 / pente.height)
+        readonly property size fenetre: passe.fenetre
+        readonly property point coin: Qt.point(x, y)
+        readonly property size taille: Qt.size(width, height)
+        readonly property size tailleMarge: passe.tailleMarge
+        readonly property size natif: passe.natif
+        readonly property size taillePlanche: passe.taillePlanche
+        readonly property real uLueur: passe.uLueur
+        readonly property real uCourbure: passe.uCourbure
+
+        visible: width > 0 && height > 0
+        blending: false
+        vertexShader: Qt.resolvedUrl("crt.vert")
+        fragmentShader: passe.variante
+                        + (milieu ? "#define INTERIEUR 1\n" : "")
+                        + (milieu && pente.width >= 2 ? "#define DOUX_UNIQUE 1\n" : "")
+                        + passe.source
+    }
+
+    Morceau {
+        milieu: true
+        x: passe.interieur.x
+        y: passe.interieur.y
+        width: passe.interieur.width
+        height: passe.interieur.height
+    }
+    // The frame: above and below across the whole width, then both sides.
+    Morceau {
+        width: passe.width
+        height: passe.interieur.y
+    }
+    Morceau {
+        y: passe.interieur.y + passe.interieur.height
+        width: passe.width
+        height: passe.height - y
+    }
+    Morceau {
+        y: passe.interieur.y
+        width: passe.interieur.x
+        height: passe.interieur.height
+    }
+    Morceau {
+        x: passe.interieur.x + passe.interieur.width
+        y: passe.interieur.y
+        width: passe.width - x
+        height: passe.interieur.height
+    }
 }

@@ -48,23 +48,7 @@ Item {
         color: "black"
     }
 
-    Item {
-        id: ecranNatif
-        width: T.Crt.LARGEUR
-        height: T.Crt.HAUTEUR
-        clip: true
-    }
-
-    ShaderEffectSource {
-        id: texNatif
-        sourceItem: ecranNatif
-        hideSource: true
-        visible: false
-        smooth: true
-        sourceRect: Qt.rect(0, 0, ecranNatif.width, ecranNatif.height)
-        textureSize: Qt.size(ecranNatif.width, ecranNatif.height)
-    }
-
+    // The band is laid out once and captured once: it never changes.
     Marge {
         id: bande
     }
@@ -78,9 +62,45 @@ Item {
         textureSize: Qt.size(bande.width, bande.height)
     }
 
+    // The planche: the native screen at its top-left and the band under it,
+    // captured together each frame into one texture, so that the picture pass
+    // reads either of them with a single texture read. Copying the still band
+    // costs a small fraction of what a second texture read at every window
+    // pixel would.
+    Item {
+        id: planche
+        width: Math.max(T.Crt.LARGEUR, bande.width)
+        height: T.Crt.HAUTEUR + bande.height
+
+        Item {
+            id: ecranNatif
+            width: T.Crt.LARGEUR
+            height: T.Crt.HAUTEUR
+            clip: true
+        }
+
+        ShaderEffect {
+            y: T.Crt.HAUTEUR
+            width: bande.width
+            height: bande.height
+            property var source: texMarge
+            blending: false
+        }
+    }
+
+    ShaderEffectSource {
+        id: texPlanche
+        sourceItem: planche
+        hideSource: true
+        visible: false
+        smooth: true
+        textureSize: Qt.size(planche.width, planche.height)
+    }
+
     Halo {
         id: lueur
-        source: texNatif
+        source: texPlanche
+        zone: Qt.rect(0, 0, ecranNatif.width / planche.width, ecranNatif.height / planche.height)
         actif: ecran.effet.lueur > 0
     }
 
@@ -88,15 +108,18 @@ Item {
         id: passeCrt
         objectName: "crt"
         anchors.fill: parent
-        source: texNatif
+        planche: texPlanche
         halo: lueur.texture
-        marge: texMarge
         eclatMarge: bande.eclat
         miroirMarge: bande.miroir ? 1 : 0
         echelle: Qt.size(ecran.geo.sx, ecran.geo.sy)
         origine: Qt.point(ecran.geo.x, ecran.geo.y)
         tailleMarge: Qt.size(bande.width, bande.height)
         natif: Qt.size(ecranNatif.width, ecranNatif.height)
+        taillePlanche: Qt.size(planche.width, planche.height)
+        // The softening reads a quarter native pixel to each side.
+        interieur: T.Crt.interieur(width, height, ecran.effet.courbure, ecran.geo,
+                                   ecran.effet.actif > 0.5 ? 0.25 : 0)
         uActif: ecran.effet.actif
         uBalayage: ecran.effet.balayage
         uLueur: ecran.effet.lueur

@@ -54,6 +54,47 @@ std::optional<Point> versJeu(double x, double y, double l, double h, double forc
 
 namespace {
 
+// Which sides of the rectangle of columns x0..x1-1 and rows y0..y1-1 have a
+// pixel centre that reads the picture outside the margins. The curvature
+// pushes a point further from the centre as the other coordinate grows, so
+// each side is judged at the row (or column) of the rectangle that pushes it
+// the most.
+struct Cotes {
+    bool gauche = false, droite = false, haut = false, bas = false;
+    bool aucun() const { return !gauche && !droite && !haut && !bas; }
+};
+
+Cotes horsDeLImage(int x0, int y0, int x1, int y1, double l, double h, double force,
+                   const affichage::Geometrie& g, double marge) {
+    const double kx = 0.07 * force;
+    const double ky = 0.11 * force;
+    const double e = 1 + 0.024 * force;
+    auto n = [](double pixel, double taille) { return (pixel + 0.5) / taille * 2 - 1; };
+    const double gauche = n(x0, l), droite = n(x1 - 1, l);
+    const double haut = n(y0, h), bas = n(y1 - 1, h);
+    // Squares of the coordinate nearest to and furthest from the centre.
+    auto carres = [](double a, double b) {
+        const double proche = (a <= 0 && b >= 0) ? 0 : std::min(a * a, b * b);
+        return std::pair<double, double>{proche, std::max(a * a, b * b)};
+    };
+    const auto [ny2Min, ny2Max] = carres(haut, bas);
+    const auto [nx2Min, nx2Max] = carres(gauche, droite);
+    auto natifX = [&](double nx, double ny2) {
+        return ((nx * (1 + kx * ny2) * e + 1) / 2 * l - g.x) / g.sx;
+    };
+    auto natifY = [&](double ny, double nx2) {
+        return ((ny * (1 + ky * nx2) * e + 1) / 2 * h - g.y) / g.sy;
+    };
+    // A little more than the pass's single precision can stray.
+    constexpr double SURETE = 1e-3;
+    Cotes c;
+    c.gauche = !(natifX(gauche, gauche < 0 ? ny2Max : ny2Min) >= marge + SURETE);
+    c.droite = !(natifX(droite, droite > 0 ? ny2Max : ny2Min) < LARGEUR - marge - SURETE);
+    c.haut = !(natifY(haut, haut < 0 ? nx2Max : nx2Min) >= SURETE);
+    c.bas = !(natifY(bas, bas > 0 ? nx2Max : nx2Min) < HAUTEUR - SURETE);
+    return c;
+}
+
 void lireReel(const QVariantMap& m, const char* cle, double& champ) {
     const QVariant v = m.value(QLatin1String(cle));
     bool ok = false;
@@ -66,6 +107,41 @@ void lireReel(const QVariantMap& m, const char* cle, double& champ) {
 }
 
 } // namespace
+
+Rectangle interieur(double l, double h, double force, const affichage::Geometrie& g,
+                    double marge) {
+    const int L = static_cast<int>(std::max(1.0, std::floor(l)));
+    const int H = static_cast<int>(std::max(1.0, std::floor(h)));
+    if (!(g.sx > 0 && g.sy > 0) || !std::isfinite(g.x) || !std::isfinite(g.y)) return {};
+    // Start from the picture's own pixels, then pull in whichever side still
+    // reads outside: shrinking a side never makes another one worse.
+    int x0 = std::clamp(static_cast<int>(std::ceil(g.x)), 0, L);
+    int x1 = std::clamp(static_cast<int>(std::floor(g.x + g.sx * LARGEUR)), 0, L);
+    int y0 = std::clamp(static_cast<int>(std::ceil(g.y)), 0, H);
+    int y1 = std::clamp(static_cast<int>(std::floor(g.y + g.sy * HAUTEUR)), 0, H);
+    while (x0 < x1 && y0 < y1) {
+        const Cotes c = horsDeLImage(x0, y0, x1, y1, l, h, force, g, marge);
+        if (c.aucun()) break;
+        x0 += c.gauche;
+        x1 -= c.droite;
+        y0 += c.haut;
+        y1 -= c.bas;
+    }
+    if (x0 >= x1 || y0 >= y1) return {};
+    // A side pulled in early, while the others still pushed it out, may have
+    // room again: give back what still fits.
+    auto bon = [&](int a, int b, int c, int d) {
+        return horsDeLImage(a, b, c, d, l, h, force, g, marge).aucun();
+    };
+    for (bool encore = true; encore;) {
+        encore = false;
+        if (x0 > 0 && bon(x0 - 1, y0, x1, y1)) --x0, encore = true;
+        if (x1 < L && bon(x0, y0, x1 + 1, y1)) ++x1, encore = true;
+        if (y0 > 0 && bon(x0, y0 - 1, x1, y1)) --y0, encore = true;
+        if (y1 < H && bon(x0, y0, x1, y1 + 1)) ++y1, encore = true;
+    }
+    return {x0, y0, x1 - x0, y1 - y0};
+}
 
 Reglages lireReglages(const QVariant& v) {
     Reglages r;

@@ -35,6 +35,24 @@ std::optional<Point> versNatif(double px, double py, double l, double h, double 
 std::optional<Point> versJeu(double x, double y, double l, double h, double force,
                              const affichage::Geometrie& g);
 
+// A rectangle of whole window pixels.
+struct Rectangle {
+    int x = 0;
+    int y = 0;
+    int largeur = 0;
+    int hauteur = 0;
+};
+
+// The largest rectangle of window pixels around the window's centre whose
+// every pixel, once curved with strength `force`, reads the game picture
+// placed by `g` at least `marge` native pixels from its left and right edges
+// (and inside it vertically). The picture pass draws it without the backdrop
+// band, which a software renderer would otherwise read at every pixel; the
+// frame around it takes the whole pass. Empty (at 0, 0) when no pixel
+// qualifies.
+Rectangle interieur(double l, double h, double force, const affichage::Geometrie& g,
+                    double marge);
+
 // The tube settings as stored; each real is in 0..1.
 struct Reglages {
     bool actif = true;

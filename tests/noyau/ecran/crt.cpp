@@ -141,3 +141,99 @@ TEST(Crt, LookOffZeroesEveryEffectiveValue) {
     const auto g = geometrie("etirer", 1920, 1080, 384, 224);
     EXPECT_TRUE(crt::versJeu(3, 3, 1920, 1080, off.courbure, g));
 }
+
+namespace {
+
+// The native point the picture pass reads at the centre of window pixel (x, y).
+crt::Point luA(int x, int y, double l, double h, double s, const affichage::Geometrie& g) {
+    const auto d = crt::deformer((x + 0.5) / l * 2 - 1, (y + 0.5) / h * 2 - 1, s);
+    return {((d.x + 1) / 2 * l - g.x) / g.sx, ((d.y + 1) / 2 * h - g.y) / g.sy};
+}
+
+// Every pixel of the rectangle's border reads the picture within the margins
+// (the curvature is monotonic, so its border holds its extremes), and a pixel
+// just outside each side does not.
+void verifierInterieur(double l, double h, double s, const QString& mode, double marge) {
+    SCOPED_TRACE(QStringLiteral("%1 x %2, %3, %4").arg(l).arg(h).arg(mode).arg(s).toStdString());
+    const auto g = geometrie(mode, l, h, 384, 224);
+    const crt::Rectangle r = crt::interieur(l, h, s, g, marge);
+    ASSERT_GT(r.largeur, 0);
+    ASSERT_GT(r.hauteur, 0);
+    EXPECT_GE(r.x, 0);
+    EXPECT_GE(r.y, 0);
+    EXPECT_LE(r.x + r.largeur, static_cast<int>(l));
+    EXPECT_LE(r.y + r.hauteur, static_cast<int>(h));
+    auto dedans = [&](int x, int y) {
+        const auto p = luA(x, y, l, h, s, g);
+        return p.x >= marge && p.x < 384 - marge && p.y >= 0 && p.y < 224;
+    };
+    for (int x = r.x; x < r.x + r.largeur; ++x) {
+        EXPECT_TRUE(dedans(x, r.y)) << x;
+        EXPECT_TRUE(dedans(x, r.y + r.hauteur - 1)) << x;
+    }
+    for (int y = r.y; y < r.y + r.hauteur; ++y) {
+        EXPECT_TRUE(dedans(r.x, y)) << y;
+        EXPECT_TRUE(dedans(r.x + r.largeur - 1, y)) << y;
+    }
+    // Tight: one more pixel on any side would read outside somewhere on it
+    // (or leave the window).
+    auto rangeeDedans = [&](int x0, int x1, int y) {
+        for (int x = x0; x < x1; ++x)
+            if (!dedans(x, y)) return false;
+        return true;
+    };
+    auto colonneDedans = [&](int x, int y0, int y1) {
+        for (int y = y0; y < y1; ++y)
+            if (!dedans(x, y)) return false;
+        return true;
+    };
+    const int x1 = r.x + r.largeur, y1 = r.y + r.hauteur;
+    if (r.y > 0) {
+        EXPECT_FALSE(rangeeDedans(r.x, x1, r.y - 1));
+    }
+    if (y1 < static_cast<int>(h)) {
+        EXPECT_FALSE(rangeeDedans(r.x, x1, y1));
+    }
+    if (r.x > 0) {
+        EXPECT_FALSE(colonneDedans(r.x - 1, r.y, y1));
+    }
+    if (x1 < static_cast<int>(l)) {
+        EXPECT_FALSE(colonneDedans(x1, r.y, y1));
+    }
+}
+
+} // namespace
+
+TEST(Crt, InteriorOfThePictureReadsOnlyThePicture) {
+    verifierInterieur(1280, 720, 0.5, QStringLiteral("etirer"), 0.25);
+    verifierInterieur(1920, 1080, 0.5, QStringLiteral("etirer"), 0.25);
+    verifierInterieur(1920, 1080, 1, QStringLiteral("entier"), 0.25);
+    verifierInterieur(1280, 800, 0.3, QStringLiteral("remplir"), 0.25);
+    verifierInterieur(1000, 560, 0, QStringLiteral("etirer"), 0.25);
+
+    // Flat and without the softening's margin, a stretched picture is all
+    // interior, and a pixel-perfect one is exactly its own pixels.
+    auto g = geometrie("etirer", 1920, 1080, 384, 224);
+    crt::Rectangle r = crt::interieur(1920, 1080, 0, g, 0);
+    EXPECT_EQ(r.x, 0);
+    EXPECT_EQ(r.y, 0);
+    EXPECT_EQ(r.largeur, 1920);
+    EXPECT_EQ(r.hauteur, 1080);
+    g = geometrie("entier", 1920, 1080, 384, 224);
+    r = crt::interieur(1920, 1080, 0, g, 0);
+    EXPECT_EQ(r.x, 192);
+    EXPECT_EQ(r.y, 92);
+    EXPECT_EQ(r.largeur, 1536);
+    EXPECT_EQ(r.hauteur, 896);
+
+    // A window smaller than the picture still has an interior; a picture
+    // with no scale has none.
+    g = geometrie("entier", 200, 100, 384, 224);
+    r = crt::interieur(200, 100, 0.5, g, 0.25);
+    EXPECT_GT(r.largeur, 0);
+    affichage::Geometrie plate;
+    plate.sx = plate.sy = 0;
+    r = crt::interieur(800, 600, 0.5, plate, 0.25);
+    EXPECT_EQ(r.largeur, 0);
+    EXPECT_EQ(r.hauteur, 0);
+}

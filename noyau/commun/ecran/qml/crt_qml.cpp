@@ -37,6 +37,12 @@ QVariant CrtQml::versJeu(double x, double y, double l, double h, double force,
     return point(crt::versJeu(x, y, l, h, force, versqml::lireGeometrie(geo)));
 }
 
+QRect CrtQml::interieur(double l, double h, double force, const QVariant& geo,
+                        double marge) const {
+    const crt::Rectangle r = crt::interieur(l, h, force, versqml::lireGeometrie(geo), marge);
+    return {r.x, r.y, r.largeur, r.hauteur};
+}
+
 QVariantMap CrtQml::effectifs(const QVariant& reglages) const {
     const crt::Effectifs e = crt::effectifs(crt::lireReglages(versqml::table(reglages)));
     return {{QStringLiteral("actif"), e.actif},       {QStringLiteral("balayage"), e.balayage},

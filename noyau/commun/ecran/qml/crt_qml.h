@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QUrl>
 #include <QVariant>
 
@@ -25,6 +26,10 @@ public:
     // { x, y } in the game picture described by `geo`, or null.
     Q_INVOKABLE QVariant versJeu(double x, double y, double l, double h, double force,
                                  const QVariant& geo) const;
+    // The window pixels the picture pass may draw without the backdrop band
+    // (see crt::interieur); an empty rectangle when none may.
+    Q_INVOKABLE QRect interieur(double l, double h, double force, const QVariant& geo,
+                                double marge) const;
     // The values the picture pass uses for a settings record (null: defaults):
     // { actif, balayage, lueur, courbure, masque, vignette }, all reals.
     Q_INVOKABLE QVariantMap effectifs(const QVariant& reglages) const;

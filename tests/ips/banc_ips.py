@@ -1,0 +1,192 @@
+"""Frame-rate benchmark of the screen: the "--ips" medians of the game against
+a plain reference window, measured in one run on this machine.
+
+For each window size it runs the reference window (one 384 x 224 texture
+through a one-sample shader), then a stage played by the computer
+(--pilote=2) and the title, each with the tube look on and off, and prints
+the median frames per second over the measured seconds with the ratio to the
+reference. The processor time the program used per frame (all its threads,
+the software renderer's included) is printed beside it: it depends much less
+on what else runs on the machine than the frame rate does.
+
+    TESSIMORA_EXE=construction/essais/tessimora \
+    TESSIMORA_REFERENCE=construction/essais/tests/ips/reference_ips \
+    python3 tests/ips/banc_ips.py [--secondes 12] [--avant OLD_BUILD] [--tailles 1280x720,1920x1080]
+
+--avant measures an older build of the game in the same run, each of its
+rows right after the new one's, so that both see the same machine. Frame
+rates only mean something on a quiet machine: the load average is printed
+before and after, and a warning when it was high.
+"""
+
+import argparse
+import os
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "essais"))
+from essai import ServeurX, ecrire_textes  # noqa: E402
+
+TIC = os.sysconf("SC_CLK_TCK")
+SCENES = [
+    ("stage (--pilote=2)", ["--scene=partie", "--mode=night", "--pilote=2"]),
+    ("title", ["--scene=titre"]),
+]
+LOOKS = [("look on", '{"crt":{"actif":true}}'), ("look off", '{"crt":{"actif":false}}')]
+
+
+def charge():
+    with open("/proc/loadavg") as f:
+        return " ".join(f.read().split()[:3])
+
+
+def temps_processeur(pid):
+    """Processor seconds used so far by a process, all its threads."""
+    with open(f"/proc/{pid}/stat") as f:
+        champs = f.read().rsplit(")", 1)[1].split()
+    return (int(champs[11]) + int(champs[12])) / TIC
+
+
+class Mesure:
+    """One program in a window of the given size on its own X server."""
+
+    def __init__(self, commande, titre, largeur, hauteur, reglages=None, env=None):
+        self.commande, self.titre = commande, titre
+        self.env_en_plus = env or {}
+        self.taille = (largeur, hauteur)
+        self.reglages = reglages
+        self.lignes = []
+
+    def _lire(self, flux):
+        for ligne in flux:
+            self.lignes.append((time.monotonic(), ligne.rstrip("\n")))
+
+    def _xdotool(self, *arguments):
+        return subprocess.run(["xdotool", "search", "--name", f"^{self.titre}$"] + list(arguments),
+                              env=self.env, capture_output=True, text=True, timeout=10).stdout
+
+    def _attendre(self, motif, delai):
+        fin = time.monotonic() + delai
+        while time.monotonic() < fin:
+            if any(re.search(motif, l) for _, l in self.lignes):
+                return True
+            if self.processus.poll() is not None:
+                break
+            time.sleep(0.1)
+        raise RuntimeError(f"{' '.join(self.commande)}: no {motif!r} within {delai} s")
+
+    def _dimensionner(self):
+        # No window manager: the window is given its size by hand, and
+        # checked, since a first request may come before it is mapped.
+        l, h = self.taille
+        fin = time.monotonic() + 20
+        while time.monotonic() < fin:
+            self._xdotool("windowmove", "--sync", "%@", "0", "0",
+                          "windowsize", "--sync", "%@", str(l), str(h))
+            time.sleep(0.5)
+            geo = self._xdotool("getwindowgeometry", "--shell")
+            if f"WIDTH={l}\n" in geo and f"HEIGHT={h}\n" in geo:
+                return
+        raise RuntimeError(f"the window never took the size {l} x {h}")
+
+    def executer(self, chauffe, secondes, capture=None):
+        """(median frames per second, processor ms per frame) over `secondes`
+        whole report lines after `chauffe` seconds of warming up; with
+        `capture`, the screen is grabbed into that file after the warming up
+        and nothing is measured."""
+        temp = tempfile.mkdtemp(prefix="tessimora-ips-")
+        serveur = ServeurX(*self.taille)
+        try:
+            self.env = dict(os.environ, DISPLAY=serveur.display, LIBGL_ALWAYS_SOFTWARE="1",
+                            XDG_CONFIG_HOME=os.path.join(temp, "config"),
+                            XDG_RUNTIME_DIR=os.path.join(temp, "run"))
+            self.env.pop("QT_QPA_PLATFORM", None)
+            self.env.update(self.env_en_plus)
+            os.makedirs(self.env["XDG_RUNTIME_DIR"], mode=0o700)
+            if self.reglages:
+                ecrire_textes(self.env["XDG_CONFIG_HOME"], {"reglages": self.reglages})
+            self.processus = subprocess.Popen(self.commande + ["--ips"], cwd=temp, env=self.env,
+                                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                              text=True, bufsize=1)
+            threading.Thread(target=self._lire, args=(self.processus.stdout,), daemon=True).start()
+            self._attendre("^TESSIMORA_PRET$", 60)
+            self._dimensionner()
+            time.sleep(chauffe)
+            if capture:
+                subprocess.run(["import", "-window", "root", capture], env=self.env, check=True,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+                return None
+            debut, cpu0 = time.monotonic(), temps_processeur(self.processus.pid)
+            fin = debut + secondes + 0.5
+            while time.monotonic() < fin and self.processus.poll() is None:
+                time.sleep(0.1)
+            cpu1 = temps_processeur(self.processus.pid)
+            images = [int(l.split()[1]) for t, l in self.lignes
+                      if debut < t <= fin and l.startswith("TESSIMORA_IPS ")]
+            if not images:
+                raise RuntimeError(f"{' '.join(self.commande)}: no TESSIMORA_IPS line")
+            return statistics.median(images), 1000 * (cpu1 - cpu0) / max(1, sum(images))
+        finally:
+            if getattr(self, "processus", None) and self.processus.poll() is None:
+                self.processus.terminate()
+                try:
+                    self.processus.wait(5)
+                except subprocess.TimeoutExpired:
+                    self.processus.kill()
+                    self.processus.wait(5)
+            serveur.fermer()
+            shutil.rmtree(temp, ignore_errors=True)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--secondes", type=float, default=12)
+    parser.add_argument("--chauffe", type=float, default=3)
+    parser.add_argument("--tailles", default="1280x720,1920x1080")
+    parser.add_argument("--avant", help="an older build of the game, measured in the same run")
+    parser.add_argument("--scenes", default="stage,title", help="stage, title or both")
+    args = parser.parse_args()
+
+    jeu = os.environ.get("TESSIMORA_EXE")
+    reference = os.environ.get("TESSIMORA_REFERENCE")
+    if not jeu or not reference:
+        sys.exit("TESSIMORA_EXE and TESSIMORA_REFERENCE must name the game and the reference")
+    jeu, reference = os.path.abspath(jeu), os.path.abspath(reference)
+    programmes = [("", jeu)] + ([("before: ", os.path.abspath(args.avant))] if args.avant else [])
+    scenes = [s for s in SCENES if s[0].split()[0] in args.scenes.split(",")]
+    tailles = [tuple(int(v) for v in t.split("x")) for t in args.tailles.split(",")]
+
+    charge_avant = charge()
+    print(f"load average before: {charge_avant}", flush=True)
+    print(f"median frames per second over {args.secondes:g} s, ratio to the reference, "
+          f"and processor ms per frame", flush=True)
+    resultats = {}
+    for l, h in tailles:
+        ref, ref_cpu = Mesure([reference], "Tessimora reference", l, h).executer(
+            args.chauffe, args.secondes)
+        print(f"\n{l} x {h}: reference {ref:g} fps ({ref_cpu:.1f} ms)", flush=True)
+        print(f"  {'':28}" + "".join(f"{nom:>22}" for nom, _ in LOOKS), flush=True)
+        for nom_scene, options in scenes:
+            for prefixe, programme in programmes:
+                cases = []
+                for nom_look, reglages in LOOKS:
+                    ips, cpu = Mesure([programme, "--muet"] + options, "Tessimora", l, h,
+                                      reglages).executer(args.chauffe, args.secondes)
+                    resultats[(l, h, prefixe, nom_scene, nom_look)] = ips / ref
+                    cases.append(f"{ips:5g} {ips / ref:5.2f} ({cpu:5.1f} ms)")
+                print(f"  {prefixe + nom_scene:28}" + "".join(f"{c:>22}" for c in cases),
+                      flush=True)
+    charge_apres = charge()
+    print(f"\nload average after: {charge_apres}")
+    if max(float(charge_avant.split()[0]), float(charge_apres.split()[0])) > 1.5:
+        print("warning: the machine was busy; frame rates are not meaningful", flush=True)
+
+
+if __name__ == "__main__":
+    main()
