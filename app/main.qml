@@ -75,6 +75,11 @@ Application {
 
 
     function touche(e, appui) {
+        // The cabinet sees the raw code first: a key awaited by CONTROLS is
+        // taken there, the C key too (refused as a key to give); otherwise
+        // nothing is consumed and C still switches the tube. An auto-repeat
+        // is no new key: the OK that opened the wait, held, must not answer it.
+        if (appui && !e.isAutoRepeat && borne.toucheBrute(e.key)) return true
         if (e.key === toucheCrt) {
             if (appui && !e.isAutoRepeat) {
                 var r = Stockage.lireReglages(Stockage.ecrireReglages(memoire.reglages))
@@ -84,7 +89,6 @@ Application {
             }
             return true
         }
-        if (appui && borne.toucheBrute(e.key)) return true
         if (borne.scene === "partie" && borne.sorte === "duel" && borne.niveauIa < 0) {
             var d = Commandes.actionDuel(e.key)
             if (!d) return false

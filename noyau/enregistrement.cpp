@@ -3,6 +3,7 @@
 #include "borne/qml/commandes_qml.h"
 #include "borne/qml/extras_qml.h"
 #include "borne/qml/menus_qml.h"
+#include "borne/qml/options_qml.h"
 #include "commun/ecran/qml/ecran_qml.h"
 #include "ecran/qml/cases_grille_qml.h"
 #include "ecran/qml/police_qml.h"
@@ -21,6 +22,7 @@ void enregistrerTypes() {
     enregistrerCommandes();
     enregistrerMenus();
     enregistrerExtras();
+    enregistrerOptions();
     enregistrerEcran();
     enregistrerLangue();
     enregistrerMoteur();

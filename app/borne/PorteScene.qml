@@ -14,8 +14,8 @@ Loader {
         mire: "SceneMire.qml", titre: "SceneTitre.qml", demo: "SceneDemo.qml",
         regles: "SceneRegles.qml", salle: "SceneSalle.qml",
         scores: "SceneProvisoire.qml", menu: "SceneMenu.qml",
-        options: "SceneProvisoire.qml", commandes: "SceneProvisoire.qml",
-        crt: "SceneProvisoire.qml", galerie: "SceneGalerie.qml",
+        options: "SceneReglages.qml", commandes: "SceneCommandes.qml",
+        crt: "SceneReglages.qml", galerie: "SceneGalerie.qml",
         succes: "SceneSucces.qml", sontest: "SceneSonTest.qml",
         continue: "SceneProvisoire.qml", saisie: "SceneProvisoire.qml"
     })
@@ -45,6 +45,16 @@ Loader {
             lien("sons", function () { return b.sons })
         if (b.scene === "succes")
             lien("etat", function () { return b.memoire ? b.memoire.succes : null })
+        lien("reglages", function () { return b.memoire ? b.memoire.reglages : null })
+        lien("crtSeul", function () { return b.scene === "crt" })
+        lien("modeEcran", function () { return b.modeEcran })
+        lien("plateforme", function () { return b.plateforme })
+        // CONTROLS opens on the device in use; from then on the player picks.
+        if (b.scene === "commandes")
+            item.appareil = Math.max(0, Commandes.appareils(b.plateforme).indexOf(b.appareil))
+        // OPTIONS reopened from CONTROLS starts on its CONTROLS line.
+        if (b.scene === "options" && b.retourCommandes)
+            item.choix = item.lignes.length - 1
         if (b.scene === "scores") {
             lien("mode", function () { return b.table })
             lien("table", function () {

@@ -164,3 +164,27 @@ TEST(Places, ChaqueTexteTientDansChaqueLangue) {
         }
     }
 }
+
+// CONTROLS shows, from x 150, every device's text for each action: all the
+// keys of the keyboard joined, the mouse's and touch's gestures, the labels
+// of pads and remotes. None may run off the screen.
+TEST(Places, ChaqueLibelleDeControlsTient) {
+    constexpr int PLACE = 230;
+    for (const langue::Langage& langage : langue::LANGUES) {
+        const QString code = QString::fromUtf8(langage.code);
+        const auto c = catalogue(code);
+        const commandes::Traduction tr = [&c](const QString& cle) { return c->t(cle); };
+        for (const char* plateforme : {"linux", "android", "freebox"}) {
+            const commandes::Table table;
+            for (const QString& app : commandes::appareils(QLatin1String(plateforme))) {
+                for (const char* a : commandes::ACTIONS) {
+                    const QString t = table.libelle(QLatin1String(a), app, QLatin1String(plateforme), tr);
+                    const int large = police::disposer(t, "jade", code, {}).largeur;
+                    EXPECT_LE(large, PLACE) << code.toStdString() << ": CONTROLS, " << a << " on "
+                                            << app.toStdString() << " (" << plateforme << "): "
+                                            << t.toStdString();
+                }
+            }
+        }
+    }
+}
