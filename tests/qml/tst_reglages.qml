@@ -35,7 +35,6 @@ Item {
 
         readonly property int musique: 7
         readonly property int ecran: 6
-        readonly property int pieces: 9
         readonly property int langue: 11
         readonly property int undo: 8
 
@@ -122,15 +121,6 @@ Item {
             compare(b[5].valeur, 0.75)
             compare(b[5].braise, 188)
             verify(textes(o).indexOf("75") >= 0)
-
-            var plein = Stockage.lireReglages(JSON.stringify({ son: { musique: 1 } }))
-            o = options({ reglages: plein, choix: musique })
-            o.action("droite")
-            compare(o.reglages.son.musique, 1)
-            var vide = Stockage.lireReglages(JSON.stringify({ son: { musique: 0 } }))
-            o = options({ reglages: vide, choix: musique })
-            o.action("gauche")
-            compare(o.reglages.son.musique, 0)
         }
 
         function test_l_ecran_part_du_mode_en_vigueur() {
@@ -142,16 +132,6 @@ Item {
             o = options({ modeEcran: "entier", choix: ecran })
             o.action("gauche")
             compare(o.reglages.crt.affichage, "etirer")
-        }
-
-        function test_les_pieces_basculent_dans_les_deux_sens() {
-            var o = options({ choix: pieces })
-            o.action("gauche")
-            compare(o.reglages.jeu.freePlay, false)
-            o.action("droite")
-            compare(o.reglages.jeu.freePlay, true)
-            o.action("ok")
-            compare(o.reglages.jeu.freePlay, false)
         }
 
         function test_la_langue_change_tout_de_suite() {
