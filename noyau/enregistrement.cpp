@@ -2,6 +2,7 @@
 
 #include "borne/qml/commandes_qml.h"
 #include "borne/qml/extras_qml.h"
+#include "borne/qml/flux_qml.h"
 #include "borne/qml/menus_qml.h"
 #include "borne/qml/options_qml.h"
 #include "commun/ecran/qml/ecran_qml.h"
@@ -22,6 +23,7 @@ void enregistrerTypes() {
     enregistrerCommandes();
     enregistrerMenus();
     enregistrerExtras();
+    enregistrerFlux();
     enregistrerOptions();
     enregistrerEcran();
     enregistrerLangue();
