@@ -7,6 +7,7 @@
 #include "enregistrement.h"
 #include "manettes.h"
 #include "plateforme.h"
+#include "signaux.h"
 #include "vue.h"
 
 #include <QGuiApplication>
@@ -34,6 +35,9 @@ int main(int argc, char* argv[]) {
 
     installerJournal();
     auto application = std::make_unique<QGuiApplication>(argc, argv);
+    // From here on a termination signal is the close button's quit, run by
+    // the event loop (a signal during the start waits for it).
+    auto signaux = std::make_unique<Signaux>([] { QCoreApplication::quit(); });
     auto arguments = std::make_unique<QStringList>(QCoreApplication::arguments());
     auto facade = std::make_unique<Plateforme>(*arguments);
 
@@ -54,6 +58,7 @@ int main(int argc, char* argv[]) {
         vue.reset();
         facade.reset();
         arguments.reset();
+        signaux.reset();
         application.reset();
         return 1;
     }
@@ -85,6 +90,8 @@ int main(int argc, char* argv[]) {
     vue.reset();
     facade.reset();
     arguments.reset();
+    // The saves are written by now; a signal from here on ends the process.
+    signaux.reset();
     application.reset();
     return code;
 }
