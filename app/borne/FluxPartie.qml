@@ -17,7 +17,7 @@ Item {
 
     // The game item made for each kind of game; a kind without one cannot be
     // chosen yet.
-    readonly property var composants: ({ pile: composantJeu, glissant: null, duel: null })
+    readonly property var composants: ({ pile: composantJeu, glissant: glissant.composant, duel: null })
 
     // Puts a game item in the game holder (the controllers, or a stand-in in
     // tests); null empties it.
@@ -80,6 +80,8 @@ Item {
         var j = poserJeu(composants[sorte])
         if (j && sorte === "pile")
             departPile(j)
+        else if (j && sorte === "glissant")
+            glissant.depart(j)
     }
 
     function meilleurDe(t) {
@@ -191,6 +193,8 @@ Item {
                  && flux.borne.sorte === "pile" && flux.jeu !== null && flux.jeu.phase === "jeu"
         onTriggered: flux.jeu.poussee()
     }
+
+    FluxGlissant { id: glissant; objectName: "fluxGlissant"; flux: flux }
 
     Component {
         id: composantJeu

@@ -86,15 +86,12 @@ Item {
             borne.credits = 1
             borne.aller("menu")
             borne.action("droite", 1)
-            borne.action("ok", 1)
-            compare(faussesSons.joues, ["selection", "depart", "erreur"])
-            compare(borne.scene, "menu")
-            compare(borne.credits, 1)
             borne.action("droite", 1)
             borne.action("ok", 1) // the opponents
             borne.action("ok", 1)
             compare(faussesSons.joues.slice(-2), ["depart", "erreur"])
             compare(borne.scene, "menu")
+            compare(borne.credits, 1)
             compare(borne.sceneItem.sous, 1) // still on its row
             borne.action("retour", 1)
             borne.action("gauche", 1)
@@ -105,6 +102,37 @@ Item {
             compare(borne.scene, "partie")
             compare(borne.credits, 0)
             compare(borne.partieItem.etape, 1)
+        }
+
+        // SLIDING STALLS from the menu: a coin, the sliding game with the
+        // table's best score on its HUD, and a pause with only the helps the
+        // mode has, HINT played for the player from there.
+        function test_stalles_depuis_le_menu() {
+            fausseMemoire.scores = { sliding: [{ nom: "ABC", score: 4800, etape: 3 }] }
+            borne.credits = 1
+            borne.aller("menu")
+            borne.action("droite", 1)
+            borne.action("ok", 1)
+            fausseMemoire.scores = {}
+            compare(borne.scene, "partie")
+            compare(borne.sorte, "glissant")
+            compare(borne.table, "sliding")
+            compare(borne.credits, 0)
+            var jeu = borne.partieItem
+            compare(jeu.record, 4800)
+            compare(jeu.phase, "depart")
+            compare(faussesSons.musiques.slice(-1), ["jeu1"])
+            tryCompare(jeu, "phase", "jeu", 5000)
+            borne.action("retour", 1) // nothing picked: pause
+            compare(jeu.phase, "pause")
+            verify(borne.menuDePause.visible)
+            compare(borne.menuDePause.liste.map(function (e) { return e.id }),
+                    ["reprendre", "hint", "mix", "titre", "quitter"])
+            borne.action("bas", 1)
+            borne.action("ok", 1)
+            compare(jeu.phase, "jeu")
+            verify(jeu.indice !== null)
+            compare(jeu.aidesHint, 2)
         }
 
         function test_pause_puis_abandon() {
