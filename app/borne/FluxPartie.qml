@@ -17,7 +17,8 @@ Item {
 
     // The game item made for each kind of game; a kind without one cannot be
     // chosen yet.
-    readonly property var composants: ({ pile: composantJeu, glissant: glissant.composant, duel: null })
+    readonly property var composants: ({ pile: composantJeu, glissant: glissant.composant,
+                                         duel: fluxDuel.composant })
 
     // Puts a game item in the game holder (the controllers, or a stand-in in
     // tests); null empties it.
@@ -82,6 +83,8 @@ Item {
             departPile(j)
         else if (j && sorte === "glissant")
             glissant.depart(j)
+        else if (j && sorte === "duel")
+            fluxDuel.depart(j)
     }
 
     function meilleurDe(t) {
@@ -195,6 +198,7 @@ Item {
     }
 
     FluxGlissant { id: glissant; objectName: "fluxGlissant"; flux: flux }
+    FluxDuel { id: fluxDuel; borne: flux.borne; flux: flux }
 
     Component {
         id: composantJeu

@@ -1,6 +1,8 @@
 #include "moteur/duel.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace duel {
 
@@ -32,6 +34,18 @@ const char* logo(int gagnant, int n) {
 
 const char* musique(int gagnant, bool contreIa) {
     return contreIa && gagnant == 2 ? "defaite" : "victoire";
+}
+
+Issue issue(int niveauIa, int gagnant, double score, int rang) {
+    Issue r;
+    if (niveauIa < 0 || gagnant != 1) return r;
+    r.compte = true;
+    r.etape = std::min(niveauIa, 2) + 1;
+    // Shown scores are whole; the bound only keeps the conversion defined.
+    const double plafond = std::numeric_limits<int>::max();
+    r.score = std::isfinite(score) && score > 0 ? static_cast<int>(std::min(std::floor(score), plafond)) : 0;
+    r.saisie = r.score > 0 && rang >= 0;
+    return r;
 }
 
 } // namespace duel

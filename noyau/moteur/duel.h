@@ -42,4 +42,22 @@ const char* logo(int gagnant, int n);
 // "victoire" otherwise (a two-player duel always ends on the victory tune).
 const char* musique(int gagnant, bool contreIa);
 
+// What a decided duel leaves to the cabinet. Only a duel that player 1 won
+// against the computer counts: its score goes to the game event and the
+// leaderboards with the computer's level + 1 as the stage figure, and to the
+// record entry when it takes a place in the duel table. A lost or drawn duel
+// and a two-player duel count 0 and lead back to MODE SELECT.
+struct Issue {
+    bool compte = false;  // player 1 beat the computer
+    int score = 0;        // the score that counts, 0 when none does
+    int etape = 0;        // the stage figure, 0 when nothing counts
+    bool saisie = false;  // the record entry follows
+};
+
+// `niveauIa` is player 2's computer level (negative for a second player),
+// `score` player 1's shown score, and `rang` the place that score would take
+// in the duel table (-1 for none). A score that is not a positive number
+// never enters the table.
+Issue issue(int niveauIa, int gagnant, double score, int rang);
+
 } // namespace duel

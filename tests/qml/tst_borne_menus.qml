@@ -80,24 +80,30 @@ Item {
             compare(borne.scene, "titre")
         }
 
-        // A kind of game with no controller yet is refused before a coin is
-        // taken, and the player stays in the menu.
-        function test_jeu_absent_refuse_depuis_le_menu() {
+        // A game chosen in the menu takes a coin; back in the menu with no
+        // credit left, a game sends the player to the title instead.
+        function test_credit_pris_depuis_le_menu() {
             borne.credits = 1
             borne.aller("menu")
             borne.action("droite", 1)
             borne.action("droite", 1)
-            borne.action("ok", 1) // the opponents
+            borne.action("ok", 1) // the opponents, on VS LANTERN
             borne.action("ok", 1)
-            compare(faussesSons.joues.slice(-2), ["depart", "erreur"])
-            compare(borne.scene, "menu")
-            compare(borne.credits, 1)
-            compare(borne.sceneItem.sous, 1) // still on its row
-            borne.action("retour", 1)
-            borne.action("gauche", 1)
-            borne.action("gauche", 1)
+            compare(faussesSons.joues.slice(-2), ["selection", "depart"])
+            compare(borne.scene, "partie")
+            compare(borne.sorte, "duel")
+            compare(borne.credits, 0)
+            borne.abandon()
+            borne.aller("menu")
             borne.action("ok", 1) // NIGHT MARKET: two stages offered
             compare(borne.sceneItem.sous, 1)
+            borne.action("ok", 1)
+            compare(faussesSons.joues.slice(-1), ["erreur"])
+            compare(borne.scene, "titre")
+            compare(borne.partieItem, null)
+            borne.credits = 1
+            borne.aller("menu")
+            borne.action("ok", 1)
             borne.action("ok", 1)
             compare(borne.scene, "partie")
             compare(borne.credits, 0)

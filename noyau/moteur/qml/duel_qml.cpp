@@ -24,3 +24,13 @@ QString ArbitreDuelQml::logo(int n) const { return QLatin1String(duel::logo(a_.g
 QString ArbitreDuelQml::musique(bool contreIa) const {
     return QLatin1String(duel::musique(a_.gagnant, contreIa));
 }
+
+IssueDuel ArbitreDuelQml::issue(int niveauIa, int gagnant, double score, int rang) const {
+    const duel::Issue i = duel::issue(niveauIa, gagnant, score, rang);
+    IssueDuel r;
+    r.compte = i.compte;
+    r.score = i.score;
+    r.etape = i.etape;
+    r.saisie = i.saisie;
+    return r;
+}

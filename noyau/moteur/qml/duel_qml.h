@@ -5,6 +5,22 @@
 #include <QObject>
 #include <QString>
 
+// Where a decided duel leads the cabinet (`ArbitreDuel.issue`).
+class IssueDuel {
+    Q_GADGET
+    Q_PROPERTY(bool compte MEMBER compte)
+    Q_PROPERTY(int score MEMBER score)
+    Q_PROPERTY(int etape MEMBER etape)
+    Q_PROPERTY(bool saisie MEMBER saisie)
+
+public:
+    bool compte = false;
+    int score = 0;
+    int etape = 0;
+    bool saisie = false;
+};
+Q_DECLARE_METATYPE(IssueDuel)
+
 // The referee of a LANTERN DUEL as the scenes see it: the QML type
 // `ArbitreDuel`. The duel scene tells it each board's end and asks it who
 // won and what each board shows.
@@ -28,6 +44,11 @@ public:
     // "win" or "lose" for board n, once decided.
     Q_INVOKABLE QString logo(int n) const;
     Q_INVOKABLE QString musique(bool contreIa) const;
+    // What a duel decided with `gagnant` leaves to the cabinet, given the
+    // computer's level (negative: two players), player 1's shown score and
+    // the place it would take in the duel table (-1 none). It does not
+    // depend on this referee's own race.
+    Q_INVOKABLE IssueDuel issue(int niveauIa, int gagnant, double score, int rang) const;
 
     bool joue() const { return a_.joue; }
     bool fin1() const { return a_.fin1; }

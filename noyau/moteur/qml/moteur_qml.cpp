@@ -15,6 +15,7 @@ void enregistrerMoteur() {
     // Only their values are read in QML: PriseGlissante.Paire, CoupGlissant.Glisse.
     qRegisterMetaType<PriseGlissante>();
     qRegisterMetaType<CoupGlissant>();
+    qRegisterMetaType<IssueDuel>();
     qmlRegisterUncreatableMetaObject(PriseGlissante::staticMetaObject, "Tessimora", 1, 0,
                                      "PriseGlissante", QStringLiteral("a pick's result"));
     qmlRegisterUncreatableMetaObject(CoupGlissant::staticMetaObject, "Tessimora", 1, 0,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 using partie::Etat;
 
@@ -78,4 +79,33 @@ TEST(Duel, FinsQuiNeComptentPas) {
     EXPECT_FALSE(duel::finJoueur(a, 2, Etat::Jeu, 0, 0));
     EXPECT_TRUE(a.joue);
     EXPECT_FALSE(a.fin2);
+}
+
+TEST(Duel, SeulUnDuelGagneContreLOrdinateurCompte) {
+    // Beaten LAMPION with a score that takes a place: the record entry, stage 1.
+    auto r = duel::issue(0, 1, 4200, 3);
+    EXPECT_TRUE(r.compte);
+    EXPECT_EQ(r.score, 4200);
+    EXPECT_EQ(r.etape, 1);
+    EXPECT_TRUE(r.saisie);
+    // The same against DRAGON KITE with a full table of better scores: the
+    // leaderboards still hear of it, but no record entry.
+    r = duel::issue(2, 1, 4200, -1);
+    EXPECT_TRUE(r.compte);
+    EXPECT_EQ(r.etape, 3);
+    EXPECT_FALSE(r.saisie);
+    // Lost, drawn, or two players: nothing counts, whatever the score.
+    const std::pair<int, int> autres[] = {{1, 2}, {1, 0}, {-1, 1}, {-1, 2}};
+    for (const auto& [ia, g] : autres) {
+        r = duel::issue(ia, g, 5000, 0);
+        EXPECT_FALSE(r.compte) << ia << " " << g;
+        EXPECT_EQ(r.score, 0);
+        EXPECT_EQ(r.etape, 0);
+        EXPECT_FALSE(r.saisie);
+    }
+    // A win with nothing to show never enters a table, and a score that is
+    // not a number counts as none.
+    EXPECT_FALSE(duel::issue(1, 1, 0, 0).saisie);
+    EXPECT_EQ(duel::issue(1, 1, std::numeric_limits<double>::quiet_NaN(), 0).score, 0);
+    EXPECT_EQ(duel::issue(1, 1, 1e12, 0).score, std::numeric_limits<int>::max());
 }
