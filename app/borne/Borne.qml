@@ -192,7 +192,7 @@ Item {
     function lancer(m, options) { flux.lancer(m, options) }
     function poserJeu(composant) { return flux.poserJeu(composant) }
     function abandon() { flux.abandon() }
-    function finSalle() { flux.finSalle() }
+    readonly property alias fluxPartie: flux
 
     // -- input routing (Routage) ---------------------------------------------------------
     function action(a, joueur) { return routage.action(a, joueur) }
@@ -217,7 +217,7 @@ Item {
     }
 
     FluxPartie {
-        id: flux
+        id: flux; z: 10
         borne: borne
         porte: porteJeu
     }

@@ -13,11 +13,11 @@ Loader {
     readonly property var fichiers: ({
         mire: "SceneMire.qml", titre: "SceneTitre.qml", demo: "SceneDemo.qml",
         regles: "SceneRegles.qml", salle: "SceneSalle.qml",
-        scores: "SceneProvisoire.qml", menu: "SceneMenu.qml",
+        scores: "SceneScores.qml", menu: "SceneMenu.qml",
         options: "SceneReglages.qml", commandes: "SceneCommandes.qml",
         crt: "SceneReglages.qml", galerie: "SceneGalerie.qml",
         succes: "SceneSucces.qml", sontest: "SceneSonTest.qml",
-        continue: "SceneProvisoire.qml", saisie: "SceneProvisoire.qml"
+        continue: "SceneContinue.qml", saisie: "SceneSaisie.qml"
     })
 
     source: borne && borne.demarre && fichiers[borne.scene] ? fichiers[borne.scene] : ""
@@ -36,7 +36,14 @@ Loader {
         lien("extrasOuverts", function () { return b.extrasOuverts })
         lien("deuxJoueurs", function () { return b.plateforme !== "freebox" })
         lien("graine", function () { return b.graineScene })
-        lien("score", function () { return b.sorte === "pile" ? b.scoreFinal : 0 })
+        // The room shows a twelve-stage game's score; the record entry any game's.
+        lien("score", function () {
+            return b.scene === "saisie" || b.sorte === "pile" ? b.scoreFinal : 0
+        })
+        lien("etape", function () { return b.etapeFinale })
+        lien("initiales", function () {
+            return b.memoire && b.memoire.reglages ? b.memoire.reglages.jeu.initiales : "PND"
+        })
         lien("record", function () {
             return b.memoire && b.memoire.scores ? Stockage.meilleur(b.memoire.scores, "night") : 0
         })
@@ -80,7 +87,7 @@ Loader {
             if (b.sons) b.sons.arreterMusique()
             b.aller("menu")
         } else if (s === "salle") {
-            b.finSalle()
+            b.fluxPartie.finSalle()
         } else if (b.scenesDuMenu.indexOf(s) >= 0) {
             b.aller("menu")
         } else if (s === "menu") {
@@ -96,5 +103,7 @@ Loader {
         function onChoisi(m, options) { porte.borne.lancer(m, options) }
         function onChange(r) { if (porte.borne.memoire) porte.borne.memoire.reglages = r }
         function onCommandes() { porte.borne.aller("commandes") }
+        function onChoix(oui) { porte.borne.fluxPartie.choixContinue(oui) }
+        function onFini(nom) { porte.borne.fluxPartie.apresSaisie(nom) }
     }
 }

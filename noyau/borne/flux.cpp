@@ -1,5 +1,7 @@
 #include "borne/flux.h"
 
+#include "borne/menu.h"
+
 #include <algorithm>
 
 namespace flux {
@@ -134,6 +136,11 @@ QString musiqueJeu(const QString& mode) {
 
 bool classeDuJour(const QString& defiClasse, const QString& jour) {
     return defiClasse != jour;
+}
+
+QString nomMode(const QString& mode) {
+    const int i = menu::indexDe(mode);
+    return i >= 0 ? QLatin1String(menu::ENTREES[i].nom) : QString();
 }
 
 QVariantMap rapport(const Course& c, int score, bool classe, const QString& jour, int niveauIa) {

@@ -82,6 +82,9 @@ QString musiqueJeu(const QString& mode);   // empty: the stage's own music
 // Whether a daily game of `jour` counts, given the last ranked day.
 bool classeDuJour(const QString& defiClasse, const QString& jour);
 
+// The name a mode's table is shown under (a catalogue key), or empty.
+QString nomMode(const QString& mode);
+
 // The end-of-game report for the leaderboards.
 QVariantMap rapport(const Course& c, int score, bool classe, const QString& jour, int niveauIa);
 

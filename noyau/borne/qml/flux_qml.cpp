@@ -35,6 +35,10 @@ int FluxQml::lettres() const {
     return saisie::taille();
 }
 
+int FluxQml::rushMs() const {
+    return flux::RUSH_MS;
+}
+
 FinPile FluxQml::finPile(const QVariantMap& course, const QVariantMap& pile, bool classe,
                          const QString& jour) const {
     flux::Pile p;
@@ -125,6 +129,10 @@ int FluxQml::caseTouchee(double x, double y) const {
 
 bool FluxQml::finTouchee(double x, double y) const {
     return saisie::finTouchee(x, y);
+}
+
+QString FluxQml::nomMode(const QString& mode) const {
+    return flux::nomMode(mode);
 }
 
 QVariantMap FluxQml::colonne(const QVariant& date, double etape) const {

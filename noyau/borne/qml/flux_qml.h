@@ -45,12 +45,14 @@ class FluxQml : public QObject {
     Q_OBJECT
     Q_PROPERTY(int SECONDES_SAISIE READ secondesSaisie CONSTANT)
     Q_PROPERTY(int LETTRES READ lettres CONSTANT)
+    Q_PROPERTY(int RUSH_MS READ rushMs CONSTANT)
 
 public:
     using QObject::QObject;
 
     int secondesSaisie() const;
     int lettres() const;
+    int rushMs() const;
 
     // -- the run --
     Q_INVOKABLE FinPile finPile(const QVariantMap& course, const QVariantMap& pile, bool classe,
@@ -78,6 +80,7 @@ public:
     Q_INVOKABLE bool finTouchee(double x, double y) const;
 
     // -- HIGH SCORES --
+    Q_INVOKABLE QString nomMode(const QString& mode) const;
     // { date, texte }: "03/14" for a dated entry, else the stage's two digits.
     Q_INVOKABLE QVariantMap colonne(const QVariant& date, double etape) const;
     Q_INVOKABLE QString chiffres(double n, int chiffres) const;

@@ -179,6 +179,8 @@ TEST(Flux, MiseEnPlaceDesPiles) {
     EXPECT_EQ(flux::musiqueJeu("daily"), "jeu2");
     EXPECT_EQ(flux::musiqueJeu("rush"), "jeu4");
     EXPECT_TRUE(flux::musiqueJeu("night").isEmpty());
+    EXPECT_EQ(flux::nomMode("daily"), "MOON OF THE DAY");
+    EXPECT_EQ(flux::nomMode("sliding"), "SLIDING STALLS");
 }
 
 TEST(Saisie, LettresEtPlaces) {
