@@ -15,10 +15,6 @@ Item {
     property Item borne: null
     property Item flux: null
 
-    // The record entry is a scene of the play flow; until it can take a
-    // duel's score, a won duel goes back to MODE SELECT like the others.
-    property bool saisieOuverte: false
-
     readonly property Component composant: composantDuel
 
     // Only for its rule of where a duel leads; it referees no race.
@@ -51,8 +47,7 @@ Item {
     function finDuel(gagnant, score) {
         var b = borne
         var ia = b.niveauIa
-        var table = b.memoire && b.memoire.scores ? b.memoire.scores.duel : []
-        var r = regles.issue(ia, gagnant, score, Stockage.rang(table, score))
+        var r = regles.issue(ia, gagnant, score, flux.rangDe(score))
         b.evenement({ type: "duel", ia: ia, gagnant: gagnant })
         b.evenement({ type: "partie", mode: "duel", score: r.score })
         if (r.compte) {
@@ -60,9 +55,8 @@ Item {
                 b.couche.finPartie({ mode: "duel", score: r.score, etape: r.etape, ia: ia })
             b.scoreFinal = r.score
             b.etapeFinale = r.etape
-            if (r.saisie && saisieOuverte) {
-                b.scene = "saisie"
-                b.musique("record")
+            if (r.saisie) {
+                flux.ouvrirSaisie()
                 return
             }
         }

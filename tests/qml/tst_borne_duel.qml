@@ -36,6 +36,8 @@ Item {
         property var scores: ({ duel: [] })
         property var progression: ({ etapeMax: 1, etapesVues: [0], extras: {} })
         function garderReglages() {}
+        function garderScores() {}
+        function garderProgression() {}
     }
 
     QtObject {
@@ -142,11 +144,15 @@ Item {
                          { type: "partie", mode: "duel", score: score }])
             compare(fausseCouche.fins, [{ mode: "duel", score: score, etape: 1, ia: 0 }])
             compare(borne.scoreFinal, score)
-            // The record entry does not take a duel's score yet: MODE SELECT.
-            compare(borne.scene, "menu")
+            // NEW RECORD, then the duel table with the computer's level + 1.
+            compare(borne.scene, "saisie")
+            compare(faussesSons.musiques.slice(-1), ["record"])
+            borne.fluxPartie.apresSaisie("ABC")
+            verify(borne.neuf >= 0)
+            var entree = fausseMemoire.scores.duel[borne.neuf]
+            compare([entree.nom, entree.score, entree.etape], ["ABC", score, 1])
+            compare(borne.scene, "scores")
             compare(borne.partieItem, null)
-            compare(borne.sorte, "")
-            compare(borne.etapeFinale, 0)
         }
 
         function test_le_reglage_choisit_l_adversaire_sans_menu() {
