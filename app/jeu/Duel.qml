@@ -193,8 +193,14 @@ Item {
     // both when one is paused.
     function basculerPause() {
         var oui = j1.phase !== "pause" && j2.phase !== "pause"
+        var avant1 = j1.phase, avant2 = j2.phase
         j1.pause(oui)
         j2.pause(oui)
+        // Board 1 holds the music with its pause; once it has ended, the
+        // computer's board, which has no sound player, pauses alone, and
+        // the music must still stop with it.
+        if (sons && !j2.sons && j1.phase === avant1 && j2.phase !== avant2)
+            sons.pause(oui)
     }
 
     function action(a, joueur) {

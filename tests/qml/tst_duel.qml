@@ -256,14 +256,18 @@ Item {
             verify(d.action("start", 1))
             compare(d.phase, "jeu")
 
-            // With board 1 over, the board still playing keeps the pause.
+            // With board 1 over, the board still playing keeps the pause,
+            // and the music stops and goes on with it.
             d.joueur1.terminer("temps")
             passer(d, 2600)
             compare(d.phase, "jeu")
+            var pauses = sons.compte("pause"), reprises = sons.compte("reprise")
             verify(d.action("start", 1))
             compare([d.phase, d.joueur2.phase], ["pause", "pause"])
+            compare(sons.compte("pause"), pauses + 1)
             verify(d.action("start", 1))
             compare(d.phase, "jeu")
+            compare(sons.compte("reprise"), reprises + 1)
         }
 
         function test_entreesParJoueur() {
