@@ -69,6 +69,7 @@ Item {
         b.etape = options.etape || 0
         b.classe = true
         b.sorte = sorte
+        victoireGardee = false
         if (sorte === "duel") {
             b.niveauIa = options.ia !== undefined ? options.ia
                        : (b.memoire && b.memoire.reglages ? b.memoire.reglages.jeu.niveauIa : 1)

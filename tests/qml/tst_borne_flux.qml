@@ -253,6 +253,12 @@ Item {
             finir("gagne", 10, 0, 0)
             borne.action("ok", 1)
             compare(borne.scene, "scores")
+            // The room's music is not the next game's: a game that offers its
+            // continue itself (as the sliding one does) ends on "defaite".
+            borne.lancer("night", { etape: 2 })
+            flux.proposerContinue()
+            flux.choixContinue(false)
+            compare(faussesSons.musiques[faussesSons.musiques.length - 1], "defaite")
         }
 
         function test_score_refuse_et_figure_neuve() {
