@@ -111,29 +111,26 @@ class Duel(Commun):
                 self.assertIsNotNone(d, nom + ": no paw on board 2")
                 return g, d
 
-            g0, d0 = regarder("depart")
-            # Player 1's right (D) moves board 1's paw only; where the stack
-            # has no tile to the right, his down (S) does.
-            p.touche("d")
-            time.sleep(0.4)
-            g1, d1 = regarder("joueur1")
-            if not loin(g0, g1):
-                p.touche("s")
-                time.sleep(0.4)
-                g1, d1 = regarder("joueur1_bas")
-            self.assertTrue(loin(g0, g1), (g0, g1))
-            self.assertFalse(loin(d0, d1), (d0, d1))
+            def bouger(nom, touches, moitie, avant):
+                """Presses a player's keys one after the other until his paw
+                moves (where the stack has no tile to the right, down does)."""
+                for k, t in enumerate(touches):
+                    p.touche(t)
+                    time.sleep(0.4)
+                    apres = regarder(f"{nom}_{k}")
+                    if loin(avant[moitie], apres[moitie]):
+                        return apres
+                self.fail(f"{nom}: the paw of board {moitie + 1} did not move")
+
+            depart = regarder("depart")
+            # Player 1's letters move board 1's paw only.
+            joueur1 = bouger("joueur1", ("d", "s"), 0, depart)
+            self.assertFalse(loin(depart[1], joueur1[1]), (depart, joueur1))
             # Player 2's arrows move board 2's paw only.
-            p.touche("Right")
-            time.sleep(0.4)
-            g2, d2 = regarder("joueur2")
-            if not loin(d1, d2):
-                p.touche("Down")
-                time.sleep(0.4)
-                g2, d2 = regarder("joueur2_bas")
-            self.assertTrue(loin(d1, d2), (d1, d2))
-            self.assertFalse(loin(g1, g2), (g1, g2))
-            # Escape pauses both: the pause menu's moves sound, the paws stay.
+            joueur2 = bouger("joueur2", ("Right", "Down"), 1, joueur1)
+            self.assertFalse(loin(joueur1[0], joueur2[0]), (joueur1, joueur2))
+            # Escape pauses both boards: the pause menu takes the arrows, and
+            # Escape again resumes.
             p.touche("Escape")
             time.sleep(0.3)
             p.touche("Down")
