@@ -6,13 +6,14 @@
 #include "borne/qml/menus_qml.h"
 #include "borne/qml/options_qml.h"
 #include "commun/ecran/qml/ecran_qml.h"
+#include "ecran/qml/animations_qml.h"
 #include "ecran/qml/cases_grille_qml.h"
 #include "ecran/qml/police_qml.h"
-#include "ecran/qml/animations_qml.h"
 #include "ecran/qml/tuiles_plateau_qml.h"
 #include "i18n/qml/Langue.h"
 #include "moteur/qml/moteur_qml.h"
-#include "plateforme/qml/sauvegarde_qml.h"
+#include "plateforme/qml/plateforme_qml.h"
+#include "sauvegarde/qml/sauvegarde_qml.h"
 #include "son/qml/catalogue_qml.h"
 
 void enregistrerTypes() {
@@ -33,5 +34,6 @@ void enregistrerTypes() {
     enregistrerPlateau();
     enregistrerCasesGrille();
     enregistrerSauvegarde();
+    enregistrerPlateforme();
     enregistrerSon();
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "moteur/stockage.h"
+#include "sauvegarde/stockage.h"
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // The rules of CONTROLS: the names of the fourteen actions and of the

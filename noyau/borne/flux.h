@@ -1,6 +1,6 @@
 #pragma once
 
-#include "moteur/stockage.h"
+#include "sauvegarde/stockage.h"
 
 #include <QString>
 #include <QVariantList>

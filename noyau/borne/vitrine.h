@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plateforme/succes.h"
+#include "sauvegarde/succes.h"
 
 #include <QString>
 #include <QVector>

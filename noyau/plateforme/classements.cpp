@@ -1,6 +1,6 @@
 #include "plateforme/classements.h"
 
-#include "plateforme/json.h"
+#include "sauvegarde/json.h"
 
 #include <algorithm>
 #include <cmath>

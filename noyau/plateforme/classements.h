@@ -5,7 +5,7 @@
 // These are only what is sent out; the cabinet's own high-score tables live
 // in the save records.
 
-#include "plateforme/succes.h"
+#include "sauvegarde/succes.h"
 
 #include <QJsonObject>
 #include <QString>

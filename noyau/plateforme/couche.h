@@ -8,9 +8,9 @@
 // same thing: that one call counts as not sent.
 
 #include "plateforme/classements.h"
-#include "plateforme/nuage.h"
 #include "plateforme/presence.h"
-#include "plateforme/succes.h"
+#include "sauvegarde/nuage.h"
+#include "sauvegarde/succes.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "plateforme/presence.h"
 
-#include "plateforme/json.h"
+#include "sauvegarde/json.h"
 
 #include <algorithm>
 

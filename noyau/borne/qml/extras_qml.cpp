@@ -3,7 +3,7 @@
 #include "borne/galerie.h"
 #include "borne/sontest.h"
 #include "borne/vitrine.h"
-#include "plateforme/qml/js_qml.h"
+#include "sauvegarde/qml/js_qml.h"
 
 #include <QQmlEngine>
 

@@ -2,7 +2,7 @@
 
 #include "borne/flux.h"
 #include "borne/saisie.h"
-#include "plateforme/qml/js_qml.h"
+#include "sauvegarde/qml/js_qml.h"
 
 #include <QJsonArray>
 #include <QQmlEngine>

@@ -2,7 +2,7 @@
 
 #include "borne/controles.h"
 #include "borne/options.h"
-#include "plateforme/qml/js_qml.h"
+#include "sauvegarde/qml/js_qml.h"
 
 #include <QQmlEngine>
 

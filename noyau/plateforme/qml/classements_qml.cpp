@@ -1,8 +1,8 @@
 #include "plateforme/qml/classements_qml.h"
 
 #include "plateforme/classements.h"
-#include "plateforme/json.h"
-#include "plateforme/qml/js_qml.h"
+#include "sauvegarde/json.h"
+#include "sauvegarde/qml/js_qml.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "plateforme/qml/couche_qml.h"
 
 #include "plateforme/couche.h"
-#include "plateforme/json.h"
-#include "plateforme/qml/js_qml.h"
+#include "sauvegarde/json.h"
+#include "sauvegarde/qml/js_qml.h"
 
 #include <QJsonArray>
 #include <algorithm>

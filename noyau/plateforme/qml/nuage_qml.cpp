@@ -1,9 +1,9 @@
 #include "plateforme/qml/nuage_qml.h"
 
 #include "plateforme/couche.h"
-#include "plateforme/json.h"
-#include "plateforme/nuage.h"
-#include "plateforme/qml/js_qml.h"
+#include "sauvegarde/json.h"
+#include "sauvegarde/nuage.h"
+#include "sauvegarde/qml/js_qml.h"
 
 #include <QJSEngine>
 #include <QJsonObject>

@@ -1,8 +1,8 @@
 #include "plateforme/qml/presence_qml.h"
 
-#include "plateforme/json.h"
 #include "plateforme/presence.h"
-#include "plateforme/qml/js_qml.h"
+#include "sauvegarde/json.h"
+#include "sauvegarde/qml/js_qml.h"
 
 QVariantMap PresenceQml::jetons() const {
     QVariantMap m;

@@ -1,7 +1,7 @@
 // Reading the saves must stay linear in the text's size, and an oversized
 // cloud text must be turned away before any parsing.
 
-#include "plateforme/nuage.h"
+#include "sauvegarde/nuage.h"
 
 #include <benchmark/benchmark.h>
 

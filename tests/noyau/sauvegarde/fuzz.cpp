@@ -7,7 +7,7 @@
 // TESSIMORA_FUZZ_GRAINE to a seed), for example:
 //   TESSIMORA_FUZZ_TOURS=200000 TESSIMORA_FUZZ_GRAINE=7 ./test_sauvegarde --gtest_filter='Fuzz*'
 
-#include "plateforme/nuage.h"
+#include "sauvegarde/nuage.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

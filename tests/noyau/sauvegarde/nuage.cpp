@@ -1,4 +1,4 @@
-#include "plateforme/nuage.h"
+#include "sauvegarde/nuage.h"
 
 #include <gtest/gtest.h>
 

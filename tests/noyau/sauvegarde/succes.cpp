@@ -1,6 +1,6 @@
-#include "plateforme/succes.h"
+#include "sauvegarde/succes.h"
 
-#include "plateforme/json.h"
+#include "sauvegarde/json.h"
 
 #include <QJsonDocument>
 #include <QSet>

@@ -1,6 +1,6 @@
-#include "plateforme/qml/js_qml.h"
+#include "sauvegarde/qml/js_qml.h"
 
-#include "plateforme/json.h"
+#include "sauvegarde/json.h"
 
 #include <QJSEngine>
 #include <QJSValueIterator>

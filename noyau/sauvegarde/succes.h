@@ -6,7 +6,7 @@
 // rules that turn a game event into counter changes and unlocks. Nothing here
 // keeps state: every operation works on an `Etat` that the durable memory owns.
 
-#include "moteur/stockage.h"
+#include "sauvegarde/stockage.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -8,8 +8,8 @@
 // merges symmetrically, so two devices merging each other's envelopes end on
 // the same text.
 
-#include "moteur/stockage.h"
-#include "plateforme/succes.h"
+#include "sauvegarde/stockage.h"
+#include "sauvegarde/succes.h"
 
 #include <QJsonObject>
 #include <QString>

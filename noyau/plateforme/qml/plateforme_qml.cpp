@@ -1,11 +1,9 @@
-#include "plateforme/qml/sauvegarde_qml.h"
+#include "plateforme/qml/plateforme_qml.h"
 
 #include "plateforme/qml/classements_qml.h"
 #include "plateforme/qml/couche_qml.h"
 #include "plateforme/qml/nuage_qml.h"
 #include "plateforme/qml/presence_qml.h"
-#include "plateforme/qml/stockage_qml.h"
-#include "plateforme/qml/succes_qml.h"
 
 #include <QtQml>
 
@@ -17,9 +15,7 @@ template <typename T> QObject* creer(QQmlEngine*, QJSEngine*) {
 
 } // namespace
 
-void enregistrerSauvegarde() {
-    qmlRegisterSingletonType<StockageQml>("Tessimora", 1, 0, "Stockage", creer<StockageQml>);
-    qmlRegisterSingletonType<SuccesQml>("Tessimora", 1, 0, "Succes", creer<SuccesQml>);
+void enregistrerPlateforme() {
     qmlRegisterSingletonType<NuageQml>("Tessimora", 1, 0, "Nuage", creer<NuageQml>);
     qmlRegisterSingletonType<CoucheQml>("Tessimora", 1, 0, "Couche", creer<CoucheQml>);
     qmlRegisterSingletonType<PresenceQml>("Tessimora", 1, 0, "Presence", creer<PresenceQml>);

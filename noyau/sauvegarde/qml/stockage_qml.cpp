@@ -1,8 +1,8 @@
-#include "plateforme/qml/stockage_qml.h"
+#include "sauvegarde/qml/stockage_qml.h"
 
-#include "moteur/stockage.h"
-#include "plateforme/json.h"
-#include "plateforme/qml/js_qml.h"
+#include "sauvegarde/json.h"
+#include "sauvegarde/qml/js_qml.h"
+#include "sauvegarde/stockage.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -5,8 +5,8 @@
 // so members keep the written order (the scenes' loops over unlocks follow
 // it); they come back through QVariant, which every reader then validates.
 
-#include "moteur/stockage.h"
-#include "plateforme/succes.h"
+#include "sauvegarde/stockage.h"
+#include "sauvegarde/succes.h"
 
 #include <QJSValue>
 #include <QJsonValue>

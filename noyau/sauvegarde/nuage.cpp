@@ -1,6 +1,6 @@
-#include "plateforme/nuage.h"
+#include "sauvegarde/nuage.h"
 
-#include "plateforme/json.h"
+#include "sauvegarde/json.h"
 
 #include <QJsonObject>
 #include <QSet>

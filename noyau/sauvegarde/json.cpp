@@ -1,4 +1,4 @@
-#include "plateforme/json.h"
+#include "sauvegarde/json.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

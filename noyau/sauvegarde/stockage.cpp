@@ -1,6 +1,6 @@
-#include "moteur/stockage.h"
+#include "sauvegarde/stockage.h"
 
-#include "plateforme/json.h"
+#include "sauvegarde/json.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,8 +1,8 @@
-#include "plateforme/qml/succes_qml.h"
+#include "sauvegarde/qml/succes_qml.h"
 
-#include "plateforme/json.h"
-#include "plateforme/qml/js_qml.h"
-#include "plateforme/succes.h"
+#include "sauvegarde/json.h"
+#include "sauvegarde/qml/js_qml.h"
+#include "sauvegarde/succes.h"
 
 #include <QJsonObject>
 
