@@ -39,7 +39,10 @@ QtObject {
     }
 
     // The time is out (the only end a sliding run has): the level reached
-    // goes to the achievements, the run's score and grid become the game's.
+    // goes to the achievements, the run's score and grid become the game's,
+    // and CONTINUE? is offered; a yes refills the same grid's clock. A run
+    // left without a grid (none could be dealt) has nothing to continue and
+    // goes straight to GAME OVER.
     function fin() {
         var b = borne
         var j = flux.jeu
@@ -48,10 +51,9 @@ QtObject {
         b.evenement({ type: "glissant", niveau: j.niveau })
         b.scoreTotal = j.scoreAffiche
         b.etapeFinale = j.niveau + 1
-        // Until the continue screen exists a lost run ends as a lost stack does.
-        b.scoreFinal = b.scoreTotal
-        flux.poserJeu(null)
-        b.sorte = ""
-        b.aller("titre")
+        if (j.partie.existe)
+            flux.proposerContinue()
+        else
+            flux.finPartie(b.scoreTotal, 1)
     }
 }

@@ -407,7 +407,7 @@ Item {
                 scoreBase += partieObj.score
                 niveau += 1
                 // A run cannot go on without a grid: it ends as if the time
-                // had run out, and a continue tries another deal.
+                // had run out, and the cabinet, seeing no grid, ends the game.
                 if (!demarrer(partieObj.graineSuivante(niveau)))
                     terminer("temps")
             })
@@ -426,8 +426,13 @@ Item {
         echeancier.annuler()
         effetsObj.vider()
         scoreBase = 0
-        if (!partieObj.reprendre())
-            return demarrer(partieObj.graineSuivante(niveau) + 1)
+        if (!partieObj.reprendre()) {
+            if (demarrer(partieObj.graineSuivante(niveau) + 1))
+                return true
+            // Never left waiting on an empty screen: the run ends again.
+            terminer("temps")
+            return false
+        }
         combo = 1
         indice = null
         dernier = 0

@@ -3,9 +3,9 @@ import QtTest 1.2
 import Tessimora 1.0
 import "qrc:/app/borne"
 
-// SLIDING STALLS in the real cabinet, with the real sliding game: how a run
-// ends when the incense burns out, what it reports, and a run that cannot
-// even deal its first grid.
+// SLIDING STALLS in the real cabinet, with the real sliding game: a run whose
+// incense burns out, what it reports, CONTINUE? and the same grid again, the
+// record entry in the "sliding" table, and runs left without a grid.
 Item {
     id: scene
     width: 384
@@ -33,7 +33,9 @@ Item {
             id: fausseCouche
             property var evenements: []
             property string manette: ""
+            property var fins: []
             function evenement(ev) { evenements.push(ev) }
+            function finPartie(f) { fins.push(f) }
         }
 
         Component {
@@ -42,10 +44,13 @@ Item {
                 sons: faussesSons
                 couche: fausseCouche
                 memoire: QtObject {
-                    property var reglages: ({ jeu: { freePlay: false }, touches: {} })
-                    property var scores: ({})
+                    property var reglages: ({ jeu: { freePlay: false, initiales: "PND" },
+                                              touches: {} })
+                    property var scores: Stockage.lireScores("")
                     property var progression: ({ etapeMax: 0, etapesVues: [], extras: {} })
                     function garderReglages() {}
+                    function garderScores() {}
+                    function garderProgression() {}
                 }
             }
         }
@@ -54,6 +59,7 @@ Item {
             faussesSons.joues = []
             faussesSons.musiques = []
             fausseCouche.evenements = []
+            fausseCouche.fins = []
         }
 
         // The last sliding event sent, or null.
@@ -63,29 +69,84 @@ Item {
             return r
         }
 
-        function test_fin_du_temps() {
+        // Takes the running game's last second with a rotation.
+        function perdreLaDerniereSeconde(borne, jeu) {
+            jeu.partie.avancer(jeu.partie.tempsMs - 400)
+            verify(borne.action("glisseD", 1))
+            compare(jeu.phase, "fin")
+        }
+
+        function test_fin_du_temps_continue_puis_record() {
+            var borne = createTemporaryObject(fabrique, scene)
+            borne.demarrer()
+            borne.credits = 2
+            borne.lancer("sliding", {})
+            var jeu = borne.partieItem
+            tryCompare(jeu, "phase", "jeu", 5000)
+            // A run on its third grid, with points banked.
+            jeu.niveau = 2
+            jeu.scoreBase = 3400
+            perdreLaDerniereSeconde(borne, jeu)
+            var cases = jeu.partie.cases
+            compare(dernierGlissant(), null) // not before TIME UP has shown
+            compare(borne.scene, "partie")
+            tryCompare(borne, "scene", "continue", 5000)
+            compare(dernierGlissant().niveau, 2)
+            compare(borne.scoreTotal, 3400)
+            compare(borne.etapeFinale, 3)
+            compare(faussesSons.musiques.slice(-1), ["continue"])
+            compare(borne.partieItem, jeu) // kept under CONTINUE?
+
+            // Yes: the same grid with a full stick, from zero points.
+            borne.fluxPartie.choixContinue(true)
+            compare(borne.scene, "partie")
+            compare(borne.credits, 0)
+            compare(borne.continues, 1)
+            compare(jeu.phase, "depart")
+            compare(jeu.partie.cases, cases)
+            compare(jeu.partie.tempsMs, jeu.partie.tempsMax)
+            compare(jeu.scoreAffiche, 0)
+            compare(faussesSons.musiques.slice(-1), ["jeu1"])
+            tryCompare(jeu, "phase", "jeu", 5000)
+
+            // No the second time: GAME OVER, then NEW RECORD in the sliding table.
+            jeu.scoreBase = 152000
+            perdreLaDerniereSeconde(borne, jeu)
+            tryCompare(borne, "scene", "continue", 5000)
+            borne.fluxPartie.choixContinue(false)
+            compare(borne.scene, "gameover")
+            compare(borne.scoreFinal, 152000)
+            compare(borne.etapeFinale, 3)
+            compare(fausseCouche.fins.length, 1)
+            compare(fausseCouche.fins[0].mode, "sliding")
+            compare(fausseCouche.fins[0].score, 152000)
+            compare(fausseCouche.fins[0].etape, 3)
+            borne.fluxPartie.apresGameOver()
+            compare(borne.scene, "saisie")
+            borne.fluxPartie.apresSaisie("GLI")
+            compare(borne.memoire.scores.sliding[0].nom, "GLI")
+            compare(borne.memoire.scores.sliding[0].score, 152000)
+            compare(borne.memoire.scores.sliding[0].etape, 3)
+            compare(borne.scene, "scores")
+            compare(borne.table, "sliding")
+            compare(borne.partieItem, null)
+        }
+
+        // The grid was lost with the time (no deal could be made for the
+        // next one): nothing to continue, GAME OVER at once.
+        function test_fin_sans_grille() {
             var borne = createTemporaryObject(fabrique, scene)
             borne.demarrer()
             borne.credits = 1
             borne.lancer("sliding", {})
             var jeu = borne.partieItem
             tryCompare(jeu, "phase", "jeu", 5000)
-            // A run on its third grid, with points banked, loses its last second
-            // to a rotation.
-            jeu.niveau = 2
-            jeu.scoreBase = 3400
-            jeu.partie.avancer(jeu.partie.tempsMs - 400)
-            verify(borne.action("glisseD", 1))
-            compare(jeu.phase, "fin")
-            compare(dernierGlissant(), null) // not before TIME UP has shown
-            compare(borne.scene, "partie")
-            tryVerify(function () { return dernierGlissant() !== null }, 5000)
-            compare(dernierGlissant().niveau, 2)
-            compare(borne.scoreTotal, 3400)
-            compare(borne.etapeFinale, 3)
-            compare(borne.scene, "titre")
-            compare(borne.partieItem, null)
-            compare(borne.sorte, "")
+            jeu.scoreBase = 900
+            perdreLaDerniereSeconde(borne, jeu)
+            jeu.partie.vider()
+            tryCompare(borne, "scene", "gameover", 5000)
+            compare(borne.scoreFinal, 900)
+            compare(dernierGlissant().niveau, 0)
         }
 
         Component {
