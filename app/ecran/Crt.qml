@@ -11,7 +11,8 @@ import Tessimora 1.0 as T
 Item {
     id: passe
 
-    property var planche: null      // native picture at (0, 0), band under it
+    property var source: null       // native picture
+    property var marge: null        // backdrop band
     property var halo: null
     property real eclatMarge: 0.6
     property real miroirMarge: 0
@@ -20,7 +21,6 @@ Item {
     property size fenetre: Qt.size(Math.max(1, width), Math.max(1, height))
     property size tailleMarge: Qt.size(768, 224)
     property size natif: Qt.size(384, 224)
-    property size taillePlanche: Qt.size(768, 448)
     // Window pixels that only ever read the native picture (crt::interieur).
     property rect interieur: Qt.rect(0, 0, 0, 0)
     property real uActif: 1
@@ -32,7 +32,7 @@ Item {
 
     readonly property string variante: uActif < 0.5 ? ""
         : "#define TUBE 1\n" + (uLueur > 0 ? "#define LUEUR 1\n" : "")
-    readonly property string source: T.Crt.texteShader(Qt.resolvedUrl("crt.frag"), "")
+    readonly property string programme: T.Crt.texteShader(Qt.resolvedUrl("crt.frag"), "")
     // Native point = curved window point (-1..1) x A + B.
     readonly property size versNatifA: Qt.size(fenetre.width / 2 / echelle.width,
                                                fenetre.height / 2 / echelle.height)
@@ -66,7 +66,8 @@ Item {
 
     component Morceau: ShaderEffect {
         property bool milieu: false
-        readonly property var planche: passe.planche
+        readonly property var source: passe.source
+        readonly property var marge: passe.marge
         readonly property var halo: passe.halo
         readonly property var facteurs: texFacteurs
         readonly property real eclatMarge: passe.eclatMarge
@@ -81,7 +82,6 @@ Item {
         readonly property size taille: Qt.size(width, height)
         readonly property size tailleMarge: passe.tailleMarge
         readonly property size natif: passe.natif
-        readonly property size taillePlanche: passe.taillePlanche
         readonly property real uLueur: passe.uLueur
         readonly property real uCourbure: passe.uCourbure
 
@@ -90,8 +90,8 @@ Item {
         vertexShader: Qt.resolvedUrl("crt.vert")
         fragmentShader: passe.variante
                         + (milieu ? "#define INTERIEUR 1\n" : "")
-                        + (milieu && pente.width >= 2 ? "#define DOUX_UNIQUE 1\n" : "")
-                        + passe.source
+                        + (pente.width >= 2 ? "#define DOUX_UNIQUE 1\n" : "")
+                        + passe.programme
     }
 
     Morceau {

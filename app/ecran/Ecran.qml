@@ -43,10 +43,9 @@ Item {
         return T.Crt.versJeu(x, y, width, height, effet.courbure, geo)
     }
 
-    Rectangle {
-        anchors.fill: parent
-        color: "black"
-    }
+    // No black under the pass: the window is cleared to black, and the pass
+    // covers every pixel without blending, so a full-window fill would only
+    // cost a software renderer one more pass over the window.
 
     // The band is laid out once and captured once: it never changes.
     Marge {
@@ -62,45 +61,27 @@ Item {
         textureSize: Qt.size(bande.width, bande.height)
     }
 
-    // The planche: the native screen at its top-left and the band under it,
-    // captured together each frame into one texture, so that the picture pass
-    // reads either of them with a single texture read. Copying the still band
-    // costs a small fraction of what a second texture read at every window
-    // pixel would.
+    // The native screen is the only texture captured again each frame, at
+    // its own 384 x 224.
     Item {
-        id: planche
-        width: Math.max(T.Crt.LARGEUR, bande.width)
-        height: T.Crt.HAUTEUR + bande.height
-
-        Item {
-            id: ecranNatif
-            width: T.Crt.LARGEUR
-            height: T.Crt.HAUTEUR
-            clip: true
-        }
-
-        ShaderEffect {
-            y: T.Crt.HAUTEUR
-            width: bande.width
-            height: bande.height
-            property var source: texMarge
-            blending: false
-        }
+        id: ecranNatif
+        width: T.Crt.LARGEUR
+        height: T.Crt.HAUTEUR
+        clip: true
     }
 
     ShaderEffectSource {
-        id: texPlanche
-        sourceItem: planche
+        id: texNatif
+        sourceItem: ecranNatif
         hideSource: true
         visible: false
         smooth: true
-        textureSize: Qt.size(planche.width, planche.height)
+        textureSize: Qt.size(ecranNatif.width, ecranNatif.height)
     }
 
     Halo {
         id: lueur
-        source: texPlanche
-        zone: Qt.rect(0, 0, ecranNatif.width / planche.width, ecranNatif.height / planche.height)
+        source: texNatif
         actif: ecran.effet.lueur > 0
     }
 
@@ -108,7 +89,8 @@ Item {
         id: passeCrt
         objectName: "crt"
         anchors.fill: parent
-        planche: texPlanche
+        source: texNatif
+        marge: texMarge
         halo: lueur.texture
         eclatMarge: bande.eclat
         miroirMarge: bande.miroir ? 1 : 0
@@ -116,7 +98,6 @@ Item {
         origine: Qt.point(ecran.geo.x, ecran.geo.y)
         tailleMarge: Qt.size(bande.width, bande.height)
         natif: Qt.size(ecranNatif.width, ecranNatif.height)
-        taillePlanche: Qt.size(planche.width, planche.height)
         // The softening reads a quarter native pixel to each side.
         interieur: T.Crt.interieur(width, height, ecran.effet.courbure, ecran.geo,
                                    ecran.effet.actif > 0.5 ? 0.25 : 0)

@@ -2,8 +2,8 @@
 // continues it with the backdrop band wherever the window is not covered, and
 // adds the tube. A software renderer pays for every operation at every window
 // pixel, so the pass does as little per pixel as it can:
-// - both pictures live in one texture, the planche (the native screen at its
-//   top-left, the band under it), so that any read is a single texture read;
+// - the native picture is the only texture captured each frame; the band is
+//   captured once, and only the frame around the middle ever reads it;
 // - what the tube does to a window pixel that never changes while the window
 //   and the settings stay (scanline, phosphor mask, make-up, vignette) is
 //   worked out once into the texture `facteurs` (crt_facteurs.frag);
@@ -13,12 +13,12 @@
 //     LUEUR        with TUBE, the glow is above 0;
 //     INTERIEUR    this piece only ever reads the native picture, with the
 //                  softening's quarter pixel to spare: no band;
-//     DOUX_UNIQUE  with INTERIEUR, at two window pixels or more per native
-//                  pixel: the softening's three reads in one (see doux()).
-// Texture reads per window pixel: one with the look off; with it on, one
-// colour read, one halo read and one read of the factors inside, three colour
-// reads in the frame around.
-uniform sampler2D planche;     // native picture at (0, 0), band at (0, natif.y)
+//     DOUX_UNIQUE  at two window pixels or more per native pixel: the
+//                  softening's three reads in one (see positionDouce()).
+// Texture reads per window pixel: one with the look off in the middle, two in
+// the frame; with it on, add one halo read and one read of the factors.
+uniform sampler2D source;      // native picture, natif texels
+uniform sampler2D marge;       // backdrop band, tailleMarge texels
 uniform sampler2D halo;        // glow of the native picture, natif texels
 uniform sampler2D facteurs;    // the still tube factors, one texel per window pixel
 uniform highp float eclatMarge;
@@ -29,7 +29,6 @@ uniform highp vec2 pente;      // max(window pixels per native pixel, 1)
 uniform highp vec2 plat;       // 0.5 - 0.5 / pente: half the flat middle of a texel
 uniform highp vec2 tailleMarge;
 uniform highp vec2 natif;
-uniform highp vec2 taillePlanche;
 uniform highp float uLueur;
 uniform highp float uCourbure;
 uniform lowp float qt_Opacity;
@@ -47,62 +46,83 @@ highp vec2 glisse(highp vec2 x)
     return b + (f - clamp(f, -plat, plat)) * pente;
 }
 
-// One read of the picture of size s placed at o in the planche, at texel
-// position t; kept on its own texels, as a texture of its own would be.
-highp vec3 texel(highp vec2 t, highp vec2 o, highp vec2 s)
+#ifdef DOUX_UNIQUE
+// The horizontal softening (0.7 of the read at a, 0.15 of each read a quarter
+// native pixel to its side) as one read. A linearly filtered read is affine in
+// its position between two texel centres. At two window pixels or more per
+// native pixel, the flat middle of a texel is at least half a native pixel
+// wide, so the three positions always fall between the same two centres: the
+// weighted mean of the positions, read once, is the weighted mean of the
+// three reads.
+highp vec2 positionDouce(highp vec2 a)
 {
-    return texture2D(planche, (o + clamp(t, vec2(0.0), s - 1.0) + 0.5) / taillePlanche).rgb;
+    highp vec3 x = a.x + vec3(-0.25, 0.0, 0.25);
+    highp vec3 b = floor(x);
+    highp vec3 f = x - b - 0.5;
+    highp vec3 gx = b + (f - clamp(f, -plat.x, plat.x)) * pente.x;
+    highp float by = floor(a.y);
+    highp float fy = a.y - by - 0.5;
+    return vec2(dot(gx, vec3(0.15, 0.7, 0.15)), by + (fy - clamp(fy, -plat.y, plat.y)) * pente.y);
 }
+#endif
 
-#ifdef INTERIEUR
-// Inside, a read can only run over the right and bottom edges (into the empty
-// part of the planche and into the band): the left and top ones are the
-// planche's own, clamped by the texture itself.
+// Reads at texel position t; each texture is clamped to its own edge, so a
+// read that slides past the last texel gives the edge's colour.
 highp vec3 natifEn(highp vec2 t)
 {
-    return texture2D(planche, (min(t, natif - 1.0) + 0.5) / taillePlanche).rgb;
+    return texture2D(source, (t + 0.5) / natif).rgb;
 }
-#else
-highp vec3 lire(highp vec2 p)
+
+#ifndef INTERIEUR
+highp vec3 margeEn(highp vec2 t)
 {
-    bool dedans = p.x >= 0.0 && p.y >= 0.0 && p.x < natif.x && p.y < natif.y;
-    // The band's left end meets the picture's left edge; above and below it
-    // is mirrored, a starry sky over the stalls and their reflection under.
+    return texture2D(marge, (t + 0.5) / tailleMarge).rgb * eclatMarge;
+}
+
+bool dansImage(highp vec2 p)
+{
+    return p.x >= 0.0 && p.y >= 0.0 && p.x < natif.x && p.y < natif.y;
+}
+
+// The point of the band shown at native point p outside the picture. The
+// band's left end meets the picture's left edge; above and below it is
+// mirrored, a starry sky over the stalls and their reflection under.
+highp vec2 pointMarge(highp vec2 p)
+{
     highp float periode = tailleMarge.x * (1.0 + miroirMarge);
     highp vec2 q;
     q.x = p.x - periode * floor(p.x / periode);
     if (q.x >= tailleMarge.x) q.x = 2.0 * tailleMarge.x - q.x;
     q.y = p.y < 0.0 ? -p.y : (p.y >= natif.y ? 2.0 * natif.y - p.y : p.y);
-    q = clamp(q, vec2(0.0), tailleMarge - 0.001);
-    highp vec3 c = texel(glisse(dedans ? p : q), dedans ? vec2(0.0) : vec2(0.0, natif.y),
-                         dedans ? natif : tailleMarge);
-    return dedans ? c : c * eclatMarge;
+    return clamp(q, vec2(0.0), tailleMarge - 0.001);
+}
+
+// A sharp read of the picture or of the band at native point p.
+highp vec3 lire(highp vec2 p)
+{
+    bool dedans = dansImage(p);
+    highp vec2 t = glisse(dedans ? p : pointMarge(p));
+    return dedans ? natifEn(t) : margeEn(t);
 }
 #endif
 
 #ifdef TUBE
-// Horizontal softening: 0.7 of the read at p and 0.15 of each read a quarter
-// native pixel to its side.
 highp vec3 doux(highp vec2 p)
 {
 #if defined(INTERIEUR) && defined(DOUX_UNIQUE)
-    // A linearly filtered read is affine in its position between two texel
-    // centres. At two window pixels or more per native pixel, the flat middle
-    // of a texel is at least half a native pixel wide, so the three positions
-    // always fall between the same two centres: the weighted mean of the
-    // positions, read once, is the weighted mean of the three reads.
-    highp vec3 x = p.x + vec3(-0.25, 0.0, 0.25);
-    highp vec3 b = floor(x);
-    highp vec3 f = x - b - 0.5;
-    highp vec3 gx = b + (f - clamp(f, -plat.x, plat.x)) * pente.x;
-    highp float by = floor(p.y);
-    highp float fy = p.y - by - 0.5;
-    highp vec2 t = vec2(dot(gx, vec3(0.15, 0.7, 0.15)),
-                        by + (fy - clamp(fy, -plat.y, plat.y)) * pente.y);
-    return natifEn(t);
+    return natifEn(positionDouce(p));
 #elif defined(INTERIEUR)
     return 0.7 * natifEn(glisse(p)) + 0.15 * (natifEn(glisse(p - vec2(0.25, 0.0)))
                                               + natifEn(glisse(p + vec2(0.25, 0.0))));
+#elif defined(DOUX_UNIQUE)
+    // Around the middle the same single read, made in the picture the point
+    // at p falls in. The softening is symmetric, so the band's mirrored
+    // stretches need no care. Only a window pixel whose quarter pixels
+    // straddle the picture's edge loses the 0.15 of the other side: one
+    // column of pixels along the edge, a few levels of brightness.
+    bool dedans = dansImage(p);
+    highp vec2 t = positionDouce(dedans ? p : pointMarge(p));
+    return dedans ? natifEn(t) : margeEn(t);
 #else
     return 0.7 * lire(p) + 0.15 * (lire(p - vec2(0.25, 0.0)) + lire(p + vec2(0.25, 0.0)));
 #endif

@@ -25,6 +25,8 @@ TestCase {
             Rectangle { x: 383; y: 0; width: 1; height: 224; color: "white" }
             Rectangle { x: 100; y: 50; width: 20; height: 10; color: "red" }
             Rectangle { x: 200; y: 120; width: 1; height: 1; color: "#00ff00" }
+            // Near the top, where the tube's frame (not its middle) draws it.
+            Rectangle { x: 150; y: 1; width: 20; height: 8; color: "#ffff00" }
         }
     }
 
@@ -210,6 +212,63 @@ TestCase {
         for (const [x, y] of [[5, 5], [50, 280], [990, 550], [500, 20]]) {
             const c = canaux(image, x, y)
             verify(Math.max(c[0], c[1], c[2]) <= 0.61, couleur(image, x, y))
+        }
+    }
+
+    // The card's colour at native texel (i, j), edges clamped as a texture's.
+    function texelCarte(i, j) {
+        i = Math.max(0, Math.min(383, i))
+        j = Math.max(0, Math.min(223, j))
+        if (j === 0 || i === 383) return [1, 1, 1]
+        if (i >= 150 && i < 170 && j >= 1 && j < 9) return [1, 1, 0]
+        if (i >= 100 && i < 120 && j >= 50 && j < 60) return [1, 0, 0]
+        return [0x20 / 255, 0x40 / 255, 0x80 / 255]
+    }
+
+    // A sharp read of the card at native point (px, py) with k window pixels
+    // per native pixel on each axis: texel centres flat, the last half output
+    // pixel before an edge sliding linearly towards the neighbour.
+    function lireCarte(px, py, kx, ky) {
+        const glisse = (v, k) => {
+            const b = Math.floor(v), f = v - b - 0.5, m = 0.5 - 0.5 / k
+            return b + (f - Math.max(-m, Math.min(m, f))) * k
+        }
+        const tx = glisse(px, kx), ty = glisse(py, ky)
+        const i = Math.floor(tx), j = Math.floor(ty), a = tx - i, b = ty - j
+        const c = [0, 0, 0]
+        for (const [di, dj, w] of [[0, 0, (1 - a) * (1 - b)], [1, 0, a * (1 - b)],
+                                   [0, 1, (1 - a) * b], [1, 1, a * b]]) {
+            const t = texelCarte(i + di, j + dj)
+            for (let n = 0; n < 3; ++n) c[n] += w * t[n]
+        }
+        return c
+    }
+
+    function test_adoucissement_dans_le_cadre_et_au_milieu() {
+        // Curved, with no scanline, mask, glow nor vignette, every window
+        // pixel is the softened read: 0.7 of the sharp read at its native
+        // point and 0.15 of each read a quarter native pixel to its side.
+        // Row 15 lies in the frame around the middle piece, row 135 in the
+        // middle; both cross a vertical edge of a block.
+        creer(1000, 560, { affichage: "etirer",
+                           reglages: { actif: true, balayage: 0, masque: 0, lueur: 0,
+                                       courbure: 0.5, vignette: 0 } })
+        verify(ecran.crt.interieur.y > 15 && ecran.crt.interieur.y < 135)
+        waitForRendering(ecran)
+        const image = grabImage(ecran)
+        const kx = 1000 / 384, ky = 2.5
+        for (const [y, x0, x1] of [[15, 360, 420], [135, 240, 300]]) {
+            for (let x = x0; x <= x1; ++x) {
+                const nx = (x + 0.5) / 1000 * 2 - 1, ny = (y + 0.5) / 560 * 2 - 1
+                const px = (nx * (1 + 0.035 * ny * ny) * 1.012 + 1) / 2 * 384
+                const py = (ny * (1 + 0.055 * nx * nx) * 1.012 + 1) / 2 * 224
+                const m = lireCarte(px, py, kx, ky)
+                const g = lireCarte(px - 0.25, py, kx, ky), d = lireCarte(px + 0.25, py, kx, ky)
+                const vu = canaux(image, x, y)
+                for (let n = 0; n < 3; ++n)
+                    fuzzyCompare(vu[n], 0.7 * m[n] + 0.15 * (g[n] + d[n]), 2.5 / 255,
+                                 x + "," + y + " channel " + n)
+            }
         }
     }
 
