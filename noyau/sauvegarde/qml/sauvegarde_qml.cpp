@@ -1,5 +1,6 @@
 #include "sauvegarde/qml/sauvegarde_qml.h"
 
+#include "sauvegarde/qml/magasin_qml.h"
 #include "sauvegarde/qml/stockage_qml.h"
 #include "sauvegarde/qml/succes_qml.h"
 
@@ -14,6 +15,7 @@ template <typename T> QObject* creer(QQmlEngine*, QJSEngine*) {
 } // namespace
 
 void enregistrerSauvegarde() {
+    qmlRegisterType<MagasinQml>("Tessimora", 1, 0, "Magasin");
     qmlRegisterSingletonType<StockageQml>("Tessimora", 1, 0, "Stockage", creer<StockageQml>);
     qmlRegisterSingletonType<SuccesQml>("Tessimora", 1, 0, "Succes", creer<SuccesQml>);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
 // Registers the singletons of the save records under "Tessimora" 1.0:
-// `Stockage` (scores, settings, progression) and `Succes` (achievement state).
+// `Stockage` (scores, settings, progression), `Succes` (achievement state) and
+// the settings store `Magasin`.
 void enregistrerSauvegarde();
