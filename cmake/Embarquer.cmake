@@ -19,13 +19,20 @@ function(embarquer_ressources)
     COMMENT "Packing ${E_CIBLE} into a resource file"
     VERBATIM)
   add_custom_target(${E_CIBLE} DEPENDS ${paquet})
+  embarquer_paquet(CIBLE ${E_CIBLE} PAQUET ${paquet})
+  add_dependencies(tessimora_ressources ${E_CIBLE})
+endfunction()
 
+# Embeds a packed file that exists (or that a target of the caller builds).
+#
+#   embarquer_paquet(CIBLE images PAQUET path/images.rcc)
+function(embarquer_paquet)
+  cmake_parse_arguments(E "" "CIBLE;PAQUET" "" ${ARGN})
   string(MAKE_C_IDENTIFIER "tessimora_${E_CIBLE}_rcc" SYMBOLE)
-  set(PAQUET ${paquet})
+  set(PAQUET ${E_PAQUET})
   set(objet ${CMAKE_CURRENT_BINARY_DIR}/embarquer_${E_CIBLE}.cpp)
   configure_file(${TESSIMORA_MODELE_EMBARQUER} ${objet} @ONLY)
   target_sources(tessimora_ressources PRIVATE ${objet})
   set_source_files_properties(${objet} TARGET_DIRECTORY tessimora_ressources
-                              PROPERTIES OBJECT_DEPENDS ${paquet})
-  add_dependencies(tessimora_ressources ${E_CIBLE})
+                              PROPERTIES OBJECT_DEPENDS ${E_PAQUET})
 endfunction()

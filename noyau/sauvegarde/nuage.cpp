@@ -122,10 +122,18 @@ stockage::Progression fusionProgression(const stockage::Progression& a,
                                         const stockage::Progression& b) {
     stockage::Progression r;
     r.etapeMax = std::max(a.etapeMax, b.etapeMax);
+    // A stored list may repeat a stage or a day. The union alone would keep
+    // the repeats of whichever side comes first, so the two devices would
+    // each merge to a different text and rewrite the cloud at every start:
+    // repeats go, on both sides alike.
     r.etapesVues = reunir(a.etapesVues, b.etapesVues);
     std::sort(r.etapesVues.begin(), r.etapesVues.end());
+    r.etapesVues.erase(std::unique(r.etapesVues.begin(), r.etapesVues.end()),
+                       r.etapesVues.end());
     r.defisFinis = reunir(a.defisFinis, b.defisFinis);
     std::sort(r.defisFinis.begin(), r.defisFinis.end());
+    r.defisFinis.erase(std::unique(r.defisFinis.begin(), r.defisFinis.end()),
+                       r.defisFinis.end());
     r.sansContinue = a.sansContinue || b.sansContinue;
     r.defiClasse = std::max(a.defiClasse, b.defiClasse);
     return stockage::lireProgression(stockage::ecrireProgression(r));

@@ -183,3 +183,30 @@ TEST(Depart, CeQuiRepartVersLeNuage) {
     d = fusionDepart(tout, ecrire(tout));
     EXPECT_FALSE(d.versNuage);
 }
+
+TEST(Depart, RepetitionsStockeesSansAllerRetourDuNuage) {
+    // A save that lists stage 3 and one day twice. Whichever side it is on,
+    // the merge lists them once, and two devices taking turns with the cloud
+    // stop rewriting it once each has seen the other.
+    Enveloppe a = base(1000), b = base(2000);
+    a.progression = stockage::lireProgression(QStringLiteral(
+        "{\"etapeMax\":4,\"etapesVues\":[3,3,0],\"defisFinis\":[\"20261201\",\"20261201\"]}"));
+    stockage::etapeFinie(b.progression, 1, 0);
+    EXPECT_EQ(fusion(a, b)->progression.etapesVues, (std::vector<double>{0, 1, 3}));
+    EXPECT_EQ(fusion(b, a)->progression.etapesVues, (std::vector<double>{0, 1, 3}));
+    EXPECT_EQ(fusion(a, b)->progression.defisFinis, QStringList({"20261201"}));
+
+    QString cloud;
+    int ecritures = 0;
+    for (int tour = 0; tour < 6; ++tour) {
+        Enveloppe& local = tour % 2 ? b : a;
+        local.ecrit = 3000 + tour;
+        const Depart d = fusionDepart(local, cloud);
+        local = d.env;
+        if (d.versNuage) {
+            cloud = ecrire(d.env);
+            ++ecritures;
+        }
+    }
+    EXPECT_EQ(ecritures, 2);
+}
