@@ -3,7 +3,7 @@
 // fixed point and does not differ from itself.
 
 #include "commun.h"
-#include "plateforme/nuage.h"
+#include "sauvegarde/nuage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t n) {
     const QString t = fuzz::texte(d, n);

@@ -5,7 +5,7 @@
 // instead of rewriting it at every start.
 
 #include "commun.h"
-#include "plateforme/nuage.h"
+#include "sauvegarde/nuage.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // fixed point of reading and writing.
 
 #include "commun.h"
-#include "moteur/stockage.h"
-#include "plateforme/json.h"
+#include "sauvegarde/stockage.h"
+#include "sauvegarde/json.h"
 
 #include <cmath>
 #include <set>

@@ -4,8 +4,8 @@
 // says, the state stays valid and still reads back to itself.
 
 #include "commun.h"
-#include "plateforme/json.h"
-#include "plateforme/succes.h"
+#include "sauvegarde/json.h"
+#include "sauvegarde/succes.h"
 
 #include <QJsonObject>
 
