@@ -108,8 +108,8 @@ Item {
         Grand {
             y: 36
             nom: "effets_logo_pause"
-            cle: "PAUSE"
-            rejeu: 3000
+            titre: "PAUSE"
+            reprise: 3000
         }
 
         Repeater {

@@ -119,8 +119,8 @@ Item {
     Grand {
         y: 4
         nom: "ecrans_titre_controls"
-        cle: "CONTROLS"
-        rejeu: 3500
+        titre: "CONTROLS"
+        reprise: 3500
     }
 
     Lampions {

@@ -29,7 +29,7 @@ Rectangle {
     Component.onCompleted: jeu.demarrer(demo.graine % 12, demo.graine, true)
 
     Anim { nom: "effets_voile_bande"; y: 176; running: false; currentFrame: 2 }
-    Grand { y: 182; nom: "ecrans_titre_demo_play"; cle: "DEMO PLAY"; rejeu: 3000 }
+    Grand { y: 182; nom: "ecrans_titre_demo_play"; titre: "DEMO PLAY"; reprise: 3000 }
 
     Clignote {
         y: 206

@@ -48,7 +48,7 @@ Item {
     Fond { mode: "marche" }
     Voile {}
 
-    Grand { y: 8; nom: "ecrans_titre_tile_gallery"; cle: "TILE GALLERY"; rejeu: 3500 }
+    Grand { y: 8; nom: "ecrans_titre_tile_gallery"; titre: "TILE GALLERY"; reprise: 3500 }
 
     Repeater {
         model: Extras.MOTIFS

@@ -112,8 +112,8 @@ Item {
     Grand {
         y: 6
         nom: "ecrans_titre_mode_select"
-        cle: "MODE SELECT"
-        rejeu: 3500
+        titre: "MODE SELECT"
+        reprise: 3500
     }
 
     // The rope and its lanterns scroll together, so the chosen one is centred.

@@ -86,8 +86,8 @@ Item {
     Grand {
         y: 8
         nom: scene.crtSeul ? "ecrans_titre_crt_settings" : "ecrans_titre_options"
-        cle: scene.crtSeul ? "CRT SETTINGS" : "OPTIONS"
-        rejeu: 3500
+        titre: scene.crtSeul ? "CRT SETTINGS" : "OPTIONS"
+        reprise: 3500
     }
 
     Repeater {

@@ -12,7 +12,7 @@ Rectangle {
     Fond { mode: "pont" }
     Voile {}
 
-    Grand { y: 10; nom: "ecrans_titre_how_to_play"; cle: "HOW TO PLAY"; rejeu: 3000 }
+    Grand { y: 10; nom: "ecrans_titre_how_to_play"; titre: "HOW TO PLAY"; reprise: 3000 }
     Anim { nom: "ecrans_regle_paire"; x: 20; y: 40 }
     Anim { nom: "ecrans_regle_combo"; x: 230; y: 40 }
     Anim { nom: "ecrans_regle_libre"; x: 117; y: 120 }

@@ -111,7 +111,7 @@ Rectangle {
     Fond { mode: "port" }
     Voile {}
 
-    Grand { y: 18; nom: "ecrans_titre_new_record"; cle: "NEW RECORD"; rejeu: 1500 }
+    Grand { y: 18; nom: "ecrans_titre_new_record"; titre: "NEW RECORD"; reprise: 1500 }
 
     Texte {
         y: 44
@@ -124,7 +124,7 @@ Rectangle {
         style: "or"
     }
 
-    Grand { y: 60; nom: "ecrans_titre_enter_your_name"; cle: "ENTER YOUR NAME"; rejeu: 4000 }
+    Grand { y: 60; nom: "ecrans_titre_enter_your_name"; titre: "ENTER YOUR NAME"; reprise: 4000 }
 
     Repeater {
         model: 3

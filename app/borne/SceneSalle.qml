@@ -46,8 +46,8 @@ Rectangle {
 
     function appui(x, y) { sortie() }
 
-    Grand { y: 30; nom: "ecrans_titre_thank_you_for_playing"; cle: "THANK YOU FOR PLAYING"; rejeu: 3000 }
-    Grand { y: 56; nom: "ecrans_logo"; rejeu: 5000 }
+    Grand { y: 30; nom: "ecrans_titre_thank_you_for_playing"; titre: "THANK YOU FOR PLAYING"; reprise: 3000 }
+    Grand { y: 56; nom: "ecrans_logo"; reprise: 5000 }
 
     Texte {
         visible: salle.score > 0

@@ -29,7 +29,7 @@ Rectangle {
     Fond { mode: "temple" }
     Voile {}
 
-    Grand { y: 4; nom: "ecrans_titre_high_scores"; cle: "HIGH SCORES"; rejeu: 2500 }
+    Grand { y: 4; nom: "ecrans_titre_high_scores"; titre: "HIGH SCORES"; reprise: 2500 }
 
     Texte {
         y: 38

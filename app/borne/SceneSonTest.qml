@@ -72,7 +72,7 @@ Item {
     Fond { mode: "temple" }
     Voile {}
 
-    Grand { y: 10; nom: "ecrans_titre_sound_test"; cle: "SOUND TEST"; rejeu: 3500 }
+    Grand { y: 10; nom: "ecrans_titre_sound_test"; titre: "SOUND TEST"; reprise: 3500 }
 
     Texte {
         x: 150

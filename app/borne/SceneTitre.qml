@@ -20,8 +20,8 @@ Rectangle {
 
     Fond { mode: "marche" }
 
-    Grand { y: 18; nom: "ecrans_logo"; rejeu: 3200 }
-    Grand { y: 60; nom: "ecrans_titre_arcade_mahjong"; cle: "ARCADE MAHJONG"; rejeu: 5000 }
+    Grand { y: 18; nom: "ecrans_logo"; reprise: 3200 }
+    Grand { y: 60; nom: "ecrans_titre_arcade_mahjong"; titre: "ARCADE MAHJONG"; reprise: 5000 }
 
     Repeater {
         model: [31, 9, 18, 27, 7, 34, 39]
@@ -50,21 +50,24 @@ Rectangle {
     }
 
     Clignote {
+        id: invite
+        // Read here: inside a title, `titre` is the title's own key.
+        readonly property bool jouable: titre.peutJouer
         y: 170
         width: 384
         height: 20
         periode: 1000
         Grand {
-            visible: !titre.peutJouer
+            visible: !invite.jouable
             nom: "ecrans_titre_insert_coin"
-            cle: "INSERT COIN"
-            rejeu: 2000
+            titre: "INSERT COIN"
+            reprise: 2000
         }
         Grand {
-            visible: titre.peutJouer
+            visible: invite.jouable
             nom: "ecrans_titre_push_start"
-            cle: "PUSH START"
-            rejeu: 2000
+            titre: "PUSH START"
+            reprise: 2000
         }
     }
 

@@ -1,22 +1,20 @@
 import QtQuick 2.15
 
-// Visible during one half of its period and hidden during the other.
+// The arcade blink: shown half of `periode`, hidden the other half, while
+// `actif`; steady otherwise. It fades by opacity, so what blinks keeps its
+// place in layouts and its own visibility stays the scene's to decide.
 Item {
     id: clignote
     property int periode: 900
+    property bool actif: true
     property bool allume: true
-    default property alias contenu: dedans.data
 
-    Item {
-        id: dedans
-        anchors.fill: parent
-        visible: clignote.allume
-    }
+    opacity: !actif || allume ? 1 : 0
 
     Timer {
-        interval: clignote.periode / 2
+        interval: Math.max(1, clignote.periode / 2)
         repeat: true
-        running: clignote.visible
+        running: clignote.actif && clignote.visible
         onTriggered: clignote.allume = !clignote.allume
     }
 }

@@ -596,7 +596,7 @@ Item {
             choisies[i] = true
             ++n
             var q = pos(i)
-            fx("poser", [{nom: "effets_voile_fumee", x: q.x, y: q.y, vie: 4000, fondu: true, z: 10}])
+            fx("poser", [{nom: "effets_voile_fumee", x: q.x, y: q.y, vie: 4000, fondu: true, z: 5}])
         }
         if (n === 0)
             return

@@ -50,7 +50,8 @@ Item {
         id: reflet
         nom: "tuiles_reflet_prise"
         visible: tuile.etat === 1 && !tuile.voilee
-        tenir: true
+        // Played once per pick, then back on its first frame: the sweep
+        // does not stay on the face.
         // Started only by a pick: a whole stack of idle strips would cost frames.
         running: false
     }
@@ -86,6 +87,7 @@ Item {
 
     // Read by tests and scenes that want to know which strip shows.
     readonly property bool reflete: reflet.visible
+    readonly property alias bandeReflet: reflet
     readonly property bool pulse: pouls.visible && pouls.running
     readonly property bool retourne: retournement.visible
 }

@@ -25,6 +25,7 @@ Item {
         function refus(x, y) { noter("refus") }
         function logo(nom, y, vie) { noter("logo:" + nom) }
         function points(x, y, texte, style, grand, delai) { noter("points:" + texte) }
+        function poser(p) { noter("poser:" + p.nom + "@" + p.z) }
         function compte(x) {
             var n = 0
             for (var i = 0; i < journal.length; ++i)
@@ -341,6 +342,14 @@ Item {
             compare(faux.compte("refus"), 2)
             compare(faux.compte("son:erreur"), 1)
             compare(j.partie.selection, -1) // the wrong tile was dropped again
+        }
+
+        // Received smoke veils two free tiles with its own effect, among the
+        // whirls and puffs, under the floating numbers.
+        function test_fumeeRecue() {
+            var j = nouveau()
+            j.enfumer()
+            compare(faux.compte("poser:effets_voile_fumee@5"), 2)
         }
     }
 }

@@ -115,6 +115,24 @@ Item {
             compare(plateau.tuile(p[0]).etat, 2)
         }
 
+        // The glint sweeps the picked face once and then rests on its first
+        // frame; a second pick sweeps it again.
+        function test_refletUneFois() {
+            var p = paire()
+            partie.prendre(p[0])
+            var b = plateau.tuile(p[0]).bandeReflet
+            verify(b.running)
+            tryCompare(b, "running", false, 2000)
+            compare(b.currentFrame, 0)
+            verify(!b.paused)
+            partie.prendre(p[0])
+            compare(plateau.tuile(p[0]).etat, 0)
+            partie.prendre(p[0])
+            verify(b.running)
+            tryCompare(b, "running", false, 2000)
+            compare(b.currentFrame, 0)
+        }
+
         function test_voilesEtRetournement() {
             plateau.voile = 2
             var libre = -1, couverte = -1
