@@ -23,14 +23,19 @@ Item {
     // Items ever made, for the pool tests.
     property int creations: 0
 
-    readonly property var textesLogo: ({
-        ready: ["READY", 4], go: ["GO!", 4], stage: ["STAGE", 2],
-        stage_clear: ["STAGE CLEAR", 4], all_clear: ["ALL CLEAR", 4],
-        time_up: ["TIME UP", 4], no_more_pairs: ["NO MORE PAIRS", 2],
-        game_over: ["GAME OVER", 4], "continue": ["CONTINUE?", 4],
-        perfect: ["PERFECT", 4], boss: ["BOSS", 4], win: ["WIN", 4],
-        lose: ["LOSE", 4], pause: ["PAUSE", 2]
-    })
+    // T() marks each key of the table for the key tool; the text is
+    // translated where the logo is shown.
+    readonly property var textesLogo: (function () {
+        function T(cle) { return cle }
+        return {
+        ready: [T("READY"), 4], go: [T("GO!"), 4], stage: [T("STAGE"), 2],
+        stage_clear: [T("STAGE CLEAR"), 4], all_clear: [T("ALL CLEAR"), 4],
+        time_up: [T("TIME UP"), 4], no_more_pairs: [T("NO MORE PAIRS"), 2],
+        game_over: [T("GAME OVER"), 4], "continue": [T("CONTINUE?"), 4],
+        perfect: [T("PERFECT"), 4], boss: [T("BOSS"), 4], win: [T("WIN"), 4],
+        lose: [T("LOSE"), 4], pause: [T("PAUSE"), 2]
+        }
+    })()
 
     function nearest(v) {
         return Math.floor(v + 0.5)

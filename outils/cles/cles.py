@@ -152,6 +152,13 @@ _APPELS = [
     # T("KEY") marks a key in tables that translate later (scripts and C++ alike).
     (re.compile(r"(?<![\w.])T\s*\("), 0),
 ]
+# Scene components whose property takes a key that the component translates
+# itself: (component, property). Only a binding written inside that
+# component's own block counts, so the same property name elsewhere (a scene
+# table, a map of durations) is never read as a key.
+_PROPRIETES = [
+    ("Grand", "titre"),
+]
 _OUVRANTS, _FERMANTS = "([{", ")]}"
 _SUFFIXES = (".qml", ".js", ".mjs", ".cpp", ".h")
 _DOSSIERS = ("app", "noyau", "hote")
@@ -197,6 +204,72 @@ def _litteraux(source, debut, rang):
     return trouves
 
 
+def _fin_de_bloc(source, ouvrant):
+    """Offset of the "}" closing the block whose "{" is at `ouvrant`."""
+    profondeur, i = 0, ouvrant
+    while i < len(source):
+        c = source[i]
+        if c in "\"'`":
+            j = i + 1
+            while j < len(source) and source[j] != c and source[j] != "\n":
+                j += 2 if source[j] == "\\" else 1
+            i = j + 1
+            continue
+        if c == "{":
+            profondeur += 1
+        elif c == "}":
+            profondeur -= 1
+            if profondeur == 0:
+                return i
+        i += 1
+    return len(source)
+
+
+def _litteraux_de_liaison(source, debut):
+    """(text, offset) of each string literal of one QML binding starting at
+    `debut`: up to the end of its line, a ";" or the block's end."""
+    trouves = []
+    i = debut
+    while i < len(source) and source[i] not in "\n;}":
+        c = source[i]
+        if c in "\"'":
+            j = i + 1
+            while j < len(source) and source[j] != c and source[j] != "\n":
+                j += 2 if source[j] == "\\" else 1
+            trouves.append((_litteral(source[i + 1:j]), i))
+            i = j + 1
+            continue
+        i += 1
+    return trouves
+
+
+def _proprietes(source):
+    """Keys bound to the key properties of `_PROPRIETES` in a QML source."""
+    trouves = []
+    for composant, propriete in _PROPRIETES:
+        for m in re.finditer(r"(?<![\w.])%s\s*\{" % composant, source):
+            ouvrant = m.end() - 1
+            fin = _fin_de_bloc(source, ouvrant)
+            # Bindings of the block itself, not of objects nested in it.
+            profondeur = 0
+            i = ouvrant + 1
+            liaison = re.compile(r"(?<![\w.])%s\s*:" % propriete)
+            while i < fin:
+                c = source[i]
+                if c == "{":
+                    profondeur += 1
+                elif c == "}":
+                    profondeur -= 1
+                elif profondeur == 0:
+                    l = liaison.match(source, i)
+                    if l:
+                        trouves.extend(_litteraux_de_liaison(source, l.end()))
+                        i = l.end()
+                        continue
+                i += 1
+    return trouves
+
+
 def cles_du_code():
     """Each key the code uses, with the places ("path:line") that use it."""
     lieux = {}
@@ -214,11 +287,15 @@ def cles_du_code():
                 except (OSError, UnicodeDecodeError):
                     continue
                 relatif = os.path.relpath(chemin, RACINE).replace(os.sep, "/")
+                trouves = []
                 for motif, rang in _APPELS:
                     for m in motif.finditer(source):
-                        for cle, position in _litteraux(source, m.end(), rang):
-                            ligne = source.count("\n", 0, position) + 1
-                            lieux.setdefault(cle, set()).add((relatif, ligne))
+                        trouves.extend(_litteraux(source, m.end(), rang))
+                if nom.endswith(".qml"):
+                    trouves.extend(_proprietes(source))
+                for cle, position in trouves:
+                    ligne = source.count("\n", 0, position) + 1
+                    lieux.setdefault(cle, set()).add((relatif, ligne))
     return {cle: ["%s:%d" % l for l in sorted(ls)] for cle, ls in lieux.items()}
 
 

@@ -4,6 +4,8 @@ with the list of what is wrong:
 
     a-jour       en.json's "@sources" and index.json match what the key tool writes
     code         every key the code uses is in the English catalogue
+    utilisees    every key of the English catalogue is used somewhere in the code
+    outil        the key tool reads keys where the code puts them, and nothing else
     cles         every language has its file, with "@", exactly the English keys, none empty
     parametres   every text keeps the {placeholders} of its English text, no more, no fewer
     caracteres   every text is drawable by the game font
@@ -72,6 +74,43 @@ def verifier_code():
     en = anglais()
     return ["key %r used at %s is not in en.json" % (cle, ", ".join(lieux))
             for cle, lieux in sorted(cles.cles_du_code().items()) if cle not in en]
+
+
+def verifier_utilisees():
+    utilisees = cles.cles_du_code()
+    return ["key %r of en.json is used nowhere in the code (mark it with T() where a table "
+            "holds it, or remove it from every catalogue)" % cle
+            for cle in sorted(anglais()) if cle not in utilisees]
+
+
+def verifier_outil():
+    problemes = []
+
+    def attendre(source, attendues, nom="Essai.qml"):
+        trouvees = sorted(c for c, _ in cles._proprietes(source)) if nom.endswith(".qml") else []
+        for motif, rang in cles._APPELS:
+            for m in motif.finditer(source):
+                trouvees += [c for c, _ in cles._litteraux(source, m.end(), rang)]
+        if sorted(trouvees) != sorted(attendues):
+            problemes.append("keys of %r read as %r, not %r" % (source, sorted(trouvees),
+                                                                 sorted(attendues)))
+
+    # A title's key, on one line or on its own line, with a choice of two.
+    attendre('Grand { y: 4; nom: "ecrans_x"; titre: "HIGH SCORES"; reprise: 2500 }',
+             ["HIGH SCORES"])
+    attendre('Grand {\n  nom: a ? "x" : "y"\n  titre: a ? "CRT SETTINGS" : "OPTIONS"\n'
+             '  reprise: 3500\n}', ["CRT SETTINGS", "OPTIONS"])
+    # The same property name outside a title, or in an object nested in one, is no key.
+    attendre('var scenes = { mire: "SceneMire.qml", titre: "SceneTitre.qml" }', [])
+    attendre('Grand { titre: "PAUSE"; Item { titre: "NOT A KEY" } }', ["PAUSE"])
+    # Marked table entries in scripts and C++, calls with a choice, plurals.
+    attendre('ready: [T("READY"), 4], x: Commandes.T("NO")', ["READY"])
+    attendre('{"ID", T("FIRST LANTERN"), T("CLEAR YOUR FIRST PAIR."), false}',
+             ["FIRST LANTERN", "CLEAR YOUR FIRST PAIR."], "x.cpp")
+    attendre('Langue.t(libre ? "FREE PLAY" : "1 COIN 1 PLAY", {n: "x"})',
+             ["FREE PLAY", "1 COIN 1 PLAY"])
+    attendre('Langue.p("{n} PAIR", "{n} PAIRS", n)', ["{n} PAIRS"])
+    return problemes
 
 
 def _vide(valeur):
@@ -277,6 +316,8 @@ def verifier_glossaire():
 VERIFICATIONS = {
     "a-jour": verifier_a_jour,
     "code": verifier_code,
+    "utilisees": verifier_utilisees,
+    "outil": verifier_outil,
     "cles": verifier_cles,
     "parametres": verifier_parametres,
     "caracteres": verifier_caracteres,
