@@ -124,6 +124,17 @@ class Flux(unittest.TestCase):
         progression = json.loads(textes["progression"])
         self.assertEqual(progression["etapeMax"], 12)
         self.assertIn(11, progression["etapesVues"])
+        # After a restart MODE SELECT has PAPER MOON open: OK starts it.
+        with Partie(["--scene=menu", "--journal-sons", "--muet"], config=self.config) as p:
+            p.attendre("^TESSIMORA_PRET$")
+            self.sons(p, "titre", delai=20)
+            time.sleep(0.5)
+            for _ in range(5):
+                p.touche("Right")
+                self.sons(p, "selection")
+            p.touche("Return")
+            self.sons(p, "depart", "voix_ready", delai=20)
+            self.assertNotIn("erreur", [l.split()[-1] for l in p.lignes_de("TESSIMORA_SON")])
 
 
 if __name__ == "__main__":
