@@ -72,7 +72,7 @@ Item {
     // Tests turn the real timer off and beat by hand.
     property bool automatique: true
     readonly property bool horlogeActive: phase === "jeu" && partieObj.existe
-                                          && (partieObj.etat === "jeu" || partieObj.etat === "bloque")
+                                          && (partieObj.etat === Partie.Jeu || partieObj.etat === Partie.Bloque)
 
     // The timed sequences, on the same watch.
     Echeancier { id: echeancier; montre: jeu.montre }
@@ -332,9 +332,13 @@ Item {
         if (phase !== "jeu")
             return
         var e = partieObj.etat
-        if (e === "gagne" || e === "temps" || e === "impasse") {
-            terminer(e)
-        } else if (e === "bloque") {
+        if (e === Partie.Gagne) {
+            terminer("gagne")
+        } else if (e === Partie.Temps) {
+            terminer("temps")
+        } else if (e === Partie.Impasse) {
+            terminer("impasse")
+        } else if (e === Partie.Bloque) {
             if (!annonceBloque) {
                 annonceBloque = true
                 fx("logo", ["no_more_pairs", 92, 1600])
@@ -358,29 +362,34 @@ Item {
 
     // `seul` leaves the change step to the caller (the AI's batch of picks).
     function repondre(r, i, seul) {
-        if (r.type === "prise") {
+        switch (r.type) {
+        case PrisePile.Prise:
             son("selection")
             if (plateau) {
                 plateau.appui = true
                 plusTard(140, function () { if (plateau) plateau.appui = false })
             }
-        } else if (r.type === "lachee") {
+            break
+        case PrisePile.Lachee:
             son("deselection")
-        } else if (r.type === "refus") {
+            break
+        case PrisePile.Refus:
             son("erreur")
             var a = pos(r.ancienne), b = pos(r.i)
             fx("refus", [a.x, a.y])
             fx("refus", [b.x, b.y])
             poseUnique("peur")
-        } else if (r.type === "bloquee") {
+            break
+        case PrisePile.Bloquee:
             if (partieObj.present(i)) {
                 son("erreur")
                 var q = pos(i)
                 fx("refus", [q.x, q.y])
             }
             return
-        } else if (r.type === "paire") {
+        case PrisePile.Paire:
             retourPaire(r)
+            break
         }
         if (!seul)
             changer()
@@ -418,11 +427,8 @@ Item {
         }
         poseUnique(r.combo >= 3 ? "combo" : "joie")
         indice = null
-        var copie = {}
-        for (var k in r)
-            copie[k] = r[k]
-        copie.entreeFever = entreeFever
-        paireFaite(copie)
+        paireFaite({a: r.a, b: r.b, points: r.points, combo: r.combo, jumelle: r.jumelle,
+                    bonusMs: r.bonusMs, fever: r.fever, entreeFever: entreeFever})
         if (palier)
             fumeeEnvoyee()
     }

@@ -131,7 +131,7 @@ Item {
                     verify(borne.action("ok", 1))
                 }
             }
-            compare(d.joueur1.partie.etat, "gagne")
+            compare(d.joueur1.partie.etat, Partie.Gagne)
             // The milestones smoked the computer's board and told the cabinet.
             verify(fausseCouche.types().indexOf("fumee") >= 0)
             passer(d, 1800)

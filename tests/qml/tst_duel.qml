@@ -129,7 +129,7 @@ Item {
             verify(w !== null)
             for (var k = 0; k < w.length; ++k)
                 jouerPaire(d, 1, w[k])
-            compare(d.joueur1.partie.etat, "gagne")
+            compare(d.joueur1.partie.etat, Partie.Gagne)
             compare(d.joueur1.phase, "fin")
             verify(d.joue)
             passer(d, 1800)

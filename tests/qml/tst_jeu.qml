@@ -79,9 +79,9 @@ Item {
         function vider(j) {
             var ia = createTemporaryObject(fabriqueIa, scene)
             ia.creer(2, 4)
-            for (var k = 0; k < 10000 && j.partie.etat === "jeu"; ++k)
+            for (var k = 0; k < 10000 && j.partie.etat === Partie.Jeu; ++k)
                 ia.pas(j.partie, 100)
-            compare(j.partie.etat, "gagne")
+            compare(j.partie.etat, Partie.Gagne)
             j.changer()
         }
 

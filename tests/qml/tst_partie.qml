@@ -36,7 +36,7 @@ Item {
         function test_donne() {
             var p = nouvelle()
             compare(p.existe, true)
-            compare(p.etat, "jeu")
+            compare(p.etat, Partie.Jeu)
             verify(p.nombre >= 106 && p.nombre <= 220)
             compare(p.restantes, p.nombre)
             compare(p.tempsMs, p.tempsMax)
@@ -60,10 +60,10 @@ Item {
             compare(p.existe, false)
             verify(p.version > v)
             // Nothing to play: every question answers "nothing".
-            compare(p.prendre(0).type, "fini")
+            compare(p.prendre(0).type, PrisePile.Fini)
             compare(p.place(0), null)
             compare(p.indice(), null)
-            compare(p.etat, "")
+            compare(p.etat, Partie.Aucune)
             compare(p.plusProche(-1), -1)
             verify(!p.annuler())
             verify(!p.avancer(1000))
@@ -74,12 +74,12 @@ Item {
             var pr = p.paires()[0]
             var v = p.version
             var r = p.prendre(pr[0])
-            compare(r.type, "prise")
+            compare(r.type, PrisePile.Prise)
             compare(p.selection, pr[0])
             verify(p.version > v)
             v = p.version
             r = p.prendre(pr[1])
-            compare(r.type, "paire")
+            compare(r.type, PrisePile.Paire)
             compare(r.a, pr[0])
             compare(r.b, pr[1])
             compare(r.combo, 1)
@@ -102,11 +102,11 @@ Item {
             verify(c >= 0)
             var v = p.version
             var r = p.prendre(c)
-            compare(r.type, "bloquee")
+            compare(r.type, PrisePile.Bloquee)
             compare(r.i, c)
             compare(p.version, v)
-            compare(p.prendre(-1).type, "bloquee")
-            compare(p.prendre(100000).type, "bloquee")
+            compare(p.prendre(-1).type, PrisePile.Bloquee)
+            compare(p.prendre(100000).type, PrisePile.Bloquee)
             // Two free tiles that do not match: refused, the second stays picked.
             var l = p.libres, a = -1, b = -1
             for (var i = 0; i < l.length && b < 0; ++i)
@@ -117,10 +117,10 @@ Item {
             verify(b >= 0)
             p.prendre(a)
             r = p.prendre(b)
-            compare(r.type, "refus")
+            compare(r.type, PrisePile.Refus)
             compare(r.ancienne, a)
             compare(p.selection, b)
-            compare(p.prendre(b).type, "lachee")
+            compare(p.prendre(b).type, PrisePile.Lachee)
             compare(p.selection, -1)
         }
 
@@ -164,11 +164,11 @@ Item {
             verify(p.score > 0)
             v = p.version
             verify(p.avancer(100000))
-            compare(p.etat, "temps")
+            compare(p.etat, Partie.Temps)
             verify(p.version > v)
             var motifs = p.motifs, presence = p.presence
             verify(p.reprendre())
-            compare(p.etat, "jeu")
+            compare(p.etat, Partie.Jeu)
             compare(p.tempsMs, p.tempsMax)
             compare(p.score, 0)
             compare(p.motifs, motifs)
@@ -177,6 +177,43 @@ Item {
             compare(p.tempsMax, 90000)
             p.allonger(1000)
             compare(p.tempsMax, 90000)
+        }
+
+        // Each property says when it moved, and only then: the clock wakes
+        // the time alone, a pick the selection, a removal the score and
+        // the tiles, a hint its count.
+        function test_unSignalParPropriete() {
+            var p = nouvelle()
+            var noms = ["version", "etat", "score", "selection", "restantes", "tempsMs", "hint",
+                        "presence", "motifs", "libres", "stats", "donne"]
+            var espions = {}
+            for (var k = 0; k < noms.length; ++k)
+                espions[noms[k]] = Qt.createQmlObject(
+                    "import QtTest 1.2; SignalSpy { signalName: '" + noms[k] + "Changed' }", scene)
+            function compter(attendu) {
+                for (var n in espions) {
+                    compare(espions[n].count, attendu[n] || 0, n)
+                    espions[n].clear()
+                }
+            }
+            for (var n in espions)
+                espions[n].target = p
+            p.avancer(500)
+            compter({tempsMs: 1})
+            var pr = p.paires()[0]
+            p.prendre(pr[0])
+            compter({version: 1, selection: 1})
+            var c = couverte(p)
+            p.prendre(c)
+            compter({})
+            p.prendre(pr[1])
+            compter({version: 1, score: 1, selection: 1, restantes: 1, presence: 1, libres: 1,
+                     stats: 1, tempsMs: 1})
+            verify(p.indice() !== null)
+            compter({version: 1, hint: 1, stats: 1})
+            verify(p.creer({etape: 0, graine: 2}))
+            compare(espions.donne.count, 1)
+            verify(espions.motifs.count === 1 && espions.version.count >= 1)
         }
 
         function test_poussee() {
@@ -202,19 +239,19 @@ Item {
             var ia = createTemporaryObject(fabriqueIa, scene)
             ia.creer(2, 22)
             var paires = 0, v = p.version
-            for (var pas = 0; pas < 5000 && (p.etat === "jeu" || p.etat === "bloque"); ++pas) {
+            for (var pas = 0; pas < 5000 && (p.etat === Partie.Jeu || p.etat === Partie.Bloque); ++pas) {
                 var actions = ia.pas(p, 100)
                 for (var k = 0; k < actions.length; ++k) {
                     var a = actions[k]
                     if (!a.mix) {
-                        verify(a.resultat.type !== "refus")
-                        if (a.resultat.type === "paire")
+                        verify(a.resultat.type !== PrisePile.Refus)
+                        if (a.resultat.type === PrisePile.Paire)
                             ++paires
                     }
                 }
                 p.avancer(100)
             }
-            compare(p.etat, "gagne")
+            compare(p.etat, Partie.Gagne)
             compare(paires, p.nombre / 2)
             verify(p.version > v)
         }

@@ -91,11 +91,11 @@ Item {
             var p = paire()
             var avant = plateau.tuile(p[0])
             var o = plateau.origine
-            compare(partie.prendre(p[0]).type, "prise")
+            compare(partie.prendre(p[0]).type, PrisePile.Prise)
             compare(avant.etat, 1)
             verify(avant.reflete)
             var r = partie.prendre(p[1])
-            compare(r.type, "paire")
+            compare(r.type, PrisePile.Paire)
             verify(!plateau.tuile(p[0]).visible)
             verify(!plateau.tuile(p[1]).visible)
             // Same items, same place on screen: nothing was rebuilt or moved.

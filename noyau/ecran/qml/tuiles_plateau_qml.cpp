@@ -43,9 +43,9 @@ void TuilesPlateauQml::setPartie(QObject* partie) {
     if (partie_) disconnect(partie_, nullptr, this, nullptr);
     partie_ = p;
     if (p) {
-        // A new deal also signals a change; one of the same layout keeps the
-        // rows and their items.
-        connect(p, &PartieQml::change, this, &TuilesPlateauQml::rafraichir);
+        // Every change but the clock's moves the version, a new deal too; one
+        // of the same layout keeps the rows and their items.
+        connect(p, &PartieQml::versionChanged, this, &TuilesPlateauQml::rafraichir);
         connect(p, &QObject::destroyed, this, [this] {
             partie_ = nullptr;
             reconstruire();

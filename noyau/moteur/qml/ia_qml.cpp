@@ -26,15 +26,15 @@ QVariantList IaQml::pas(PartieQml* partie, double dt) {
     partie::Partie* p = partie ? partie->donnees() : nullptr;
     if (!ia_ || !p || !std::isfinite(dt) || dt < 0) return l;
     for (const ia::Action& a : ia::pas(*ia_, *p, static_cast<std::int64_t>(dt))) {
-        QVariantMap m{{QStringLiteral("mix"), a.mix}, {QStringLiteral("prise"), a.prise}};
-        if (a.mix)
-            m.insert(QStringLiteral("melange"), PartieQml::enregistrement(a.melange));
-        else
-            m.insert(QStringLiteral("resultat"), PartieQml::enregistrement(a.resultat));
-        l.append(m);
+        ActionIa v;
+        v.mix = a.mix;
+        v.prise = a.prise;
+        if (a.mix) v.melange = PartieQml::enregistrement(a.melange);
+        else v.resultat = PartieQml::enregistrement(a.resultat);
+        l.append(QVariant::fromValue(v));
     }
     if (!l.isEmpty()) {
-        partie->modifier();
+        partie->publier();
         emit change();
     }
     return l;

@@ -1,13 +1,32 @@
 #pragma once
 
 #include "moteur/ia.h"
+#include "moteur/qml/partie_qml.h"
 
 #include <QObject>
 #include <QVariant>
 
 #include <optional>
 
-class PartieQml;
+// One thing the computer player did: a MIX (`mix`, with `melange`) or a
+// pick of tile `prise` (with `resultat`).
+class ActionIa {
+    Q_GADGET
+    Q_PROPERTY(bool mix MEMBER mix)
+    Q_PROPERTY(int prise MEMBER prise)
+    Q_PROPERTY(PrisePile resultat READ lireResultat)
+    Q_PROPERTY(MelangePile melange READ lireMelange)
+
+public:
+    PrisePile lireResultat() const { return resultat; }
+    MelangePile lireMelange() const { return melange; }
+
+    bool mix = false;
+    int prise = -1;
+    PrisePile resultat;
+    MelangePile melange;
+};
+Q_DECLARE_METATYPE(ActionIa)
 
 // The computer player as the scenes see it: the QML type `Ia`. It plays on
 // a `Partie` through the same picks as a player, so the controller gives its
@@ -25,8 +44,8 @@ public:
     // A new player of level 0..2 (clamped) drawing from `graine`.
     Q_INVOKABLE void creer(int niveau, const QVariant& graine);
     Q_INVOKABLE void vider();
-    // Lets dt ms pass on `partie`: the list of what it did, each
-    // { mix, prise, resultat (a pick result), melange (a MIX result) }.
+    // Lets dt ms pass on `partie`: the list of what it did, in order (a list
+    // of `ActionIa`).
     Q_INVOKABLE QVariantList pas(PartieQml* partie, double dt);
 
     bool existe() const { return ia_.has_value(); }

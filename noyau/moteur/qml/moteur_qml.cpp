@@ -12,10 +12,16 @@
 void enregistrerMoteur() {
     qmlRegisterType<PartieQml>("Tessimora", 1, 0, "Partie");
     qmlRegisterType<PartieGlissanteQml>("Tessimora", 1, 0, "PartieGlissante");
-    // Only their values are read in QML: PriseGlissante.Paire, CoupGlissant.Glisse.
+    // Only their values are read in QML: PrisePile.Paire, PriseGlissante.Paire,
+    // CoupGlissant.Glisse.
+    qRegisterMetaType<PrisePile>();
+    qRegisterMetaType<MelangePile>();
+    qRegisterMetaType<ActionIa>();
     qRegisterMetaType<PriseGlissante>();
     qRegisterMetaType<CoupGlissant>();
     qRegisterMetaType<IssueDuel>();
+    qmlRegisterUncreatableMetaObject(PrisePile::staticMetaObject, "Tessimora", 1, 0, "PrisePile",
+                                     QStringLiteral("a pick's result"));
     qmlRegisterUncreatableMetaObject(PriseGlissante::staticMetaObject, "Tessimora", 1, 0,
                                      "PriseGlissante", QStringLiteral("a pick's result"));
     qmlRegisterUncreatableMetaObject(CoupGlissant::staticMetaObject, "Tessimora", 1, 0,

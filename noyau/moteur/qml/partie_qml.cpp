@@ -1,6 +1,7 @@
 #include "moteur/qml/partie_qml.h"
 
 #include "ecran/plateau.h"
+#include "ecran/qml/remplacer.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -17,6 +18,41 @@ QVariantList liste(const std::vector<int>& v) {
 
 QVariantList paire(const pile::Paire& p) { return {p[0], p[1]}; }
 
+PartieQml::Etat etatDe(const std::optional<partie::Partie>& p) {
+    if (!p) return PartieQml::Aucune;
+    switch (p->etat) {
+    case partie::Etat::Jeu: return PartieQml::Jeu;
+    case partie::Etat::Bloque: return PartieQml::Bloque;
+    case partie::Etat::Gagne: return PartieQml::Gagne;
+    case partie::Etat::Temps: return PartieQml::Temps;
+    case partie::Etat::Impasse: return PartieQml::Impasse;
+    }
+    return PartieQml::Aucune;
+}
+
+PrisePile::Type typeDe(partie::TypeResultat t) {
+    switch (t) {
+    case partie::TypeResultat::Fini: return PrisePile::Fini;
+    case partie::TypeResultat::Bloquee: return PrisePile::Bloquee;
+    case partie::TypeResultat::Prise: return PrisePile::Prise;
+    case partie::TypeResultat::Lachee: return PrisePile::Lachee;
+    case partie::TypeResultat::Refus: return PrisePile::Refus;
+    case partie::TypeResultat::Paire: return PrisePile::Paire;
+    }
+    return PrisePile::Fini;
+}
+
+std::array<int, 6> chiffres(const partie::Stats& s) {
+    return {s.paires, s.comboMax, s.hint, s.mix, s.undo, s.peek};
+}
+
+// Stores v when it differs; the vector is copied only then.
+template <typename T> bool remplacerListe(std::vector<T>& membre, const std::vector<T>& v) {
+    if (membre == v) return false;
+    membre = v;
+    return true;
+}
+
 } // namespace
 
 alea::Graine graineDe(const QVariant& v) {
@@ -28,10 +64,77 @@ alea::Graine graineDe(const QVariant& v) {
 
 PartieQml::PartieQml(QObject* parent) : QObject(parent) {}
 
-void PartieQml::modifier() {
+void PartieQml::nouvelle() {
     ++version_;
-    emit change();
-    emit temps();
+    emit versionChanged();
+    emit donneChanged();
+    publier();
+}
+
+void PartieQml::publierTemps() {
+    const partie::Partie* p = p_ ? &*p_ : nullptr;
+    const bool horloge = remplacer(vu_.horloge, p ? p->horloge : 0);
+    const bool temps = remplacer(vu_.tempsMs, p ? p->tempsMs : 0);
+    const bool combo = remplacer(vu_.combo, comboCourant());
+    const bool apercu_ = remplacer(vu_.apercu, apercu());
+    if (horloge) emit horlogeChanged();
+    if (temps) emit tempsMsChanged();
+    if (combo) emit comboChanged();
+    if (apercu_) emit apercuChanged();
+}
+
+void PartieQml::publier() {
+    // Every value is stored before the first signal, so that whoever listens
+    // to one of them reads the others as they now are.
+    const partie::Partie* p = p_ ? &*p_ : nullptr;
+    static const std::vector<std::uint8_t> aucune;
+    static const std::vector<int> aucun;
+    const bool etat = remplacer(vu_.etat, etatDe(p_));
+    const bool score = remplacer(vu_.score, p ? p->score : 0);
+    const bool restantes_ = remplacer(vu_.restantes, restantes());
+    const bool selection_ = remplacer(vu_.selection, selection());
+    const bool tempsMax = remplacer(vu_.tempsMax, p ? p->tempsMax : 0);
+    const bool apercuJusqua = remplacer(vu_.apercuJusqua, p ? p->apercuJusqua : -1);
+    const bool hint_ = remplacer(vu_.hint, hint());
+    const bool mix_ = remplacer(vu_.mix, mix());
+    const bool peek_ = remplacer(vu_.peek, peek());
+    const bool mixGratuit_ = remplacer(vu_.mixGratuit, mixGratuit());
+    const bool undo_ = remplacer(vu_.undo, undo());
+    const bool stats_ = remplacer(vu_.stats, chiffres(p ? p->stats : partie::Stats{}));
+    const bool presence_ = remplacerListe(vu_.presence, p ? p->present : aucune);
+    const bool motifs_ = remplacerListe(vu_.motifs, p ? p->motifs : aucun);
+    const bool libres_ =
+        remplacerListe(vu_.libres, p ? pile::libres(*p->g, p->present) : aucun);
+    const bool horloge = remplacer(vu_.horloge, p ? p->horloge : 0);
+    const bool temps = remplacer(vu_.tempsMs, p ? p->tempsMs : 0);
+    const bool combo = remplacer(vu_.combo, comboCourant());
+    const bool apercu_ = remplacer(vu_.apercu, apercu());
+    const bool version = etat || score || restantes_ || selection_ || tempsMax || apercuJusqua ||
+                         hint_ || mix_ || peek_ || mixGratuit_ || undo_ || stats_ || presence_ ||
+                         motifs_;
+    if (version) {
+        ++version_;
+        emit versionChanged();
+    }
+    if (etat) emit etatChanged();
+    if (score) emit scoreChanged();
+    if (restantes_) emit restantesChanged();
+    if (selection_) emit selectionChanged();
+    if (tempsMax) emit tempsMaxChanged();
+    if (apercuJusqua) emit apercuJusquaChanged();
+    if (hint_) emit hintChanged();
+    if (mix_) emit mixChanged();
+    if (peek_) emit peekChanged();
+    if (mixGratuit_) emit mixGratuitChanged();
+    if (undo_) emit undoChanged();
+    if (stats_) emit statsChanged();
+    if (presence_) emit presenceChanged();
+    if (motifs_) emit motifsChanged();
+    if (libres_) emit libresChanged();
+    if (horloge) emit horlogeChanged();
+    if (temps) emit tempsMsChanged();
+    if (combo) emit comboChanged();
+    if (apercu_) emit apercuChanged();
 }
 
 bool PartieQml::creer(const QVariantMap& options) {
@@ -60,15 +163,13 @@ bool PartieQml::creer(const QVariantMap& options) {
         o.undo = options.value(QStringLiteral("undo"), true).toBool();
         p_ = partie::creer(o);
     }
-    emit donne();
-    modifier();
+    nouvelle();
     return p_.has_value();
 }
 
 void PartieQml::vider() {
     p_.reset();
-    emit donne();
-    modifier();
+    nouvelle();
 }
 
 bool PartieQml::valide(int i) const { return p_ && i >= 0 && i < p_->g->n; }
@@ -153,50 +254,40 @@ QVariantMap PartieQml::bonusFin() const {
             {QStringLiteral("total"), static_cast<double>(b.total)}};
 }
 
-QVariantMap PartieQml::enregistrement(const partie::Resultat& r) {
-    QVariantMap m{{QStringLiteral("type"), QString::fromLatin1(partie::nom(r.type))}};
-    switch (r.type) {
-    case partie::TypeResultat::Refus:
-        m.insert(QStringLiteral("ancienne"), r.ancienne);
-        [[fallthrough]];
-    case partie::TypeResultat::Bloquee:
-    case partie::TypeResultat::Prise:
-    case partie::TypeResultat::Lachee:
-        m.insert(QStringLiteral("i"), r.i);
-        break;
-    case partie::TypeResultat::Paire:
-        m.insert(QStringLiteral("a"), r.a);
-        m.insert(QStringLiteral("b"), r.b);
-        m.insert(QStringLiteral("points"), r.points);
-        m.insert(QStringLiteral("combo"), r.combo);
-        m.insert(QStringLiteral("jumelle"), r.jumelle);
-        m.insert(QStringLiteral("bonusMs"), static_cast<double>(r.bonusMs));
-        m.insert(QStringLiteral("fever"), r.fever);
-        break;
-    case partie::TypeResultat::Fini:
-        break;
-    }
-    return m;
+PrisePile PartieQml::enregistrement(const partie::Resultat& r) {
+    PrisePile v;
+    v.type = typeDe(r.type);
+    v.i = r.i;
+    v.ancienne = r.ancienne;
+    v.a = r.a;
+    v.b = r.b;
+    v.points = r.points;
+    v.combo = r.combo;
+    v.jumelle = r.jumelle;
+    v.bonusMs = static_cast<double>(r.bonusMs);
+    v.fever = r.fever;
+    return v;
 }
 
-QVariantMap PartieQml::enregistrement(const partie::Melange& m) {
-    return {{QStringLiteral("ok"), m.ok},
-            {QStringLiteral("impossible"), m.impossible},
-            {QStringLiteral("ancien"), liste(m.ancien)},
-            {QStringLiteral("cout"), static_cast<double>(m.cout)}};
+MelangePile PartieQml::enregistrement(const partie::Melange& m) {
+    MelangePile v;
+    v.ok = m.ok;
+    v.impossible = m.impossible;
+    v.ancien = liste(m.ancien);
+    v.cout = static_cast<double>(m.cout);
+    return v;
 }
 
-QVariantMap PartieQml::prendre(int i) {
+PrisePile PartieQml::prendre(int i) {
     if (!p_) return enregistrement(partie::Resultat{});
     partie::Resultat r = partie::prendre(*p_, i);
-    if (r.type != partie::TypeResultat::Bloquee && r.type != partie::TypeResultat::Fini)
-        modifier();
+    publier();
     return enregistrement(r);
 }
 
 bool PartieQml::annuler() {
     if (!p_ || !partie::annuler(*p_)) return false;
-    modifier();
+    publier();
     return true;
 }
 
@@ -204,8 +295,8 @@ bool PartieQml::avancer(double dt) {
     if (!p_ || !std::isfinite(dt) || dt < 0) return false;
     const partie::Etat avant = p_->etat;
     bool fin = partie::avancer(*p_, static_cast<std::int64_t>(dt));
-    if (p_->etat != avant) modifier();
-    else emit temps();
+    if (p_->etat != avant) publier();
+    else publierTemps();
     return fin;
 }
 
@@ -225,22 +316,22 @@ QVariant PartieQml::temoin() const {
 QVariant PartieQml::indice() {
     if (!p_) return QVariant::fromValue(nullptr);
     std::optional<pile::Paire> r = partie::indice(*p_);
-    modifier();
+    publier();
     if (!r) return QVariant::fromValue(nullptr);
     return paire(*r);
 }
 
-QVariantMap PartieQml::melanger() {
+MelangePile PartieQml::melanger() {
     if (!p_) return enregistrement(partie::Melange{});
     partie::Melange m = partie::melanger(*p_);
-    modifier();
+    publier();
     return enregistrement(m);
 }
 
 double PartieQml::apercuAide() {
     if (!p_) return 0;
     std::int64_t d = partie::apercu(*p_);
-    if (d > 0) modifier();
+    if (d > 0) publier();
     return static_cast<double>(d);
 }
 
@@ -248,7 +339,7 @@ QVariant PartieQml::pousser() {
     if (!p_) return QVariant::fromValue(nullptr);
     std::optional<std::array<int, 4>> r = partie::pousser(*p_);
     if (!r) return QVariant::fromValue(nullptr);
-    modifier();
+    publier();
     return QVariantList{(*r)[0], (*r)[1], (*r)[2], (*r)[3]};
 }
 
@@ -257,14 +348,14 @@ bool PartieQml::reprendre() {
     p_->tempsMs = p_->tempsMax;
     p_->score = 0;
     partie::etatApres(*p_);
-    modifier();
+    publier();
     return true;
 }
 
 void PartieQml::allonger(double ms) {
     if (!p_ || !std::isfinite(ms) || ms <= p_->tempsMax) return;
     p_->tempsMax = static_cast<std::int64_t>(ms);
-    modifier();
+    publier();
 }
 
 QString PartieQml::disposition() const {
@@ -272,10 +363,6 @@ QString PartieQml::disposition() const {
 }
 
 int PartieQml::nombre() const { return p_ ? p_->g->n : 0; }
-
-QString PartieQml::etat() const {
-    return p_ ? QString::fromLatin1(partie::nom(p_->etat)) : QString();
-}
 
 double PartieQml::score() const { return p_ ? static_cast<double>(p_->score) : 0; }
 double PartieQml::horloge() const { return p_ ? static_cast<double>(p_->horloge) : 0; }
