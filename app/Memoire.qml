@@ -74,9 +74,6 @@ Item {
             Nuage.ecrireNuage(f, d.env)
     }
 
-    onFournisseurChanged: interne.suivre(fournisseur)
-    Component.onCompleted: interne.suivre(fournisseur)
-
     QtObject {
         id: interne
 
@@ -85,8 +82,6 @@ Item {
         // Writes asked for before that read, done right after it.
         property var enAttente: []
         property bool toutEnAttente: false
-        // The provider whose late cloud text we listen to.
-        property var suivi: null
 
         function garder(cle) {
             if (!relu) {
@@ -151,20 +146,17 @@ Item {
                 memoire.rattrapes(r)
         }
 
-        function surNuageLu(texte) {
+    }
+
+    // A provider that fetches the cloud text late says so; one without
+    // `nuageLu` only ever answers `lireNuage` at once.
+    Connections {
+        target: memoire.fournisseur
+        ignoreUnknownSignals: true
+        function onNuageLu(texte) {
             // Before the first read the text is asked for by the read itself.
             if (memoire.pret)
                 memoire.fusionNuage(texte)
-        }
-
-        function suivre(f) {
-            if (suivi && suivi.nuageLu && typeof suivi.nuageLu.disconnect === "function")
-                suivi.nuageLu.disconnect(surNuageLu)
-            suivi = null
-            if (f && f.nuageLu && typeof f.nuageLu.connect === "function") {
-                f.nuageLu.connect(surNuageLu)
-                suivi = f
-            }
         }
     }
 

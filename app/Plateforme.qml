@@ -9,7 +9,7 @@ import Tessimora 1.0
 Item {
     id: couche
 
-    property var memoire
+    property Memoire memoire: null
     property var borne
 
     // The host's facade whenever it exists, even without a provider behind

@@ -183,7 +183,8 @@ Item {
         return {
             scene: scene, sorte: sorte, mode: mode, etape: etape, niveauIa: niveauIa,
             multiplicateur: multiplicateur,
-            niveau: jeu && typeof jeu.niveau === "number" ? jeu.niveau : 0,
+            // Only the sliding game has levels.
+            niveau: jeu && sorte === "glissant" ? jeu.niveau : 0,
             pause: enPause()
         }
     }
@@ -291,8 +292,9 @@ Item {
         sorte: borne.sorte
         bureau: borne.bureau
         aides: borne.sorte !== "duel" || borne.niveauIa >= 0
-        undoPermis: borne.partieItem && "undoPermis" in borne.partieItem
-                    ? borne.partieItem.undoPermis : borne.sorte !== "duel"
+        // The stacks say whether UNDO is allowed; the duel never allows it.
+        undoPermis: borne.sorte === "pile" && borne.partieItem ? borne.partieItem.undoPermis
+                                                                : borne.sorte !== "duel"
         touches: borne.touches
         onVisibleChanged: if (visible) ouvrir()
         onReprendre: borne.reprendre()

@@ -6,6 +6,12 @@ import Tessimora 1.0
 // pointer events in native pixels. Each entry point answers whether the
 // input was taken; a Back that is not taken is left to the platform, which
 // closes the application on Android and the box.
+//
+// The calls made here are declared by what receives them: every game item
+// (Jeu, Duel, Glissant) has `phase`, `action(a, joueur)` and `appui(x, y,
+// bouton)`; the stacks and the duel have `survol(x, y)`, the sliding game
+// `deplacePointeur(x, y)` and `relache()`; every scene the cabinet hands
+// inputs to has `action(a)` and `appui(x, y)`, and CONTROLS `capturer(code)`.
 QtObject {
     id: routage
 
@@ -17,13 +23,13 @@ QtObject {
 
     // -- pause -----------------------------------------------------------------
     function phaseJeu() {
-        return jeu && typeof jeu.phase === "string" ? jeu.phase : ""
+        return jeu ? jeu.phase : ""
     }
 
     function enPause() { return jeu !== null && phaseJeu() === "pause" }
 
     function versJeu(a, joueur) {
-        if (!jeu || typeof jeu.action !== "function")
+        if (!jeu)
             return false
         return jeu.action(a, joueur) === true
     }
@@ -64,7 +70,7 @@ QtObject {
         if (b.scene === "partie")
             return actionPartie(a, joueur)
         var item = b.sceneItem
-        var prise = item && typeof item.action === "function" ? item.action(a) === true : false
+        var prise = item ? item.action(a) === true : false
         return prise || a === "retour"
     }
 
@@ -157,7 +163,7 @@ QtObject {
         if (a !== "")
             b.appareil = a
         var item = b.sceneItem
-        if (b.scene === "commandes" && item && typeof item.capturer === "function")
+        if (b.scene === "commandes" && item)
             return item.capturer(code) === true
         return false
     }
@@ -198,12 +204,15 @@ QtObject {
             return
         }
         if (b.scene === "partie") {
-            if (jeu && typeof jeu.appui === "function")
+            if (jeu)
                 jeu.appui(x, y, bouton)
             return
         }
+        // The test card takes no input; every other scene in front takes it.
+        if (b.scene === "mire")
+            return
         var item = b.sceneItem
-        if (item && typeof item.appui === "function")
+        if (item)
             item.appui(x, y)
     }
 
@@ -219,8 +228,7 @@ QtObject {
         if (b.scene !== "partie" || !jeu)
             return
         if (b.sorte === "glissant") {
-            if (typeof jeu.relache === "function")
-                jeu.relache()
+            jeu.relache()
             return
         }
         var g = Commandes.geste(x - b.appuiX, y - b.appuiY, Date.now() - b.appuiT)
@@ -229,13 +237,13 @@ QtObject {
     }
 
     function glisse(x, y) {
-        if (borne.scene === "partie" && borne.sorte === "glissant" && jeu
-                && typeof jeu.deplacePointeur === "function")
+        if (borne.scene === "partie" && borne.sorte === "glissant" && jeu)
             jeu.deplacePointeur(x, y)
     }
 
+    // The sliding game's grid has no hover: its cursor follows presses only.
     function survol(x, y) {
-        if (borne.scene === "partie" && jeu && typeof jeu.survol === "function")
+        if (borne.scene === "partie" && borne.sorte !== "glissant" && jeu)
             jeu.survol(x, y)
     }
 

@@ -16,6 +16,7 @@ TestCase {
         id: jeuDeTest
         Item {
             property string phase: "jeu"
+            property bool undoPermis: true
             signal recu(string nom, int joueur)
             function action(nom, joueur) { recu(nom, joueur); return true }
         }
