@@ -30,8 +30,8 @@ Application {
         objectName: "couche"
         memoire: memoire
         borne: borne
-        onDebloque: if (!annonceFournisseur) borne.annoncer(id)
-        onSurcouche: if (ouverte) borne.mettrePause()
+        onDebloque: function (id) { if (!couche.annonceFournisseur) borne.annoncer(id) }
+        onSurcouche: function (ouverte) { if (ouverte) borne.mettrePause() }
     }
 
     Sons {
@@ -48,14 +48,14 @@ Application {
         affichage: memoire.reglages.crt.affichage
         boite: app.plateforme === "freebox"
         routeur: app.touche
-        onAppui: {
+        onAppui: function (x, y, bouton) {
             if (app.plateforme === "android") borne.appareil = "tactile"
             borne.appui(x, y, bouton)
         }
-        onRelache: borne.relache(x, y)
-        onGlisse: borne.glisse(x, y)
-        onSurvol: borne.survol(x, y)
-        onMolette: borne.action(pas > 0 ? "hint" : "mix", 1)
+        onRelache: function (x, y) { borne.relache(x, y) }
+        onGlisse: function (x, y) { borne.glisse(x, y) }
+        onSurvol: function (x, y) { borne.survol(x, y) }
+        onMolette: function (pas) { borne.action(pas > 0 ? "hint" : "mix", 1) }
 
         Borne {
             id: borne

@@ -19,6 +19,7 @@ Row {
     Repeater {
         model: aide.morceaux
         Texte {
+            required property var modelData
             texte: modelData.texte
             style: modelData.touche ? "jade" : "gris"
         }

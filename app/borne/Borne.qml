@@ -298,10 +298,10 @@ Item {
         touches: borne.touches
         onVisibleChanged: if (visible) ouvrir()
         onReprendre: borne.reprendre()
-        onAideJoueur: borne.aideDePause(a)
+        onAideJoueur: function (a) { borne.aideDePause(a) }
         onTitre: borne.abandon()
         onQuitter: borne.quitter()
-        onSon: borne.son(id)
+        onSon: function (id) { borne.son(id) }
     }
 
     Confirmation {
@@ -311,8 +311,8 @@ Item {
         question: Langue.t("BLOW OUT ALL THE LANTERNS?")
         detail: Langue.t("SCORES AND OPTIONS ARE KEPT")
         touches: borne.touches
-        onReponse: borne.reponseSortie(oui)
-        onSon: borne.son(id)
+        onReponse: function (oui) { borne.reponseSortie(oui) }
+        onSon: function (id) { borne.son(id) }
     }
 
     Annonce { id: annonce; objectName: "annonce"; z: 45 }

@@ -85,6 +85,9 @@ Item {
     Repeater {
         model: [132, 212]
         Item {
+            id: reponse
+            required property int index
+            required property int modelData
             readonly property bool allume: confirmation.choix === index
             x: modelData
             y: 118
@@ -94,7 +97,7 @@ Item {
             }
             Texte {
                 x: 18
-                texte: Langue.t(index === 0 ? "YES" : "NO")
+                texte: Langue.t(reponse.index === 0 ? "YES" : "NO")
                 style: parent.allume ? "or" : "gris"
             }
         }

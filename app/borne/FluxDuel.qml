@@ -67,7 +67,7 @@ Item {
         id: composantDuel
         Duel {
             sons: fluxDuel.borne.sons
-            onFini: fluxDuel.finDuel(gagnant, score)
+            onFini: function (gagnant, score) { fluxDuel.finDuel(gagnant, score) }
             onFumee: fluxDuel.borne.evenement({ type: "fumee" })
         }
     }

@@ -16,6 +16,9 @@ Item {
     Repeater {
         model: rangee.textes
         Item {
+            id: lampion
+            required property int index
+            required property string modelData
             readonly property bool lit: index === rangee.allume
             x: rangee.ecart * index
             Anim {
@@ -24,7 +27,7 @@ Item {
             }
             Texte {
                 x: 18
-                texte: modelData
+                texte: lampion.modelData
                 style: parent.lit ? "jade" : "gris"
             }
         }

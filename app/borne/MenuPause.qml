@@ -115,6 +115,9 @@ Item {
         Repeater {
             model: pause.liste
             Item {
+                id: ligne
+                required property int index
+                required property var modelData
                 readonly property bool courante: index === pause.choix
                 x: 148
                 y: 70 + 13 * index
@@ -125,7 +128,7 @@ Item {
                     nom: "effets_patte"
                 }
                 Texte {
-                    texte: Langue.t(modelData.nom)
+                    texte: Langue.t(ligne.modelData.nom)
                     style: parent.courante ? "or" : "blanc"
                 }
             }
@@ -147,7 +150,7 @@ Item {
         detail: pause.demande === "quitter" ? Langue.t("SCORES AND OPTIONS ARE KEPT")
                                             : Langue.t("THIS GAME WILL BE LOST")
         touches: pause.touches
-        onSon: pause.son(id)
-        onReponse: pause.repondre(oui)
+        onSon: function (id) { pause.son(id) }
+        onReponse: function (oui) { pause.repondre(oui) }
     }
 }

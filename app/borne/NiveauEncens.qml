@@ -20,6 +20,7 @@ Item {
     Repeater {
         model: Math.max(0, Math.ceil((niveau.braise - niveau.debut) / 3))
         Rectangle {
+            required property int index
             x: niveau.debut + 3 * index
             y: 4
             width: 1

@@ -140,6 +140,8 @@ Item {
         model: Commandes.ACTIONS
         Item {
             id: rang
+            required property int index
+            required property string modelData
             readonly property bool courante: scene.reglable && index === scene.choix
             y: 50 + 10 * index
             height: 7
@@ -152,7 +154,7 @@ Item {
             }
             Texte {
                 x: 40
-                texte: Langue.t(Options.nomAction(modelData))
+                texte: Langue.t(Options.nomAction(rang.modelData))
                 style: rang.courante ? "or" : "blanc"
             }
             Texte {
@@ -160,11 +162,12 @@ Item {
                 texte: {
                     scene.version
                     scene.touches
-                    if (scene.attend === modelData)
+                    if (scene.attend === rang.modelData)
                         return Langue.t("PRESS A KEY")
-                    return Commandes.libelle(modelData, scene.appareilVu, scene.plateforme, Langue.t)
+                    return Commandes.libelle(rang.modelData, scene.appareilVu, scene.plateforme,
+                                             Langue.t)
                 }
-                style: scene.attend === modelData ? "or" : "jade"
+                style: scene.attend === rang.modelData ? "or" : "jade"
             }
         }
     }

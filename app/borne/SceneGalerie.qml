@@ -53,6 +53,7 @@ Item {
     Repeater {
         model: Extras.MOTIFS
         Tuile {
+            required property int index
             objectName: "tuile" + index
             readonly property var place: Extras.motif(index)
             readonly property bool choisie: index === galerie.choix

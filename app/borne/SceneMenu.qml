@@ -127,6 +127,7 @@ Item {
             // From x -200, enough to cover the row and 400 pixels more.
             model: Math.ceil((8 + 9 * 54 + 400) / 32)
             Anim {
+                required property int index
                 x: -200 + 32 * index
                 y: 30
                 nom: "ecrans_corde"
@@ -135,6 +136,9 @@ Item {
         Repeater {
             model: menu.entrees
             Item {
+                id: lanterne
+                required property int index
+                required property var modelData
                 readonly property bool choisie: index === menu.choix
                 x: 4 + 54 * index
                 y: 31
@@ -144,9 +148,9 @@ Item {
                 Anim {
                     x: 19
                     y: 18
-                    nom: "ecrans_icone_" + modelData.icone
+                    nom: "ecrans_icone_" + lanterne.modelData.icone
                     running: false
-                    currentFrame: parent.choisie && modelData.ouverte ? 0 : 1
+                    currentFrame: parent.choisie && lanterne.modelData.ouverte ? 0 : 1
                 }
             }
         }
@@ -166,6 +170,8 @@ Item {
     Repeater {
         model: [menu.entree.ligne1, menu.entree.ligne2]
         Texte {
+            required property int index
+            required property var modelData
             y: 114 + 12 * index
             x: Math.floor((384 - width) / 2)
             texte: modelData !== "" ? Langue.t(modelData) : ""
@@ -176,6 +182,9 @@ Item {
     Repeater {
         model: menu.sous >= 0 ? menu.sousListe : []
         Item {
+            id: article
+            required property int index
+            required property var modelData
             readonly property var place: Menus.placeArticle(index, menu.sousListe.length)
             readonly property bool courant: index === menu.sous
             x: place.x
@@ -186,8 +195,8 @@ Item {
                 nom: parent.courant ? "ecrans_lampion_allume" : "ecrans_lampion_eteint"
             }
             Texte {
-                texte: Langue.t(modelData.nom, modelData.valeurs)
-                style: !modelData.ouvert ? "gris" : parent.courant ? "or" : "blanc"
+                texte: Langue.t(article.modelData.nom, article.modelData.valeurs)
+                style: !article.modelData.ouvert ? "gris" : parent.courant ? "or" : "blanc"
             }
         }
     }

@@ -94,6 +94,8 @@ Item {
         model: scene.lignes
         Item {
             id: rang
+            required property int index
+            required property var modelData
             readonly property int ligne: index
             readonly property int sorte: modelData.sorte
             readonly property bool courante: index === scene.choix
@@ -109,7 +111,7 @@ Item {
             // "CRT" is in no catalogue, so it reads as it is everywhere.
             Texte {
                 x: 40
-                texte: Langue.t(modelData.cle)
+                texte: Langue.t(rang.modelData.cle)
                 style: rang.courante ? "or" : "blanc"
             }
             Loader {
@@ -130,7 +132,10 @@ Item {
                 Lampions {
                     x: 150
                     ecart: 66
-                    textes: { Langue.revision; return modelData.textes.map(function (t) { return Langue.t(t) }) }
+                    textes: {
+                        Langue.revision
+                        return rang.modelData.textes.map(function (t) { return Langue.t(t) })
+                    }
                     allume: Options.position(scene.reglages, rang.ligne, scene.modeEcran)
                 }
             }

@@ -129,11 +129,15 @@ Rectangle {
     Repeater {
         model: 3
         Item {
+            id: lettre
+            required property int index
             x: 152 + 28 * index
             y: 92
             readonly property bool ici: index === saisie.place
             readonly property string c: saisie.lettres.charAt(index)
-            Anim { nom: index <= saisie.place ? "ecrans_lettre_allumee" : "ecrans_lettre_eteinte" }
+            Anim {
+                nom: lettre.index <= saisie.place ? "ecrans_lettre_allumee" : "ecrans_lettre_eteinte"
+            }
             Texte {
                 x: 7
                 y: 9
@@ -153,6 +157,7 @@ Rectangle {
     Repeater {
         model: Flux.LETTRES
         Texte {
+            required property int index
             readonly property string c: Flux.lettre(index)
             x: Flux.caseLettre(index).x
             y: Flux.caseLettre(index).y

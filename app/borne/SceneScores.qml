@@ -41,6 +41,9 @@ Rectangle {
     Repeater {
         model: tableau.entrees
         Item {
+            id: entree
+            required property int index
+            required property var modelData
             y: 50 + 17 * index
             visible: index !== tableau.neuf || tableau.clin
             readonly property string style: index === 0 ? "or" : index >= 7 ? "gris" : "blanc"
@@ -50,10 +53,10 @@ Rectangle {
                 y: -2
                 nom: "ecrans_rang"
                 running: false
-                currentFrame: index
+                currentFrame: entree.index
             }
-            Texte { x: 116; y: 3; texte: modelData.nom; style: parent.style }
-            Texte { x: 150; y: 3; texte: Flux.chiffres(modelData.score, 7); style: parent.style }
+            Texte { x: 116; y: 3; texte: entree.modelData.nom; style: parent.style }
+            Texte { x: 150; y: 3; texte: Flux.chiffres(entree.modelData.score, 7); style: parent.style }
             Texte {
                 x: 204
                 y: 3

@@ -72,6 +72,8 @@ Item {
         id: lignes
         model: liste.rangees
         RangeeSucces {
+            required property int index
+            required property var modelData
             x: 12
             y: 28 + 24 * index
             rangee: modelData

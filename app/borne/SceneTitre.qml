@@ -26,6 +26,8 @@ Rectangle {
     Repeater {
         model: [31, 9, 18, 27, 7, 34, 39]
         Image {
+            required property int index
+            required property int modelData
             x: 132 + 16 * index
             y: 150
             source: "../images/tuiles/0_" + modelData + ".png"
@@ -35,6 +37,8 @@ Rectangle {
     Repeater {
         model: [9, 18, 27, 7]
         Image {
+            required property int index
+            required property int modelData
             x: 161 + 16 * index
             y: 130
             source: "../images/tuiles/1_" + modelData + ".png"

@@ -35,8 +35,8 @@ Item {
     signal molette(int pas)
 
     focus: true
-    Keys.onPressed: event.accepted = routeur ? routeur(event, true) : false
-    Keys.onReleased: event.accepted = routeur ? routeur(event, false) : false
+    Keys.onPressed: function (event) { event.accepted = routeur ? routeur(event, true) : false }
+    Keys.onReleased: function (event) { event.accepted = routeur ? routeur(event, false) : false }
 
     // Window point to native point of the game picture, or null.
     function versNatif(x, y) {
@@ -126,21 +126,21 @@ Item {
         hoverEnabled: true
         cursorShape: Qt.BlankCursor
 
-        onPressed: {
+        onPressed: function (mouse) {
             const p = ecran.versNatif(mouse.x, mouse.y)
             if (p) ecran.appui(p.x, p.y, mouse.button)
         }
-        onPositionChanged: {
+        onPositionChanged: function (mouse) {
             const p = ecran.versNatif(mouse.x, mouse.y)
             if (!p) return
             if (mouse.buttons !== Qt.NoButton) ecran.glisse(p.x, p.y)
             else ecran.survol(p.x, p.y)
         }
-        onReleased: {
+        onReleased: function (mouse) {
             const p = ecran.versNatif(mouse.x, mouse.y)
             if (p) ecran.relache(p.x, p.y)
             else ecran.relache(-1, -1)
         }
-        onWheel: ecran.molette(wheel.angleDelta.y > 0 ? 1 : -1)
+        onWheel: function (wheel) { ecran.molette(wheel.angleDelta.y > 0 ? 1 : -1) }
     }
 }

@@ -26,6 +26,7 @@ Item {
     Repeater {
         model: T.Crt.piecesMarge()
         delegate: Image {
+            required property var modelData
             x: modelData.x
             y: modelData.y
             width: modelData.largeur

@@ -126,10 +126,10 @@ Item {
             var t = createTemporaryObject(fabriqueTexte, scene, {x: 20, y: 20, texte: "HI", style: "or"})
             waitForRendering(t)
             var vue = grabImage(scene)
-            verify(pixelsDessines(vue, 19, 16, 13, 14) > 20)
+            verify(scene.pixelsDessines(vue, 19, 16, 13, 14) > 20)
             t.texte = ""
             waitForRendering(scene)
-            compare(pixelsDessines(grabImage(scene), 19, 16, 13, 14), 0)
+            compare(scene.pixelsDessines(grabImage(scene), 19, 16, 13, 14), 0)
         }
     }
 
@@ -168,7 +168,7 @@ Item {
         function test_dessinAffiche() {
             var n = createTemporaryObject(fabriqueNombre, scene, {x: 200, y: 10, texte: "88", style: "rouge"})
             waitForRendering(n)
-            verify(pixelsDessines(grabImage(scene), 200, 10, 29, 20) > 40)
+            verify(scene.pixelsDessines(grabImage(scene), 200, 10, 29, 20) > 40)
         }
     }
 }
