@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """The source checks find what they are for and nothing else: a misspelt
-member of a C++ type, a name reached from the wrong scope; not what qmllint
-5.15 cannot see.
+member of a C++ type, a name reached from the wrong scope, a file that is not
+formatted; not what qmllint 5.15 cannot see, nor a file still waiting.
 
-TESSIMORA_QMAKE names the tool (ctest sets it)."""
+TESSIMORA_QMAKE and TESSIMORA_CLANG_FORMAT name the tools (ctest sets them)."""
+import importlib.machinery
+import importlib.util
 import os
 import pathlib
 import sys
@@ -15,6 +17,14 @@ sys.path.insert(0, str(RACINE / "outils" / "qmllint"))
 import qt  # noqa: E402
 import types_qml  # noqa: E402
 import verifier  # noqa: E402
+
+
+def charger_formater():
+    chargeur = importlib.machinery.SourceFileLoader("formater", str(RACINE / "outils/formater"))
+    spec = importlib.util.spec_from_loader("formater", chargeur)
+    module = importlib.util.module_from_spec(spec)
+    chargeur.exec_module(module)
+    return module
 
 
 class Qmllint(unittest.TestCase):
@@ -82,6 +92,26 @@ class Qmllint(unittest.TestCase):
         self.assertEqual(types_qml.enregistrements([f]),
                          [("Tessimora", "1.0", "A", "AQml", "singleton"),
                           ("Tessimora", "1.0", "B", "B", "increable")])
+
+
+class Format(unittest.TestCase):
+    def test_nouveau_fichier_et_liste_d_attente(self):
+        formater = charger_formater()
+        cf = formater.outil(os.environ.get("TESSIMORA_CLANG_FORMAT"))
+        # Outside the tree: in it, the check of the tree running alongside would see them.
+        with tempfile.TemporaryDirectory() as temp:
+            d = pathlib.Path(temp)
+            (d / "bon.cpp").write_text("int f() {\n    return 1;\n}\n")
+            (d / "mauvais.cpp").write_text("int  f( ){return 1;}\n")
+            (d / "attend.cpp").write_text("int  g( ){return 2;}\n")
+            (d / "fait.cpp").write_text("int g() {\n    return 2;\n}\n")
+            noms = {p.name: str(p) for p in d.iterdir()}
+            tous = sorted(noms.values())
+            mauvais, faits = formater.verifier(cf, tous, [noms["attend.cpp"], noms["fait.cpp"]])
+            self.assertEqual(mauvais, [noms["mauvais.cpp"]])
+            self.assertEqual(faits, [noms["fait.cpp"]])
+            formater.formater(cf, [noms["mauvais.cpp"]])
+            self.assertEqual(formater.verifier(cf, tous, [noms["attend.cpp"]]), ([], []))
 
 
 if __name__ == "__main__":
