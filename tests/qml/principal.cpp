@@ -1,6 +1,7 @@
 // Runs the Qt Quick Tests with the game's own C++ types, import path and
 // resources, so a scene under test is the scene the game runs.
 #include "enregistrement.h"
+#include "plateforme.h"
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -42,6 +43,18 @@ public:
     Q_INVOKABLE void vider() { lignesVues.clear(); }
 };
 
+// The singleton `Hote` of module "Essais": the host's own provider facade,
+// made from a command line as the game makes it, so a scene can be tried
+// against the object it meets in the real program.
+class Hote : public QObject {
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE QObject* facade(const QStringList& arguments) {
+        return new Plateforme(arguments);
+    }
+};
+
 class Preparation : public QObject {
     Q_OBJECT
 
@@ -53,6 +66,8 @@ public slots:
         qmlRegisterSingletonType<Journal>(
             "Essais", 1, 0, "Journal",
             [](QQmlEngine*, QJSEngine*) -> QObject* { return new Journal(); });
+        qmlRegisterSingletonType<Hote>(
+            "Essais", 1, 0, "Hote", [](QQmlEngine*, QJSEngine*) -> QObject* { return new Hote(); });
     }
     void qmlEngineAvailable(QQmlEngine* moteur) {
         moteur->addImportPath(QStringLiteral("qrc:/hote/qml"));

@@ -1,10 +1,12 @@
 import QtQuick 2.15
 import QtTest 1.2
 import Tessimora 1.0
+import Essais 1.0
 
 // The root scene's own rules: the CRT key, the key router's fall-through,
 // the start order (memory read, language, then the cabinet), and what the
-// platform layer hands the cabinet: banners, pauses and the gamepad family.
+// platform layer hands the cabinet: banners, pauses and the gamepad family,
+// and a whole INCENSE RUSH reported to the leaderboards.
 TestCase {
     id: cas
     name: "Racine"
@@ -153,5 +155,44 @@ TestCase {
         compare(borne.touches.ok, "\uE001")
         f.manette = ""
         compare(borne.touches.ok, "\uE000")
+    }
+
+    // INCENSE RUSH in the real cabinet, stack game and platform layer, with
+    // the host's facade and no provider behind it: one pair picked by the
+    // player, the incense left to burn out on the game's own watch, then the
+    // finished game's leaderboard line with the banked score.
+    function test_rush_fini_sans_fournisseur_ecrit_son_classement() {
+        var borne = trouver("borne")
+        var couche = trouver("couche")
+        tryCompare(borne, "demarre", true)
+        couche.fournisseur = Hote.facade(["tessimora", "--muet"])
+        verify(couche.fournisseur !== null)
+        verify(!couche.enLigne)
+        Journal.vider()
+        borne.lancer("rush", {})
+        var jeu = borne.partieItem
+        compare(jeu.mode, "rush")
+        var t = Date.now()
+        jeu.automatique = false
+        jeu.montre = function () { return t }
+        function attendre(condition, ms) {
+            for (var k = 0; k < ms && !condition(); k += 100) {
+                t += 100
+                jeu.battre()
+            }
+            return condition()
+        }
+        verify(attendre(function () { return jeu.phase === "jeu" }, 5000), jeu.phase)
+        var pr = jeu.partie.paires()[0]
+        for (var i = 0; i < 2; ++i) {
+            jeu.curseur = pr[i]
+            verify(borne.action("ok", 1))
+        }
+        var points = jeu.partie.score
+        verify(points > 0)
+        verify(attendre(function () { return borne.scene === "gameover" }, 120000), borne.scene)
+        compare(borne.scoreFinal, points)
+        compare(Journal.lignes("TESSIMORA_CLASSEMENT"), ["TESSIMORA_CLASSEMENT rush " + points])
+        borne.fluxPartie.minuterieGameOver.stop()
     }
 }
