@@ -6,7 +6,8 @@
 its 1280 x 720 window with the CRT look off and the screen at a whole factor
 (3), and each capture is cut to the native screen: 1152 x 672 of the game's
 own pixels, sharp and small. Stacks are played by the AI for a few seconds
-first, so that a game is under way.
+first, so that a game is under way; the achievement banner is taken a second
+after the game says the first unlock (it shows for 3 s).
 """
 
 import os
@@ -23,13 +24,16 @@ REGLAGES = '{"crt":{"actif":false,"affichage":"entier"}}'
 # The native 384 x 224 screen three times, centred in the window.
 CADRE = "1152x672+64+24"
 
-# File name, arguments, seconds of play before the capture, and the band of
-# the window (top and height, in pixels) that must be lit: PUSH START blinks.
+# File name, arguments, seconds of play before the capture (or the line to
+# wait for, then one second), and the band of the window (top and height, in
+# pixels) that must be lit: PUSH START blinks.
 CAPTURES = [
     ("titre", ["--scene=titre"], 1, (534, 60)),
     ("partie", ["--scene=partie", "--mode=night", "--pilote=1"], 14, None),
     ("papier", ["--scene=partie", "--mode=paper", "--pilote=2"], 10, None),
     ("regles", ["--scene=regles"], 3, None),
+    ("succes", ["--scene=partie", "--mode=night", "--pilote=2"],
+     "^TESSIMORA_SUCCES FIRST_LANTERN$", None),
 ]
 
 
@@ -49,6 +53,9 @@ def capturer(dossier):
         ecrire_textes(p.config, {"reglages": REGLAGES})
         with p, tempfile.TemporaryDirectory() as temp:
             p.attendre("^TESSIMORA_PRET$", delai=60)
+            if isinstance(attente, str):
+                p.attendre(attente, delai=60)
+                attente = 1
             time.sleep(attente)
             # Quick grabs (uncompressed); where a band must be lit, a few of
             # them before the title gives way to the demo, the brightest kept.
