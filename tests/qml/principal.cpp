@@ -50,9 +50,7 @@ class Hote : public QObject {
     Q_OBJECT
 
 public:
-    Q_INVOKABLE QObject* facade(const QStringList& arguments) {
-        return new Plateforme(arguments);
-    }
+    Q_INVOKABLE QObject* facade(const QStringList& arguments) { return new Plateforme(arguments); }
 };
 
 class Preparation : public QObject {
