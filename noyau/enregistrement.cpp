@@ -8,6 +8,7 @@
 #include "commun/ecran/qml/ecran_qml.h"
 #include "ecran/qml/animations_qml.h"
 #include "ecran/qml/cases_grille_qml.h"
+#include "ecran/qml/pixel_qml.h"
 #include "ecran/qml/police_qml.h"
 #include "ecran/qml/tuiles_plateau_qml.h"
 #include "i18n/qml/Langue.h"
@@ -30,6 +31,7 @@ void enregistrerTypes() {
     enregistrerLangue();
     enregistrerMoteur();
     enregistrerPolice();
+    enregistrerPixel();
     enregistrerAnimations();
     enregistrerPlateau();
     enregistrerCasesGrille();

@@ -150,10 +150,9 @@ Item {
         if (!jeu)
             return
         var p = jeu.partie
-        var st = p.stats
         var r = Flux.finPile(course(), {
             etat: etat, score: p.score, bonus: bonus, tempsMs: p.tempsMs, tempsMax: p.tempsMax,
-            parfait: st.hint === 0 && st.mix === 0 && st.undo === 0
+            parfait: p.parfait
         }, b.classe, b.jour)
         b.scoreTotal = r.scoreTotal
         b.multiplicateur = r.multiplicateur

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Tessimora 1.0
 import "../ecran"
 
 // What the duel draws over its two boards: four lanterns swinging on the
@@ -53,8 +54,8 @@ Item {
             visible: decor.pandas
             nom: decor.poseDe(p.joueur)
             tenir: true
-            x: Math.floor((p.miroir ? p.px - (width - origineX) : p.px - origineX) + 0.5)
-            y: Math.floor(216 - origineY + 0.5)
+            x: Pixel.arrondi(p.miroir ? p.px - (width - origineX) : p.px - origineX)
+            y: Pixel.arrondi(216 - origineY)
             transform: Scale {
                 origin.x: panda.width / 2
                 xScale: panda.p.miroir ? -1 : 1

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Tessimora 1.0
 import "../images/sprites.js" as Sprites
 
 // The effects layer of one game: short strips, floating numbers, banners,
@@ -36,10 +37,6 @@ Item {
         lose: [T("LOSE"), 4], pause: [T("PAUSE"), 2]
         }
     })()
-
-    function nearest(v) {
-        return Math.floor(v + 0.5)
-    }
 
     function hasard() {
         // Exact low 31 bits of the product, without losing precision.
@@ -144,8 +141,8 @@ Item {
         var cx = x + 9, cy = y + 11
         poser({nom: "effets_eclair", x: x, y: y, delai: d, z: 3})
         poser({nom: "effets_ecrase", x: x, y: y, delai: d + 150, vie: 280, z: 2})
-        var m = 520 + nearest(120 * hasard())
-        var h = -34 - nearest(12 * hasard())
+        var m = 520 + Pixel.arrondi(120 * hasard())
+        var h = -34 - Pixel.arrondi(12 * hasard())
         poser({nom: "effets_lanterne_monte", x: cx, y: cy, dy: h, delai: d + 420, vie: m, z: 2})
         poser({nom: "effets_lanterne_eclate", x: cx, y: cy + h, delai: d + 420 + m, z: 3})
         etincelles(cx, cy + h, 5, couleur || "or", d + 420 + m)

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Tessimora 1.0
 
 // The incense-stick clock: the stick burns from the left, ash dots behind the
 // ember, a wisp of smoke above it and the censer at the right end. Drawn in
@@ -15,14 +16,10 @@ Item {
     property real phase: 0
 
     readonly property real resteBorne: Math.max(0, Math.min(1, reste))
-    readonly property int braise: Math.floor((1 - resteBorne) * longueur + 0.5)
+    readonly property int braise: Pixel.arrondi((1 - resteBorne) * longueur)
 
     width: longueur + 14
     height: 16
-
-    function nearest(v) {
-        return Math.floor(v + 0.5)
-    }
 
     Rectangle {
         x: encens.braise
@@ -68,7 +65,7 @@ Item {
         model: 18
         Rectangle {
             visible: (7 * index) % 5 !== 0
-            x: encens.braise + encens.nearest(3 * Math.sin(index / 3 + encens.phase)) + Math.floor(index / 9)
+            x: encens.braise + Pixel.arrondi(3 * Math.sin(index / 3 + encens.phase)) + Math.floor(index / 9)
             y: 8 - index
             width: 1
             height: 1
@@ -79,9 +76,9 @@ Item {
         id: encensoir
         model: 6
         Rectangle {
-            x: encens.longueur - 2 + encens.nearest(0.5 * index)
+            x: encens.longueur - 2 + Pixel.arrondi(0.5 * index)
             y: 9 + index
-            width: 14 - encens.nearest(1.2 * index)
+            width: 14 - Pixel.arrondi(1.2 * index)
             height: 1
             color: index === 0 ? "#ffd870" : "#b08a3a"
         }

@@ -220,18 +220,18 @@ Item {
 
     function retourPaire(r) {
         var pa = pos(r.a), pb = pos(r.b)
-        var couleur = r.combo >= 9 ? "rose" : r.combo >= 3 ? "jade" : "or"
-        effetsObj.retrait(pa.x, pa.y, couleur, 0)
-        effetsObj.retrait(pb.x, pb.y, couleur, 60)
+        var retour = Etape.retourGlissant(r.combo)
+        effetsObj.retrait(pa.x, pa.y, retour.couleur, 0)
+        effetsObj.retrait(pb.x, pb.y, retour.couleur, 60)
         var mx = Math.round((pa.x + pb.x) / 2) + 9, my = Math.round((pa.y + pb.y) / 2)
         effetsObj.points(mx, my, "+" + r.points, "or", true, 0)
         effetsObj.combo(mx + 10, my + 18, r.combo, false)
         combo = r.combo
         if (sons)
             sons.paire(r.combo)
-        if (r.combo === 3 || r.combo === 6)
+        if (retour.voix)
             son("voix_combo")
-        if (r.combo >= 4)
+        if (retour.secousse)
             effetsObj.secouer()
         indice = null
     }

@@ -111,11 +111,10 @@ Item {
 
     Partie { id: partieObj }
 
-    readonly property string decor: ["marche", "pont", "temple", "port"][Math.floor(Math.max(0, etape) / 3) % 4]
-    readonly property string poseRepos: {
-        version
-        return urgence ? "peur" : combo >= 3 && partieObj.comboCourant() >= 3 ? "combo" : "attente"
-    }
+    readonly property string decor: Etape.decor(etape)
+    readonly property string poseRepos: Etape.poseRepos(urgence, combo, partieObj.combo)
+    // The stage as the HUD and the title show it: "01" .. "12".
+    readonly property string numeroEtape: (etape + 1 < 10 ? "0" : "") + (etape + 1)
     // The pose the end of a stack asks for, over the resting one.
     property string poseFin: ""
 
@@ -158,7 +157,7 @@ Item {
             if (jeu.mode === "rush") return Langue.t("RUSH")
             if (jeu.mode === "daily") return Langue.t("MOON")
             if (jeu.mode === "parade") return Langue.t("PARADE")
-            return Langue.t("STAGE {n}", {n: (jeu.etape + 1 < 10 ? "0" : "") + (jeu.etape + 1)})
+            return Langue.t("STAGE {n}", {n: jeu.numeroEtape})
         }
         hint: partieObj.hint
         mix: partieObj.mix
@@ -185,7 +184,7 @@ Item {
         Nombre {
             visible: Langue.code === "en"
             x: 214; y: 62
-            texte: (jeu.etape + 1 < 10 ? "0" : "") + (jeu.etape + 1)
+            texte: jeu.numeroEtape
             style: "or"
         }
         Texte {
@@ -196,7 +195,7 @@ Item {
             x: Math.floor((384 - 2 * width) / 2)
             y: 62
             style: "or"
-            texte: { Langue.revision; return Langue.t("STAGE {n}", {n: (jeu.etape + 1 < 10 ? "0" : "") + (jeu.etape + 1)}) }
+            texte: { Langue.revision; return Langue.t("STAGE {n}", {n: jeu.numeroEtape}) }
         }
     }
 
@@ -214,7 +213,7 @@ Item {
         }
         Texte {
             x: 60; y: 140; style: "rouge"; visible: parent.b.parfait > 0
-            texte: { Langue.revision; return Langue.t("PERFECT  {n}", {n: 5000}) }
+            texte: { Langue.revision; return Langue.t("PERFECT  {n}", {n: Etape.BONUS_PARFAIT}) }
         }
         Texte {
             x: 60; y: 156; style: "or"
@@ -256,7 +255,7 @@ Item {
         // INCENSE RUSH carries the time left over, on a stick never shorter
         // than the first stack's.
         if (mode === "rush")
-            partieObj.allonger(90000)
+            partieObj.allonger(Etape.RUSH_MS)
         indice = null
         curseur = partieObj.plusProche(-1)
         dernier = 0
@@ -395,41 +394,34 @@ Item {
             changer()
     }
 
-    function couleurCombo(c) {
-        return c >= 9 ? "rose" : c >= 5 ? "blanc" : c >= 3 ? "jade" : "or"
-    }
-
     function retourPaire(r) {
         var pa = pos(r.a), pb = pos(r.b)
-        var couleur = couleurCombo(r.combo)
-        fx("retrait", [pa.x, pa.y, couleur, 0])
-        fx("retrait", [pb.x, pb.y, couleur, 60])
+        var retour = Etape.retourPaire(combo, r.combo, r.fever)
+        fx("retrait", [pa.x, pa.y, retour.couleur, 0])
+        fx("retrait", [pb.x, pb.y, retour.couleur, 60])
         var mx = Math.round((pa.x + pb.x) / 2) + 9, my = Math.round((pa.y + pb.y) / 2)
-        fx("points", [mx, my, "+" + r.points * multiplicateur, r.combo >= 3 ? "rouge" : "or", true, 0])
+        fx("points", [mx, my, "+" + r.points * multiplicateur, retour.style, true, 0])
         fx("combo", [mx + 10, my + 18, r.combo, r.jumelle])
         if (!compact && r.bonusMs > 0)
             fx("points", [132 + Math.round(160 * (1 - tempsReste)), 188,
                           "+" + Math.round(r.bonusMs / 1000) + "S", "jade", false, 120])
-        var nouveau = combo !== r.combo
-        var entreeFever = r.fever && nouveau
-        var palier = nouveau && (r.combo === 3 || r.combo === 6 || r.combo === 9)
         combo = r.combo
         if (sons)
             sons.paire(r.combo)
-        if (palier && (r.combo === 3 || r.combo === 6))
+        if (retour.voix)
             son("voix_combo")
-        if (entreeFever) {
+        if (retour.entreeFever) {
             fx("eclair")
             fx("secouer", [mx, my])
             son("bonus_temps")
-        } else if (r.combo >= 4) {
+        } else if (retour.secousse) {
             fx("secouer")
         }
-        poseUnique(r.combo >= 3 ? "combo" : "joie")
+        poseUnique(retour.pose)
         indice = null
         paireFaite({a: r.a, b: r.b, points: r.points, combo: r.combo, jumelle: r.jumelle,
-                    bonusMs: r.bonusMs, fever: r.fever, entreeFever: entreeFever})
-        if (palier)
+                    bonusMs: r.bonusMs, fever: r.fever, entreeFever: retour.entreeFever})
+        if (retour.palier)
             fumeeEnvoyee()
     }
 
@@ -528,24 +520,6 @@ Item {
         case "start": pause(true); return true
         }
         return false
-    }
-
-    function touche(e) {
-        var table = {}
-        table[Qt.Key_Left] = "gauche"; table[Qt.Key_Right] = "droite"
-        table[Qt.Key_Up] = "haut"; table[Qt.Key_Down] = "bas"
-        table[Qt.Key_Return] = "ok"; table[Qt.Key_Enter] = "ok"
-        table[Qt.Key_Space] = "ok"; table[Qt.Key_Select] = "ok"
-        table[Qt.Key_Escape] = "retour"; table[Qt.Key_Backspace] = "retour"
-        table[Qt.Key_H] = "hint"; table[Qt.Key_1] = "hint"
-        table[Qt.Key_M] = "mix"; table[Qt.Key_2] = "mix"
-        table[Qt.Key_U] = "undo"; table[Qt.Key_3] = "undo"
-        table[Qt.Key_P] = "peek"; table[Qt.Key_4] = "peek"
-        var a = table[e.key]
-        var pris = a !== undefined && action(a)
-        if (pris)
-            e.accepted = true
-        return pris
     }
 
     function tuileSous(x, y) {
@@ -691,16 +665,12 @@ Item {
         if (e === "gagne") {
             poseFin = "victoire"
             if (sons) sons.jouerMusique("fin_etape")
-            var st = partieObj.stats
-            parfait = st.hint === 0 && st.mix === 0 && st.undo === 0
-            var logo = parfait ? "perfect" : etape === 11 && mode !== "daily" ? "all_clear" : "stage_clear"
-            fx("logo", [logo, 60, 2600])
+            parfait = partieObj.parfait
+            fx("logo", [Etape.logoFin(parfait, etape, mode), 60, 2600])
             fx("etincelles", [80, 70, 8, "or", 200])
             fx("etincelles", [300, 70, 8, "rose", 500])
-            var b = partieObj.bonusFin()
-            var p = parfait ? 5000 : 0
-            var nouveau = {temps: Math.floor(partieObj.tempsMs / 1000), aides: b.aides, parfait: p,
-                           restant: b.total + p, compte: 0, visible: false}
+            var nouveau = Etape.bilan(partieObj)
+            nouveau.visible = false
             bilan = nouveau
             plusTard(1200, function () {
                 var v = copieBilan()
@@ -729,12 +699,12 @@ Item {
         return v
     }
 
-    // One 40 ms step of the end-bonus count.
+    // One step of the end-bonus count.
     function compter(n) {
-        plusTard(40, function () {
+        plusTard(Etape.PAS_COMPTE_MS, function () {
             var v = copieBilan()
             if (v.compte < v.restant) {
-                var pas = Math.max(100, Math.ceil(v.restant / 30 / 100) * 100)
+                var pas = Etape.pasCompte(v.restant)
                 v.compte += Math.min(pas, v.restant - v.compte)
                 bilan = v
                 bonusCompte = v.compte

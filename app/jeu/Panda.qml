@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Tessimora 1.0
 import "../images/sprites.js" as Sprites
 import "../ecran"
 
@@ -22,9 +23,6 @@ Item {
     readonly property string bande: bandeDe(montree)
     readonly property alias image: anim
 
-    function nearest(v) {
-        return Math.floor(v + 0.5)
-    }
     // The bust has only three strips.
     function bandeDe(p) {
         if (!mini)
@@ -47,8 +45,8 @@ Item {
         finPassage.restart()
     }
 
-    x: miroir ? nearest(px - (anim.width - anim.origineX)) : nearest(px - anim.origineX)
-    y: nearest(py - anim.origineY)
+    x: miroir ? Pixel.arrondi(px - (anim.width - anim.origineX)) : Pixel.arrondi(px - anim.origineX)
+    y: Pixel.arrondi(py - anim.origineY)
     width: anim.width
     height: anim.height
 

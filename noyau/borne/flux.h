@@ -1,5 +1,6 @@
 #pragma once
 
+#include "moteur/etape.h"
 #include "sauvegarde/stockage.h"
 
 #include <QString>
@@ -15,7 +16,7 @@ namespace flux {
 
 // Stages of a twelve-stage run, and the rush clock.
 constexpr int ETAPES = 12;
-constexpr int RUSH_MS = 90000;
+constexpr int RUSH_MS = static_cast<int>(etape::RUSH_MS);
 constexpr int RUSH_BONUS_MS = 15000;
 
 // The state of the run the rules work on (the cabinet's own properties).

@@ -106,8 +106,7 @@ Item {
         // A stack ends with these points and this much incense left.
         function finir(etat, points, tempsMs, bonus) {
             var j = borne.partieItem
-            j.partie = { score: points, tempsMs: tempsMs || 0, tempsMax: 90000,
-                         stats: { hint: 0, mix: 0, undo: 0 } }
+            j.partie = { score: points, tempsMs: tempsMs || 0, tempsMax: 90000, parfait: true }
             j.fini(etat, bonus || 0)
         }
 

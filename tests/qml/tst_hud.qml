@@ -82,6 +82,13 @@ Item {
             compare(e.braise, 160)
             e.reste = 7
             compare(e.braise, 0)
+            // Halves go up, on both sides of zero.
+            e.longueur = 1
+            e.reste = 0.5
+            compare(e.braise, 1)
+            e.longueur = 160
+            compare([Pixel.arrondi(-0.5), Pixel.arrondi(-1.5), Pixel.arrondi(2.49), Pixel.arrondi(NaN)],
+                    [0, -1, 2, 0])
             e.urgence = true
             tryCompare(e, "bat", true, 500)
             e.urgence = false

@@ -3,6 +3,7 @@
 #include "moteur/qml/defi_qml.h"
 #include "moteur/qml/dispositions_qml.h"
 #include "moteur/qml/duel_qml.h"
+#include "moteur/qml/etape_qml.h"
 #include "moteur/qml/ia_qml.h"
 #include "moteur/qml/partie_glissante_qml.h"
 #include "moteur/qml/partie_qml.h"
@@ -17,6 +18,8 @@ void enregistrerMoteur() {
     qRegisterMetaType<PrisePile>();
     qRegisterMetaType<MelangePile>();
     qRegisterMetaType<ActionIa>();
+    qRegisterMetaType<RetourPaire>();
+    qRegisterMetaType<RetourGlissant>();
     qRegisterMetaType<PriseGlissante>();
     qRegisterMetaType<CoupGlissant>();
     qRegisterMetaType<IssueDuel>();
@@ -32,6 +35,10 @@ void enregistrerMoteur() {
                                       [](QQmlEngine*, QJSEngine*) -> QObject* {
                                           return new DefiQml;
                                       });
+    qmlRegisterSingletonType<EtapeQml>("Tessimora", 1, 0, "Etape",
+                                       [](QQmlEngine*, QJSEngine*) -> QObject* {
+                                           return new EtapeQml;
+                                       });
     qmlRegisterSingletonType<DispositionsQml>("Tessimora", 1, 0, "Dispositions",
                                               [](QQmlEngine*, QJSEngine*) -> QObject* {
                                                   return new DispositionsQml;

@@ -2,6 +2,7 @@
 
 #include "ecran/plateau.h"
 #include "ecran/qml/remplacer.h"
+#include "moteur/etape.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -101,6 +102,7 @@ void PartieQml::publier() {
     const bool mixGratuit_ = remplacer(vu_.mixGratuit, mixGratuit());
     const bool undo_ = remplacer(vu_.undo, undo());
     const bool stats_ = remplacer(vu_.stats, chiffres(p ? p->stats : partie::Stats{}));
+    const bool parfait_ = remplacer(vu_.parfait, p && etape::parfait(p->stats));
     const bool presence_ = remplacerListe(vu_.presence, p ? p->present : aucune);
     const bool motifs_ = remplacerListe(vu_.motifs, p ? p->motifs : aucun);
     const bool libres_ =
@@ -128,6 +130,7 @@ void PartieQml::publier() {
     if (mixGratuit_) emit mixGratuitChanged();
     if (undo_) emit undoChanged();
     if (stats_) emit statsChanged();
+    if (parfait_) emit parfaitChanged();
     if (presence_) emit presenceChanged();
     if (motifs_) emit motifsChanged();
     if (libres_) emit libresChanged();

@@ -95,6 +95,8 @@ class PartieQml : public QObject {
     Q_PROPERTY(bool mixGratuit READ mixGratuit NOTIFY mixGratuitChanged)
     Q_PROPERTY(bool undo READ undo NOTIFY undoChanged)
     Q_PROPERTY(QVariantMap stats READ stats NOTIFY statsChanged)
+    // No HINT, MIX or UNDO used so far: a clear now earns the perfect bonus.
+    Q_PROPERTY(bool parfait READ parfait NOTIFY parfaitChanged)
     Q_PROPERTY(QVariantList presence READ presence NOTIFY presenceChanged)
     Q_PROPERTY(QVariantList motifs READ motifs NOTIFY motifsChanged)
     Q_PROPERTY(QVariantList libres READ libres NOTIFY libresChanged)
@@ -174,6 +176,7 @@ public:
     bool mixGratuit() const { return p_ && p_->mixGratuit; }
     bool undo() const { return p_ && p_->undo; }
     QVariantMap stats() const;
+    bool parfait() const { return vu_.parfait; }
     QVariantMap bornes() const;
     QVariantList ordre() const;
     QVariantList presence() const;
@@ -210,6 +213,7 @@ signals:
     void mixGratuitChanged();
     void undoChanged();
     void statsChanged();
+    void parfaitChanged();
     void presenceChanged();
     void motifsChanged();
     void libresChanged();
@@ -231,6 +235,7 @@ private:
         bool mixGratuit = false;
         bool undo = false;
         std::array<int, 6> stats{};
+        bool parfait = false;
         std::vector<std::uint8_t> presence;
         std::vector<int> motifs;
         std::vector<int> libres;
