@@ -31,7 +31,7 @@ Item {
     // Score of the grids cleared before this one.
     property real scoreBase: 0
     property string phase: "attente"
-    property real dernier: 0
+    readonly property alias dernier: cadence.dernier
     property int combo: 1
     property var indice: null
     property int aidesHint: 3
@@ -61,36 +61,25 @@ Item {
     property bool automatique: true
     readonly property bool horlogeActive: phase === "jeu" && partieObj.etat === PartieGlissante.Jeu
 
-    Echeancier { id: echeancier; montre: glissant.montre }
-
-    // One beat of the 16 ms timer: due steps, the slide, then the game's clock.
-    function battre() {
-        if (phase === "pause")
-            return
-        var maintenant = montre()
-        echeancier.executer(maintenant)
-        if (rangAnime >= 0)
-            suivreGlisse(maintenant)
-        if (horlogeActive)
-            tic(maintenant)
+    // The beat and the timed steps on the same watch; a pause holds both
+    // back, and the slide with them. Each beat runs the steps due, the
+    // slide, then the game's clock.
+    Cadence {
+        id: cadence
+        montre: glissant.montre
+        automatique: glissant.automatique
+        actif: glissant.horlogeActive || glissant.rangAnime >= 0
+        enPause: glissant.phase === "pause"
+        collecte: glissant.phase === "jeu"
+        onBattement: function (maintenant) {
+            if (glissant.rangAnime >= 0)
+                glissant.suivreGlisse(maintenant)
+            if (glissant.horlogeActive)
+                glissant.tic(maintenant)
+        }
+        onReprise: function (duree) { glissant.debutGlisse += duree }
     }
-
-    Timer {
-        interval: 16
-        repeat: true
-        running: glissant.automatique && glissant.phase !== "pause"
-                 && (glissant.horlogeActive || echeancier.enAttente || glissant.rangAnime >= 0)
-        onTriggered: glissant.battre()
-    }
-
-    // Script garbage is collected between beats rather than inside the
-    // busiest one (see the stage controller).
-    Timer {
-        interval: 1500
-        repeat: true
-        running: glissant.phase === "jeu"
-        onTriggered: gc()
-    }
+    function battre() { cadence.battre() }
 
     PartieGlissante { id: partieObj }
 
@@ -150,7 +139,7 @@ Item {
     // The next grid of the run (or the first); false, with nothing started,
     // when no grid could be dealt.
     function demarrer(graine) {
-        echeancier.annuler()
+        cadence.annuler()
         var reste = niveau > 0 && partieObj.existe ? partieObj.tempsMs : -1
         var ok = partieObj.creerNiveau(niveau, graine, reste)
         aidesHint = 3
@@ -158,7 +147,7 @@ Item {
         indice = null
         curseur = Math.max(0, partieObj.premiere())
         combo = 1
-        dernier = 0
+        cadence.repartir()
         rangAnime = -1
         glisse = 0
         appuiCase = -1
@@ -178,11 +167,11 @@ Item {
         phase = "depart"
         effetsObj.logo("ready", 95, 900)
         son("voix_ready")
-        echeancier.plusTard(1000, function () {
+        cadence.plusTard(1000, function () {
             effetsObj.logo("go", 95, 600)
             son("voix_go")
             phase = "jeu"
-            dernier = 0
+            cadence.repartir()
         })
     }
 
@@ -195,7 +184,7 @@ Item {
         case PriseGlissante.Prise:
             son("selection")
             grilleObj.appui = true
-            echeancier.plusTard(140, function () { grilleObj.appui = false })
+            cadence.plusTard(140, function () { grilleObj.appui = false })
             break
         case PriseGlissante.Lachee:
             son("deselection")
@@ -383,8 +372,7 @@ Item {
 
     // -- the frame --------------------------------------------------------------
     function tic(maintenant) {
-        var dt = dernier === 0 ? 16 : Math.min(100, Math.max(0, maintenant - dernier))
-        dernier = maintenant
+        var dt = cadence.pas(maintenant)
         if (partieObj.avancer(dt)) {
             ++version
             terminer("temps")
@@ -397,13 +385,13 @@ Item {
     // -- the run's life ---------------------------------------------------------
     function terminer(etat) {
         phase = "fin"
-        echeancier.annuler()
+        cadence.annuler()
         effetsObj.vider()
         appuiCase = -1
         if (etat === "gagne") {
             effetsObj.logo("all_clear", 84, 1600)
             son("bonus_temps")
-            echeancier.plusTard(1700, function () {
+            cadence.plusTard(1700, function () {
                 scoreBase += partieObj.score
                 niveau += 1
                 // A run cannot go on without a grid: it ends as if the time
@@ -417,13 +405,13 @@ Item {
             sons.arreterMusique()
         effetsObj.logo("time_up", 84, 2400)
         son("voix_time_up")
-        echeancier.plusTard(2600, function () { fini("temps", 0) })
+        cadence.plusTard(2600, function () { fini("temps", 0) })
     }
 
     // After a continue: the same grid with the time refilled, its score and
     // the earlier grids' score starting again from zero.
     function reprendre() {
-        echeancier.annuler()
+        cadence.annuler()
         effetsObj.vider()
         scoreBase = 0
         if (!partieObj.reprendre()) {
@@ -435,7 +423,7 @@ Item {
         }
         combo = 1
         indice = null
-        dernier = 0
+        cadence.repartir()
         appuiCase = -1
         ++version
         musique()
@@ -443,23 +431,16 @@ Item {
         return true
     }
 
-    // A pause freezes the timed steps and the slide too: they are put off
-    // by as long as it lasted.
-    property real debutPause: 0
-
+    // A pause freezes the timed steps and the slide too: the beat puts them
+    // off by as long as it lasted.
     function pause(oui) {
         if (oui && phase === "jeu") {
             phase = "pause"
-            debutPause = montre()
             appuiCase = -1
             if (sons)
                 sons.pause(true)
         } else if (!oui && phase === "pause") {
             phase = "jeu"
-            var duree = montre() - debutPause
-            echeancier.decaler(duree)
-            debutGlisse += duree
-            dernier = 0
             if (sons)
                 sons.pause(false)
         }

@@ -42,16 +42,17 @@ Item {
     property int version: 0
     property var indice: null
     property int curseur: -1
-    property real dernier: 0
+    readonly property alias dernier: cadence.dernier
     property real tempsReste: 0
     property bool apercu: false
     property string phase: "attente"
     property int combo: 1
     property int derniereSeconde: -1
-    property int bonusCompte: 0
+    // The end bonus counted so far (the summary's count).
+    property alias bonusCompte: bilanObj.compte
     property bool annonceBloque: false
     property string etatFin: ""
-    property var bilan: null
+    readonly property alias bilan: bilanObj
     property bool titreVisible: false
     property bool parfait: false
 
@@ -74,40 +75,20 @@ Item {
     readonly property bool horlogeActive: phase === "jeu" && partieObj.existe
                                           && (partieObj.etat === Partie.Jeu || partieObj.etat === Partie.Bloque)
 
-    // The timed sequences, on the same watch.
-    Echeancier { id: echeancier; montre: jeu.montre }
-    function plusTard(ms, f) { echeancier.plusTard(ms, f) }
-    function annulerProgrammes() { echeancier.annuler() }
-
-    // One beat of the 16 ms timer: due steps first, then the game's frame.
-    function battre() {
-        if (phase === "pause")
-            return
-        var maintenant = montre()
-        echeancier.executer(maintenant)
-        if (horlogeActive)
-            tic(maintenant)
+    // The beat and the timed sequences, on the same watch; a pause holds
+    // both back. Each beat runs the steps due, then the game's frame.
+    Cadence {
+        id: cadence
+        montre: jeu.montre
+        automatique: jeu.automatique
+        actif: jeu.horlogeActive
+        enPause: jeu.phase === "pause"
+        collecte: jeu.phase === "jeu"
+        onBattement: function (maintenant) { if (jeu.horlogeActive) jeu.tic(maintenant) }
     }
-
-    Timer {
-        interval: 16
-        repeat: true
-        running: jeu.automatique && jeu.phase !== "pause"
-                 && (jeu.horlogeActive || echeancier.enAttente)
-        onTriggered: jeu.battre()
-    }
-
-    // The script engine's collector stops everything while it runs (a few
-    // milliseconds here). Left to itself it starts when the heap must grow,
-    // which is most often inside the busiest beat, the one of a removal with
-    // all its effects. Collecting every 1.5 s of play in an event of its own
-    // keeps it out of the beats.
-    Timer {
-        interval: 1500
-        repeat: true
-        running: jeu.phase === "jeu"
-        onTriggered: gc()
-    }
+    function battre() { cadence.battre() }
+    function plusTard(ms, f) { cadence.plusTard(ms, f) }
+    function annulerProgrammes() { cadence.annuler() }
 
     Partie { id: partieObj }
 
@@ -176,49 +157,13 @@ Item {
         pose: jeu.poseFin !== "" ? jeu.poseFin : jeu.poseRepos
     }
 
-    // The stage title of the start: the logo strip and big digits in
-    // English, the translated text at twice its size otherwise.
-    Item {
-        visible: jeu.titreVisible
-        Anim { visible: Langue.code === "en"; nom: "effets_logo_stage"; x: 146; y: 62 }
-        Nombre {
-            visible: Langue.code === "en"
-            x: 214; y: 62
-            texte: jeu.numeroEtape
-            style: "or"
-        }
-        Texte {
-            id: titreTraduit
-            visible: Langue.code !== "en"
-            scale: 2
-            transformOrigin: Item.TopLeft
-            x: Math.floor((384 - 2 * width) / 2)
-            y: 62
-            style: "or"
-            texte: { Langue.revision; return Langue.t("STAGE {n}", {n: jeu.numeroEtape}) }
-        }
-    }
+    TitreEtape { visible: jeu.titreVisible; numero: jeu.numeroEtape }
 
-    // The end-of-stage summary, above everything.
-    Item {
-        z: 20
-        visible: jeu.bilan !== null && jeu.bilan.visible === true
-        readonly property var b: jeu.bilan || ({temps: 0, aides: 0, parfait: 0, compte: 0})
-        Anim { nom: "effets_time_bonus"; x: 60; y: 104 }
-        Anim { nom: "effets_encens_bonus"; x: 44; y: 104 }
-        Texte { x: 196; y: 110; style: "blanc"; texte: parent.b.temps + " \u00d7 100 = " + parent.b.temps * 100 }
-        Texte {
-            x: 60; y: 128; style: "jade"; visible: parent.b.aides > 0
-            texte: { Langue.revision; return Langue.t("HINTS LEFT  {n}", {n: parent.b.aides}) }
-        }
-        Texte {
-            x: 60; y: 140; style: "rouge"; visible: parent.b.parfait > 0
-            texte: { Langue.revision; return Langue.t("PERFECT  {n}", {n: Etape.BONUS_PARFAIT}) }
-        }
-        Texte {
-            x: 60; y: 156; style: "or"
-            texte: { Langue.revision; return Langue.t("BONUS {n}", {n: parent.b.compte}) }
-        }
+    Bilan {
+        id: bilanObj
+        cadence: cadence
+        onTinte: jeu.son("bonus_temps")
+        onTermine: jeu.fini("gagne", jeu.bonusCompte)
     }
 
     Ia { id: iaObj }
@@ -258,14 +203,13 @@ Item {
             partieObj.allonger(Etape.RUSH_MS)
         indice = null
         curseur = partieObj.plusProche(-1)
-        dernier = 0
+        cadence.repartir()
         combo = 1
-        bonusCompte = 0
         derniereSeconde = -1
         annonceBloque = false
         etatFin = ""
         poseFin = ""
-        bilan = null
+        bilanObj.vider()
         fx("vider")
         if (niveauIa >= 0)
             iaObj.creer(niveauIa, (typeof g === "number" ? g : 0) + 17)
@@ -291,7 +235,7 @@ Item {
 
     function entrerEnJeu() {
         phase = "jeu"
-        dernier = 0
+        cadence.repartir()
         changer()
         relancerMusique()
     }
@@ -607,8 +551,7 @@ Item {
 
     // -- the frame --------------------------------------------------------------
     function tic(maintenant) {
-        var dt = dernier === 0 ? 16 : Math.min(100, Math.max(0, maintenant - dernier))
-        dernier = maintenant
+        var dt = cadence.pas(maintenant)
         if (ia) {
             var actions = iaObj.pas(partieObj, dt)
             for (var k = 0; k < actions.length; ++k) {
@@ -669,15 +612,7 @@ Item {
             fx("logo", [Etape.logoFin(parfait, etape, mode), 60, 2600])
             fx("etincelles", [80, 70, 8, "or", 200])
             fx("etincelles", [300, 70, 8, "rose", 500])
-            var nouveau = Etape.bilan(partieObj)
-            nouveau.visible = false
-            bilan = nouveau
-            plusTard(1200, function () {
-                var v = copieBilan()
-                v.visible = true
-                bilan = v
-                compter(0)
-            })
+            bilanObj.compter(Etape.bilan(partieObj))
             return
         }
         poseFin = "defaite"
@@ -692,38 +627,6 @@ Item {
         plusTard(2600, function () { fini(e, 0) })
     }
 
-    function copieBilan() {
-        var v = {}
-        for (var k in bilan)
-            v[k] = bilan[k]
-        return v
-    }
-
-    // One step of the end-bonus count.
-    function compter(n) {
-        plusTard(Etape.PAS_COMPTE_MS, function () {
-            var v = copieBilan()
-            if (v.compte < v.restant) {
-                var pas = Etape.pasCompte(v.restant)
-                v.compte += Math.min(pas, v.restant - v.compte)
-                bilan = v
-                bonusCompte = v.compte
-                if ((n + 1) % 4 === 0)
-                    son("bonus_temps")
-            }
-            if (v.compte >= v.restant) {
-                plusTard(1600, function () {
-                    var w = copieBilan()
-                    w.visible = false
-                    bilan = w
-                    fini("gagne", bonusCompte)
-                })
-            } else {
-                compter(n + 1)
-            }
-        })
-    }
-
     function reprendre() {
         fx("vider")
         poseFin = ""
@@ -733,7 +636,7 @@ Item {
             derniereSeconde = -1
             etatFin = ""
             combo = 1
-            dernier = 0
+            cadence.repartir()
             indice = null
             rafraichir()
             ++version
@@ -744,19 +647,14 @@ Item {
         }
     }
 
-    // Pause freezes the timed steps too (the paw, the smoke): they are put
-    // off by as long as the pause lasted.
-    property real debutPause: 0
-
+    // Pause freezes the timed steps too (the paw, the smoke): the beat puts
+    // them off by as long as the pause lasted.
     function pause(oui) {
         if (oui && phase === "jeu") {
             phase = "pause"
-            debutPause = montre()
             if (sons) sons.pause(true)
         } else if (!oui && phase === "pause") {
             phase = "jeu"
-            echeancier.decaler(montre() - debutPause)
-            dernier = 0
             if (sons) sons.pause(false)
         }
     }

@@ -6,6 +6,12 @@
 
 namespace etape {
 
+double pasHorloge(double dernier, double maintenant) {
+    if (dernier == 0) return 16;
+    const double dt = maintenant - dernier;
+    return dt > 100 ? 100 : dt > 0 ? dt : 0; // not a number: 0
+}
+
 bool parfait(const partie::Stats& s) {
     return s.hint == 0 && s.mix == 0 && s.undo == 0;
 }

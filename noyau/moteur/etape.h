@@ -22,6 +22,12 @@ inline constexpr std::int64_t RUSH_MS = 90000;
 // The end bonus is counted one step every this many ms.
 inline constexpr int PAS_COMPTE_MS = 40;
 
+// The frame clock of a game item: the length of the frame from `dernier` to
+// `maintenant` (ms on the item's watch), 16 for a first frame (`dernier` 0),
+// else never below 0 nor above 100, so that a hidden window or a loaded
+// machine does not burn the incense in one gulp.
+double pasHorloge(double dernier, double maintenant);
+
 // No HINT, MIX or UNDO was used on the stack (PEEK does not count).
 bool parfait(const partie::Stats& s);
 

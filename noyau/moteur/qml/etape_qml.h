@@ -55,6 +55,9 @@ public:
 
     // The summary of a cleared stack, { temps, aides, parfait, restant,
     // compte: 0 }; all 0 without a game.
+    Q_INVOKABLE double pasHorloge(double dernier, double maintenant) const {
+        return etape::pasHorloge(dernier, maintenant);
+    }
     Q_INVOKABLE QVariantMap bilan(PartieQml* partie) const;
     Q_INVOKABLE double pasCompte(double restant) const;
     Q_INVOKABLE QString logoFin(bool parfait, int numero, const QString& mode) const;

@@ -3,6 +3,7 @@
 #include "moteur/partie.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -68,6 +69,15 @@ TEST(Etape, BilanEtCompte) {
     EXPECT_EQ(etape::pasCompte(300000), 10000);
     EXPECT_EQ(pasDuCompte(300000), 30);
     EXPECT_EQ(pasDuCompte(50), 1);
+}
+
+TEST(Etape, PasDHorloge) {
+    EXPECT_EQ(etape::pasHorloge(0, 5000), 16);
+    EXPECT_EQ(etape::pasHorloge(1000, 1016.5), 16.5);
+    // A stall of 5 s counts 100 ms; a watch going back, nothing.
+    EXPECT_EQ(etape::pasHorloge(1000, 6000), 100);
+    EXPECT_EQ(etape::pasHorloge(1000, 900), 0);
+    EXPECT_EQ(etape::pasHorloge(1000, std::nan("")), 0);
 }
 
 TEST(Etape, NoticeEtDecor) {
