@@ -155,7 +155,7 @@ Item {
         var cible = de === 1 ? j2 : j1
         if (cible.phase === "jeu") {
             cible.enfumer()
-            cible.fx("fumee", [96, 100])
+            cible.effets.fumee(96, 100)
             if (de === 2)
                 son("erreur")
         }
@@ -176,10 +176,9 @@ Item {
             var j = boards[k]
             j.annulerProgrammes()
             j.phase = "fin"
-            j.fx("vider")
-            if (j.plateau)
-                j.plateau.fumees = ({})
-            j.fx("logo", [arbitre.logo(k + 1), 90, 3000])
+            j.effets.vider()
+            j.plateau.fumees = ({})
+            j.effets.logo(arbitre.logo(k + 1), 90, 3000)
         }
         conclu = true
         if (sons)

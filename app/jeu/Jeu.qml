@@ -30,11 +30,11 @@ Item {
     property var sons: null
     property string musiqueJeu: ""
     property bool sonsCommuns: true
-    // The drawing companions; tests may put recorders in their place, and
-    // every call on them is optional.
-    property var effets: effetsObj
-    property var panda: pandaObj
-    property var plateau: plateauObj
+    // Where the effects go; tests may put a recorder (an Effets that
+    // overrides what it records) in its place.
+    property Effets effets: effetsObj
+    readonly property alias panda: pandaObj
+    readonly property alias plateau: plateauObj
 
     // -- state ------------------------------------------------------------------
     readonly property alias partie: partieObj
@@ -170,15 +170,11 @@ Item {
 
     // -- companions -------------------------------------------------------------
     function son(id) { if (sons) sons.jouer(id) }
-    function fx(nom, args) {
-        if (effets && typeof effets[nom] === "function")
-            effets[nom].apply(effets, args || [])
-    }
-    function poseUnique(pose) { if (panda && !compact && typeof panda.jouer === "function") panda.jouer(pose) }
+    function poseUnique(pose) { if (!compact) pandaObj.jouer(pose) }
 
     // Top-left screen pixel of tile i, where effects go.
     function pos(i) {
-        return plateau && typeof plateau.pos === "function" ? plateau.pos(i) : {x: 0, y: 0}
+        return plateauObj.pos(i)
     }
 
     function rafraichir() {
@@ -210,7 +206,7 @@ Item {
         etatFin = ""
         poseFin = ""
         bilanObj.vider()
-        fx("vider")
+        effets.vider()
         if (niveauIa >= 0)
             iaObj.creer(niveauIa, (typeof g === "number" ? g : 0) + 17)
         else
@@ -222,10 +218,10 @@ Item {
             phase = "attente"
             return false
         }
-        fx("prechauffer")
+        effets.prechauffer()
         if (depart === false) {
             if (mode === "rush")
-                fx("logo", ["go", 95, 500])
+                effets.logo("go", 95, 500)
             entrerEnJeu()
         } else {
             sequenceDepart()
@@ -245,20 +241,20 @@ Item {
         var demo = mode === "demo"
         if (!compact) {
             poseUnique("saut")
-            fx("poussiere", [358, mode === "demo" ? 174 : 197])
+            effets.poussiere(358, mode === "demo" ? 174 : 197)
         }
         titreVisible = !compact && mode !== "demo" && mode !== "rush"
         if (voile === 1)
-            fx("logo", ["boss", 30, 1500])
+            effets.logo("boss", 30, 1500)
         plusTard(demo ? 0 : 500, function () {
             if (!demo) {
-                fx("logo", ["ready", 95, 900])
+                effets.logo("ready", 95, 900)
                 if (sonsCommuns) son("voix_ready")
             }
             plusTard(demo ? 100 : 1000, function () {
                 titreVisible = false
                 if (!demo) {
-                    fx("logo", ["go", 95, 600])
+                    effets.logo("go", 95, 600)
                     if (sonsCommuns) son("voix_go")
                 }
                 entrerEnJeu()
@@ -284,7 +280,7 @@ Item {
         } else if (e === Partie.Bloque) {
             if (!annonceBloque) {
                 annonceBloque = true
-                fx("logo", ["no_more_pairs", 92, 1600])
+                effets.logo("no_more_pairs", 92, 1600)
                 son("erreur")
                 if (humain)
                     indice = null
@@ -308,10 +304,8 @@ Item {
         switch (r.type) {
         case PrisePile.Prise:
             son("selection")
-            if (plateau) {
-                plateau.appui = true
-                plusTard(140, function () { if (plateau) plateau.appui = false })
-            }
+            plateauObj.appui = true
+            plusTard(140, function () { plateauObj.appui = false })
             break
         case PrisePile.Lachee:
             son("deselection")
@@ -319,15 +313,15 @@ Item {
         case PrisePile.Refus:
             son("erreur")
             var a = pos(r.ancienne), b = pos(r.i)
-            fx("refus", [a.x, a.y])
-            fx("refus", [b.x, b.y])
+            effets.refus(a.x, a.y)
+            effets.refus(b.x, b.y)
             poseUnique("peur")
             break
         case PrisePile.Bloquee:
             if (partieObj.present(i)) {
                 son("erreur")
                 var q = pos(i)
-                fx("refus", [q.x, q.y])
+                effets.refus(q.x, q.y)
             }
             return
         case PrisePile.Paire:
@@ -341,25 +335,25 @@ Item {
     function retourPaire(r) {
         var pa = pos(r.a), pb = pos(r.b)
         var retour = Etape.retourPaire(combo, r.combo, r.fever)
-        fx("retrait", [pa.x, pa.y, retour.couleur, 0])
-        fx("retrait", [pb.x, pb.y, retour.couleur, 60])
+        effets.retrait(pa.x, pa.y, retour.couleur, 0)
+        effets.retrait(pb.x, pb.y, retour.couleur, 60)
         var mx = Math.round((pa.x + pb.x) / 2) + 9, my = Math.round((pa.y + pb.y) / 2)
-        fx("points", [mx, my, "+" + r.points * multiplicateur, retour.style, true, 0])
-        fx("combo", [mx + 10, my + 18, r.combo, r.jumelle])
+        effets.points(mx, my, "+" + r.points * multiplicateur, retour.style, true, 0)
+        effets.combo(mx + 10, my + 18, r.combo, r.jumelle)
         if (!compact && r.bonusMs > 0)
-            fx("points", [132 + Math.round(160 * (1 - tempsReste)), 188,
-                          "+" + Math.round(r.bonusMs / 1000) + "S", "jade", false, 120])
+            effets.points(132 + Math.round(160 * (1 - tempsReste)), 188,
+                          "+" + Math.round(r.bonusMs / 1000) + "S", "jade", false, 120)
         combo = r.combo
         if (sons)
             sons.paire(r.combo)
         if (retour.voix)
             son("voix_combo")
         if (retour.entreeFever) {
-            fx("eclair")
-            fx("secouer", [mx, my])
+            effets.eclair()
+            effets.secouer(mx, my)
             son("bonus_temps")
         } else if (retour.secousse) {
-            fx("secouer")
+            effets.secouer()
         }
         poseUnique(retour.pose)
         indice = null
@@ -397,10 +391,10 @@ Item {
             var m = partieObj.melanger()
             if (m.ok) {
                 son("melange")
-                fx("tourbillon", [192, 100])
-                fx("secouer")
+                effets.tourbillon(192, 100)
+                effets.secouer()
                 if (m.cout > 0)
-                    fx("points", [200, 188, "-" + Math.round(m.cout / 1000) + "S", "rouge", false, 0])
+                    effets.points(200, 188, "-" + Math.round(m.cout / 1000) + "S", "rouge", false, 0)
             } else {
                 son("erreur")
             }
@@ -467,7 +461,7 @@ Item {
     }
 
     function tuileSous(x, y) {
-        return plateau && typeof plateau.placeSous === "function" ? plateau.placeSous(x - plateau.x, y - plateau.y) : -1
+        return plateauObj.placeSous(x - plateauObj.x, y - plateauObj.y)
     }
 
     function appui(x, y, bouton) {
@@ -520,15 +514,14 @@ Item {
             choisies[i] = true
             ++n
             var q = pos(i)
-            fx("poser", [{nom: "effets_voile_fumee", x: q.x, y: q.y, vie: 4000, fondu: true, z: 5}])
+            effets.poser({nom: "effets_voile_fumee", x: q.x, y: q.y, vie: 4000, fondu: true, z: 5})
         }
         if (n === 0)
             return
         if (choisies[partieObj.selection] === true)
             prendre(partieObj.selection)
-        if (plateau)
-            plateau.fumees = choisies
-        plusTard(4000, function () { if (plateau) plateau.fumees = ({}) })
+        plateauObj.fumees = choisies
+        plusTard(4000, function () { plateauObj.fumees = ({}) })
     }
 
     function poussee() {
@@ -539,9 +532,9 @@ Item {
             return
         for (var k = 0; k < 4; ++k) {
             var q = pos(t[k])
-            fx("poser", [{nom: "tuiles_glisse", x: q.x, y: q.y, vie: 400, fondu: true, z: 5}])
+            effets.poser({nom: "tuiles_glisse", x: q.x, y: q.y, vie: 400, fondu: true, z: 5})
             if (k < 2)
-                fx("poussiere", [q.x + 9, q.y + 22])
+                effets.poussiere(q.x + 9, q.y + 22)
         }
         poseUnique("saut")
         son("melange")
@@ -559,7 +552,7 @@ Item {
                 if (a.mix) {
                     if (a.melange.ok) {
                         son("melange")
-                        fx("tourbillon", [width / 2, 100])
+                        effets.tourbillon(width / 2, 100)
                     }
                 } else {
                     curseur = a.prise
@@ -593,11 +586,11 @@ Item {
         phase = "fin"
         etatFin = e
         annulerProgrammes()
-        fx("vider")
+        effets.vider()
         if (e === "gagne" && (mode === "demo" || mode === "duel" || mode === "rush")) {
             poseFin = "victoire"
             if (mode === "rush") {
-                fx("logo", ["all_clear", 84, 900])
+                effets.logo("all_clear", 84, 900)
                 son("bonus_temps")
                 plusTard(900, function () { fini("gagne", 0) })
             } else {
@@ -609,26 +602,26 @@ Item {
             poseFin = "victoire"
             if (sons) sons.jouerMusique("fin_etape")
             parfait = partieObj.parfait
-            fx("logo", [Etape.logoFin(parfait, etape, mode), 60, 2600])
-            fx("etincelles", [80, 70, 8, "or", 200])
-            fx("etincelles", [300, 70, 8, "rose", 500])
+            effets.logo(Etape.logoFin(parfait, etape, mode), 60, 2600)
+            effets.etincelles(80, 70, 8, "or", 200)
+            effets.etincelles(300, 70, 8, "rose", 500)
             bilanObj.compter(Etape.bilan(partieObj))
             return
         }
         poseFin = "defaite"
         if (sons) sons.arreterMusique()
         if (e === "temps") {
-            fx("logo", ["time_up", 84, 2400])
+            effets.logo("time_up", 84, 2400)
             if (sonsCommuns) son("voix_time_up")
         } else {
-            fx("logo", ["no_more_pairs", 92, 2400])
+            effets.logo("no_more_pairs", 92, 2400)
             son("erreur")
         }
         plusTard(2600, function () { fini(e, 0) })
     }
 
     function reprendre() {
-        fx("vider")
+        effets.vider()
         poseFin = ""
         annulerProgrammes()
         if (etatFin === "temps" && partieObj.reprendre()) {

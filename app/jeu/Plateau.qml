@@ -11,7 +11,7 @@ Item {
     id: plateau
 
     // The engine's `Partie` to draw, or null to draw nothing.
-    property var partie: null
+    property Partie partie: null
     property int curseur: -1
     property bool curseurVisible: true
     // The hinted pair [a, b], or null.

@@ -27,7 +27,7 @@ Item {
 
     Component {
         id: enregistreur
-        QtObject {
+        Effets {
             property var journal: []
             function noter(x) { var l = journal; l.push(x); journal = l }
             function logo(nom, y, vie) { noter("logo:" + nom + "@" + y + "/" + vie) }

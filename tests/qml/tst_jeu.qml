@@ -10,7 +10,7 @@ Item {
     width: 384
     height: 224
 
-    // Records what the controller asks of its companions.
+    // Records what the controller asks of its sound player.
     QtObject {
         id: faux
         property var journal: []
@@ -22,10 +22,6 @@ Item {
         function arreterMusique() { noter("musique:") }
         function pause(oui) {}
         function idEtape(e) { return "jeu1" }
-        function refus(x, y) { noter("refus") }
-        function logo(nom, y, vie) { noter("logo:" + nom) }
-        function points(x, y, texte, style, grand, delai) { noter("points:" + texte) }
-        function poser(p) { noter("poser:" + p.nom + "@" + p.z) }
         function compte(x) {
             var n = 0
             for (var i = 0; i < journal.length; ++i)
@@ -34,9 +30,18 @@ Item {
         }
     }
 
+    // Records the effects it is asked for, and draws the others.
+    Effets {
+        id: fauxEffets
+        function refus(x, y) { faux.noter("refus") }
+        function logo(nom, y, vie) { faux.noter("logo:" + nom) }
+        function points(x, y, texte, style, grand, delai) { faux.noter("points:" + texte) }
+        function poser(p) { faux.noter("poser:" + p.nom + "@" + p.z) }
+    }
+
     Component {
         id: fabrique
-        Jeu { automatique: false; sons: faux; effets: faux }
+        Jeu { automatique: false; sons: faux; effets: fauxEffets }
     }
     Component {
         id: fabriqueIa
