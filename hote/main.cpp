@@ -6,6 +6,9 @@
 #include "demarrage.h"
 #include "enregistrement.h"
 #include "manettes.h"
+#ifdef TESSIMORA_MANETTES_ESSAI
+#include "manettes_essai.h"
+#endif
 #include "plateforme.h"
 #include "signaux.h"
 #include "vue.h"
@@ -75,6 +78,10 @@ int main(int argc, char* argv[]) {
 
     auto manettes = std::make_unique<Manettes>(
         vue.get(), facade.get(), detectionManettes(facade->nom(), *arguments));
+#ifdef TESSIMORA_MANETTES_ESSAI
+    auto manettesEssai = ManettesEssai::depuisEnvironnement(
+        vue.get(), facade.get(), detectionManettes(facade->nom(), *arguments));
+#endif
 
     if (optionPresente(*arguments, QStringLiteral("--plein-ecran")) || facade->steamDeck()) {
         vue->showFullScreen();
@@ -85,6 +92,9 @@ int main(int argc, char* argv[]) {
 
     const int code = application->exec();
 
+#ifdef TESSIMORA_MANETTES_ESSAI
+    manettesEssai.reset();
+#endif
     manettes.reset();
     rapport.reset();
     vue.reset();
