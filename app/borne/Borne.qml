@@ -234,6 +234,14 @@ Item {
     }
     onPlateformeChanged: appareil = Commandes.appareilDe(plateforme, tele)
     onTeleChanged: appareil = Commandes.appareilDe(plateforme, tele)
+    // Trials follow the cabinet by this line: the scene (the start card is
+    // the first), "pause" while the pause menu is shown, with the exit it
+    // asks to confirm, and "sortie" while the title asks whether to quit.
+    readonly property string trace: scene
+                                    + (menuPause.visible ? " pause" + (menuPause.demande !== ""
+                                                           ? " " + menuPause.demande : "") : "")
+                                    + (demandeSortie ? " sortie" : "")
+    onTraceChanged: console.log("TESSIMORA_SCENE " + trace)
     Component.onCompleted: {
         Commandes.regler(persoTouches)
         if (familleManette !== "")
