@@ -21,8 +21,16 @@ void* operator new(std::size_t n) {
     if (void* p = std::malloc(n ? n : 1)) return p;
     throw std::bad_alloc();
 }
+// The library's temporary buffers (std::stable_sort) come from the nothrow
+// form and go back through the plain delete: both must be ours, or an
+// AddressSanitizer build sees the sanitizer's new freed by our free.
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
+    ++allocations;
+    return std::malloc(n ? n : 1);
+}
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 TEST(Allocation, LibreNAlloueRien) {
     const auto donne = generation::generer(dispositions::LISTE[0], 3);
