@@ -33,61 +33,49 @@ Item {
     readonly property string variante: uActif < 0.5 ? ""
         : "#define TUBE 1\n" + (uLueur > 0 ? "#define LUEUR 1\n" : "")
     readonly property string programme: T.Crt.texteShader(Qt.resolvedUrl("crt.frag"), "")
-    // Native point = curved window point (-1..1) x A + B.
+    readonly property string sommets: T.Crt.texteShader(Qt.resolvedUrl("crt.vert"), "")
+    // Native point = window point (-1..1), curved with the tube, x A + B.
     readonly property size versNatifA: Qt.size(fenetre.width / 2 / echelle.width,
                                                fenetre.height / 2 / echelle.height)
     readonly property size versNatifB: Qt.size((fenetre.width / 2 - origine.x) / echelle.width,
                                                (fenetre.height / 2 - origine.y) / echelle.height)
-
-    // The tube's still factors, one texel per window pixel: drawn again only
-    // when the window or a setting changes.
-    ShaderEffect {
-        id: passeFacteurs
-        width: passe.width
-        height: passe.height
-        readonly property size versNatifA: passe.versNatifA
-        readonly property size versNatifB: passe.versNatifB
-        readonly property size fenetre: passe.fenetre
-        readonly property real uBalayage: passe.uBalayage
-        readonly property real uCourbure: passe.uCourbure
-        readonly property real uMasque: passe.uMasque
-        readonly property real uVignette: passe.uVignette
-        blending: false
-        fragmentShader: Qt.resolvedUrl("crt_facteurs.frag")
-    }
-    ShaderEffectSource {
-        id: texFacteurs
-        sourceItem: passeFacteurs
-        hideSource: true
-        visible: false
-        smooth: false
-        textureSize: Qt.size(Math.max(1, passe.width), Math.max(1, passe.height))
-    }
 
     component Morceau: ShaderEffect {
         property bool milieu: false
         readonly property var source: passe.source
         readonly property var marge: passe.marge
         readonly property var halo: passe.halo
-        readonly property var facteurs: texFacteurs
         readonly property real eclatMarge: passe.eclatMarge
         readonly property real miroirMarge: passe.miroirMarge
         readonly property size versNatifA: passe.versNatifA
         readonly property size versNatifB: passe.versNatifB
         readonly property size pente: Qt.size(Math.max(1, passe.echelle.width),
                                               Math.max(1, passe.echelle.height))
-        readonly property size plat: Qt.size(0.5 - 0.5 / pente.width, 0.5 - 0.5 / pente.height)
+        readonly property size decale: Qt.size(0.5 - 0.5 * pente.width, 0.5 - 0.5 * pente.height)
+        readonly property vector3d decaleDoux: Qt.vector3d(decale.width - 0.25 * pente.width,
+                                                           decale.width,
+                                                           decale.width + 0.25 * pente.width)
+        readonly property size inverseNatif: Qt.size(1 / natif.width, 1 / natif.height)
+        readonly property size inverseMarge: Qt.size(1 / tailleMarge.width,
+                                                     1 / tailleMarge.height)
+        readonly property size courbe: Qt.size(0.07 * passe.uCourbure, 0.11 * passe.uCourbure)
+        readonly property size versNatifG: Qt.size(versNatifA.width * (1 + 0.024 * passe.uCourbure),
+                                                   versNatifA.height * (1 + 0.024 * passe.uCourbure))
+        readonly property size versNatifC: Qt.size(versNatifB.width - 0.5, versNatifB.height - 0.5)
+        readonly property real forceLueur: 0.95 * passe.uLueur
+        readonly property real balayage: 2.8 * passe.uBalayage
+        readonly property real rattrapage: 1 + 0.3 * Math.max(passe.uBalayage, passe.uMasque)
+        readonly property size masque: Qt.size(rattrapage, rattrapage * (1 - 0.4 * passe.uMasque))
+        readonly property real vignette: 0.44 * passe.uVignette
         readonly property size fenetre: passe.fenetre
         readonly property point coin: Qt.point(x, y)
         readonly property size taille: Qt.size(width, height)
         readonly property size tailleMarge: passe.tailleMarge
         readonly property size natif: passe.natif
-        readonly property real uLueur: passe.uLueur
-        readonly property real uCourbure: passe.uCourbure
 
         visible: width > 0 && height > 0
         blending: false
-        vertexShader: Qt.resolvedUrl("crt.vert")
+        vertexShader: passe.variante + passe.sommets
         fragmentShader: passe.variante
                         + (milieu ? "#define INTERIEUR 1\n" : "")
                         + (pente.width >= 2 ? "#define DOUX_UNIQUE 1\n" : "")

@@ -4,14 +4,25 @@ uniform highp mat4 qt_Matrix;
 uniform highp vec2 coin;       // the piece's top-left in the window
 uniform highp vec2 taille;     // the piece's size
 uniform highp vec2 fenetre;    // the window's size
+uniform highp vec2 versNatifA; // native point = flat window point (-1..1) x A + B
+uniform highp vec2 versNatifB;
 attribute highp vec4 qt_Vertex;
 attribute highp vec2 qt_MultiTexCoord0;
+#ifdef TUBE
 varying highp vec2 vN;         // window point, -1..1
-varying highp vec2 vU;         // window point, 0..1
+varying highp float vX;        // window column, in pixels
+#else
+varying highp vec2 vC;         // native point - 0.5 (no curvature without the tube)
+#endif
 
 void main()
 {
-    vU = (coin + qt_MultiTexCoord0 * taille) / fenetre;
-    vN = vU * 2.0 - 1.0;
+    highp vec2 u = (coin + qt_MultiTexCoord0 * taille) / fenetre;
+#ifdef TUBE
+    vN = u * 2.0 - 1.0;
+    vX = u.x * fenetre.x;
+#else
+    vC = (u * 2.0 - 1.0) * versNatifA + versNatifB - 0.5;
+#endif
     gl_Position = qt_Matrix * qt_Vertex;
 }
