@@ -1,11 +1,16 @@
 #include "ecran/qml/dessin_qml.h"
 
+#include "ecran/bandes.h"
+
 #include <QHash>
 #include <QMutex>
 #include <QQuickWindow>
 #include <QSGImageNode>
 #include <QSGTexture>
 #include <QtDebug>
+
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -62,6 +67,67 @@ private:
     }
 };
 
+// An image without a single transparent pixel is kept without its alpha
+// channel: the scene graph then draws it as opaque, without blending, and
+// skips whatever it hides (the title's fill under the sky).
+QImage sansAlphaInutile(QImage image) {
+    if (image.isNull() || !image.hasAlphaChannel()) return image;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* ligne = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(ligne[x]) != 255) return image;
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Rows of transparent pixels this long split a piece in two.
+constexpr int ECART = 8;
+
+// The bands of a part of an image that hold visible pixels (bandes::visibles),
+// in image coordinates; worked out once per image and part, on the render
+// thread when first drawn.
+class Bandes {
+public:
+    static std::vector<QRect> de(const QImage& image, const QRect& source) {
+        QMutexLocker verrou(&mutex());
+        const Cle cle{image.cacheKey(), source.x(), source.y(), source.width(), source.height()};
+        auto it = table().find(cle);
+        if (it == table().end()) it = table().emplace(cle, calculer(image, source)).first;
+        return it->second;
+    }
+
+private:
+    using Cle = std::tuple<qint64, int, int, int, int>;
+
+    static std::vector<QRect> calculer(const QImage& image, const QRect& source) {
+        const QRect r = source & image.rect();
+        if (!image.hasAlphaChannel()) return {r};
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+        std::vector<bandes::Rangee> rangees(static_cast<std::size_t>(r.height()));
+        for (int y = 0; y < r.height(); ++y) {
+            const auto* ligne = reinterpret_cast<const QRgb*>(argb.constScanLine(r.y() + y)) + r.x();
+            int debut = 0;
+            while (debut < r.width() && qAlpha(ligne[debut]) == 0) ++debut;
+            int fin = r.width();
+            while (fin > debut && qAlpha(ligne[fin - 1]) == 0) --fin;
+            rangees[static_cast<std::size_t>(y)] = {debut, fin};
+        }
+        std::vector<QRect> l;
+        for (const bandes::Bande& b : bandes::visibles(rangees, ECART))
+            l.emplace_back(r.x() + b.x, r.y() + b.y, b.largeur, b.hauteur);
+        return l;
+    }
+    static QMutex& mutex() {
+        static QMutex m;
+        return m;
+    }
+    static std::map<Cle, std::vector<QRect>>& table() {
+        static std::map<Cle, std::vector<QRect>> t;
+        return t;
+    }
+};
+
 } // namespace
 
 DessinQml::DessinQml(QQuickItem* parent) : QQuickItem(parent) { setFlag(ItemHasContents, true); }
@@ -82,7 +148,7 @@ const QImage& DessinQml::image(const QString& fichier) {
         const QString complet = chemin(base_.resolved(QUrl(fichier)));
         QImage lue(complet);
         if (lue.isNull()) qWarning("image not found: %s", qPrintable(complet));
-        it = images.insert(cle, lue);
+        it = images.insert(cle, sansAlphaInutile(lue));
     }
     return *it;
 }
@@ -126,21 +192,25 @@ QSGNode* DessinQml::updatePaintNode(QSGNode* ancien, UpdatePaintNodeData*) {
     QSGNode* noeud = racine->firstChild();
     for (const Piece& p : pieces_) {
         if (p.image.isNull()) continue;
-        if (!noeud) {
-            QSGImageNode* neuf = window()->createImageNode();
-            neuf->setFiltering(QSGTexture::Nearest);
-            neuf->setOwnsTexture(false);
-            racine->appendChildNode(neuf);
-            noeud = neuf;
-        }
-        auto* image = static_cast<QSGImageNode*>(noeud);
         const QRect source = p.source.isEmpty() ? p.image.rect() : p.source;
-        image->setTexture(Textures::pour(window(), p.image, dansAtlas()));
-        image->setSourceRect(source);
-        image->setRect(QRectF(p.place, source.size()));
-        noeud = noeud->nextSibling();
+        QSGTexture* texture = Textures::pour(window(), p.image, dansAtlas());
+        // One node per band of visible rows: the empty rows are not drawn.
+        for (const QRect& bande : Bandes::de(p.image, source)) {
+            if (!noeud) {
+                QSGImageNode* neuf = window()->createImageNode();
+                neuf->setFiltering(QSGTexture::Nearest);
+                neuf->setOwnsTexture(false);
+                racine->appendChildNode(neuf);
+                noeud = neuf;
+            }
+            auto* image = static_cast<QSGImageNode*>(noeud);
+            image->setTexture(texture);
+            image->setSourceRect(bande);
+            image->setRect(QRectF(p.place + bande.topLeft() - source.topLeft(), bande.size()));
+            noeud = noeud->nextSibling();
+        }
     }
-    // Nodes past the last piece go.
+    // Nodes past the last band go.
     while (noeud) {
         QSGNode* suivant = noeud->nextSibling();
         racine->removeChildNode(noeud);
