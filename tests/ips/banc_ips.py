@@ -95,11 +95,12 @@ class Mesure:
                 return
         raise RuntimeError(f"the window never took the size {l} x {h}")
 
-    def executer(self, chauffe, secondes, capture=None):
+    def executer(self, chauffe, secondes, capture=None, suivre=None):
         """(median frames per second, processor ms per frame) over `secondes`
         whole report lines after `chauffe` seconds of warming up; with
         `capture`, the screen is grabbed into that file after the warming up
-        and nothing is measured."""
+        and nothing is measured; with `suivre`, it is called after the warming
+        up, the program still running, and its answer is returned instead."""
         temp = tempfile.mkdtemp(prefix="tessimora-ips-")
         serveur = ServeurX(*self.taille)
         try:
@@ -122,6 +123,8 @@ class Mesure:
                 subprocess.run(["import", "-window", "root", capture], env=self.env, check=True,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
                 return None
+            if suivre:
+                return suivre()
             debut, cpu0 = time.monotonic(), temps_processeur(self.processus.pid)
             fin = debut + secondes + 0.5
             while time.monotonic() < fin and self.processus.poll() is None:
