@@ -15,7 +15,8 @@ bool egales(const Bande& a, const Bande& b) {
 // with a gap in the middle of them, nothing else.
 std::vector<Rangee> couche() {
     std::vector<Rangee> r(20);
-    for (int y = 2; y <= 4; ++y) r[y] = {0, 40};
+    for (int y = 2; y <= 4; ++y)
+        r[y] = {0, 40};
     r[3] = {5, 38};
     r[15] = {10, 12};
     r[17] = {30, 33};
