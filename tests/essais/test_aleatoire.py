@@ -509,6 +509,7 @@ class Aleatoire(unittest.TestCase):
               f"{', one process' if long_ else ''}", flush=True)
         rng = random.Random(graine)
         config = tempfile.mkdtemp(prefix="tessimora-alea-config-")
+        self.addCleanup(shutil.rmtree, config, ignore_errors=True)
         debut = time.monotonic()
         fin = debut + duree
         vus, fautes, autres, fins, memoires = {}, [], [], [], []
