@@ -34,12 +34,7 @@ Item {
     height: 224
 
     // n as a whole number, never negative, padded with zeros to the size.
-    function chiffres(n, taille) {
-        var s = String(Math.max(0, Math.floor(n)))
-        while (s.length < taille)
-            s = "0" + s
-        return s
-    }
+    function chiffres(n, taille) { return Flux.chiffres(n, taille) }
 
     Texte {
         x: 6

@@ -95,7 +95,7 @@ Item {
     readonly property string decor: Etape.decor(etape)
     readonly property string poseRepos: Etape.poseRepos(urgence, combo, partieObj.combo)
     // The stage as the HUD and the title show it: "01" .. "12".
-    readonly property string numeroEtape: (etape + 1 < 10 ? "0" : "") + (etape + 1)
+    readonly property string numeroEtape: Flux.chiffres(etape + 1, 2)
     // The pose the end of a stack asks for, over the resting one.
     property string poseFin: ""
 
@@ -196,7 +196,7 @@ Item {
         // INCENSE RUSH carries the time left over, on a stick never shorter
         // than the first stack's.
         if (mode === "rush")
-            partieObj.allonger(Etape.RUSH_MS)
+            partieObj.allonger(Flux.RUSH_MS)
         indice = null
         curseur = partieObj.plusProche(-1)
         cadence.repartir()

@@ -42,15 +42,11 @@ Q_DECLARE_METATYPE(RetourGlissant)
 // The stage controller's rules as the scenes see them: the singleton `Etape`.
 class EtapeQml : public QObject {
     Q_OBJECT
-    Q_PROPERTY(int BONUS_PARFAIT READ bonusParfait CONSTANT)
-    Q_PROPERTY(int RUSH_MS READ rushMs CONSTANT)
     Q_PROPERTY(int PAS_COMPTE_MS READ pasCompteMs CONSTANT)
 
 public:
     using QObject::QObject;
 
-    int bonusParfait() const { return static_cast<int>(etape::BONUS_PARFAIT); }
-    int rushMs() const { return static_cast<int>(etape::RUSH_MS); }
     int pasCompteMs() const { return etape::PAS_COMPTE_MS; }
 
     // The summary of a cleared stack, { temps, aides, parfait, restant,
