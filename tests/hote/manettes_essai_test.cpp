@@ -1,32 +1,15 @@
+#include "cible_touches.h"
 #include "manettes_essai.h"
 #include "plateforme.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <gtest/gtest.h>
 #include <unistd.h>
-
-namespace {
-
-// Keeps "+code" and "-code" of the key events the trials' pads send.
-class Touches : public QObject {
-public:
-    QStringList recus;
-    bool event(QEvent* e) override {
-        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)
-            return QObject::event(e);
-        const char* signe = e->type() == QEvent::KeyRelease ? "-" : "+";
-        recus << QString("%1%2").arg(signe).arg(static_cast<QKeyEvent*>(e)->key(), 0, 16);
-        return true;
-    }
-};
-
-} // namespace
 
 // The lines a trial writes reach the bridge as the gamepad manager's events;
 // anything else, or out of range, is dropped without an event.
 TEST(ManettesEssai, LignesEtRefus) {
-    Touches touches;
+    CibleTouches touches;
     Plateforme facade{QStringList{"tessimora"}};
     ManettesEssai essai(-1, &touches, &facade, true);
     Manettes& pont = essai.pont();
@@ -47,7 +30,7 @@ TEST(ManettesEssai, LignesEtRefus) {
 // Lines cut anywhere by the pipe are put back together; one too long to be
 // an event is skipped to its end, and the next line still counts.
 TEST(ManettesEssai, MorceauxDuTube) {
-    Touches touches;
+    CibleTouches touches;
     Plateforme facade{QStringList{"tessimora"}};
     int tube[2];
     ASSERT_EQ(::pipe(tube), 0);

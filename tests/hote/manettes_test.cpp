@@ -1,32 +1,15 @@
+#include "cible_touches.h"
 #include "manettes.h"
 #include "plateforme.h"
 
 #include <QGamepadManager>
-#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Receives the bridge's key events as "+code", "-code" or "*code" (repeat).
-class Cible : public QObject {
-public:
-    QStringList recus;
-    bool event(QEvent* e) override {
-        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)
-            return QObject::event(e);
-        auto* k = static_cast<QKeyEvent*>(e);
-        const char* signe = e->type() == QEvent::KeyRelease ? "-" : k->isAutoRepeat() ? "*" : "+";
-        recus << QString("%1%2").arg(signe).arg(k->key(), 0, 16);
-        EXPECT_EQ(k->modifiers(), Qt::NoModifier);
-        EXPECT_TRUE(k->text().isEmpty());
-        return true;
-    }
-    QStringList prendre() { return std::exchange(recus, {}); }
-};
-
 struct Banc : testing::Test {
-    Cible cible;
+    CibleTouches cible;
     Plateforme facade{QStringList{"tessimora"}};
     QList<int> ids{7, 3};
     QMap<int, QString> noms{{3, "Xbox Wireless Controller"}, {7, "Sony DualSense"}};
@@ -119,7 +102,7 @@ TEST_F(Banc, DebrancherRelacheToutesLesManettes) {
 }
 
 TEST(ManettesQt, SuitLesSignauxDuGestionnaire) {
-    Cible cible;
+    CibleTouches cible;
     Plateforme facade(QStringList{"tessimora", "--manette="});
     Manettes manettes(&cible, &facade, false);
     QGamepadManager* g = QGamepadManager::instance();

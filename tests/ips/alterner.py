@@ -23,8 +23,8 @@ import time
 ICI = os.path.dirname(os.path.abspath(__file__))
 RACINE = os.path.abspath(os.path.join(ICI, "..", ".."))
 sys.path.insert(0, ICI)
-from banc_ips import Mesure, SCENES, LOOKS  # noqa: E402
-from comparer import extraire, natif  # noqa: E402
+from banc_ips import Mesure  # noqa: E402
+from comparer import cas, extraire, jeu_d_essai, natifs  # noqa: E402
 
 
 def processeur_ns(pid):
@@ -79,32 +79,22 @@ def main():
     parser.add_argument("--secondes", type=float, default=30, help="per scene, look and size")
     parser.add_argument("--tailles", default="1280x720,1920x1080")
     args = parser.parse_args()
-    jeu = os.path.abspath(os.environ.get("TESSIMORA_EXE", ""))
-    if not os.path.isfile(jeu):
-        sys.exit("TESSIMORA_EXE must name a test build of the game")
+    jeu = jeu_d_essai()
     temp = tempfile.mkdtemp(prefix="tessimora-alterner-")
     extraire(args.avant, os.path.join(temp, "avant"))
     dossiers = [os.path.join(temp, "avant", "ecran"), os.path.join(RACINE, "app", "ecran")]
-    images = {}
-    for nom, options in SCENES:
-        court = nom.split()[0]
-        images[court] = os.path.join(temp, f"natif_{court}.png")
-        natif(jeu, options, images[court])
+    images = natifs(jeu, temp)
 
     print(f"processor ms per frame, lowest third of the turns: {args.avant} | working tree")
-    for taille in args.tailles.split(","):
-        l, h = (int(v) for v in taille.split("x"))
-        for court, image in images.items():
-            for nom_look, reglages in LOOKS:
-                crt = reglages[len('{"crt":'):-1]
-                a = Alternance(jeu, dossiers, image, crt, l, h)
-                a.executer(2, 0, suivre=lambda: a.suivre(args.secondes))
-                if not all(a.tours):
-                    print(f"  {taille:>9} {court:6} {nom_look:8}  no whole turn", flush=True)
-                    continue
-                avant, apres = bas(a.tours[0]), bas(a.tours[1])
-                print(f"  {taille:>9} {court:6} {nom_look:8}  {avant:6.2f} | {apres:6.2f}  "
-                      f"({100 * (apres / avant - 1):+.0f} %, {len(a.tours[1])} turns)", flush=True)
+    for taille, l, h, court, image, nom_look, crt in cas(args.tailles, images):
+        a = Alternance(jeu, dossiers, image, crt, l, h)
+        a.executer(2, 0, suivre=lambda: a.suivre(args.secondes))
+        if not all(a.tours):
+            print(f"  {taille:>9} {court:6} {nom_look:8}  no whole turn", flush=True)
+            continue
+        avant, apres = bas(a.tours[0]), bas(a.tours[1])
+        print(f"  {taille:>9} {court:6} {nom_look:8}  {avant:6.2f} | {apres:6.2f}  "
+              f"({100 * (apres / avant - 1):+.0f} %, {len(a.tours[1])} turns)", flush=True)
 
 
 if __name__ == "__main__":

@@ -52,6 +52,36 @@ def natif(jeu, options, chemin):
                    check=True)
 
 
+def jeu_d_essai():
+    """The test build of the game that TESSIMORA_EXE names; stops otherwise."""
+    jeu = os.path.abspath(os.environ.get("TESSIMORA_EXE", ""))
+    if not os.path.isfile(jeu):
+        sys.exit("TESSIMORA_EXE must name a test build of the game")
+    return jeu
+
+
+def natifs(jeu, dossier):
+    """A native picture of each benchmark scene in `dossier`, by its short name."""
+    images = {}
+    for nom, options in SCENES:
+        court = nom.split()[0]
+        images[court] = os.path.join(dossier, f"natif_{court}.png")
+        natif(jeu, options, images[court])
+    return images
+
+
+def cas(tailles, images):
+    """Every window size, scene picture and look to measure, with the look's
+    settings as the screen takes them: (size, width, height, scene, picture,
+    look, crt)."""
+    for taille in tailles.split(","):
+        l, h = (int(v) for v in taille.split("x"))
+        for court, image in images.items():
+            for nom_look, reglages in LOOKS:
+                crt = re.search(r'\{"crt":(.*)\}$', reglages).group(1)
+                yield taille, l, h, court, image, nom_look, crt
+
+
 def difference(a, b, image):
     """(mean absolute difference per channel in 0..255, largest difference,
     share of pixels off by more than 8); writes the difference x 8."""
@@ -77,40 +107,30 @@ def main():
     parser.add_argument("--sortie", default=None)
     parser.add_argument("--tailles", default="1280x720,1920x1080")
     args = parser.parse_args()
-    jeu = os.path.abspath(os.environ.get("TESSIMORA_EXE", ""))
-    if not os.path.isfile(jeu):
-        sys.exit("TESSIMORA_EXE must name a test build of the game")
+    jeu = jeu_d_essai()
     sortie = args.sortie or tempfile.mkdtemp(prefix="tessimora-comparaison-")
     os.makedirs(sortie, exist_ok=True)
     versions = {"avant": os.path.join(sortie, "avant"), "apres": os.path.join(RACINE, "app")}
     extraire(args.avant, versions["avant"])
     carte = os.path.join(ICI, "carte.qml")
 
-    images = {}
-    for nom, options in SCENES:
-        court = nom.split()[0]
-        images[court] = os.path.join(sortie, f"natif_{court}.png")
-        natif(jeu, options, images[court])
+    images = natifs(jeu, sortie)
 
     print(f"grabs in {sortie}; mean absolute difference per channel, largest, share > 8")
-    for taille in args.tailles.split(","):
-        l, h = (int(v) for v in taille.split("x"))
-        for court, image in images.items():
-            for nom_look, reglages in LOOKS:
-                crt = re.search(r'\{"crt":(.*)\}$', reglages).group(1)
-                grabs = {}
-                for version, dossier in versions.items():
-                    grabs[version] = os.path.join(
-                        sortie, f"{court}_{taille}_{nom_look.replace(' ', '_')}_{version}.png")
-                    Mesure([jeu, f"--ecran={dossier}/ecran", f"--image={image}",
-                            f"--reglages={crt}"], "Tessimora", l, h,
-                           env={"TESSIMORA_RACINE": "file://" + carte}).executer(
-                        3, 0, capture=grabs[version])
-                moyenne, pire, hors = difference(
-                    grabs["avant"], grabs["apres"],
-                    grabs["apres"].replace("_apres.png", "_difference.png"))
-                print(f"  {taille:>9} {court:6} {nom_look:8}  mean {moyenne:5.2f}  largest "
-                      f"{pire:5.1f}  > 8: {100 * hors:5.2f} %", flush=True)
+    for taille, l, h, court, image, nom_look, crt in cas(args.tailles, images):
+        grabs = {}
+        for version, dossier in versions.items():
+            grabs[version] = os.path.join(
+                sortie, f"{court}_{taille}_{nom_look.replace(' ', '_')}_{version}.png")
+            Mesure([jeu, f"--ecran={dossier}/ecran", f"--image={image}",
+                    f"--reglages={crt}"], "Tessimora", l, h,
+                   env={"TESSIMORA_RACINE": "file://" + carte}).executer(
+                3, 0, capture=grabs[version])
+        moyenne, pire, hors = difference(
+            grabs["avant"], grabs["apres"],
+            grabs["apres"].replace("_apres.png", "_difference.png"))
+        print(f"  {taille:>9} {court:6} {nom_look:8}  mean {moyenne:5.2f}  largest "
+              f"{pire:5.1f}  > 8: {100 * hors:5.2f} %", flush=True)
 
 
 if __name__ == "__main__":
