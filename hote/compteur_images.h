@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QElapsedTimer>
-
 #include <atomic>
 #include <cstdint>
 #include <string>

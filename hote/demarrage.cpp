@@ -32,7 +32,6 @@ QString nomHote() {
 }
 
 #include <QMessageLogContext>
-
 #include <cstdio>
 
 namespace {
@@ -50,7 +49,9 @@ void journal(QtMsgType type, const QMessageLogContext& contexte, const QString& 
 
 } // namespace
 
-void installerJournal() { gestionnaireQt = qInstallMessageHandler(journal); }
+void installerJournal() {
+    gestionnaireQt = qInstallMessageHandler(journal);
+}
 
 #include <QCoreApplication>
 

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-
 #include <cstdio>
 
 void journalPlateforme(const QString& texte) {
@@ -11,13 +10,21 @@ void journalPlateforme(const QString& texte) {
     std::fflush(stdout);
 }
 
-Faux::Faux(QString dossier) : m_dossier(std::move(dossier)) { QDir().mkpath(m_dossier); }
+Faux::Faux(QString dossier) : m_dossier(std::move(dossier)) {
+    QDir().mkpath(m_dossier);
+}
 
-QString Faux::nom() const { return QStringLiteral("faux"); }
+QString Faux::nom() const {
+    return QStringLiteral("faux");
+}
 
-QString Faux::fichierNuage() const { return m_dossier + QLatin1String("/tessimora.sav"); }
+QString Faux::fichierNuage() const {
+    return m_dossier + QLatin1String("/tessimora.sav");
+}
 
-void Faux::debloquer(const QString& id) { journalPlateforme(QLatin1String("debloquer ") + id); }
+void Faux::debloquer(const QString& id) {
+    journalPlateforme(QLatin1String("debloquer ") + id);
+}
 
 void Faux::progresser(const QString& id, int valeur, int but, const QString& stat) {
     journalPlateforme(

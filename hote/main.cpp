@@ -18,7 +18,6 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QTimer>
-
 #include <memory>
 
 int main(int argc, char* argv[]) {
@@ -53,8 +52,7 @@ int main(int argc, char* argv[]) {
     vue->setTitle(QStringLiteral("Tessimora"));
     vue->setIcon(QIcon(QStringLiteral(":/app/icon.png")));
     vue->setColor(Qt::black);
-    QObject::connect(vue->engine(), &QQmlEngine::quit, application.get(),
-                     &QCoreApplication::quit);
+    QObject::connect(vue->engine(), &QQmlEngine::quit, application.get(), &QCoreApplication::quit);
 
     vue->setSource(racine());
     if (vue->status() != QQuickView::Ready) {
@@ -70,14 +68,15 @@ int main(int argc, char* argv[]) {
     CompteurImages compteur;
     if (optionPresente(*arguments, QStringLiteral("--ips"))) {
         // The frame handler runs on the render thread, straight from the signal.
-        QObject::connect(vue.get(), &QQuickWindow::frameSwapped, vue.get(),
-                         [&compteur] { compteur.image(); }, Qt::DirectConnection);
+        QObject::connect(
+            vue.get(), &QQuickWindow::frameSwapped, vue.get(), [&compteur] { compteur.image(); },
+            Qt::DirectConnection);
         QObject::connect(rapport.get(), &QTimer::timeout, [&compteur] { compteur.rapporter(); });
         rapport->start(1000);
     }
 
-    auto manettes = std::make_unique<Manettes>(
-        vue.get(), facade.get(), detectionManettes(facade->nom(), *arguments));
+    auto manettes = std::make_unique<Manettes>(vue.get(), facade.get(),
+                                               detectionManettes(facade->nom(), *arguments));
 #ifdef TESSIMORA_MANETTES_ESSAI
     auto manettesEssai = ManettesEssai::depuisEnvironnement(
         vue.get(), facade.get(), detectionManettes(facade->nom(), *arguments));

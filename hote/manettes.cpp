@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QGamepadManager>
 #include <QKeyEvent>
-
 #include <algorithm>
 
 namespace {
@@ -69,7 +68,9 @@ void Manettes::boutonEnfonce(int appareil, int bouton, double valeur) {
     etape(appareil, bouton, valeur > 0.5);
 }
 
-void Manettes::boutonRelache(int appareil, int bouton) { etape(appareil, bouton, false); }
+void Manettes::boutonRelache(int appareil, int bouton) {
+    etape(appareil, bouton, false);
+}
 
 void Manettes::etape(int appareil, int bouton, bool bas) {
     if (bouton < 0 || bouton == CENTRE || bouton == GUIDE) return;
@@ -128,7 +129,8 @@ void Manettes::deconnecte(int) {
     QList<int> tenus = m_tenus.values();
     std::sort(tenus.begin(), tenus.end());
     m_tenus.clear();
-    for (int c : tenus) envoyer(c, false, false);
+    for (int c : tenus)
+        envoyer(c, false, false);
     m_repetition.stop();
 }
 

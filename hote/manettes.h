@@ -5,7 +5,6 @@
 #include <QSet>
 #include <QString>
 #include <QTimer>
-
 #include <functional>
 
 class Plateforme;
@@ -29,7 +28,7 @@ public:
     // What the bridge asks of the gamepad manager; tests give their own.
     struct Sources {
         std::function<QList<int>()> identifiants; // connected pads, in any order
-        std::function<QString(int)> nom;           // a pad's name
+        std::function<QString(int)> nom;          // a pad's name
     };
 
     // Listens to Qt's gamepad manager; sends its key events to `cible`.

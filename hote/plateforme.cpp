@@ -57,9 +57,13 @@ QString Plateforme::nom() const {
     return m_fournisseur ? m_fournisseur->nom() : QString(QLatin1String(""));
 }
 
-bool Plateforme::annonce() const { return m_fournisseur && m_fournisseur->annonce(); }
+bool Plateforme::annonce() const {
+    return m_fournisseur && m_fournisseur->annonce();
+}
 
-bool Plateforme::steamDeck() const { return m_fournisseur && m_fournisseur->steamDeck(); }
+bool Plateforme::steamDeck() const {
+    return m_fournisseur && m_fournisseur->steamDeck();
+}
 
 void Plateforme::changerManette(const QString& famille) {
     if (famille == m_manette) return;

@@ -1,10 +1,8 @@
 #include "signaux.h"
 
 #include <QSocketNotifier>
-
 #include <cerrno>
 #include <csignal>
-
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -74,7 +72,8 @@ Signaux::~Signaux() {
         ::sigaction(SIGNAUX[i], &anciens[i], nullptr);
     // Whatever is still in the pipe belonged to this object's quit.
     char octets[16];
-    while (::read(tube[0], octets, sizeof octets) > 0) {}
+    while (::read(tube[0], octets, sizeof octets) > 0) {
+    }
     recu = 0;
 }
 

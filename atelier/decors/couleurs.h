@@ -16,9 +16,9 @@ constexpr Couleur CIEL_HAUT = coul(0x0a0618);
 constexpr Couleur SILHOUETTE0 = coul(0x1a1436); // far rooftops
 constexpr Couleur SILHOUETTE1 = coul(0x221a44);
 constexpr Couleur SILHOUETTE2 = coul(0x2c1f50);
-constexpr Couleur BOIS = coul(0x4a2030);        // stall and bridge timber
+constexpr Couleur BOIS = coul(0x4a2030); // stall and bridge timber
 constexpr Couleur BOIS_CLAIR = coul(0x6a2e3a);
-constexpr Couleur TUILE_TOIT = coul(0x1e2a4a);  // roof tiles
-constexpr Couleur FENETRE = coul(0xffb050);     // lit windows
-constexpr Couleur LUEUR = coul(0x5a2448);       // lantern glow on dark walls
+constexpr Couleur TUILE_TOIT = coul(0x1e2a4a); // roof tiles
+constexpr Couleur FENETRE = coul(0xffb050);    // lit windows
+constexpr Couleur LUEUR = coul(0x5a2448);      // lantern glow on dark walls
 } // namespace teinte

@@ -26,8 +26,7 @@ void titre(Toile& t, const QString& texte, int e, double eclat, bool rouge) {
     Toile lettrage(t.largeur(), t.hauteur());
     lettres::ecrire(lettrage, x, y, texte, e, [&](int ligne) {
         const double v = double(ligne) / h;
-        if (rouge)
-            return v < 0.3 ? ROUGE_CLAIR : v < 0.65 ? ROUGE_VIF : ROUGE;
+        if (rouge) return v < 0.3 ? ROUGE_CLAIR : v < 0.65 ? ROUGE_VIF : ROUGE;
         return v < 0.25 ? OR_CLAIR : v < 0.6 ? OR : v < 0.85 ? ORANGE : OR_SOMBRE;
     });
     lettrage.teindre([&](int px, int py, Couleur c) {
@@ -45,8 +44,7 @@ void titre(Toile& t, const QString& texte, int e, double eclat, bool rouge) {
 // A shine that crosses the whole strip over the frames and is gone by the last
 // one, so a title held on its last frame rests clean.
 double eclat(int i, int n, int largeur) {
-    if (i >= n - 1)
-        return -100;
+    if (i >= n - 1) return -100;
     return -8 + (largeur + 16.0) * i / std::max(1, n - 2);
 }
 
@@ -69,8 +67,7 @@ void lanterneMenu(Toile& t, bool allumee, int image) {
     for (int k = -2; k <= 2; ++k) {
         for (int y = 9; y < 44; ++y) {
             const double v = (y + 0.5 - 26) / 18.5;
-            if (v * v >= 1)
-                continue;
+            if (v * v >= 1) continue;
             const int x = int(std::floor(cx + k * 8.5 * std::sqrt(1 - v * v)));
             c.point(x, y, creux);
         }
@@ -94,60 +91,110 @@ struct Icone {
 
 const std::vector<Icone>& icones() {
     static const std::vector<Icone> I = {
-        {"night", {"....oo....", "...oddo...", "..oaaaao..", ".oabccbao.", ".oacccbao.",
-                   ".oacccbao.", ".oabccbao.", "..oaaaao..", "...oddo...", "....oo...."},
-         ROUGE, ROUGE_VIF, OR, OR_SOMBRE},
-        {"sliding", {"..........", "...o......", "..oao.....", ".oaaaaaaao", "..oao.....",
-                     ".....obo..", "obbbbbbbo.", ".....obo..", "......o...", ".........."},
-         JADE2, OR, OR, JADE0},
-        {"duel", {"o........o", "oo......oo", ".oao..obo.", "..oao.obo.", "...oaobo..",
-                  "...obooa..", "..obo.oao.", ".obo...oao", "odo.....do", "oo......oo"},
-         ROUGE_VIF, BLEU_CLAIR, OR, GRIS1},
-        {"rush", {"...oooo...", "..obbbbo..", ".obaaacbo.", "obaaacaabo", "obaaccaabo",
-                  "obaaaaaabo", "obaaaaaabo", ".obaaaabo.", "..obbbbo..", "...oooo..."},
-         IVOIRE, OR, ROUGE, GRIS1},
-        {"moon", {"...oooo...", "..obbbbo..", ".obbbbabo.", "obbabbbbbo", "obbbbbbabo",
-                  "obabbbbbbo", "obbbbabbbo", ".obbbbbbo.", "..obbbbo..", "...oooo..."},
-         OR, OR_CLAIR, OR, OR_SOMBRE},
-        {"paper", {"oooooooo..", "obbbbbboo.", "obaaaaobbo", "obbbbbbooo", "obaaaaaabo",
-                   "obbbbbbbbo", "obaaaaaabo", "obbbbbbbbo", "obaaabbbbo", "oooooooooo"},
-         GRIS2, IVOIRE, OR, GRIS1},
-        {"parade", {"oo......oo", "obo....obo", "oaaooooaao", "oabaaaabao", "oadbaabdao",
-                    "oabbaabbao", ".oabddbao.", ".oaabbaao.", "..oaaaao..", "...oooo..."},
-         ROUX, IVOIRE, OR, PATTE},
-        {"extras", {"....oo....", "....ob....", "...obao...", "ooooaaaooo", "oaaaaaaabo",
-                    ".oaaaaabo.", "..oaaaao..", ".oaao.oao.", ".oao..oao.", "oo......oo"},
-         OR, OR_CLAIR, OR, OR_SOMBRE},
-        {"options", {"...o..o...", "..oaooao..", ".oaaaaaao.", "oaaaooaaao", ".oaoddoao.",
-                     ".oaoddoao.", "oaaaooaaao", ".oaaaaaao.", "..oaooao..", "...o..o..."},
-         GRIS3, BLANC, OR, NUIT1},
-        {"gallery", {".oooooooo.", "obbbbbbbbo", "obaaaaaabo", "obacccaabo", "obaacaaabo",
-                     "obaacaaabo", "obacccaabo", "obaaaaaabo", "ooooooooo.", ".ddddddd.."},
-         IVOIRE, IVOIRE_OMBRE, ENCRE, JADE0},
-        {"sound", {"......oo..", "....ooao..", "..ooaabo..", "..oaboo...", "..oo.o....",
-                   "..o..o....", "..o..o....", "oooo.o....", "oaao.oo...", "oooo......"},
-         OR, OR_CLAIR, OR, OR_SOMBRE},
-        {"crt", {"oooooooooo", "oddddddddo", "odbbabbddo", "odbaaaabdo", "odaaaaaado",
-                 "odbaaaabdo", "oddddddddo", "oooooooooo", "...oaao...", "..oooooo.."},
-         JADE2, JADE3, OR, NUIT1},
-        {"room", {"....oo....", "...oaao...", "..oabbao..", ".oabccbao.", ".oabccbao.",
-                  ".oabccbao.", "..oabbao..", "...oaao...", "....oo....", "...oddo..."},
-         ROUGE, ROSE_CLAIR, OR_CLAIR, OR_SOMBRE},
+        {"night",
+         {"....oo....", "...oddo...", "..oaaaao..", ".oabccbao.", ".oacccbao.", ".oacccbao.",
+          ".oabccbao.", "..oaaaao..", "...oddo...", "....oo...."},
+         ROUGE,
+         ROUGE_VIF,
+         OR,
+         OR_SOMBRE},
+        {"sliding",
+         {"..........", "...o......", "..oao.....", ".oaaaaaaao", "..oao.....", ".....obo..",
+          "obbbbbbbo.", ".....obo..", "......o...", ".........."},
+         JADE2,
+         OR,
+         OR,
+         JADE0},
+        {"duel",
+         {"o........o", "oo......oo", ".oao..obo.", "..oao.obo.", "...oaobo..", "...obooa..",
+          "..obo.oao.", ".obo...oao", "odo.....do", "oo......oo"},
+         ROUGE_VIF,
+         BLEU_CLAIR,
+         OR,
+         GRIS1},
+        {"rush",
+         {"...oooo...", "..obbbbo..", ".obaaacbo.", "obaaacaabo", "obaaccaabo", "obaaaaaabo",
+          "obaaaaaabo", ".obaaaabo.", "..obbbbo..", "...oooo..."},
+         IVOIRE,
+         OR,
+         ROUGE,
+         GRIS1},
+        {"moon",
+         {"...oooo...", "..obbbbo..", ".obbbbabo.", "obbabbbbbo", "obbbbbbabo", "obabbbbbbo",
+          "obbbbabbbo", ".obbbbbbo.", "..obbbbo..", "...oooo..."},
+         OR,
+         OR_CLAIR,
+         OR,
+         OR_SOMBRE},
+        {"paper",
+         {"oooooooo..", "obbbbbboo.", "obaaaaobbo", "obbbbbbooo", "obaaaaaabo", "obbbbbbbbo",
+          "obaaaaaabo", "obbbbbbbbo", "obaaabbbbo", "oooooooooo"},
+         GRIS2,
+         IVOIRE,
+         OR,
+         GRIS1},
+        {"parade",
+         {"oo......oo", "obo....obo", "oaaooooaao", "oabaaaabao", "oadbaabdao", "oabbaabbao",
+          ".oabddbao.", ".oaabbaao.", "..oaaaao..", "...oooo..."},
+         ROUX,
+         IVOIRE,
+         OR,
+         PATTE},
+        {"extras",
+         {"....oo....", "....ob....", "...obao...", "ooooaaaooo", "oaaaaaaabo", ".oaaaaabo.",
+          "..oaaaao..", ".oaao.oao.", ".oao..oao.", "oo......oo"},
+         OR,
+         OR_CLAIR,
+         OR,
+         OR_SOMBRE},
+        {"options",
+         {"...o..o...", "..oaooao..", ".oaaaaaao.", "oaaaooaaao", ".oaoddoao.", ".oaoddoao.",
+          "oaaaooaaao", ".oaaaaaao.", "..oaooao..", "...o..o..."},
+         GRIS3,
+         BLANC,
+         OR,
+         NUIT1},
+        {"gallery",
+         {".oooooooo.", "obbbbbbbbo", "obaaaaaabo", "obacccaabo", "obaacaaabo", "obaacaaabo",
+          "obacccaabo", "obaaaaaabo", "ooooooooo.", ".ddddddd.."},
+         IVOIRE,
+         IVOIRE_OMBRE,
+         ENCRE,
+         JADE0},
+        {"sound",
+         {"......oo..", "....ooao..", "..ooaabo..", "..oaboo...", "..oo.o....", "..o..o....",
+          "..o..o....", "oooo.o....", "oaao.oo...", "oooo......"},
+         OR,
+         OR_CLAIR,
+         OR,
+         OR_SOMBRE},
+        {"crt",
+         {"oooooooooo", "oddddddddo", "odbbabbddo", "odbaaaabdo", "odaaaaaado", "odbaaaabdo",
+          "oddddddddo", "oooooooooo", "...oaao...", "..oooooo.."},
+         JADE2,
+         JADE3,
+         OR,
+         NUIT1},
+        {"room",
+         {"....oo....", "...oaao...", "..oabbao..", ".oabccbao.", ".oabccbao.", ".oabccbao.",
+          "..oabbao..", "...oaao...", "....oo....", "...oddo..."},
+         ROUGE,
+         ROSE_CLAIR,
+         OR_CLAIR,
+         OR_SOMBRE},
     };
     return I;
 }
 
 // Digits 3 x 5 for the rank badges.
-const char* PETITS[10] = {"####.##.##.####", ".#.##..#..#.###", "###..#####..###",
-                          "###..####..####", "#.##.####..#..#", "####..###..####",
-                          "####..####.####", "###..#..#..#..#", "####.#####.####",
-                          "####.####..####"};
+const char* PETITS[10] = {
+    "####.##.##.####", ".#.##..#..#.###", "###..#####..###", "###..####..####", "#.##.####..#..#",
+    "####..###..####", "####..####.####", "###..#..#..#..#", "####.#####.####", "####.####..####"};
 
 void petitChiffre(Toile& t, int x, int y, int n, Couleur c) {
     for (int j = 0; j < 5; ++j)
         for (int i = 0; i < 3; ++i)
-            if (PETITS[n][j * 3 + i] == '#')
-                t.point(x + i, y + j, c);
+            if (PETITS[n][j * 3 + i] == '#') t.point(x + i, y + j, c);
 }
 
 // A mahjong tile in small for the rule pictures: ivory face, jade relief on
@@ -225,7 +272,8 @@ void regle(Toile& t, const QString& sorte) {
         t.rect(97, 54, 1, 3, OR);
         for (int k = 0; k < 6; ++k) {
             const double a = k * PI / 3 + 0.3;
-            t.point(int(97 + 13 * std::cos(a)), int(27 + 14 * std::sin(a)), k % 2 ? ROSE_CLAIR : OR_CLAIR);
+            t.point(int(97 + 13 * std::cos(a)), int(27 + 14 * std::sin(a)),
+                    k % 2 ? ROSE_CLAIR : OR_CLAIR);
         }
         lettres::ecrire(t, 8, 4, "1", 1, [](int) { return JADE3; });
         lettres::ecrire(t, 74, 4, "2", 1, [](int) { return JADE3; });
@@ -256,13 +304,12 @@ void regle(Toile& t, const QString& sorte) {
 } // namespace
 
 bool dessinerEcrans(const QString& nom, const Gabarit& g, Bande& b) {
-    if (!nom.startsWith("ecrans_"))
-        return false;
+    if (!nom.startsWith("ecrans_")) return false;
     const int n = b.nombre();
     if (nom == "ecrans_logo") {
         for (int i = 0; i < n; ++i) {
             Toile& t = b.image(i);
-            titre(t, "TESSIMORA", 4, eclat(i, n, g.l) , false);
+            titre(t, "TESSIMORA", 4, eclat(i, n, g.l), false);
             // A glint on the first letter once the shine has passed.
             if (i >= n - 3) {
                 const int x = 19 + (i == n - 1 ? 2 : 0);
@@ -299,9 +346,12 @@ bool dessinerEcrans(const QString& nom, const Gabarit& g, Bande& b) {
         const QString quoi = nom.mid(13);
         for (const Icone& ic : icones())
             if (quoi == ic.nom) {
-                b.image(0).carte(0, 0, ic.carte, {{'o', CONTOUR}, {'a', ic.a}, {'b', ic.b}, {'c', ic.c}, {'d', ic.d}});
-                b.image(1).carte(0, 0, ic.carte,
-                                 {{'o', CONTOUR}, {'a', GRIS1}, {'b', GRIS2}, {'c', GRIS2}, {'d', NUIT2}});
+                b.image(0).carte(
+                    0, 0, ic.carte,
+                    {{'o', CONTOUR}, {'a', ic.a}, {'b', ic.b}, {'c', ic.c}, {'d', ic.d}});
+                b.image(1).carte(
+                    0, 0, ic.carte,
+                    {{'o', CONTOUR}, {'a', GRIS1}, {'b', GRIS2}, {'c', GRIS2}, {'d', NUIT2}});
             }
     } else if (nom == "ecrans_corde") {
         // Twisted rope, two strands, repeating every 4 pixels so it tiles.
@@ -337,7 +387,8 @@ bool dessinerEcrans(const QString& nom, const Gabarit& g, Bande& b) {
         c.rect(4, 1, 7, 2, allume ? OR : OR_SOMBRE);
         c.rect(4, 13, 7, 2, allume ? OR_SOMBRE : BRUN);
         for (int s : {-1, 1})
-            trace::trait(c, 7.5 + s * 3, 3, 7.5 + s * 3, 13, 0.45, allume ? ROUGE_SOMBRE : coul(0x2e1020));
+            trace::trait(c, 7.5 + s * 3, 3, 7.5 + s * 3, 13, 0.45,
+                         allume ? ROUGE_SOMBRE : coul(0x2e1020));
         c.contour(CONTOUR);
         t.poser(c, 0, 0);
     } else if (nom == "ecrans_rang") {
@@ -345,7 +396,10 @@ bool dessinerEcrans(const QString& nom, const Gabarit& g, Bande& b) {
         for (int i = 0; i < n; ++i) {
             Toile& t = b.image(i);
             const Couleur fond = i == 0 ? OR : i == 1 ? GRIS3 : i == 2 ? coul(0xd08040) : JADE1;
-            const Couleur clair = i == 0 ? OR_CLAIR : i == 1 ? BLANC : i == 2 ? coul(0xf0b070) : JADE3;
+            const Couleur clair = i == 0   ? OR_CLAIR
+                                  : i == 1 ? BLANC
+                                  : i == 2 ? coul(0xf0b070)
+                                           : JADE3;
             if (i < 3) {
                 t.rect(2, 0, 2, 4, i == 0 ? ROUGE : i == 1 ? BLEU : JADE1);
                 t.rect(6, 0, 2, 4, i == 0 ? ROUGE : i == 1 ? BLEU : JADE1);
@@ -371,8 +425,7 @@ bool dessinerEcrans(const QString& nom, const Gabarit& g, Bande& b) {
         Toile c(g.l, g.h);
         trace::ovale(c, 10, 13, 9.5, 11, allume ? ROUGE : coul(0x3a1a30));
         trace::ovale(c, 10, 13, 7, 9, allume ? ROUGE_VIF : coul(0x2a1228));
-        if (allume)
-            trace::ovale(c, 10, 13.5, 5, 6.5, coul(0xf04a3a));
+        if (allume) trace::ovale(c, 10, 13.5, 5, 6.5, coul(0xf04a3a));
         c.rect(5, 0, 10, 3, allume ? OR : OR_SOMBRE);
         c.rect(5, 23, 10, 3, allume ? OR_SOMBRE : BRUN);
         c.contour(CONTOUR);
@@ -382,8 +435,7 @@ bool dessinerEcrans(const QString& nom, const Gabarit& g, Bande& b) {
     } else if (nom == "ecrans_trame") {
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 4; ++x)
-                if ((x + y) % 2 == 0)
-                    b.image(0).point(x, y, coul(0x0a0618));
+                if ((x + y) % 2 == 0) b.image(0).point(x, y, coul(0x0a0618));
     } else if (nom == "ecrans_compte") {
         for (int i = 0; i < n; ++i)
             titre(b.image(i), QString::number(i), 4, -100, i <= 3);

@@ -27,11 +27,11 @@ int bayer(int x, int y) {
 
 // A vertical run of colours, each band dithered into the next.
 Couleur degradeEn(int x, int y, const std::vector<std::pair<int, Couleur>>& arrets) {
-    if (y <= arrets.front().first)
-        return arrets.front().second;
+    if (y <= arrets.front().first) return arrets.front().second;
     for (size_t k = 1; k < arrets.size(); ++k)
         if (y < arrets[k].first) {
-            const double t = double(y - arrets[k - 1].first) / (arrets[k].first - arrets[k - 1].first);
+            const double t =
+                double(y - arrets[k - 1].first) / (arrets[k].first - arrets[k - 1].first);
             return t * 16 > bayer(x, y) + 0.5 ? arrets[k].second : arrets[k - 1].second;
         }
     return arrets.back().second;
@@ -95,7 +95,12 @@ Ciel cielDe(const QString& fond) {
     if (fond == "pont")
         return {{{0, NUIT0}, {50, NUIT1}, {120, NUIT2}, {190, NUIT3}}, 300, 46, 16, false, 2};
     if (fond == "temple")
-        return {{{0, NUIT0}, {60, VIOLET1}, {140, VIOLET2}, {200, coul(0xb0508a)}}, 70, 40, 11, true, 3};
+        return {{{0, NUIT0}, {60, VIOLET1}, {140, VIOLET2}, {200, coul(0xb0508a)}},
+                70,
+                40,
+                11,
+                true,
+                3};
     if (fond == "port")
         return {{{0, NUIT0}, {70, NUIT1}, {150, NUIT2}, {200, coul(0x3a2f6a)}}, 0, 0, 0, false, 4};
     return {{{0, NUIT0}, {60, NUIT1}, {120, VIOLET1}, {180, coul(0x5a2458)}}, 330, 30, 9, true, 1};
@@ -185,8 +190,7 @@ void marcheMilieu(Plan& p) {
             t.rect(x + 10, 110, 80, 70, BOIS);
             for (int j = 114; j < 170; ++j)
                 for (int i = x + 12; i < x + 88; ++i)
-                    if ((bayer(i, j) + (j - 114) / 4) < 12)
-                        t.point(i, j, LUEUR);
+                    if ((bayer(i, j) + (j - 114) / 4) < 12) t.point(i, j, LUEUR);
             // Shelves of jars glowing in the back.
             for (int i = x + 18; i < x + 84; i += 9) {
                 t.rect(i, 128, 5, 6, rouge ? JADE0 : OR_SOMBRE);
@@ -298,11 +302,11 @@ void pontMilieu(Plan& p) {
     // One long red bridge on four arches across the river; the lanterns
     // hang below its deck.
     p.rep([&](Toile& t, int o) {
-        t.rect(o, 100, PERIODE, 3, ROUGE_SOMBRE);      // top rail
-        t.rect(o, 110, PERIODE, 6, ROUGE);             // deck edge
+        t.rect(o, 100, PERIODE, 3, ROUGE_SOMBRE); // top rail
+        t.rect(o, 110, PERIODE, 6, ROUGE);        // deck edge
         t.rect(o, 116, PERIODE, 2, ROUGE_SOMBRE);
         for (int x = 0; x < PERIODE; x += 12)
-            t.rect(o + x, 100, 2, 10, ROUGE_SOMBRE);   // balusters
+            t.rect(o + x, 100, 2, 10, ROUGE_SOMBRE); // balusters
         for (int x = 6; x < PERIODE; x += 12)
             t.rect(o + x, 104, 6, 1, ROUGE_SOMBRE);
         for (int a = 0; a < 4; ++a) {
@@ -390,8 +394,8 @@ void templeMilieu(Plan& p) {
             toit(t, x + 138, 36, 36, 12, TUILE_TOIT, OR_SOMBRE);
             t.rect(x + 110, 49, 56, 7, ROUGE_SOMBRE);
             t.rect(x + 130, 50, 16, 5, OR_SOMBRE);
-            t.rect(x + 84, 70, 6, 2, OR_SOMBRE);         // the bell's beam end
-            t.rect(x + 96, 70, 34, 2, BOIS_CLAIR);       // beam the bell hangs from
+            t.rect(x + 84, 70, 6, 2, OR_SOMBRE);   // the bell's beam end
+            t.rect(x + 96, 70, 34, 2, BOIS_CLAIR); // beam the bell hangs from
             // Steps to the hall.
             for (int s = 0; s < 3; ++s)
                 t.rect(x + 88 + s * 2, 170 + s * 3, 100 - 4 * s, 3, GRIS1);
@@ -415,7 +419,8 @@ void templePres(Plan& p) {
             const int x0 = b * 256;
             double x = x0, y = 0;
             for (int s = 0; s < 60; ++s) {
-                const double nx = x + 2.2, ny = 6 + 18 * std::sin(s / 60.0 * PI) + 4 * std::sin(s / 7.0);
+                const double nx = x + 2.2,
+                             ny = 6 + 18 * std::sin(s / 60.0 * PI) + 4 * std::sin(s / 7.0);
                 trace::trait(t, o + x, y, o + nx, ny, 2.2 - s / 40.0, BRUN);
                 if (s % 7 == 3) {
                     trace::trait(t, o + nx, ny, o + nx + 6, ny + 10, 1.0, BRUN);
@@ -475,8 +480,7 @@ void portMilieu(Plan& p) {
                 const int haut = 160 - int(std::lround(10 * u * u * u + 4 * (1 - u) * (1 - u)));
                 t.rect(x + 40 + i, haut, 1, 184 - haut, BOIS);
                 t.point(x + 40 + i, haut, OR_SOMBRE);
-                if (i % 6 == 0)
-                    t.rect(x + 40 + i, haut + 6, 1, 16, coul(0x3a1828));
+                if (i % 6 == 0) t.rect(x + 40 + i, haut + 6, 1, 16, coul(0x3a1828));
             }
             t.rect(x + 44, 170, 112, 2, ROUGE);
             // Masts and sails.
@@ -485,7 +489,8 @@ void portMilieu(Plan& p) {
                 const int haut = m == 74 ? 70 : 64;
                 for (int j = haut; j < 142; ++j) {
                     const int l = 14 + (j - haut) / 4;
-                    t.rect(x + m - l, j, 2 * l + 2, 1, (j - haut) % 9 == 0 ? coul(0x6a2a2a) : coul(0xa04a3a));
+                    t.rect(x + m - l, j, 2 * l + 2, 1,
+                           (j - haut) % 9 == 0 ? coul(0x6a2a2a) : coul(0xa04a3a));
                 }
             }
             // Boom carrying the lantern at x 90+8, y 118.
@@ -583,12 +588,12 @@ void volutes(Bande& b, int l, int h, int brins, double ampleur, Couleur c, int a
             for (int y = h - 2; y >= 1; --y) {
                 const double u = double(h - 2 - y) / (h - 3); // 0 at the source, 1 at the top
                 const double onde = 2 * PI * (u * 1.5 - double(i) / n) + k * PI;
-                const double x = l / 2.0 + (0.5 + ampleur * u) * std::sin(onde) + (k - (brins - 1) / 2.0) * u * 2;
+                const double x = l / 2.0 + (0.5 + ampleur * u) * std::sin(onde) +
+                                 (k - (brins - 1) / 2.0) * u * 2;
                 const double r = 0.5 + 1.2 * u;
                 const unsigned a = unsigned(alpha * (1 - u * 0.8));
                 for (int px = int(std::floor(x - r)); px <= int(std::floor(x + r)); ++px)
-                    if (qAlpha(t.lire(px, y)) < int(a))
-                        t.point(px, y, coul(c & 0xffffff, a));
+                    if (qAlpha(t.lire(px, y)) < int(a)) t.point(px, y, coul(c & 0xffffff, a));
             }
     }
 }
@@ -617,8 +622,8 @@ void lanterneBalance(Bande& b) {
 }
 
 void petale(Bande& b) {
-    const QStringList formes[4] = {{"pp.", "pP.", "..."}, {".p.", "pPp", "..."},
-                                   {"...", ".Pp", ".pp"}, {"...", "pPp", ".p."}};
+    const QStringList formes[4] = {
+        {"pp.", "pP.", "..."}, {".p.", "pPp", "..."}, {"...", ".Pp", ".pp"}, {"...", "pPp", ".p."}};
     for (int i = 0; i < 4; ++i)
         b.image(i).carte(0, 0, formes[i], {{'p', ROSE}, {'P', ROSE_CLAIR}});
 }
@@ -635,8 +640,7 @@ void saule(Bande& b) {
                 const double s = double(y) / 64;
                 const double x = x0 + 3.5 * s * s * std::sin(2 * PI * i / n + phase) + 2 * s;
                 t.point(int(std::lround(x)), y, (y + k) % 5 == 0 ? JADE3 : (k % 2 ? JADE1 : JADE2));
-                if (y % 4 == 2)
-                    t.point(int(std::lround(x)) + 1, y, JADE0);
+                if (y % 4 == 2) t.point(int(std::lround(x)) + 1, y, JADE0);
             }
         }
     }
@@ -648,7 +652,8 @@ void cloche(Bande& b) {
         Toile& t = b.image(i);
         const double a = 0.18 * std::sin(2 * PI * i / n);
         auto P = [a](double u, double v) {
-            return std::pair{10 + u * std::cos(a) + v * std::sin(a), v * std::cos(a) - u * std::sin(a)};
+            return std::pair{10 + u * std::cos(a) + v * std::sin(a),
+                             v * std::cos(a) - u * std::sin(a)};
         };
         auto [rx, ry] = P(0, 4);
         trace::trait(t, 10, 0, rx, ry, 0.6, BRUN);
@@ -658,7 +663,8 @@ void cloche(Bande& b) {
             const double w = 3 + (v - 5) * 0.28 + (v > 16 ? (v - 16) * 0.9 : 0);
             auto [x0, y0] = P(-w, v);
             auto [x1, y1] = P(w, v);
-            trace::trait(c, x0, y0, x1, y1, 0.7, v == 12 ? OR : (v < 9 ? OR_SOMBRE : coul(0xd09830)));
+            trace::trait(c, x0, y0, x1, y1, 0.7,
+                         v == 12 ? OR : (v < 9 ? OR_SOMBRE : coul(0xd09830)));
         }
         auto [hx, hy] = P(-2, 9);
         c.point(int(hx), int(hy), OR_CLAIR);
@@ -706,8 +712,7 @@ void feu(Bande& b, Couleur vive, Couleur claire) {
             const double a = 2 * PI * k / rayons + (k % 2) * 0.12;
             const double x = 20 + r * std::cos(a), y = 20 + r * std::sin(a) + chute;
             const Couleur c = i < 4 ? claire : (i < 6 ? vive : coul(vive & 0xffffff, 150));
-            if (i < 7 || k % 2 == 0)
-                t.point(int(std::lround(x)), int(std::lround(y)), c);
+            if (i < 7 || k % 2 == 0) t.point(int(std::lround(x)), int(std::lround(y)), c);
             // Short trails behind the sparks while the burst is young.
             for (int q = 1; q <= (i >= 2 && i <= 6 ? 2 : 0); ++q) {
                 const double x2 = 20 + (r - 1.6 * q) * std::cos(a);
@@ -716,8 +721,7 @@ void feu(Bande& b, Couleur vive, Couleur claire) {
                         coul(vive & 0xffffff, unsigned(200 - 60 * q)));
             }
         }
-        if (i <= 2)
-            trace::ovale(t, 20.5, 20.5, 2, 2, i == 1 ? BLANC : claire);
+        if (i <= 2) trace::ovale(t, 20.5, 20.5, 2, 2, i == 1 ? BLANC : claire);
     }
 }
 
@@ -726,8 +730,7 @@ void feu(Bande& b, Couleur vive, Couleur claire) {
 namespace fonds {
 
 Toile plan(const QString& fond, const QString& nom, int largeur) {
-    if (nom == "ciel")
-        return ciel(fond, largeur);
+    if (nom == "ciel") return ciel(fond, largeur);
     Plan p(largeur);
     static const std::map<QString, std::function<void(Plan&)>> DESSINS = {
         {"marche_loin", marcheLoin}, {"marche_milieu", marcheMilieu}, {"marche_pres", marchePres},
@@ -736,8 +739,7 @@ Toile plan(const QString& fond, const QString& nom, int largeur) {
         {"port_loin", portLoin},     {"port_milieu", portMilieu},     {"port_pres", portPres},
     };
     const auto it = DESSINS.find(fond + "_" + nom);
-    if (it != DESSINS.end())
-        it->second(p);
+    if (it != DESSINS.end()) it->second(p);
     return p.fini();
 }
 
@@ -746,8 +748,7 @@ Toile plan(const QString& fond, const QString& nom, int largeur) {
 bool dessinerFonds(const QString& nom, const Gabarit& g, Bande& b) {
     if (nom.startsWith("fond_")) {
         const QStringList parts = nom.split('_');
-        if (parts.size() != 3)
-            return false;
+        if (parts.size() != 3) return false;
         if (parts[2] == "eau") {
             for (int i = 0; i < b.nombre(); ++i)
                 b.image(i).poser(eau(parts[1], i), 0, 0);

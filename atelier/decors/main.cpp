@@ -24,12 +24,10 @@ bool ecrirePng(const QString& chemin, const QImage& image) {
     {
         QBuffer tampon(&octets);
         tampon.open(QIODevice::WriteOnly);
-        if (!image.save(&tampon, "PNG"))
-            return false;
+        if (!image.save(&tampon, "PNG")) return false;
     }
     QFile ancien(chemin);
-    if (ancien.open(QIODevice::ReadOnly) && ancien.readAll() == octets)
-        return true;
+    if (ancien.open(QIODevice::ReadOnly) && ancien.readAll() == octets) return true;
     ancien.close();
     QFile f(chemin);
     return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
@@ -58,15 +56,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QString dossier = args[d + 1];
-    if (revue)
-        return dessinerRevue(table, dossier, args[4]) ? 0 : 1;
+    if (revue) return dessinerRevue(table, dossier, args[4]) ? 0 : 1;
 
     QDir().mkpath(dossier + "/anim");
     QString qrc = "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
     const QJsonObject anim = table["anim"].toObject();
     for (auto it = anim.begin(); it != anim.end(); ++it) {
-        if (!estDecor(it.key()))
-            continue;
+        if (!estDecor(it.key())) continue;
         const QJsonArray a = it.value().toArray();
         const Gabarit g{a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt(),
                         a[4].toInt(), a[5].toInt(), a[6].toInt()};
@@ -86,7 +82,6 @@ int main(int argc, char** argv) {
     qrc += "</qresource>\n</RCC>\n";
     // Always rewritten: its date tells the build that the images were drawn.
     QFile liste(args[3]);
-    if (!liste.open(QIODevice::WriteOnly) || liste.write(qrc.toUtf8()) < 0)
-        return 1;
+    if (!liste.open(QIODevice::WriteOnly) || liste.write(qrc.toUtf8()) < 0) return 1;
     return 0;
 }

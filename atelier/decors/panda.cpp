@@ -22,19 +22,19 @@ enum class Bouche { rien, sourire, ouverte, rond, moue };
 // Where the parts go in one frame. Lengths are in pixels of the small panda,
 // v upwards from the soles, u across with the tail on the side +1.
 struct Posture {
-    double dx = 0;       // sway of the whole figure
-    double leve = 0;     // height of the soles above the ground
-    double tasse = 0;    // crouch: the body sinks, the legs fold
+    double dx = 0;    // sway of the whole figure
+    double leve = 0;  // height of the soles above the ground
+    double tasse = 0; // crouch: the body sinks, the legs fold
     double teteU = 0, teteV = 0;
-    double regard = 0;   // eyes and muzzle turned sideways
+    double regard = 0;                              // eyes and muzzle turned sideways
     double mainG[2] = {-8, 10}, mainD[2] = {8, 10}; // hands (far side -u, near side +u)
     Yeux yeux = Yeux::ouverts;
     Bouche bouche = Bouche::rien;
-    double queue = 0;    // tail swing, radians
+    double queue = 0; // tail swing, radians
     double queueGonflee = 0;
     double oreilles = 0; // 0 pricked up, 1 laid back
     bool joues = false;
-    bool dos = false;    // seen from behind, studying the stack
+    bool dos = false; // seen from behind, studying the stack
 };
 
 // A figure is drawn part by part, each outlined on its own, so that an arm
@@ -118,8 +118,7 @@ private:
         const double ry = 8 - posture.tasse * 0.3, rx = 7.5 + posture.tasse * 0.3;
         trace::ovale(t, X(0), Y(c), rx * s, ry * s, FOURRURE);
         // A dark chest and belly, a lighter back edge catching the lantern light.
-        if (!posture.dos)
-            trace::ovale(t, X(0.5), Y(c - 1.5), 4 * s, 5.5 * s, FOURRURE_SOMBRE);
+        if (!posture.dos) trace::ovale(t, X(0.5), Y(c - 1.5), 4 * s, 5.5 * s, FOURRURE_SOMBRE);
         trace::teinter(t, X(-5.5), Y(c + 3), 2 * s, 3 * s, FOURRURE_CLAIRE);
         poser(t);
     }
@@ -194,8 +193,7 @@ private:
         switch (posture.yeux) {
         case Yeux::ouverts:
             t.rect(px, py - e, e, 2 * e, CONTOUR);
-            if (e == 2)
-                t.point(px + 1, py - 2, BLANC);
+            if (e == 2) t.point(px + 1, py - 2, BLANC);
             break;
         case Yeux::grands:
             t.rect(px - 1, py - e, e + 2, 2 * e + (e == 2 ? 1 : 0), BLANC);
@@ -206,8 +204,7 @@ private:
             break;
         case Yeux::fermes:
             t.rect(px - 1, py, e + 2, 1, CONTOUR);
-            if (e == 2)
-                t.rect(px - 1, py + 1, e + 2, 1, CONTOUR);
+            if (e == 2) t.rect(px - 1, py + 1, e + 2, 1, CONTOUR);
             break;
         case Yeux::heureux: // ^ ^
             t.point(px - 1, py, CONTOUR);
@@ -221,8 +218,7 @@ private:
         case Yeux::tristes: // drooping outer corners
             t.rect(px - 1, py, e + 2, 1, CONTOUR);
             t.point(c < 0 ? px - 1 : px + e, py + 1, CONTOUR);
-            if (e == 2)
-                t.point(c < 0 ? px - 2 : px + 3, py + 2, CONTOUR);
+            if (e == 2) t.point(c < 0 ? px - 2 : px + 3, py + 2, CONTOUR);
             break;
         case Yeux::decides: // a firm brow over an open eye
             t.rect(px, py - e + 1, e, 2 * e - 1, CONTOUR);
@@ -265,10 +261,8 @@ double onde(int i, int n, double tours = 1) {
 
 // Eases 0 to 1 over frames a..b.
 double rampe(int i, int a, int b) {
-    if (i <= a)
-        return 0;
-    if (i >= b)
-        return 1;
+    if (i <= a) return 0;
+    if (i >= b) return 1;
     const double t = double(i - a) / (b - a);
     return t * t * (3 - 2 * t);
 }
@@ -288,15 +282,15 @@ Posture poser(const QString& pose, int i, int n) {
         p.tasse = 0.5 - 0.5 * std::cos(2 * PI * i / n);
         p.queue = 0.35 * onde(i, n);
         p.mainG[1] = p.mainD[1] = 10 + p.tasse * 0.5;
-        if (i >= n - 5 && i <= n - 3)
-            p.yeux = i == n - 4 ? Yeux::fermes : Yeux::miClos;
+        if (i >= n - 5 && i <= n - 3) p.yeux = i == n - 4 ? Yeux::fermes : Yeux::miClos;
     } else if (pose == "clin") {
         const Yeux suite[] = {Yeux::ouverts, Yeux::miClos, Yeux::fermes,
-                              Yeux::fermes, Yeux::miClos, Yeux::ouverts};
+                              Yeux::fermes,  Yeux::miClos, Yeux::ouverts};
         p.yeux = suite[std::min(i, 5)];
         p.bouche = i >= 2 && i <= 3 ? Bouche::sourire : Bouche::rien;
     } else if (pose == "regard") {
-        p.regard = -2 * (rampe(i, 1, 4) - rampe(i, 7, 10)) + 2 * (rampe(i, 8, 11) - rampe(i, 14, 17));
+        p.regard =
+            -2 * (rampe(i, 1, 4) - rampe(i, 7, 10)) + 2 * (rampe(i, 8, 11) - rampe(i, 14, 17));
         p.teteU = p.regard * 0.5;
         p.queue = p.regard * 0.15;
     } else if (pose == "observe") {
@@ -395,8 +389,7 @@ Posture poser(const QString& pose, int i, int n) {
         p.teteU = 0.4 * b;
         p.bouche = Bouche::sourire;
         p.queue = 0.3 * onde(i, n);
-        if (i == n / 2)
-            p.yeux = Yeux::heureux;
+        if (i == n / 2) p.yeux = Yeux::heureux;
     } else if (pose == "pret") {
         // Ready to play: fists up, knees bouncing, a firm look.
         const double b = 0.5 - 0.5 * std::cos(2 * PI * i / n);
@@ -414,8 +407,7 @@ Posture poserMini(const QString& pose, int i, int n) {
     Posture p;
     if (pose == "attente") {
         p.teteU = 0.6 * onde(i, n);
-        if (i >= n - 6 && i <= n - 4)
-            p.yeux = i == n - 5 ? Yeux::fermes : Yeux::miClos;
+        if (i >= n - 6 && i <= n - 4) p.yeux = i == n - 5 ? Yeux::fermes : Yeux::miClos;
     } else if (pose == "joie") {
         p.teteV = 1.5 * std::fabs(onde(i, n));
         p.yeux = Yeux::heureux;
@@ -436,8 +428,7 @@ Posture poserMini(const QString& pose, int i, int n) {
 bool dessinerPanda(const QString& nom, const Gabarit& g, Bande& b) {
     const bool grand = nom.startsWith("ecrans_panda2_");
     const bool mini = nom.startsWith("panda_mini_");
-    if (!grand && !nom.startsWith("panda_"))
-        return false;
+    if (!grand && !nom.startsWith("panda_")) return false;
     const QString pose = nom.mid(grand ? 14 : mini ? 11 : 6);
     // The tail goes to whichever side of the anchor has more room.
     const int cote = g.l - g.ax > g.ax ? 1 : -1;

@@ -25,11 +25,13 @@ void fondre(Toile& p, const QImage& im, int sx, int sy, int l, int h, int x0, in
             const Couleur c = im.pixel(sx + k, sy + j);
             const Couleur f = p.lire(x0 + k, y0 + j);
             const int a = qAlpha(c);
-            if (a == 0 || x0 + k < 0 || y0 + j < 0 || x0 + k >= p.largeur() || y0 + j >= p.hauteur())
+            if (a == 0 || x0 + k < 0 || y0 + j < 0 || x0 + k >= p.largeur() ||
+                y0 + j >= p.hauteur())
                 continue;
             auto mel = [a](int u, int v) { return (u * a + v * (255 - a)) / 255; };
-            p.point(x0 + k, y0 + j,
-                    qRgb(mel(qRed(c), qRed(f)), mel(qGreen(c), qGreen(f)), mel(qBlue(c), qBlue(f))));
+            p.point(
+                x0 + k, y0 + j,
+                qRgb(mel(qRed(c), qRed(f)), mel(qGreen(c), qGreen(f)), mel(qBlue(c), qBlue(f))));
         }
 }
 
@@ -98,8 +100,7 @@ bool dessinerRevue(const QJsonObject& table, const QString& dossier, const QStri
     std::vector<Morceau> tout, pandas;
     QStringList noms;
     for (auto it = anim.begin(); it != anim.end(); ++it)
-        if (estDecor(it.key()))
-            noms << it.key();
+        if (estDecor(it.key())) noms << it.key();
     auto rang = [](const QString& n) {
         return n.startsWith("panda_") || n.startsWith("ecrans_panda2") ? 0
                : n.startsWith("ecrans_")                               ? 1
@@ -111,8 +112,7 @@ bool dessinerRevue(const QJsonObject& table, const QString& dossier, const QStri
     for (const QString& nom : noms) {
         Morceau m{nom.toUpper(), lire(dossier, nom), largeurCadre(anim, nom)};
         tout.push_back(m);
-        if (rang(nom) == 0)
-            pandas.push_back(m);
+        if (rang(nom) == 0) pandas.push_back(m);
     }
     bool ok = planche(tout, 1600, 4, sortie + "/planche_decors.png");
     ok = planche(pandas, 1600, 3, sortie + "/pandas.png", true, anim) && ok;
@@ -133,12 +133,10 @@ bool dessinerRevue(const QJsonObject& table, const QString& dossier, const QStri
             auto elementsDe = [&](int plan, int offset) {
                 for (const auto& v : elements) {
                     const QJsonArray e = v.toArray();
-                    if (e[3].toInt() != plan)
-                        continue;
+                    if (e[3].toInt() != plan) continue;
                     const QImage im = lire(dossier, e[0].toString());
                     const int l = largeurCadre(anim, e[0].toString());
-                    if (l <= 0 || im.isNull())
-                        continue;
+                    if (l <= 0 || im.isNull()) continue;
                     const int n = std::max(1, im.width() / l);
                     const int image = (k * 3 + e[1].toInt()) % n;
                     for (int copie : {0, 768})
@@ -158,7 +156,8 @@ bool dessinerRevue(const QJsonObject& table, const QString& dossier, const QStri
                     const int o = k == 1 ? 384 : (temps * plans[1].toArray()[1].toInt()) % 768;
                     const int n = std::max(1, im.width() / 768);
                     for (int copie : {0, 768})
-                        fondre(une, im, (k % n) * 768, 0, 768, im.height(), copie - o, eau[1].toInt());
+                        fondre(une, im, (k % n) * 768, 0, 768, im.height(), copie - o,
+                               eau[1].toInt());
                 }
                 const QImage im = lire(dossier, pl[0].toString());
                 for (int copie : {0, 768})

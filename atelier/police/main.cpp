@@ -69,7 +69,8 @@ int etroits(const QStringList& a) {
             const QString nom = QString("%1_%2.png").arg(s.nom).arg(c.unicode());
             if (!ecrireSiChange(dossier + "/" + nom, png(peinture::etroit(carte, s))))
                 return echec("cannot write " + nom);
-            qrc += QString("  <file alias=\"app/images/police/%1\">%2/%1</file>\n").arg(nom, dossier);
+            qrc +=
+                QString("  <file alias=\"app/images/police/%1\">%2/%1</file>\n").arg(nom, dossier);
         }
     }
     qrc += "</qresource>\n</RCC>\n";

@@ -4,12 +4,11 @@
 
 #include "sources.h"
 
-#include <functional>
-
 #include <QImage>
 #include <QRgb>
 #include <QString>
 #include <QVector>
+#include <functional>
 
 namespace peinture {
 

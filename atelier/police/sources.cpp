@@ -10,7 +10,9 @@ constexpr int LARGEUR = 7;
 constexpr int HAUTEUR = 14;
 constexpr int HAUT = 4;
 
-Carte vide() { return grille(LARGEUR, HAUTEUR); }
+Carte vide() {
+    return grille(LARGEUR, HAUTEUR);
+}
 
 // Lays rows of 5 columns into the map from row `ligne`, column 1.
 void poser(Carte& c, const Carte& rangs, int ligne) {
@@ -26,7 +28,8 @@ void poser(Carte& c, const Carte& rangs, int ligne) {
 
 Carte grille(int largeur, int hauteur) {
     Carte c;
-    for (int j = 0; j < hauteur; ++j) c.append(QString(largeur, QLatin1Char('.')));
+    for (int j = 0; j < hauteur; ++j)
+        c.append(QString(largeur, QLatin1Char('.')));
     return c;
 }
 

@@ -18,8 +18,8 @@ struct Marque {
 };
 
 struct Formes {
-    QHash<uint, Carte> formes;          // code point -> body rows from the cap line
-    QHash<QString, Marque> marques;     // "U+0301" or "U+0327 G" -> mark
+    QHash<uint, Carte> formes;      // code point -> body rows from the cap line
+    QHash<QString, Marque> marques; // "U+0301" or "U+0327 G" -> mark
 };
 
 // An empty map.

@@ -10,9 +10,11 @@ using namespace synthese;
 
 namespace {
 
-const double DO = 523.25;  // C5: effects sit above the music
+const double DO = 523.25; // C5: effects sit above the music
 
-double note(int demiTons) { return frequence(DO, demiTons); }
+double note(int demiTons) {
+    return frequence(DO, demiTons);
+}
 
 // Major pentatonic degrees, climbing: 0 2 4 7 9 12 14 ...
 int penta(int rang) {
@@ -25,7 +27,8 @@ void poser(Mono& sortie, double t, const Mono& son, double gain) {
     const long debut = std::lround(t * FE);
     for (std::size_t k = 0; k < son.size(); ++k) {
         const long i = debut + static_cast<long>(k);
-        if (i >= 0 && i < static_cast<long>(sortie.size())) sortie[i] += static_cast<float>(son[k] * gain);
+        if (i >= 0 && i < static_cast<long>(sortie.size()))
+            sortie[i] += static_cast<float>(son[k] * gain);
     }
 }
 
@@ -58,7 +61,8 @@ Mono bruitage(const std::string& id, double duree) {
         poser(s, 0.07, carre(note(16), 0.35, 0.5), 0.35);
         poser(s, 0.07, cloche(note(28), 0.3, 3.5, 0.8), 0.3);
     } else if (id == "depart") {
-        for (int k = 0; k < 6; ++k) poser(s, 0.05 * k, pincee(note(penta(k) - 12), 0.2, 0.8, 7u + k), 0.4);
+        for (int k = 0; k < 6; ++k)
+            poser(s, 0.05 * k, pincee(note(penta(k) - 12), 0.2, 0.8, 7u + k), 0.4);
         poser(s, 0.3, cloche(note(12), 0.5, 3.5, 1.5), 0.4);
         poser(s, 0.3, gong(130.8, 1.5), 0.3);
         poser(s, 0.3, taiko(70.0, 3u), 0.4);
@@ -91,10 +95,12 @@ Mono bruitage(const std::string& id, double duree) {
         }
         poser(s, 0.0, souffle(0.7, 400.0, 3000.0, 9u), 0.5);
     } else if (id == "annulation") {
-        for (int k = 0; k < 5; ++k) poser(s, 0.05 * k, pincee(note(penta(6 - k)), 0.12, 0.7, 20u + k), 0.4);
+        for (int k = 0; k < 5; ++k)
+            poser(s, 0.05 * k, pincee(note(penta(6 - k)), 0.12, 0.7, 20u + k), 0.4);
         poser(s, 0.0, souffle(0.35, 3000.0, 500.0, 12u), 0.35);
     } else if (id == "bonus_temps") {
-        for (int k = 0; k < 6; ++k) poser(s, 0.06 * k, carre(note(penta(k + 5)), 0.05, 0.25), 0.25);
+        for (int k = 0; k < 6; ++k)
+            poser(s, 0.06 * k, carre(note(penta(k + 5)), 0.05, 0.25), 0.25);
         poser(s, 0.36, cloche(note(24), 0.2, 3.5, 0.9), 0.3);
     } else if (id == "alerte") {
         poser(s, 0.0, carre(note(14), 0.11, 0.5), 0.3);

@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
                 }
                 bon = ecrireOgg(chemin, bus.gauche(), &bus.droite(), 0.3f);
             } else {
-                Mono s = p.type == "voix" ? voix(id, p.duree, espeak, dossier) : bruitage(id, p.duree);
+                Mono s =
+                    p.type == "voix" ? voix(id, p.duree, espeak, dossier) : bruitage(id, p.duree);
                 if (s.empty()) {
                     std::fprintf(stderr, "%s : aucun son pour cet id\n", id.c_str());
                     return 1;

@@ -25,23 +25,39 @@ const Instrument NAPPE_SOMBRE = [](double f, double d, uint32_t) { return nappe(
 const Instrument PUCE = [](double f, double d, uint32_t) { return carre(f, d, 0.25); };
 
 Mono plusBas(Mono son, double gain) {
-    for (float& x : son) x = static_cast<float>(x * gain);
+    for (float& x : son)
+        x = static_cast<float>(x * gain);
     return son;
 }
 
 // The taiko carries a lot of low energy: kept under the tune, it still drives.
-Mono taikoGrave(uint32_t g) { return plusBas(taiko(62.0, g), 0.55); }
-Mono taikoAigu(uint32_t g) { return plusBas(taiko(95.0, g), 0.55); }
-Mono tambour(uint32_t g) { return tambourMain(190.0, g); }
-Mono boisHaut(uint32_t) { return blocBois(1250.0); }
-Mono boisBas(uint32_t) { return blocBois(820.0); }
-Mono charleston(uint32_t g) { return grelot(0.05, g); }
-Mono paume(uint32_t g) { return claque(g); }
+Mono taikoGrave(uint32_t g) {
+    return plusBas(taiko(62.0, g), 0.55);
+}
+Mono taikoAigu(uint32_t g) {
+    return plusBas(taiko(95.0, g), 0.55);
+}
+Mono tambour(uint32_t g) {
+    return tambourMain(190.0, g);
+}
+Mono boisHaut(uint32_t) {
+    return blocBois(1250.0);
+}
+Mono boisBas(uint32_t) {
+    return blocBois(820.0);
+}
+Mono charleston(uint32_t g) {
+    return grelot(0.05, g);
+}
+Mono paume(uint32_t g) {
+    return claque(g);
+}
 
 // A list of chords made of phrases, so a piece reads like its form.
 std::vector<std::string> suite(std::initializer_list<std::vector<std::string>> parties) {
     std::vector<std::string> tout;
-    for (const auto& p : parties) tout.insert(tout.end(), p.begin(), p.end());
+    for (const auto& p : parties)
+        tout.insert(tout.end(), p.begin(), p.end());
     return tout;
 }
 
@@ -62,8 +78,9 @@ Bus pieceTitre(double duree) {
     Morceau m(bus, 293.66, 24, 8);
     const std::vector<std::string> p = {I, VI, IV, V, I, VI, V, I};
     m.accords(suite({{I, VI, IV, V}, p, p, {I, VI, IV, V}}));
-    const std::string a = "3 - 5 - 6 - 5 3 | 2 - 1 - 6, - 1 2 | 3 - - - 5 - 3 2 | 2 - - - - - 0 0 |"
-                          "6 - 5 - 6 - 1' - | 2' - 1' 6 5 - 3 5 | 6 - 5 3 2 - 3 2 | 1 - - - - - 0 0";
+    const std::string a =
+        "3 - 5 - 6 - 5 3 | 2 - 1 - 6, - 1 2 | 3 - - - 5 - 3 2 | 2 - - - - - 0 0 |"
+        "6 - 5 - 6 - 1' - | 2' - 1' 6 5 - 3 5 | 6 - 5 3 2 - 3 2 | 1 - - - - - 0 0";
     const std::string b = "5 6 1' 2' 3' - 2' 1' | 6 - 5 6 1' - - - | 6 1' 6 5 3 - 5 - |"
                           "2 3 5 6 5 - - - | 5 6 1' 2' 3' - 5' - | 3' 2' 1' 6 1' - - - |"
                           "6 5 3 5 6 - 2' - | 1' - - - - - 0 0";
@@ -74,10 +91,10 @@ Bus pieceTitre(double duree) {
     m.melodie(12, b, PIPA, 0.40, -0.15, 0.3);
     m.melodie(12, b, CARILLON, 0.08, 0.3, 0.5, 1);
     m.arpege(12, 20, "0.2.1.3.", CARILLON, 0.10, 0.4, 0.6, 1);
-    m.melodie(20, "3 - 5 - 6 - 5 3 | 2 - 1 - 6, - 1 2 | 3 - - - 5 - 3 2 | 2 - - - - - 0 0",
-              DIZI, 0.28, 0.0, 0.4);
-    m.melodie(20, "3 - 5 - 6 - 5 3 | 2 - 1 - 6, - 1 2 | 3 - - - 5 - 3 2 | 2 - - - - - 0 0",
-              PIPA, 0.2, 0.3, 0.3, 1);
+    m.melodie(20, "3 - 5 - 6 - 5 3 | 2 - 1 - 6, - 1 2 | 3 - - - 5 - 3 2 | 2 - - - - - 0 0", DIZI,
+              0.28, 0.0, 0.4);
+    m.melodie(20, "3 - 5 - 6 - 5 3 | 2 - 1 - 6, - 1 2 | 3 - - - 5 - 3 2 | 2 - - - - - 0 0", PIPA,
+              0.2, 0.3, 0.3, 1);
     m.basse(4, 24, "R--R..F.", 0.55);
     m.frappes(4, 24, "X.......x.......", taikoGrave, 0.7, 0.0, 0.1);
     m.frappes(4, 24, "....x.....x.x...", tambour, 0.22, 0.35);
@@ -171,7 +188,8 @@ Bus pieceJeu3(double duree) {
     m.frappes(0, 32, "X.....x.X.x.....", taikoGrave, 0.55, 0.0, 0.1);
     m.frappes(0, 32, "x.x.x.x.", boisBas, 0.1, 0.4);
     m.frappes(8, 32, "....x.......x..o", tambour, 0.25, -0.25);
-    for (int g = 0; g < 32; g += 8) m.poser(g, gong(98.0, 4.5), 0.22, 0.0, 0.4);
+    for (int g = 0; g < 32; g += 8)
+        m.poser(g, gong(98.0, 4.5), 0.22, 0.0, 0.4);
     finirMusique(bus, 0.86);
     return bus;
 }
@@ -260,8 +278,9 @@ Bus pieceUrgence(double duree) {
     const std::vector<std::string> p = {VI, VI, VI, VI, IV, IV, V, V};
     m.accords(suite({p, p}));
     m.arpege(0, 16, "0313031303130313", PIPA, 0.2, -0.3, 0.15, -1);
-    m.melodie(8, "3' - - - - - - - | 2' - - - 1' - - - | 6 - - - - - - - | 7 - - - - - - - |"
-                 "3' - - - 5' - - - | 6' - - - 5' - - - | 3' - - - 2' - - - | 7 - - - - - - -",
+    m.melodie(8,
+              "3' - - - - - - - | 2' - - - 1' - - - | 6 - - - - - - - | 7 - - - - - - - |"
+              "3' - - - 5' - - - | 6' - - - 5' - - - | 3' - - - 2' - - - | 7 - - - - - - -",
               ERHU, 0.24, 0.25, 0.3, -1);
     m.basse(0, 16, "RRRRRRRR", 0.45, -1);
     m.frappes(0, 16, "X..x....X..x....", taikoGrave, 0.6, 0.0);
@@ -368,7 +387,8 @@ Bus pieceDefaite(double duree) {
     Bus bus(duree, false);
     Morceau m(bus, 261.63, 4, 8);
     m.accords({VI, IV, III, VI});
-    const std::string air = "6 - 5 - 3 - 2 - | 1 - 2 - 3 - - - | 2 - 1 - 6, - - - | 6, - - - - - 0 0";
+    const std::string air =
+        "6 - 5 - 3 - 2 - | 1 - 2 - 3 - - - | 2 - 1 - 6, - - - | 6, - - - - - 0 0";
     m.melodie(0, air, ERHU, 0.3, 0.0, 0.4);
     m.melodie(0, air, PIPA, 0.14, -0.3, 0.3, -1);
     m.nappes(0, 3, NAPPE_SOMBRE, 0.1, 0.5, -1);

@@ -1,16 +1,16 @@
 #include "ogg.h"
 
-#include <vorbis/vorbisenc.h>
-
 #include <cstdio>
 #include <cstring>
+#include <vorbis/vorbisenc.h>
 
 namespace {
 
 bool ecrirePages(std::FILE* f, ogg_stream_state& flux, bool forcer) {
     ogg_page page;
     while (forcer ? ogg_stream_flush(&flux, &page) : ogg_stream_pageout(&flux, &page)) {
-        if (std::fwrite(page.header, 1, page.header_len, f) != static_cast<size_t>(page.header_len) ||
+        if (std::fwrite(page.header, 1, page.header_len, f) !=
+                static_cast<size_t>(page.header_len) ||
             std::fwrite(page.body, 1, page.body_len, f) != static_cast<size_t>(page.body_len))
             return false;
     }
@@ -56,7 +56,7 @@ bool ecrireOgg(const std::string& chemin, const synthese::Mono& gauche,
     while (bon && !fini) {
         const std::size_t morceau = std::min<std::size_t>(4096, total - pos);
         if (morceau == 0) {
-            vorbis_analysis_wrote(&dsp, 0);  // end of stream
+            vorbis_analysis_wrote(&dsp, 0); // end of stream
         } else {
             float** tampon = vorbis_analysis_buffer(&dsp, static_cast<int>(morceau));
             std::memcpy(tampon[0], gauche.data() + pos, morceau * sizeof(float));

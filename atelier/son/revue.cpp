@@ -1,9 +1,8 @@
-#include <vorbis/vorbisfile.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
+#include <vorbis/vorbisfile.h>
 
 // Review aid: draws the waveform of an Ogg file as a greyscale PGM image,
 // one column per slice (minimum to maximum, both channels mixed), with the
@@ -31,7 +30,8 @@ int main(int argc, char** argv) {
         if (n <= 0) break;
         for (long i = 0; i < n; ++i) {
             float x = 0;
-            for (int c = 0; c < canaux; ++c) x += pcm[c][i];
+            for (int c = 0; c < canaux; ++c)
+                x += pcm[c][i];
             s.push_back(x / canaux);
         }
     }
@@ -51,8 +51,10 @@ int main(int argc, char** argv) {
         auto ligne = [&](double v) {
             return std::clamp(static_cast<int>((1.0 - v) * 0.5 * (hauteur - 1)), 0, hauteur - 1);
         };
-        for (int y = ligne(haut); y <= ligne(bas); ++y) image[y * largeur + x] = 140;
-        for (int y = ligne(rms); y <= ligne(-rms); ++y) image[y * largeur + x] = 40;
+        for (int y = ligne(haut); y <= ligne(bas); ++y)
+            image[y * largeur + x] = 140;
+        for (int y = ligne(rms); y <= ligne(-rms); ++y)
+            image[y * largeur + x] = 40;
     }
     std::FILE* out = std::fopen(argv[2], "wb");
     if (!out) return 1;

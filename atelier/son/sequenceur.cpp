@@ -9,7 +9,7 @@ namespace sequenceur {
 
 namespace {
 
-const int DEGRES[8] = {0, 0, 2, 4, 5, 7, 9, 11};  // 1..7 to semitones
+const int DEGRES[8] = {0, 0, 2, 4, 5, 7, 9, 11}; // 1..7 to semitones
 
 } // namespace
 
@@ -17,11 +17,11 @@ std::vector<Note> lire(const std::string& texte) {
     std::vector<Note> notes;
     std::string propre = texte;
     for (char& c : propre)
-        if (c == '|') c = ' ';  // bar lines may touch the notes
+        if (c == '|') c = ' '; // bar lines may touch the notes
     std::istringstream flux(propre);
     std::string jeton;
     int pas = 0;
-    bool tenue = false;  // may "-" extend the last note?
+    bool tenue = false; // may "-" extend the last note?
     while (flux >> jeton) {
         if (jeton == "-") {
             if (tenue) ++notes.back().duree;
@@ -30,16 +30,21 @@ std::vector<Note> lire(const std::string& texte) {
         }
         std::size_t i = 0;
         int alteration = 0;
-        if (jeton[i] == '#') alteration = 1, ++i;
-        else if (jeton[i] == 'b') alteration = -1, ++i;
+        if (jeton[i] == '#')
+            alteration = 1, ++i;
+        else if (jeton[i] == 'b')
+            alteration = -1, ++i;
         if (i >= jeton.size() || jeton[i] < '0' || jeton[i] > '7')
             throw std::runtime_error("note illisible : " + jeton);
         const int degre = jeton[i++] - '0';
         int octave = 0;
         for (; i < jeton.size(); ++i) {
-            if (jeton[i] == '\'') ++octave;
-            else if (jeton[i] == ',') --octave;
-            else throw std::runtime_error("note illisible : " + jeton);
+            if (jeton[i] == '\'')
+                ++octave;
+            else if (jeton[i] == ',')
+                --octave;
+            else
+                throw std::runtime_error("note illisible : " + jeton);
         }
         if (degre == 0) {
             tenue = false;
@@ -60,7 +65,8 @@ Morceau::Morceau(synthese::Bus& bus, double doHz, int mesures, int pasParMesure)
 
 void Morceau::accords(const std::vector<std::string>& liste) {
     accords_.clear();
-    for (const std::string& a : liste) accords_.push_back(lire(a));
+    for (const std::string& a : liste)
+        accords_.push_back(lire(a));
 }
 
 const std::vector<Note>& Morceau::accord(int m) const {
@@ -73,8 +79,8 @@ void Morceau::melodie(int debut, const std::string& texte, const Instrument& ins
     for (const Note& n : lire(texte)) {
         const double f = hz(n.demiTons + 12 * octave);
         // Held a shade shorter than written so repeated notes stay distinct.
-        bus_.poser(t0 + n.debut * pas_, instrument(f, n.duree * pas_ * 0.92, graine_++), gain,
-                   pan, reverb);
+        bus_.poser(t0 + n.debut * pas_, instrument(f, n.duree * pas_ * 0.92, graine_++), gain, pan,
+                   reverb);
     }
 }
 
@@ -111,18 +117,29 @@ void Morceau::basse(int de, int a, const std::string& motif, double gain, int oc
     for (int m = de; m < a; ++m) {
         const std::vector<Note>& ac = accord(m);
         int racine = ac.front().demiTons;
-        while (racine > 4) racine -= 12;  // keep the bass under the tune
+        while (racine > 4)
+            racine -= 12; // keep the bass under the tune
         for (std::size_t k = 0; k < motif.size(); ++k) {
             int demi;
             switch (motif[k]) {
-            case 'R': demi = racine; break;
-            case 'O': demi = racine + 12; break;
-            case 'F': demi = racine + 7; break;
-            case 'T': demi = racine + (ac.size() > 1 ? ac[1].demiTons - ac[0].demiTons : 4); break;
-            default: continue;
+            case 'R':
+                demi = racine;
+                break;
+            case 'O':
+                demi = racine + 12;
+                break;
+            case 'F':
+                demi = racine + 7;
+                break;
+            case 'T':
+                demi = racine + (ac.size() > 1 ? ac[1].demiTons - ac[0].demiTons : 4);
+                break;
+            default:
+                continue;
             }
             std::size_t fin = k + 1;
-            while (fin < motif.size() && motif[fin] == '-') ++fin;
+            while (fin < motif.size() && motif[fin] == '-')
+                ++fin;
             const double duree = (fin - k) * pasMotif * 0.9;
             bus_.poser(m * mesure_ + k * pasMotif, synthese::basse(hz(demi + 12 * octave), duree),
                        gain, 0.0, 0.05);

@@ -13,9 +13,9 @@
 namespace sequenceur {
 
 struct Note {
-    int debut = 0;   // in steps
-    int duree = 1;   // in steps
-    int demiTons = 0;  // from the key's do
+    int debut = 0;    // in steps
+    int duree = 1;    // in steps
+    int demiTons = 0; // from the key's do
 };
 
 std::vector<Note> lire(const std::string& texte);
@@ -36,14 +36,14 @@ public:
     void accords(const std::vector<std::string>& liste);
 
     // A tune starting at bar `debut`; `octave` shifts it whole.
-    void melodie(int debut, const std::string& texte, const Instrument& instrument,
-                 double gain, double pan, double reverb, int octave = 0);
+    void melodie(int debut, const std::string& texte, const Instrument& instrument, double gain,
+                 double pan, double reverb, int octave = 0);
 
     // Broken chords on bars [de, a): each character of `motif` is one step and
     // picks a chord tone ('0'..'9', tones above the chord go up an octave) or
     // '.' for nothing.
-    void arpege(int de, int a, const std::string& motif, const Instrument& instrument,
-                double gain, double pan, double reverb, int octave = 0);
+    void arpege(int de, int a, const std::string& motif, const Instrument& instrument, double gain,
+                double pan, double reverb, int octave = 0);
 
     // Whole-bar chords on bars [de, a).
     void nappes(int de, int a, const Instrument& instrument, double gain, double reverb,
@@ -56,8 +56,8 @@ public:
     // A percussion part on bars [de, a): one character per subdivision of the
     // bar; 'X' accented, 'x' normal, 'o' ghost, '.' silent.
     void frappes(int de, int a, const std::string& motif,
-                 const std::function<synthese::Mono(uint32_t graine)>& instrument,
-                 double gain, double pan, double reverb = 0.0);
+                 const std::function<synthese::Mono(uint32_t graine)>& instrument, double gain,
+                 double pan, double reverb = 0.0);
 
     // A single sound at bar `m` plus `fraction` of a bar.
     void poser(double m, const synthese::Mono& son, double gain, double pan, double reverb);

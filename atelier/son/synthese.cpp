@@ -60,7 +60,8 @@ double enveloppe(int i, int attaque, int tenue, int relache) {
 class TableSinus {
 public:
     TableSinus() {
-        for (int i = 0; i <= N; ++i) t_[i] = std::sin(2 * PI * i / N);
+        for (int i = 0; i <= N; ++i)
+            t_[i] = std::sin(2 * PI * i / N);
     }
     double operator()(double cycles) const {
         double x = (cycles - std::floor(cycles)) * N;
@@ -92,9 +93,13 @@ private:
 
 } // namespace
 
-double frequence(double doHz, int demiTons) { return doHz * std::pow(2.0, demiTons / 12.0); }
+double frequence(double doHz, int demiTons) {
+    return doHz * std::pow(2.0, demiTons / 12.0);
+}
 
-int echantillons(double secondes) { return static_cast<int>(std::lround(secondes * FE)); }
+int echantillons(double secondes) {
+    return static_cast<int>(std::lround(secondes * FE));
+}
 
 Mono pincee(double f, double duree, double brillance, uint32_t graine) {
     // Karplus-Strong with a fractional delay, so high notes stay in tune.
@@ -109,7 +114,7 @@ Mono pincee(double f, double duree, double brillance, uint32_t graine) {
     excitation.regler(800.0 + 7000.0 * brillance, 0.7);
     for (int i = 0; i < longueur; ++i)
         ligne[i] = excitation.passer(bruit.suivant());
-    double ecriture = 0;  // position of the write head, read head trails by `periode`
+    double ecriture = 0; // position of the write head, read head trails by `periode`
     double precedent = 0;
     // Loss per trip round the string, set so a note rings for about a second
     // (shorter as it climbs) whatever its pitch: a fixed loss would make the
@@ -118,7 +123,8 @@ Mono pincee(double f, double duree, double brillance, uint32_t graine) {
     for (int i = 0; i < n; ++i) {
         // The averaging loop filter delays half a sample: take it off the line.
         double lecture = ecriture - (periode - 0.5);
-        while (lecture < 0) lecture += longueur;
+        while (lecture < 0)
+            lecture += longueur;
         const int a = static_cast<int>(lecture) % longueur;
         const int b = (a + 1) % longueur;
         const double frac = lecture - std::floor(lecture);
@@ -449,8 +455,10 @@ public:
     Reverb(double piece, double amorti, int ecart) : piece_(piece), amorti_(amorti) {
         const int peignes[8] = {1116, 1188, 1277, 1356, 1422, 1491, 1557, 1617};
         const int passes[4] = {556, 441, 341, 225};
-        for (int p : peignes) peignes_.push_back({std::vector<double>(p + ecart, 0.0), 0, 0.0});
-        for (int p : passes) passes_.push_back({std::vector<double>(p + ecart, 0.0), 0, 0.0});
+        for (int p : peignes)
+            peignes_.push_back({std::vector<double>(p + ecart, 0.0), 0, 0.0});
+        for (int p : passes)
+            passes_.push_back({std::vector<double>(p + ecart, 0.0), 0, 0.0});
     }
     double passer(double x) {
         double somme = 0;
@@ -505,8 +513,10 @@ void Bus::reverberer(double piece, double amorti, double niveau) {
 
 double rmsDb(const Mono& a, const Mono& b) {
     double somme = 0;
-    for (float x : a) somme += static_cast<double>(x) * x;
-    for (float x : b) somme += static_cast<double>(x) * x;
+    for (float x : a)
+        somme += static_cast<double>(x) * x;
+    for (float x : b)
+        somme += static_cast<double>(x) * x;
     const double n = static_cast<double>(a.size() + b.size());
     return 10.0 * std::log10(std::max(somme / std::max(n, 1.0), 1e-20));
 }
@@ -527,16 +537,20 @@ namespace {
 
 void fondus(Mono& son, int debut, int fin) {
     const int n = static_cast<int>(son.size());
-    for (int i = 0; i < std::min(debut, n); ++i) son[i] *= static_cast<float>(i) / debut;
-    for (int i = 0; i < std::min(fin, n); ++i) son[n - 1 - i] *= static_cast<float>(i) / fin;
+    for (int i = 0; i < std::min(debut, n); ++i)
+        son[i] *= static_cast<float>(i) / debut;
+    for (int i = 0; i < std::min(fin, n); ++i)
+        son[n - 1 - i] *= static_cast<float>(i) / fin;
 }
 
 } // namespace
 
 void Bus::finir(double rmsCible, double plafond) {
     const double gain = std::pow(10.0, (rmsCible - rmsDb(g_, d_)) / 20.0);
-    for (float& x : g_) x = static_cast<float>(x * gain);
-    for (float& x : d_) x = static_cast<float>(x * gain);
+    for (float& x : g_)
+        x = static_cast<float>(x * gain);
+    for (float& x : d_)
+        x = static_cast<float>(x * gain);
     plafonner(g_, plafond);
     plafonner(d_, plafond);
     if (!boucle_) {
@@ -551,9 +565,11 @@ void finirMono(Mono& son, int taille, double crete) {
     son.insert(son.begin(), static_cast<std::size_t>(echantillons(0.003)), 0.0f);
     son.resize(taille, 0.0f);
     double max = 1e-9;
-    for (float x : son) max = std::max(max, static_cast<double>(std::fabs(x)));
+    for (float x : son)
+        max = std::max(max, static_cast<double>(std::fabs(x)));
     const double gain = crete / max;
-    for (float& x : son) x = static_cast<float>(x * gain);
+    for (float& x : son)
+        x = static_cast<float>(x * gain);
     fondus(son, 16, std::min(echantillons(0.03), taille / 4));
 }
 
@@ -561,7 +577,8 @@ void passeBas(Mono& son, double fc) {
     Filtre a, b;
     a.regler(fc, 0.7071);
     b.regler(fc, 0.7071);
-    for (float& x : son) x = static_cast<float>(b.passer(a.passer(x)));
+    for (float& x : son)
+        x = static_cast<float>(b.passer(a.passer(x)));
 }
 
 void salle(Mono& son, double niveau) {

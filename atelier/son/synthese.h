@@ -10,7 +10,7 @@
 // same sources always give the same samples.
 namespace synthese {
 
-constexpr int FE = 44100;  // sample rate of every file the game ships
+constexpr int FE = 44100; // sample rate of every file the game ships
 constexpr double PI = 3.14159265358979323846;
 
 using Mono = std::vector<float>;
@@ -19,7 +19,7 @@ using Mono = std::vector<float>;
 class Bruit {
 public:
     explicit Bruit(uint32_t graine) : etat_(graine ? graine : 0x9e3779b9u) {}
-    float suivant() {  // uniform in [-1, 1)
+    float suivant() { // uniform in [-1, 1)
         etat_ ^= etat_ << 13;
         etat_ ^= etat_ >> 17;
         etat_ ^= etat_ << 5;
@@ -34,23 +34,23 @@ double frequence(double doHz, int demiTons);
 int echantillons(double secondes);
 
 // --- Instruments: one note each, `duree` is how long the note is held -------
-Mono pincee(double f, double duree, double brillance, uint32_t graine);  // pipa / zither
-Mono cloche(double f, double duree, double ratio, double eclat);         // FM bell
-Mono flute(double f, double duree, double vibrato, uint32_t graine);     // dizi-like
-Mono archet(double f, double duree, double vibrato);                     // erhu-like bowed
-Mono basse(double f, double duree);                                      // round plucked bass
-Mono nappe(double f, double duree, double ouverture);                    // soft detuned pad
-Mono carre(double f, double duree, double rapport);                      // arcade chip blip
+Mono pincee(double f, double duree, double brillance, uint32_t graine); // pipa / zither
+Mono cloche(double f, double duree, double ratio, double eclat);        // FM bell
+Mono flute(double f, double duree, double vibrato, uint32_t graine);    // dizi-like
+Mono archet(double f, double duree, double vibrato);                    // erhu-like bowed
+Mono basse(double f, double duree);                                     // round plucked bass
+Mono nappe(double f, double duree, double ouverture);                   // soft detuned pad
+Mono carre(double f, double duree, double rapport);                     // arcade chip blip
 
 // Percussion.
 Mono taiko(double hauteur, uint32_t graine);
-Mono tambourMain(double hauteur, uint32_t graine);  // small hand drum
-Mono blocBois(double hauteur);                       // woodblock tick
-Mono grelot(double longueur, uint32_t graine);       // shaker / hat
-Mono claque(uint32_t graine);                        // clap-like slap
+Mono tambourMain(double hauteur, uint32_t graine); // small hand drum
+Mono blocBois(double hauteur);                     // woodblock tick
+Mono grelot(double longueur, uint32_t graine);     // shaker / hat
+Mono claque(uint32_t graine);                      // clap-like slap
 Mono gong(double f, double longueur);
-Mono crepitement(double longueur, uint32_t graine);  // firework crackle
-Mono souffle(double longueur, double fDebut, double fFin, uint32_t graine);  // filtered whoosh
+Mono crepitement(double longueur, uint32_t graine);                         // firework crackle
+Mono souffle(double longueur, double fDebut, double fFin, uint32_t graine); // filtered whoosh
 
 // --- Mixing ------------------------------------------------------------------
 // A stereo bus of a fixed length. A looping bus wraps everything that runs past
@@ -75,7 +75,7 @@ public:
     const Mono& droite() const { return d_; }
 
 private:
-    int indice(long i) const;  // -1 when outside a one-shot bus
+    int indice(long i) const; // -1 when outside a one-shot bus
 
     Mono g_, d_, rg_, rd_;
     bool boucle_;

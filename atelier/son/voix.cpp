@@ -31,7 +31,8 @@ const Replique REPLIQUES[] = {
 
 uint32_t mot32(const std::string& o, std::size_t i) {
     return static_cast<uint8_t>(o[i]) | static_cast<uint8_t>(o[i + 1]) << 8 |
-           static_cast<uint8_t>(o[i + 2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(o[i + 3])) << 24;
+           static_cast<uint8_t>(o[i + 2]) << 16 |
+           static_cast<uint32_t>(static_cast<uint8_t>(o[i + 3])) << 24;
 }
 
 // Reads a 16-bit PCM WAV (first channel); empty on anything unexpected.
@@ -83,16 +84,18 @@ Mono reechantillonner(const Mono& s, double facteur) {
 
 Mono rogner(const Mono& s) {
     std::size_t debut = 0, fin = s.size();
-    while (debut < fin && std::fabs(s[debut]) < 0.01f) ++debut;
-    while (fin > debut && std::fabs(s[fin - 1]) < 0.01f) --fin;
+    while (debut < fin && std::fabs(s[debut]) < 0.01f)
+        ++debut;
+    while (fin > debut && std::fabs(s[fin - 1]) < 0.01f)
+        --fin;
     return Mono(s.begin() + static_cast<long>(debut), s.begin() + static_cast<long>(fin));
 }
 
 Mono direParSynthese(const Replique& r, const std::string& espeak, const std::string& dossier) {
     if (espeak.empty()) return {};
     const std::string wav = dossier + "/" + r.id + ".wav";
-    const std::string commande = "\"" + espeak + "\" -v en-us+m3 -s 150 -p 35 -w \"" + wav +
-                                 "\" \"" + r.texte + "\"";
+    const std::string commande =
+        "\"" + espeak + "\" -v en-us+m3 -s 150 -p 35 -w \"" + wav + "\" \"" + r.texte + "\"";
     if (std::system(commande.c_str()) != 0) return {};
     int frequence = 0;
     Mono s = lireWav(wav, frequence);
@@ -111,7 +114,8 @@ Mono chanter(const Replique& r, double duree) {
         const Mono note = archet(180.0 - 25.0 * k, syllabe * 0.85, 0.5);
         s.resize(echantillons(syllabe * (k + 1)) + note.size(), 0.0f);
         const std::size_t debut = static_cast<std::size_t>(echantillons(syllabe * k));
-        for (std::size_t i = 0; i < note.size(); ++i) s[debut + i] += note[i];
+        for (std::size_t i = 0; i < note.size(); ++i)
+            s[debut + i] += note[i];
     }
     return s;
 }
@@ -124,7 +128,7 @@ Mono voix(const std::string& id, double duree, const std::string& espeak,
     for (const Replique& x : REPLIQUES)
         if (id == x.id) r = &x;
     if (!r) return {};
-    const double place = duree - 0.2;  // room for the attack and the hall's tail
+    const double place = duree - 0.2; // room for the attack and the hall's tail
     Mono s = direParSynthese(*r, espeak, dossierTemporaire);
     if (s.empty()) s = chanter(*r, place);
     // Lower the voice a little when there is room; speed it up when too long.
@@ -132,10 +136,12 @@ Mono voix(const std::string& id, double duree, const std::string& espeak,
     if (s.size() * facteur > echantillons(place))
         facteur = static_cast<double>(echantillons(place)) / static_cast<double>(s.size());
     s = reechantillonner(s, facteur);
-    for (float& x : s) x = static_cast<float>(std::tanh(2.2 * x) / std::tanh(2.2));
+    for (float& x : s)
+        x = static_cast<float>(std::tanh(2.2 * x) / std::tanh(2.2));
     Mono sortie(echantillons(duree), 0.0f);
     const std::size_t debut = static_cast<std::size_t>(echantillons(0.03));
-    for (std::size_t i = 0; i < s.size() && debut + i < sortie.size(); ++i) sortie[debut + i] = s[i];
+    for (std::size_t i = 0; i < s.size() && debut + i < sortie.size(); ++i)
+        sortie[debut + i] = s[i];
     salle(sortie, 0.5);
     return sortie;
 }

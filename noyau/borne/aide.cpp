@@ -28,7 +28,8 @@ QVector<Morceau> decouper(const QString& texte, const QMap<QString, QString>& to
 
 int largeur(const QVector<Morceau>& morceaux) {
     int l = 0;
-    for (const Morceau& m : morceaux) l += police::largeur(m.texte);
+    for (const Morceau& m : morceaux)
+        l += police::largeur(m.texte);
     return morceaux.isEmpty() ? 0 : l + ECART * (morceaux.size() - 1);
 }
 

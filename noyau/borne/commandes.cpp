@@ -8,14 +8,31 @@ namespace {
 
 // Marks a text as a catalogue key, so the key tool collects it; the text is
 // translated where it is shown.
-constexpr const char* T(const char* s) { return s; }
+constexpr const char* T(const char* s) {
+    return s;
+}
 
-enum { GAUCHE, DROITE, HAUT, BAS, OK, RETOUR, HINT, MIX, UNDO, PEEK, PIECE, START, GLISSE_G,
-       GLISSE_D, AUCUNE = -1 };
+enum {
+    GAUCHE,
+    DROITE,
+    HAUT,
+    BAS,
+    OK,
+    RETOUR,
+    HINT,
+    MIX,
+    UNDO,
+    PEEK,
+    PIECE,
+    START,
+    GLISSE_G,
+    GLISSE_D,
+    AUCUNE = -1
+};
 
 // Action of each gamepad button number (Qt's numbering); l3 and r3 have none.
-constexpr int PAR_BOUTON[] = {OK,    RETOUR, HINT,  MIX,    UNDO,  PEEK,   GLISSE_G, GLISSE_D,
-                              PIECE, START,  AUCUNE, AUCUNE, HAUT, BAS, DROITE, GAUCHE};
+constexpr int PAR_BOUTON[] = {OK,    RETOUR, HINT,   MIX,    UNDO, PEEK, GLISSE_G, GLISSE_D,
+                              PIECE, START,  AUCUNE, AUCUNE, HAUT, BAS,  DROITE,   GAUCHE};
 
 using Liste = QVector<int>;
 
@@ -67,7 +84,8 @@ const QSet<int>& CLES_TELECOMMANDE() {
     static const QSet<int> s = [] {
         QSet<int> r{K::stop}; // no action, but only a remote has it
         for (const Liste& l : TELECOMMANDE())
-            for (int c : l) r.insert(c);
+            for (int c : l)
+                r.insert(c);
         return r;
     }();
     return s;
@@ -82,71 +100,95 @@ const QHash<int, int>& DUEL1() {
 }
 
 const QHash<int, int>& DUEL2() {
-    static const QHash<int, int> t = {
-        {K::gauche, GAUCHE},     {K::droite, DROITE}, {K::haut, HAUT},
-        {K::bas, BAS},           {K::entree, OK},     {K::entreePave, OK},
-        {K::select, OK},         {K::retourArriere, RETOUR}, {K::retour, RETOUR},
-        {'1', HINT},             {K::esperluette, HINT}, {'2', MIX},
-        {K::eAigu, MIX},         {'3', UNDO},         {K::guillemet, UNDO},
-        {'4', PEEK},             {K::apostrophe, PEEK}, {K::rouge, HINT},
-        {K::vert, MIX},          {K::jaune, UNDO},    {K::bleu, PEEK}};
+    static const QHash<int, int> t = {{K::gauche, GAUCHE},    {K::droite, DROITE},
+                                      {K::haut, HAUT},        {K::bas, BAS},
+                                      {K::entree, OK},        {K::entreePave, OK},
+                                      {K::select, OK},        {K::retourArriere, RETOUR},
+                                      {K::retour, RETOUR},    {'1', HINT},
+                                      {K::esperluette, HINT}, {'2', MIX},
+                                      {K::eAigu, MIX},        {'3', UNDO},
+                                      {K::guillemet, UNDO},   {'4', PEEK},
+                                      {K::apostrophe, PEEK},  {K::rouge, HINT},
+                                      {K::vert, MIX},         {K::jaune, UNDO},
+                                      {K::bleu, PEEK}};
     return t;
 }
 
-bool estManette(int code) { return code >= MANETTE && code < FIN_MANETTES; }
+bool estManette(int code) {
+    return code >= MANETTE && code < FIN_MANETTES;
+}
 
 int actionBouton(int bouton) {
     return bouton >= 0 && bouton < int(std::size(PAR_BOUTON)) ? PAR_BOUTON[bouton] : AUCUNE;
 }
 
-bool estFleche(int code) { return code >= K::gauche && code <= K::bas; }
+bool estFleche(int code) {
+    return code >= K::gauche && code <= K::bas;
+}
 
 QString fleche(int action) {
     switch (action) {
-    case GAUCHE: return QStringLiteral("←");
-    case DROITE: return QStringLiteral("→");
-    case HAUT: return QStringLiteral("↑");
-    default: return QStringLiteral("↓");
+    case GAUCHE:
+        return QStringLiteral("←");
+    case DROITE:
+        return QStringLiteral("→");
+    case HAUT:
+        return QStringLiteral("↑");
+    default:
+        return QStringLiteral("↓");
     }
 }
 
-QString traduire(const Traduction& tr, const QString& cle) { return tr ? tr(cle) : sans(cle); }
+QString traduire(const Traduction& tr, const QString& cle) {
+    return tr ? tr(cle) : sans(cle);
+}
 
 // Labels per action, in ACTIONS order (moves are filled with arrows).
 using Colonne = std::array<const char*, 14>;
 
 constexpr Colonne FREE_NOMS = {nullptr, nullptr, nullptr, nullptr, "OK", T("remote|BACK"),
-                               "1", "2", "3", "4", "5", "▶", "«", "»"};
-constexpr Colonne TELE_ANDROID = {nullptr,        nullptr,          nullptr,       nullptr,
-                                  "OK",        T("remote|BACK"), T("IN PAUSE"), T("IN PAUSE"),
-                                  T("IN PAUSE"),  T("IN PAUSE"),    "OK",       T("remote|BACK"),
-                                  "OK+←",      "OK+→"};
-constexpr Colonne TACTILE = {nullptr,      nullptr,          nullptr,     nullptr,
-                             T("TAP"),     T("remote|BACK"), T("HINT"),   T("MIX"),
-                             T("SWIPE ←"), T("HOLD"),        T("HOLD"),   "⏸",
-                             T("DRAG ←"),  T("DRAG →")};
-constexpr Colonne SOURIS = {T("POINT"),          T("POINT"),         T("POINT"),
-                            T("POINT"),          T("CLICK"),         T("RIGHT CLICK"),
-                            T("WHEEL ↑  HINT BAR"), T("WHEEL ↓  MIX BAR"), T("MIDDLE CLICK"),
-                            T("HOLD"),           T("HOLD ON TITLE"), T("TOP BAR"),
-                            T("DRAG ←"),         T("DRAG →")};
+                               "1",     "2",     "3",     "4",     "5",  "▶",
+                               "«",     "»"};
+constexpr Colonne TELE_ANDROID = {
+    nullptr,       nullptr,       nullptr,       nullptr,       "OK", T("remote|BACK"),
+    T("IN PAUSE"), T("IN PAUSE"), T("IN PAUSE"), T("IN PAUSE"), "OK", T("remote|BACK"),
+    "OK+←",        "OK+→"};
+constexpr Colonne TACTILE = {nullptr,          nullptr,   nullptr,     nullptr,      T("TAP"),
+                             T("remote|BACK"), T("HINT"), T("MIX"),    T("SWIPE ←"), T("HOLD"),
+                             T("HOLD"),        "⏸",     T("DRAG ←"), T("DRAG →")};
+constexpr Colonne SOURIS = {T("POINT"),
+                            T("POINT"),
+                            T("POINT"),
+                            T("POINT"),
+                            T("CLICK"),
+                            T("RIGHT CLICK"),
+                            T("WHEEL ↑  HINT BAR"),
+                            T("WHEEL ↓  MIX BAR"),
+                            T("MIDDLE CLICK"),
+                            T("HOLD"),
+                            T("HOLD ON TITLE"),
+                            T("TOP BAR"),
+                            T("DRAG ←"),
+                            T("DRAG →")};
 
 // Gamepad labels: the generic column, then each family's own where it differs.
-constexpr Colonne MANETTE_GENERIQUE = {nullptr,  nullptr,  nullptr, nullptr, "\uE000",
-                                       "\uE001", "\uE002", "\uE003", "L1",   "R1",
+constexpr Colonne MANETTE_GENERIQUE = {nullptr,  nullptr,  nullptr,  nullptr, "\uE000",
+                                       "\uE001", "\uE002", "\uE003", "L1",    "R1",
                                        "SELECT", "START",  "L2",     "R2"};
 constexpr Colonne MANETTE_XBOX = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                   nullptr, "LB",    "RB",    "VIEW",  "MENU",  "LT",    "RT"};
 constexpr Colonne MANETTE_DECK = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                   nullptr, nullptr, nullptr, "VIEW",  "MENU",  nullptr, nullptr};
-constexpr Colonne MANETTE_PLAYSTATION = {nullptr,  nullptr,  nullptr,  nullptr,  "\uE004",
-                                         "\uE005", "\uE006", "\uE007", nullptr,  nullptr,
-                                         "CREATE", "OPTIONS", nullptr, nullptr};
-constexpr Colonne MANETTE_NINTENDO = {nullptr,  nullptr,  nullptr, nullptr, "\uE001",
-                                      "\uE000", "\uE003", "\uE002", "L",    "R",
+constexpr Colonne MANETTE_PLAYSTATION = {nullptr,  nullptr,   nullptr,  nullptr, "\uE004",
+                                         "\uE005", "\uE006",  "\uE007", nullptr, nullptr,
+                                         "CREATE", "OPTIONS", nullptr,  nullptr};
+constexpr Colonne MANETTE_NINTENDO = {nullptr,  nullptr,  nullptr,  nullptr, "\uE001",
+                                      "\uE000", "\uE003", "\uE002", "L",     "R",
                                       "-",      "+",      "ZL",     "ZR"};
 
-bool estMouvement(int action) { return action >= GAUCHE && action <= BAS; }
+bool estMouvement(int action) {
+    return action >= GAUCHE && action <= BAS;
+}
 
 } // namespace
 
@@ -161,7 +203,9 @@ QString sans(const QString& cle) {
     return barre < 0 ? cle : cle.mid(barre + 1);
 }
 
-Table::Table() { regler({}); }
+Table::Table() {
+    regler({});
+}
 
 bool Table::reaffectable(int code) {
     return code > 0 && code < MANETTE && code != 0x43 && code != K::f11 &&
@@ -262,8 +306,9 @@ QString Table::etiquette(const QString& nom, const QString& app, const QString& 
     const bool tele = app == QLatin1String("telecommande");
     if (tele || app == QLatin1String("tactile")) {
         if (estMouvement(a)) return fleche(a);
-        const Colonne& colonne =
-            !tele ? TACTILE : plateforme == QLatin1String("android") ? TELE_ANDROID : FREE_NOMS;
+        const Colonne& colonne = !tele                                    ? TACTILE
+                                 : plateforme == QLatin1String("android") ? TELE_ANDROID
+                                                                          : FREE_NOMS;
         return traduire(tr, QString::fromUtf8(colonne[a]));
     }
     const Liste touches = clavier(nom);
@@ -273,7 +318,8 @@ QString Table::etiquette(const QString& nom, const QString& app, const QString& 
 QMap<QString, QString> Table::etiquettes(const QString& app, const QString& plateforme,
                                          const Traduction& tr) const {
     QMap<QString, QString> r;
-    for (const char* a : ACTIONS) r.insert(QLatin1String(a), etiquette(QLatin1String(a), app, plateforme, tr));
+    for (const char* a : ACTIONS)
+        r.insert(QLatin1String(a), etiquette(QLatin1String(a), app, plateforme, tr));
     return r;
 }
 
@@ -282,7 +328,8 @@ QString Table::libelle(const QString& nom, const QString& app, const QString& pl
     const int a = indexAction(nom);
     if (a < 0) return QString(QLatin1String(""));
     if (app == QLatin1String("souris")) return traduire(tr, QString::fromUtf8(SOURIS[a]));
-    if (app == QLatin1String("tactile") && estMouvement(a)) return traduire(tr, QStringLiteral("TAP"));
+    if (app == QLatin1String("tactile") && estMouvement(a))
+        return traduire(tr, QStringLiteral("TAP"));
     if (app == QLatin1String("clavier")) {
         QStringList noms;
         for (int code : clavier(nom)) {
@@ -305,11 +352,16 @@ QStringList Table::trous(const QString& plateforme) const {
 
 std::optional<std::array<int, 2>> direction(const QString& nom) {
     switch (indexAction(nom)) {
-    case GAUCHE: return std::array<int, 2>{-1, 0};
-    case DROITE: return std::array<int, 2>{1, 0};
-    case HAUT: return std::array<int, 2>{0, -1};
-    case BAS: return std::array<int, 2>{0, 1};
-    default: return std::nullopt;
+    case GAUCHE:
+        return std::array<int, 2>{-1, 0};
+    case DROITE:
+        return std::array<int, 2>{1, 0};
+    case HAUT:
+        return std::array<int, 2>{0, -1};
+    case BAS:
+        return std::array<int, 2>{0, 1};
+    default:
+        return std::nullopt;
     }
 }
 
@@ -326,25 +378,43 @@ std::optional<BoutonManette> manette(int code) {
 
 QString nomTouche(int code) {
     switch (code) {
-    case K::echap: return QString::fromUtf8(T("key|ESC"));
-    case K::tab: return QString::fromUtf8(T("key|TAB"));
-    case K::retourArriere: return QString::fromUtf8(T("key|BKSP"));
+    case K::echap:
+        return QString::fromUtf8(T("key|ESC"));
+    case K::tab:
+        return QString::fromUtf8(T("key|TAB"));
+    case K::retourArriere:
+        return QString::fromUtf8(T("key|BKSP"));
     case K::entree:
-    case K::entreePave: return QString::fromUtf8(T("key|ENTER"));
-    case K::inser: return QString::fromUtf8(T("key|INS"));
-    case K::suppr: return QString::fromUtf8(T("key|DEL"));
-    case K::pause: return QString::fromUtf8(T("key|PAUSE"));
-    case K::debut: return QString::fromUtf8(T("key|HOME"));
-    case K::fin: return QString::fromUtf8(T("key|END"));
-    case K::pageHaut: return QString::fromUtf8(T("key|PG↑"));
-    case K::pageBas: return QString::fromUtf8(T("key|PG↓"));
-    case K::espace: return QString::fromUtf8(T("key|SPACE"));
-    case K::menu: return QString::fromUtf8(T("key|MENU"));
-    case K::gauche: return QStringLiteral("←");
-    case K::droite: return QStringLiteral("→");
-    case K::haut: return QStringLiteral("↑");
-    case K::bas: return QStringLiteral("↓");
-    default: break;
+    case K::entreePave:
+        return QString::fromUtf8(T("key|ENTER"));
+    case K::inser:
+        return QString::fromUtf8(T("key|INS"));
+    case K::suppr:
+        return QString::fromUtf8(T("key|DEL"));
+    case K::pause:
+        return QString::fromUtf8(T("key|PAUSE"));
+    case K::debut:
+        return QString::fromUtf8(T("key|HOME"));
+    case K::fin:
+        return QString::fromUtf8(T("key|END"));
+    case K::pageHaut:
+        return QString::fromUtf8(T("key|PG↑"));
+    case K::pageBas:
+        return QString::fromUtf8(T("key|PG↓"));
+    case K::espace:
+        return QString::fromUtf8(T("key|SPACE"));
+    case K::menu:
+        return QString::fromUtf8(T("key|MENU"));
+    case K::gauche:
+        return QStringLiteral("←");
+    case K::droite:
+        return QStringLiteral("→");
+    case K::haut:
+        return QStringLiteral("↑");
+    case K::bas:
+        return QStringLiteral("↓");
+    default:
+        break;
     }
     if (code >= K::f1 && code < K::f1 + 35) return QStringLiteral("F%1").arg(code - K::f1 + 1);
     if (code >= 0x21 && code < 0x2000) return QString(QChar(code)).toUpper();

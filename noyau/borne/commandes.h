@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
 #include <array>
 #include <functional>
 #include <optional>
@@ -18,26 +17,25 @@
 namespace commandes {
 
 // The fourteen actions, in the order of CONTROLS and of table building.
-inline const std::array<const char*, 14> ACTIONS = {
-    "gauche", "droite", "haut", "bas",  "ok",    "retour",  "hint",
-    "mix",    "undo",   "peek", "piece", "start", "glisseG", "glisseD"};
+inline const std::array<const char*, 14> ACTIONS = {"gauche", "droite", "haut",    "bas",    "ok",
+                                                    "retour", "hint",   "mix",     "undo",   "peek",
+                                                    "piece",  "start",  "glisseG", "glisseD"};
 
 // Qt key codes the tables name.
 namespace K {
-constexpr int echap = 0x01000000, tab = 0x01000001, retourArriere = 0x01000003,
-              entree = 0x01000004, entreePave = 0x01000005, inser = 0x01000006,
-              suppr = 0x01000007, pause = 0x01000008, debut = 0x01000010, fin = 0x01000011,
-              gauche = 0x01000012, haut = 0x01000013, droite = 0x01000014, bas = 0x01000015,
-              pageHaut = 0x01000016, pageBas = 0x01000017, f1 = 0x01000030, f11 = 0x0100003a,
-              menu = 0x01000055, rembobine = 0x010000c5, avance = 0x01000102,
-              rouge = 0x01000114, vert = 0x01000115, jaune = 0x01000116, bleu = 0x01000117,
-              espace = 0x20, guillemet = 0x22, esperluette = 0x26, apostrophe = 0x27,
-              parentheseG = 0x28, virgule = 0x2c, point = 0x2e, pointVirgule = 0x3b,
-              inferieur = 0x3c, superieur = 0x3e, crochetG = 0x5b, crochetD = 0x5d, eAigu = 0xc9,
-              retour = 0x01000061, lecture = 0x01000080, stop = 0x01000081,
-              precedent = 0x01000082, suivant = 0x01000083, mediaPause = 0x01000085,
-              lecturePause = 0x01000086, info = 0x0100011b, select = 0x01010000,
-              play = 0x01020005;
+constexpr int echap = 0x01000000, tab = 0x01000001, retourArriere = 0x01000003, entree = 0x01000004,
+              entreePave = 0x01000005, inser = 0x01000006, suppr = 0x01000007, pause = 0x01000008,
+              debut = 0x01000010, fin = 0x01000011, gauche = 0x01000012, haut = 0x01000013,
+              droite = 0x01000014, bas = 0x01000015, pageHaut = 0x01000016, pageBas = 0x01000017,
+              f1 = 0x01000030, f11 = 0x0100003a, menu = 0x01000055, rembobine = 0x010000c5,
+              avance = 0x01000102, rouge = 0x01000114, vert = 0x01000115, jaune = 0x01000116,
+              bleu = 0x01000117, espace = 0x20, guillemet = 0x22, esperluette = 0x26,
+              apostrophe = 0x27, parentheseG = 0x28, virgule = 0x2c, point = 0x2e,
+              pointVirgule = 0x3b, inferieur = 0x3c, superieur = 0x3e, crochetG = 0x5b,
+              crochetD = 0x5d, eAigu = 0xc9, retour = 0x01000061, lecture = 0x01000080,
+              stop = 0x01000081, precedent = 0x01000082, suivant = 0x01000083,
+              mediaPause = 0x01000085, lecturePause = 0x01000086, info = 0x0100011b,
+              select = 0x01010000, play = 0x01020005;
 } // namespace K
 
 constexpr int MANETTE = 0x01f00000;
@@ -87,8 +85,8 @@ public:
     QStringList trous(const QString& plateforme) const;
 
 private:
-    QHash<int, int> m_table;      // key code -> action index
-    std::array<int, 14> m_perso;  // action index -> remapped code, 0 when none
+    QHash<int, int> m_table;     // key code -> action index
+    std::array<int, 14> m_perso; // action index -> remapped code, 0 when none
     QString m_famille;
 };
 

@@ -9,12 +9,14 @@ namespace controles {
 namespace {
 
 // Marks a text as a catalogue key, so the key tool collects it.
-constexpr const char* T(const char* s) { return s; }
+constexpr const char* T(const char* s) {
+    return s;
+}
 
 // In the order of commandes::ACTIONS.
-constexpr const char* NOMS[] = {T("LEFT"),  T("RIGHT"),        T("UP"),          T("DOWN"),
-                                T("OK  TAKE"), T("BACK"),      T("HINT"),        T("MIX"),
-                                T("UNDO"),  T("PEEK"),         T("COIN"),        T("START  PAUSE"),
+constexpr const char* NOMS[] = {T("LEFT"),        T("RIGHT"),      T("UP"),   T("DOWN"),
+                                T("OK  TAKE"),    T("BACK"),       T("HINT"), T("MIX"),
+                                T("UNDO"),        T("PEEK"),       T("COIN"), T("START  PAUSE"),
                                 T("SLIDE ROW ←"), T("SLIDE ROW →")};
 static_assert(sizeof(NOMS) / sizeof(NOMS[0]) == commandes::ACTIONS.size());
 
@@ -41,7 +43,9 @@ bool reglable(const QString& appareil, const QString& plateforme) {
            plateforme != QLatin1String("android");
 }
 
-int nombreLignes(bool reglable) { return int(commandes::ACTIONS.size()) + (reglable ? 1 : 0); }
+int nombreLignes(bool reglable) {
+    return int(commandes::ACTIONS.size()) + (reglable ? 1 : 0);
+}
 
 std::optional<stockage::Reglages> remapper(const stockage::Reglages& r, const QString& action,
                                            int code) {
@@ -73,6 +77,8 @@ int ligneTouchee(double y, int nombre) {
     return i >= 0 && i < nombre ? int(i) : -1;
 }
 
-bool sortieTouchee(double y) { return y > 200; }
+bool sortieTouchee(double y) {
+    return y > 200;
+}
 
 } // namespace controles

@@ -8,7 +8,9 @@ namespace menu {
 namespace {
 
 // Marks a catalogue key; the scene translates it when it shows it.
-constexpr const char* T(const char* s) { return s; }
+constexpr const char* T(const char* s) {
+    return s;
+}
 
 constexpr int ETAPES = 12;
 
@@ -20,7 +22,9 @@ Article article(const char* nom, const QVariantMap& options, bool ouvert = true)
     return a;
 }
 
-bool dans(double v, double bas, double haut) { return v >= bas && v < haut; }
+bool dans(double v, double bas, double haut) {
+    return v >= bas && v < haut;
+}
 
 } // namespace
 
@@ -62,7 +66,8 @@ QVector<Article> listeDe(const QString& id, const Ouvertures& o, bool deuxJoueur
         for (int e = 0; e < ETAPES; ++e) {
             if (e > 0 && !o.code && !o.etapesVues.contains(e) && e >= o.etapeMax) continue;
             Article a = article(T("STAGE {n}"), {{QStringLiteral("etape"), e}});
-            a.valeurs.insert(QStringLiteral("n"), QStringLiteral("%1").arg(e + 1, 2, 10, QLatin1Char('0')));
+            a.valeurs.insert(QStringLiteral("n"),
+                             QStringLiteral("%1").arg(e + 1, 2, 10, QLatin1Char('0')));
             r.append(a);
         }
         // STAGE 01 alone is no choice: the stage starts at once.
@@ -105,7 +110,9 @@ int lanterneTouchee(double x, double y, int decalage) {
     return i >= 0 && i < NOMBRE ? static_cast<int>(i) : -1;
 }
 
-int colonnes(int taille) { return taille > 4 ? 4 : 2; }
+int colonnes(int taille) {
+    return taille > 4 ? 4 : 2;
+}
 
 Place placeArticle(int k, int taille) {
     const int c = colonnes(taille);

@@ -4,7 +4,6 @@
 #include <QString>
 #include <QVariantMap>
 #include <QVector>
-
 #include <array>
 
 // MODE SELECT's rules: the nine entries of the lantern rope, which of them
@@ -14,8 +13,8 @@
 namespace menu {
 
 struct Entree {
-    const char* id;     // the mode (or "extras", "options") handed to the play flow
-    const char* icone;  // suffix of the sprite "ecrans_icone_"
+    const char* id;    // the mode (or "extras", "options") handed to the play flow
+    const char* icone; // suffix of the sprite "ecrans_icone_"
     const char* nom;
     const char* ligne1;
     const char* ligne2;

@@ -6,7 +6,9 @@ namespace menupause {
 
 namespace {
 
-constexpr const char* T(const char* s) { return s; }
+constexpr const char* T(const char* s) {
+    return s;
+}
 
 constexpr int HAUT_LISTE = 70;
 constexpr int PAS = 13;

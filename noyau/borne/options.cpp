@@ -12,29 +12,43 @@ namespace {
 
 // Marks a text as a catalogue key, so the key tool collects it; the scene
 // translates it when it draws it.
-constexpr const char* T(const char* s) { return s; }
+constexpr const char* T(const char* s) {
+    return s;
+}
 
 using stockage::Reglages;
 
 // Steps of a level: twentieths, so that 0.8 + 0.05 is exactly 0.85.
 constexpr double PAS_NIVEAU = 20;
 
-int tour(int i, int n) { return ((i % n) + n) % n; }
+int tour(int i, int n) {
+    return ((i % n) + n) % n;
+}
 
 double* champ(Reglages& r, int ligne) {
     switch (ligne) {
-    case BALAYAGE: return &r.crt.balayage;
-    case LUEUR: return &r.crt.lueur;
-    case COURBURE: return &r.crt.courbure;
-    case MASQUE: return &r.crt.masque;
-    case VIGNETTE: return &r.crt.vignette;
-    case MUSIQUE: return &r.son.musique;
-    case EFFETS: return &r.son.effets;
-    default: return nullptr;
+    case BALAYAGE:
+        return &r.crt.balayage;
+    case LUEUR:
+        return &r.crt.lueur;
+    case COURBURE:
+        return &r.crt.courbure;
+    case MASQUE:
+        return &r.crt.masque;
+    case VIGNETTE:
+        return &r.crt.vignette;
+    case MUSIQUE:
+        return &r.son.musique;
+    case EFFETS:
+        return &r.son.effets;
+    default:
+        return nullptr;
     }
 }
 
-bool existe(int ligne) { return ligne >= 0 && ligne < NOMBRE; }
+bool existe(int ligne) {
+    return ligne >= 0 && ligne < NOMBRE;
+}
 
 } // namespace
 
@@ -54,7 +68,9 @@ const std::array<Ligne, NOMBRE> LIGNES = {{
     {T("CONTROLS"), Sorte::Controles, {}},
 }};
 
-int nombre(bool crtSeul) { return crtSeul ? NOMBRE_CRT : NOMBRE; }
+int nombre(bool crtSeul) {
+    return crtSeul ? NOMBRE_CRT : NOMBRE;
+}
 
 int nombreTextes(int ligne) {
     if (!existe(ligne)) return 0;
@@ -66,7 +82,8 @@ int nombreTextes(int ligne) {
 const QStringList& langues() {
     static const QStringList l = [] {
         QStringList r{QString()};
-        for (const langue::Langage& x : langue::LANGUES) r << QString::fromUtf8(x.code);
+        for (const langue::Langage& x : langue::LANGUES)
+            r << QString::fromUtf8(x.code);
         return r;
     }();
     return l;
@@ -80,16 +97,21 @@ double niveau(const Reglages& r, int ligne) {
 
 int position(const Reglages& r, int ligne, const QString& modeEcran) {
     switch (ligne) {
-    case CRT: return r.crt.actif ? 0 : 1;
-    case PIECES: return r.jeu.freePlay ? 0 : 1;
-    case IA: return tour(r.jeu.niveauIa, 3);
+    case CRT:
+        return r.crt.actif ? 0 : 1;
+    case PIECES:
+        return r.jeu.freePlay ? 0 : 1;
+    case IA:
+        return tour(r.jeu.niveauIa, 3);
     case ECRAN: {
         const int i = affichage::MODES.indexOf(r.crt.affichage);
         if (i >= 0) return i;
         return std::max(0, int(affichage::MODES.indexOf(modeEcran)));
     }
-    case LANGUE: return std::max(0, int(langues().indexOf(r.jeu.langue)));
-    default: return -1;
+    case LANGUE:
+        return std::max(0, int(langues().indexOf(r.jeu.langue)));
+    default:
+        return -1;
     }
 }
 
@@ -116,16 +138,22 @@ std::optional<Reglages> regler(const Reglages& actuel, int ligne, int sens,
     return stockage::lireReglages(stockage::ecrireReglages(r));
 }
 
-int pourcent(double v) { return int(std::floor(std::clamp(v, 0.0, 1.0) * 100 + 0.5)); }
+int pourcent(double v) {
+    return int(std::floor(std::clamp(v, 0.0, 1.0) * 100 + 0.5));
+}
 
 int braise(double v) {
     const double reste = std::clamp(v, 0.0, 1.0);
     return BATON_X + int(std::floor((1 - reste) * (BATON_FIN - BATON_X) + 0.5));
 }
 
-int pas(bool crtSeul) { return crtSeul ? 22 : 13; }
+int pas(bool crtSeul) {
+    return crtSeul ? 22 : 13;
+}
 
-int premiereLigne(bool crtSeul) { return crtSeul ? 44 : 42; }
+int premiereLigne(bool crtSeul) {
+    return crtSeul ? 44 : 42;
+}
 
 int ligneTouchee(double y, bool crtSeul) {
     if (!std::isfinite(y) || y < 40) return -1;
@@ -133,8 +161,12 @@ int ligneTouchee(double y, bool crtSeul) {
     return i < nombre(crtSeul) ? i : -1;
 }
 
-int sensTouche(double x) { return x < 225 ? -1 : 1; }
+int sensTouche(double x) {
+    return x < 225 ? -1 : 1;
+}
 
-bool sortieTouchee(double y) { return y > 196; }
+bool sortieTouchee(double y) {
+    return y > 196;
+}
 
 } // namespace options

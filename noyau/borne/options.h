@@ -23,7 +23,7 @@ enum class Sorte {
 };
 
 struct Ligne {
-    const char* cle;   // label (a catalogue key, except "CRT", never translated)
+    const char* cle; // label (a catalogue key, except "CRT", never translated)
     Sorte sorte;
     // The values shown for a Bascule (true first) or a Choix, in order.
     std::array<const char*, 3> textes;
@@ -34,8 +34,21 @@ constexpr int NOMBRE_CRT = 7;
 extern const std::array<Ligne, NOMBRE> LIGNES;
 
 // Line indexes, in order.
-enum : int { BALAYAGE, LUEUR, COURBURE, MASQUE, VIGNETTE, CRT, ECRAN, MUSIQUE, EFFETS, PIECES,
-             IA, LANGUE, COMMANDES };
+enum : int {
+    BALAYAGE,
+    LUEUR,
+    COURBURE,
+    MASQUE,
+    VIGNETTE,
+    CRT,
+    ECRAN,
+    MUSIQUE,
+    EFFETS,
+    PIECES,
+    IA,
+    LANGUE,
+    COMMANDES
+};
 
 // How many lines the scene shows.
 int nombre(bool crtSeul);
@@ -62,8 +75,8 @@ std::optional<stockage::Reglages> regler(const stockage::Reglages& r, int ligne,
                                          const QString& modeEcran);
 
 // -- what a level shows, in native pixels ----------------------------------------
-constexpr int BATON_X = 150;     // the burnt end of the stick
-constexpr int BATON_FIN = 300;   // its unburnt end, at the burner
+constexpr int BATON_X = 150;   // the burnt end of the stick
+constexpr int BATON_FIN = 300; // its unburnt end, at the burner
 // The value 0..100 shown beside the stick (halves upwards).
 int pourcent(double v);
 // Where the ember sits: a full level is a long unburnt stick, 0 burnt out.

@@ -7,7 +7,9 @@ namespace etals {
 namespace {
 
 // Floor division, for sizes that may not fit the screen.
-int moitie(int n) { return static_cast<int>(std::floor(n / 2.0)); }
+int moitie(int n) {
+    return static_cast<int>(std::floor(n / 2.0));
+}
 
 } // namespace
 

@@ -11,7 +11,7 @@ namespace etals {
 inline constexpr int PAS_X = 18; // cell pitch
 inline constexpr int PAS_Y = 22;
 inline constexpr int LARGEUR_ECRAN = 384;
-inline constexpr int BANDE_Y = 22;       // top of the band the grid is centred in
+inline constexpr int BANDE_Y = 22; // top of the band the grid is centred in
 inline constexpr int BANDE_HAUTEUR = 170;
 
 // Top-left of cell 0 for an l x h grid.

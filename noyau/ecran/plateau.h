@@ -23,7 +23,9 @@ inline constexpr int FACE_H = 20;
 struct Point {
     int x = 0, y = 0;
 };
-inline bool operator==(const Point& a, const Point& b) { return a.x == b.x && a.y == b.y; }
+inline bool operator==(const Point& a, const Point& b) {
+    return a.x == b.x && a.y == b.y;
+}
 
 // The rectangle, in native pixels, in which a stack is centred.
 struct Zone {

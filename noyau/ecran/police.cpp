@@ -42,7 +42,9 @@ const char16_t LARGES[][2] = {
 };
 
 // Spaces that advance without drawing.
-bool blanc(char16_t c) { return c == 0x0020 || c == 0x00A0 || c == 0x202F; }
+bool blanc(char16_t c) {
+    return c == 0x0020 || c == 0x00A0 || c == 0x202F;
+}
 
 constexpr char16_t ESPACE_IDEOGRAPHIQUE = 0x3000;
 
@@ -63,7 +65,8 @@ const QString& caracteres() {
 const QHash<QChar, QChar>& alias() {
     static const QHash<QChar, QChar> table = [] {
         QHash<QChar, QChar> t;
-        for (const auto& paire : ALIAS) t.insert(QChar(paire[0]), QChar(paire[1]));
+        for (const auto& paire : ALIAS)
+            t.insert(QChar(paire[0]), QChar(paire[1]));
         return t;
     }();
     return table;
@@ -111,29 +114,47 @@ QString majuscules(const QString& s) {
     for (int i = 0; i < r.size(); ++i) {
         const char16_t c = r[i].unicode();
         switch (c) {
-        case 0x0386: sortie.append(QChar(0x0391)); break; // Ά
-        case 0x0388: sortie.append(QChar(0x0395)); break; // Έ
-        case 0x0389: sortie.append(QChar(0x0397)); break; // Ή
-        case 0x038A: sortie.append(QChar(0x0399)); break; // Ί
-        case 0x038C: sortie.append(QChar(0x039F)); break; // Ό
-        case 0x038E: sortie.append(QChar(0x03A5)); break; // Ύ
-        case 0x038F: sortie.append(QChar(0x03A9)); break; // Ώ
-        case 0x0390: sortie.append(QChar(0x03AA)); break; // ΐ
-        case 0x03B0: sortie.append(QChar(0x03AB)); break; // ΰ
+        case 0x0386:
+            sortie.append(QChar(0x0391));
+            break; // Ά
+        case 0x0388:
+            sortie.append(QChar(0x0395));
+            break; // Έ
+        case 0x0389:
+            sortie.append(QChar(0x0397));
+            break; // Ή
+        case 0x038A:
+            sortie.append(QChar(0x0399));
+            break; // Ί
+        case 0x038C:
+            sortie.append(QChar(0x039F));
+            break; // Ό
+        case 0x038E:
+            sortie.append(QChar(0x03A5));
+            break; // Ύ
+        case 0x038F:
+            sortie.append(QChar(0x03A9));
+            break; // Ώ
+        case 0x0390:
+            sortie.append(QChar(0x03AA));
+            break; // ΐ
+        case 0x03B0:
+            sortie.append(QChar(0x03AB));
+            break; // ΰ
         case 0x0399:
         case 0x03A5:
             // Full case mapping turns ΐ and ΰ into a capital followed by a
             // combining diaeresis and acute, which the font cannot draw as
             // marks: set them as the capital with diaeresis, without the stress.
-            if (i + 2 < r.size() && r[i + 1].unicode() == 0x0308 &&
-                r[i + 2].unicode() == 0x0301) {
+            if (i + 2 < r.size() && r[i + 1].unicode() == 0x0308 && r[i + 2].unicode() == 0x0301) {
                 sortie.append(QChar(c == 0x0399 ? 0x03AA : 0x03AB));
                 i += 2;
             } else {
                 sortie.append(QChar(c));
             }
             break;
-        default: sortie.append(QChar(c));
+        default:
+            sortie.append(QChar(c));
         }
     }
     return sortie;
@@ -171,7 +192,8 @@ Mise disposer(const QString& texte, const QString& style, const QString& langue,
         if (large(c)) {
             if (c != ESPACE_IDEOGRAPHIQUE) {
                 const QString dossier = dossierLarge(ch, langue, cjk);
-                ajouter(dossier.isEmpty() ? fichierEtroit(s, INCONNU) : fichierLarge(dossier, s, c));
+                ajouter(dossier.isEmpty() ? fichierEtroit(s, INCONNU)
+                                          : fichierLarge(dossier, s, c));
             }
             x += AVANCE_LARGE;
         } else {
@@ -185,7 +207,8 @@ Mise disposer(const QString& texte, const QString& style, const QString& langue,
 
 int largeur(const QString& texte) {
     int x = 0;
-    for (const QChar ch : majuscules(texte)) x += large(ch.unicode()) ? AVANCE_LARGE : AVANCE;
+    for (const QChar ch : majuscules(texte))
+        x += large(ch.unicode()) ? AVANCE_LARGE : AVANCE;
     return x > 0 ? x - 1 : 0;
 }
 

@@ -14,10 +14,10 @@ namespace police {
 
 constexpr int AVANCE = 6;
 constexpr int AVANCE_LARGE = 10;
-constexpr int HAUT = 4;                  // rows above the cap line in a narrow glyph image
-constexpr int CASE_LARGEUR = 7;          // narrow glyph image
+constexpr int HAUT = 4;         // rows above the cap line in a narrow glyph image
+constexpr int CASE_LARGEUR = 7; // narrow glyph image
 constexpr int CASE_HAUTEUR = 14;
-constexpr int LARGE_COTE = 12;           // wide glyph image, square
+constexpr int LARGE_COTE = 12; // wide glyph image, square
 constexpr char16_t INCONNU = u'?';
 
 // The 262 characters that have a glyph (the space and the aliased ones

@@ -12,7 +12,7 @@
 namespace dispositions {
 
 struct Disposition {
-    std::string nom;    // unique across both lists; also the geometry cache key
+    std::string nom; // unique across both lists; also the geometry cache key
     pile::Forme couches;
 };
 

@@ -43,7 +43,9 @@ Issue issue(int niveauIa, int gagnant, double score, int rang) {
     r.etape = std::min(niveauIa, 2) + 1;
     // Shown scores are whole; the bound only keeps the conversion defined.
     const double plafond = std::numeric_limits<int>::max();
-    r.score = std::isfinite(score) && score > 0 ? static_cast<int>(std::min(std::floor(score), plafond)) : 0;
+    r.score = std::isfinite(score) && score > 0
+                  ? static_cast<int>(std::min(std::floor(score), plafond))
+                  : 0;
     r.saisie = r.score > 0 && rang >= 0;
     return r;
 }

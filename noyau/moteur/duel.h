@@ -21,10 +21,10 @@ const dispositions::Disposition& disposition(double graine);
 
 // How far the race has gone. Player 1 is board 1, player 2 board 2.
 struct Arbitre {
-    bool joue = true;   // not decided yet
-    bool fin1 = false;  // board 1 ended without clearing its stack
+    bool joue = true;  // not decided yet
+    bool fin1 = false; // board 1 ended without clearing its stack
     bool fin2 = false;
-    int gagnant = 0;    // once decided: 0 nobody (equal scores), 1 or 2
+    int gagnant = 0; // once decided: 0 nobody (equal scores), 1 or 2
 };
 
 // Board n (1 or 2) has ended in `etat` while the boards show the scores s1
@@ -48,10 +48,10 @@ const char* musique(int gagnant, bool contreIa);
 // record entry when it takes a place in the duel table. A lost or drawn duel
 // and a two-player duel count 0 and lead back to MODE SELECT.
 struct Issue {
-    bool compte = false;  // player 1 beat the computer
-    int score = 0;        // the score that counts, 0 when none does
-    int etape = 0;        // the stage figure, 0 when nothing counts
-    bool saisie = false;  // the record entry follows
+    bool compte = false; // player 1 beat the computer
+    int score = 0;       // the score that counts, 0 when none does
+    int etape = 0;       // the stage figure, 0 when nothing counts
+    bool saisie = false; // the record entry follows
 };
 
 // `niveauIa` is player 2's computer level (negative for a second player),

@@ -44,7 +44,8 @@ std::optional<Solution> ordre(const pile::Geometrie& g, const pile::Presence& pr
                               alea::Alea& rng) {
     if (static_cast<int>(present0.size()) != g.n) return std::nullopt;
     int total = 0;
-    for (int i = 0; i < g.n; ++i) total += present0[i] ? 1 : 0;
+    for (int i = 0; i < g.n; ++i)
+        total += present0[i] ? 1 : 0;
     pile::Presence p;
     std::vector<int> libres;
     std::vector<int> poidsLibres;
@@ -62,7 +63,8 @@ std::optional<Solution> ordre(const pile::Geometrie& g, const pile::Presence& pr
             pile::libres(g, p, libres);
             if (libres.size() < 2) {
                 // Undo a few steps; the reach grows with each dead end met.
-                const std::size_t tire = 1 + alea::entier(rng, 2u + static_cast<unsigned>(impasses));
+                const std::size_t tire =
+                    1 + alea::entier(rng, 2u + static_cast<unsigned>(impasses));
                 const std::size_t k = std::min(pas.size(), tire);
                 ++impasses;
                 if (k == 0) break;

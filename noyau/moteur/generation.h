@@ -44,7 +44,8 @@ GeometriePartagee geometrie(const dispositions::Disposition& d);
 // which leaves fewer dead ends near the end.
 inline int poids(const pile::Geometrie& g, const pile::Presence& present, int i) {
     int dessous = 0;
-    for (int j : g.dessous[i]) dessous += present[j] ? 1 : 0;
+    for (int j : g.dessous[i])
+        dessous += present[j] ? 1 : 0;
     return 1 + 3 * dessous + g.places[i].z;
 }
 

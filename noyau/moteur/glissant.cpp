@@ -8,7 +8,9 @@ namespace {
 
 constexpr int ESSAIS = 30;
 
-bool dedans(const Grille& gr, int i) { return i >= 0 && i < static_cast<int>(gr.cases.size()); }
+bool dedans(const Grille& gr, int i) {
+    return i >= 0 && i < static_cast<int>(gr.cases.size());
+}
 
 // True when some cell next to the empty cell v (in its row or column) is
 // empty, which is exactly when its videsRelies list is not empty.
@@ -33,17 +35,22 @@ void glisser(Grille& gr, int r, int sens) {
     if (r < 0 || r >= gr.h || sens == 0) return;
     auto debut = gr.cases.begin() + static_cast<std::ptrdiff_t>(r) * gr.l;
     auto fin = debut + gr.l;
-    if (sens > 0) std::rotate(debut, fin - 1, fin);
-    else std::rotate(debut, debut + 1, fin);
+    if (sens > 0)
+        std::rotate(debut, fin - 1, fin);
+    else
+        std::rotate(debut, debut + 1, fin);
 }
 
 bool relies(const Grille& gr, int a, int b) {
     if (a == b || !dedans(gr, a) || !dedans(gr, b)) return false;
     if (a > b) std::swap(a, b);
     int pas;
-    if (a / gr.l == b / gr.l) pas = 1;
-    else if (a % gr.l == b % gr.l) pas = gr.l;
-    else return false;
+    if (a / gr.l == b / gr.l)
+        pas = 1;
+    else if (a % gr.l == b % gr.l)
+        pas = gr.l;
+    else
+        return false;
     for (int k = a + pas; k < b; k += pas)
         if (gr.cases[k] >= 0) return false;
     return true;
@@ -74,10 +81,14 @@ std::vector<int> videsRelies(const Grille& gr, int a) {
     std::vector<int> r;
     if (!dedans(gr, a) || gr.cases[a] >= 0) return r;
     const int x = a % gr.l, y = a / gr.l;
-    for (int k = x + 1; k < gr.l && gr.cases[y * gr.l + k] < 0; ++k) r.push_back(y * gr.l + k);
-    for (int k = x - 1; k >= 0 && gr.cases[y * gr.l + k] < 0; --k) r.push_back(y * gr.l + k);
-    for (int k = y + 1; k < gr.h && gr.cases[k * gr.l + x] < 0; ++k) r.push_back(k * gr.l + x);
-    for (int k = y - 1; k >= 0 && gr.cases[k * gr.l + x] < 0; --k) r.push_back(k * gr.l + x);
+    for (int k = x + 1; k < gr.l && gr.cases[y * gr.l + k] < 0; ++k)
+        r.push_back(y * gr.l + k);
+    for (int k = x - 1; k >= 0 && gr.cases[y * gr.l + k] < 0; --k)
+        r.push_back(y * gr.l + k);
+    for (int k = y + 1; k < gr.h && gr.cases[k * gr.l + x] < 0; ++k)
+        r.push_back(k * gr.l + x);
+    for (int k = y - 1; k >= 0 && gr.cases[k * gr.l + x] < 0; --k)
+        r.push_back(k * gr.l + x);
     return r;
 }
 
@@ -168,21 +179,30 @@ bool verifier(const Grille& gr0, const Solution& solution) {
 
 const char* nom(Etat e) {
     switch (e) {
-    case Etat::Jeu: return "jeu";
-    case Etat::Gagne: return "gagne";
-    case Etat::Temps: return "temps";
+    case Etat::Jeu:
+        return "jeu";
+    case Etat::Gagne:
+        return "gagne";
+    case Etat::Temps:
+        return "temps";
     }
     return "jeu";
 }
 
 const char* nom(TypePrise t) {
     switch (t) {
-    case TypePrise::Fini: return "fini";
-    case TypePrise::Vide: return "vide";
-    case TypePrise::Prise: return "prise";
-    case TypePrise::Lachee: return "lachee";
-    case TypePrise::Refus: return "refus";
-    case TypePrise::Paire: return "paire";
+    case TypePrise::Fini:
+        return "fini";
+    case TypePrise::Vide:
+        return "vide";
+    case TypePrise::Prise:
+        return "prise";
+    case TypePrise::Lachee:
+        return "lachee";
+    case TypePrise::Refus:
+        return "refus";
+    case TypePrise::Paire:
+        return "paire";
     }
     return "fini";
 }
@@ -340,8 +360,7 @@ std::optional<Partie> creerNiveau(int niveau, const alea::Graine& graine, std::i
 }
 
 alea::Graine graineSuivante(const Partie& p, int niveau, const Course& c) {
-    return alea::Graine(static_cast<double>(p.horloge) +
-                        static_cast<double>(niveau) * c.pasGraine);
+    return alea::Graine(static_cast<double>(p.horloge) + static_cast<double>(niveau) * c.pasGraine);
 }
 
 } // namespace glissant

@@ -15,9 +15,9 @@
 namespace glissant {
 
 struct Regles {
-    int coutGlisse = 1000;  // ms of time per row rotation
-    int tempsPaire = 2000;  // ms given back per pair
-    int pointsPaire = 200;  // points per pair, times the combo
+    int coutGlisse = 1000; // ms of time per row rotation
+    int tempsPaire = 2000; // ms given back per pair
+    int pointsPaire = 200; // points per pair, times the combo
     int fenetreCombo = 3000;
     int comboMax = 9;
 };
@@ -50,7 +50,9 @@ using Solution = std::vector<Coup>;
 
 // An empty grid; a size below 1 counts as 0.
 Grille grille(int largeur, int hauteur);
-inline Grille copie(const Grille& gr) { return gr; }
+inline Grille copie(const Grille& gr) {
+    return gr;
+}
 // Rotates row r by one cell, empty cells included: +1 carries the last cell to
 // the first, -1 the first to the last. A row outside the grid is left alone.
 void glisser(Grille& gr, int r, int sens);
@@ -116,8 +118,8 @@ const char* nom(TypePrise t); // "fini", "vide", "prise", "lachee", "refus", "pa
 
 struct Prise {
     TypePrise type = TypePrise::Fini;
-    int i = -1;        // the cell picked (vide, prise, lachee, refus)
-    int ancienne = -1; // refus: the cell that was picked
+    int i = -1;         // the cell picked (vide, prise, lachee, refus)
+    int ancienne = -1;  // refus: the cell that was picked
     int a = -1, b = -1; // paire
     int points = 0, combo = 0;
 };

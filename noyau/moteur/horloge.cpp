@@ -18,6 +18,8 @@ std::int64_t maintenantMs() {
         .count();
 }
 
-void remplacer(std::function<std::int64_t()> s) { source() = std::move(s); }
+void remplacer(std::function<std::int64_t()> s) {
+    source() = std::move(s);
+}
 
 } // namespace horloge

@@ -35,7 +35,8 @@ std::int64_t delai(IA& ia) {
 int gene(const partie::Partie& p, int i) {
     int n = 0;
     for (const auto* liste : {&p.g->dessous[i], &p.g->gauche[i], &p.g->droite[i]})
-        for (int j : *liste) n += p.present[j] ? 1 : 0;
+        for (int j : *liste)
+            n += p.present[j] ? 1 : 0;
     return n;
 }
 
@@ -62,8 +63,8 @@ std::optional<pile::Paire> choisir(IA& ia, partie::Partie& p) {
         std::size_t meilleure = 0;
         double meilleureNote = -1;
         for (std::size_t k = 0; k < jouables.size(); ++k) {
-            const double note = gene(p, jouables[k][0]) + gene(p, jouables[k][1]) +
-                                alea::reel(ia.rng);
+            const double note =
+                gene(p, jouables[k][0]) + gene(p, jouables[k][1]) + alea::reel(ia.rng);
             if (note > meilleureNote) {
                 meilleureNote = note;
                 meilleure = k;

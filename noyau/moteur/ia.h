@@ -29,7 +29,7 @@ extern const std::array<Niveau, 3> NIVEAUX;
 struct IA {
     int niveau = 0;
     alea::Alea rng;
-    std::int64_t attente = 0; // ms until the next action; may go negative
+    std::int64_t attente = 0;         // ms until the next action; may go negative
     std::optional<pile::Paire> cible; // the pair under way, after its first pick
     int curseur = -1;                 // the tile last touched
 };
@@ -43,9 +43,9 @@ std::optional<pile::Paire> choisir(IA& ia, partie::Partie& p);
 
 struct Action {
     bool mix = false;
-    int prise = -1;                // the tile picked (when not a MIX)
-    partie::Resultat resultat;     // its pick result
-    partie::Melange melange;       // the MIX result
+    int prise = -1;            // the tile picked (when not a MIX)
+    partie::Resultat resultat; // its pick result
+    partie::Melange melange;   // the MIX result
 };
 
 // Lets dt ms pass; at most four actions in one call.

@@ -11,35 +11,50 @@ namespace partie {
 
 namespace {
 
-bool jouable(Etat e) { return e == Etat::Jeu || e == Etat::Bloque; }
+bool jouable(Etat e) {
+    return e == Etat::Jeu || e == Etat::Bloque;
+}
 
 bool valide(const Partie& p, const Chemin& t) {
     return solveur::verifierDepuis(*p.g, p.motifs, p.present, t);
 }
 
-const Chemin* guideDe(const Partie& p) { return p.guide ? &*p.guide : nullptr; }
+const Chemin* guideDe(const Partie& p) {
+    return p.guide ? &*p.guide : nullptr;
+}
 
 } // namespace
 
 const char* nom(Etat e) {
     switch (e) {
-    case Etat::Jeu: return "jeu";
-    case Etat::Bloque: return "bloque";
-    case Etat::Gagne: return "gagne";
-    case Etat::Temps: return "temps";
-    case Etat::Impasse: return "impasse";
+    case Etat::Jeu:
+        return "jeu";
+    case Etat::Bloque:
+        return "bloque";
+    case Etat::Gagne:
+        return "gagne";
+    case Etat::Temps:
+        return "temps";
+    case Etat::Impasse:
+        return "impasse";
     }
     return "jeu";
 }
 
 const char* nom(TypeResultat t) {
     switch (t) {
-    case TypeResultat::Fini: return "fini";
-    case TypeResultat::Bloquee: return "bloquee";
-    case TypeResultat::Prise: return "prise";
-    case TypeResultat::Lachee: return "lachee";
-    case TypeResultat::Refus: return "refus";
-    case TypeResultat::Paire: return "paire";
+    case TypeResultat::Fini:
+        return "fini";
+    case TypeResultat::Bloquee:
+        return "bloquee";
+    case TypeResultat::Prise:
+        return "prise";
+    case TypeResultat::Lachee:
+        return "lachee";
+    case TypeResultat::Refus:
+        return "refus";
+    case TypeResultat::Paire:
+        return "paire";
     }
     return "fini";
 }
@@ -65,19 +80,27 @@ std::optional<Partie> creer(const Options& options) {
     return p;
 }
 
-int famille(const Partie& p, int i) { return tuiles::famille(p.motifs[i]); }
+int famille(const Partie& p, int i) {
+    return tuiles::famille(p.motifs[i]);
+}
 
-bool libre(const Partie& p, int i) { return pile::libre(*p.g, p.present, i); }
+bool libre(const Partie& p, int i) {
+    return pile::libre(*p.g, p.present, i);
+}
 
 std::vector<Paire> paires(const Partie& p) {
     return pile::paires(*p.g, p.present, [&p](int i) { return famille(p, i); });
 }
 
 void etatApres(Partie& p) {
-    if (p.restantes <= 0) p.etat = Etat::Gagne;
-    else if (p.tempsMs <= 0) p.etat = Etat::Temps;
-    else if (paires(p).empty()) p.etat = Etat::Bloque;
-    else p.etat = Etat::Jeu;
+    if (p.restantes <= 0)
+        p.etat = Etat::Gagne;
+    else if (p.tempsMs <= 0)
+        p.etat = Etat::Temps;
+    else if (paires(p).empty())
+        p.etat = Etat::Bloque;
+    else
+        p.etat = Etat::Jeu;
 }
 
 Resultat prendre(Partie& p, int i) {
@@ -119,8 +142,7 @@ Resultat retirer(Partie& p, int a, int b) {
     e.temoin = p.temoin;
     e.comboMax = p.stats.comboMax;
 
-    const bool suite =
-        p.dernierRetrait >= 0 && p.horloge - p.dernierRetrait < REGLES.fenetreCombo;
+    const bool suite = p.dernierRetrait >= 0 && p.horloge - p.dernierRetrait < REGLES.fenetreCombo;
     p.combo = suite ? std::min(REGLES.comboMax, p.combo + 1) : 1;
     const int fam = famille(p, a);
     const bool jumelle = fam == p.derniereFamille;
@@ -243,8 +265,10 @@ std::optional<Chemin> temoin(Partie& p) {
     if (p.temoin && valide(p, *p.temoin)) return p.temoin;
     const solveur::Reponse r =
         solveur::resoudre(*p.g, p.motifs, p.present, REGLES.budgetSolveur, guideDe(p));
-    if (r.soluble == true) p.temoin = r.chemin;
-    else p.temoin.reset();
+    if (r.soluble == true)
+        p.temoin = r.chemin;
+    else
+        p.temoin.reset();
     return p.temoin;
 }
 
@@ -256,24 +280,26 @@ void travailler(Partie& p, std::int64_t ms) {
     const std::string k = solveur::cle(p.present);
     if (p.sansTemoin == k) return;
     if (!p.travail || p.travail->cle != k || p.travail->motifs != p.motifs)
-        p.travail = Travail{k, p.motifs, 0,
-                            solveur::resolution(*p.g, p.motifs, p.present, REGLES.budgetFond,
-                                                guideDe(p))};
+        p.travail =
+            Travail{k, p.motifs, 0,
+                    solveur::resolution(*p.g, p.motifs, p.present, REGLES.budgetFond, guideDe(p))};
     Travail& t = *p.travail;
     if (!solveur::avancerResolution(t.s, solveur::SANS_LIMITE, horloge::maintenantMs() + ms))
         return;
     const solveur::Reponse r = *t.s.fin;
     if (!r.soluble.has_value() && t.tour == 0) {
         // The first pass ran out of budget: one more, four times larger.
-        p.travail = Travail{k, p.motifs, 1,
-                            solveur::resolution(*p.g, p.motifs, p.present,
-                                                REGLES.budgetFond * REGLES.facteurFond2,
-                                                guideDe(p))};
+        p.travail =
+            Travail{k, p.motifs, 1,
+                    solveur::resolution(*p.g, p.motifs, p.present,
+                                        REGLES.budgetFond * REGLES.facteurFond2, guideDe(p))};
         return;
     }
     p.travail.reset();
-    if (r.soluble == true) p.temoin = r.chemin;
-    else p.sansTemoin = k;
+    if (r.soluble == true)
+        p.temoin = r.chemin;
+    else
+        p.sansTemoin = k;
 }
 
 std::optional<Chemin> temoinRapide(Partie& p) {
@@ -312,14 +338,16 @@ Melange melanger(Partie& p) {
     Melange m;
     if (!jouable(p.etat)) return m;
     enum { Aide, Gratuit, Paye } paiement;
-    if (p.aides.mix > 0) paiement = Aide;
-    else if (p.etat == Etat::Bloque && p.mixGratuit) paiement = Gratuit;
-    else paiement = Paye;
+    if (p.aides.mix > 0)
+        paiement = Aide;
+    else if (p.etat == Etat::Bloque && p.mixGratuit)
+        paiement = Gratuit;
+    else
+        paiement = Paye;
     const std::int64_t cout = paiement == Paye ? REGLES.coutMixPaye : 0;
     if (cout >= p.tempsMs) return m;
 
-    std::optional<generation::Pose> pose =
-        generation::melanger(*p.g, p.motifs, p.present, p.rng);
+    std::optional<generation::Pose> pose = generation::melanger(*p.g, p.motifs, p.present, p.rng);
     if (!pose) {
         p.etat = Etat::Impasse;
         p.selection = -1;

@@ -71,9 +71,9 @@ struct Entree {
 
 // The background search for a lost witness.
 struct Travail {
-    std::string cle;          // the position it works on
-    std::vector<int> motifs;  // and the motifs; a MIX changes them, which restarts it
-    int tour = 0;             // 0 first pass, 1 second pass with a larger budget
+    std::string cle;         // the position it works on
+    std::vector<int> motifs; // and the motifs; a MIX changes them, which restarts it
+    int tour = 0;            // 0 first pass, 1 second pass with a larger budget
     solveur::Resolution s;
 };
 

@@ -37,7 +37,9 @@ const std::vector<int>* rang(const Index& index, int z, int y) {
     return it == index.end() ? nullptr : &it->second;
 }
 
-int ecart(int a, int b) { return a > b ? a - b : b - a; }
+int ecart(int a, int b) {
+    return a > b ? a - b : b - a;
+}
 
 } // namespace
 
@@ -52,15 +54,25 @@ Lecture lire(const Forme& couches) {
                 const char ch = texte[i];
                 const int x = 2 * c, zi = static_cast<int>(z);
                 switch (ch) {
-                case '.': break;
-                case '#': r.places.push_back({x, y, zi}); break;
-                case '>': r.places.push_back({x + 1, y, zi}); break;
-                case 'v': r.places.push_back({x, y + 1, zi}); break;
-                case '+': r.places.push_back({x + 1, y + 1, zi}); break;
+                case '.':
+                    break;
+                case '#':
+                    r.places.push_back({x, y, zi});
+                    break;
+                case '>':
+                    r.places.push_back({x + 1, y, zi});
+                    break;
+                case 'v':
+                    r.places.push_back({x, y + 1, zi});
+                    break;
+                case '+':
+                    r.places.push_back({x + 1, y + 1, zi});
+                    break;
                 default:
                     r.places.clear();
-                    r.erreur = "caractère inconnu « " + texte.substr(i, longueurCaractere(texte, i)) +
-                               " » couche " + std::to_string(z) + " rang " + std::to_string(ligne);
+                    r.erreur = "caractère inconnu « " +
+                               texte.substr(i, longueurCaractere(texte, i)) + " » couche " +
+                               std::to_string(z) + " rang " + std::to_string(ligne);
                     return r;
                 }
                 ++i;
@@ -96,8 +108,10 @@ Geometrie construire(const std::vector<Place>& places) {
         for (int dy = -1; dy <= 1; ++dy) {
             if (const auto* voisins = rang(index, p.z, p.y + dy))
                 for (int j : *voisins) {
-                    if (places[j].x == p.x - 2) g.gauche[i].push_back(j);
-                    else if (places[j].x == p.x + 2) g.droite[i].push_back(j);
+                    if (places[j].x == p.x - 2)
+                        g.gauche[i].push_back(j);
+                    else if (places[j].x == p.x + 2)
+                        g.droite[i].push_back(j);
                 }
         }
         for (int dy = -1; dy <= 1; ++dy) {
@@ -112,7 +126,8 @@ Geometrie construire(const std::vector<Place>& places) {
     if (n > 0) g.bornes = {xMin, yMin, xMax + 2 - xMin, yMax + 2 - yMin, zMax + 1};
 
     g.ordre.resize(n);
-    for (std::size_t i = 0; i < n; ++i) g.ordre[i] = static_cast<int>(i);
+    for (std::size_t i = 0; i < n; ++i)
+        g.ordre[i] = static_cast<int>(i);
     std::stable_sort(g.ordre.begin(), g.ordre.end(), [&](int a, int b) {
         const Place &p = places[a], &q = places[b];
         return std::tie(p.z, p.y, p.x) < std::tie(q.z, q.y, q.x);
@@ -173,9 +188,11 @@ std::vector<int> libres(const Geometrie& g, const Presence& present) {
 std::vector<int> liberees(const Geometrie& g, Presence& present, int i) {
     const std::vector<int>* listes[] = {&g.dessous[i], &g.gauche[i], &g.droite[i]};
     std::vector<int> voisins;
-    for (const auto* liste : listes) voisins.insert(voisins.end(), liste->begin(), liste->end());
+    for (const auto* liste : listes)
+        voisins.insert(voisins.end(), liste->begin(), liste->end());
     std::vector<char> avant(voisins.size());
-    for (std::size_t k = 0; k < voisins.size(); ++k) avant[k] = libre(g, present, voisins[k]);
+    for (std::size_t k = 0; k < voisins.size(); ++k)
+        avant[k] = libre(g, present, voisins[k]);
     present[i] = 0;
     std::vector<int> r;
     for (std::size_t k = 0; k < voisins.size(); ++k)

@@ -94,7 +94,8 @@ template <typename Famille>
 std::vector<Paire> paires(const Geometrie& g, const Presence& present, Famille famille) {
     std::vector<int> l = libres(g, present);
     std::vector<int> f(l.size());
-    for (std::size_t k = 0; k < l.size(); ++k) f[k] = famille(l[k]);
+    for (std::size_t k = 0; k < l.size(); ++k)
+        f[k] = famille(l[k]);
     std::vector<Paire> r;
     for (std::size_t a = 0; a < l.size(); ++a)
         for (std::size_t b = a + 1; b < l.size(); ++b)

@@ -68,13 +68,18 @@ std::string cle(const pile::Presence& present) {
     return s;
 }
 
-const Empreintes& empreintes(const pile::Geometrie& g) { return g.zobrist; }
+const Empreintes& empreintes(const pile::Geometrie& g) {
+    return g.zobrist;
+}
 
 int gene(const pile::Geometrie& g, const pile::Presence& present, int i) {
     int n = 0;
-    for (int j : g.dessous[i]) n += present[j] ? 1 : 0;
-    for (int j : g.gauche[i]) n += present[j] ? 1 : 0;
-    for (int j : g.droite[i]) n += present[j] ? 1 : 0;
+    for (int j : g.dessous[i])
+        n += present[j] ? 1 : 0;
+    for (int j : g.gauche[i])
+        n += present[j] ? 1 : 0;
+    for (int j : g.droite[i])
+        n += present[j] ? 1 : 0;
     return n;
 }
 
@@ -122,18 +127,22 @@ void Position::initialiser(const pile::Geometrie& g, const std::vector<int>& mot
     restant_ = 0;
     std::size_t nbVoisins = 0;
     for (int i = 0; i < g.n; ++i)
-        nbVoisins += g.dessous[i].size() + g.dessus[i].size() + g.droite[i].size() +
-                     g.gauche[i].size();
+        nbVoisins +=
+            g.dessous[i].size() + g.dessus[i].size() + g.droite[i].size() + g.gauche[i].size();
     voisins_.clear();
     voisins_.reserve(nbVoisins);
     for (int i = 0; i < g.n; ++i) {
         Tuile& t = tuiles_[i];
         t.z = g.places[i].z;
         t.present = present[i] != 0;
-        for (int u : g.dessus[i]) t.dessus += present[u] ? 1 : 0;
-        for (int u : g.dessous[i]) t.dessous += present[u] ? 1 : 0;
-        for (int u : g.gauche[i]) t.gauche += present[u] ? 1 : 0;
-        for (int u : g.droite[i]) t.droite += present[u] ? 1 : 0;
+        for (int u : g.dessus[i])
+            t.dessus += present[u] ? 1 : 0;
+        for (int u : g.dessous[i])
+            t.dessous += present[u] ? 1 : 0;
+        for (int u : g.gauche[i])
+            t.gauche += present[u] ? 1 : 0;
+        for (int u : g.droite[i])
+            t.droite += present[u] ? 1 : 0;
         t.libre = t.present && t.dessus == 0 && (t.gauche == 0 || t.droite == 0);
         // One flat table of neighbours rather than four lists per tile.
         const std::vector<int>* listes[] = {&g.dessous[i], &g.dessus[i], &g.droite[i],
@@ -255,7 +264,8 @@ void Position::deplacer(int i, int par) {
         if (u.famille >= 0 && familles_[u.famille].bas == v[k])
             marquer(basCouverts_, u.famille, u.dessus != 0);
     }
-    for (int k = t.voisins[1]; k < t.voisins[2]; ++k) tuiles_[v[k]].dessous += par;
+    for (int k = t.voisins[1]; k < t.voisins[2]; ++k)
+        tuiles_[v[k]].dessous += par;
     for (int k = t.voisins[2]; k < t.voisins[3]; ++k) {
         Tuile& u = tuiles_[v[k]];
         u.gauche += par;
@@ -333,7 +343,8 @@ int Analyseur::analyser(const Position& pos, alea::Alea* rng, const int* rang,
             for (std::uint64_t avant = jouables & ((std::uint64_t(1) << f) - 1); avant != 0;
                  avant &= avant - 1) {
                 const int nl = pos.famille(bitBas(avant)).libres;
-                for (int k = nl * (nl - 1) / 2; k > 0; --k) alea::suivant(*rng);
+                for (int k = nl * (nl - 1) / 2; k > 0; --k)
+                    alea::suivant(*rng);
             }
         premiers(pos, f, 2);
         sortie.push_back({libres_[0], libres_[1]});
@@ -362,15 +373,17 @@ int Analyseur::analyser(const Position& pos, alea::Alea* rng, const int* rang,
     for (std::size_t i = 1; i < notes_.size(); ++i) {
         const Note n = notes_[i];
         std::size_t j = i;
-        for (; j > 0 && notes_[j - 1].note < n.note; --j) notes_[j] = notes_[j - 1];
+        for (; j > 0 && notes_[j - 1].note < n.note; --j)
+            notes_[j] = notes_[j - 1];
         notes_[j] = n;
     }
-    for (const Note& n : notes_) sortie.push_back(n.paire);
+    for (const Note& n : notes_)
+        sortie.push_back(n.paire);
     return 0;
 }
 
-Coups coups(const pile::Geometrie& g, const std::vector<int>& motifs,
-            const pile::Presence& present, alea::Alea* rng, const std::vector<int>* rang) {
+Coups coups(const pile::Geometrie& g, const std::vector<int>& motifs, const pile::Presence& present,
+            alea::Alea* rng, const std::vector<int>* rang) {
     Coups c;
     if (present.size() != static_cast<std::size_t>(g.n)) return c;
     Position pos;
@@ -404,10 +417,17 @@ Recherche recherche(const pile::Geometrie& g, const std::vector<int>& motifs,
             r.h2 ^= g.zobrist[i][1];
         }
     switch (juger(r, r.position.restant())) {
-    case Issue::Resolue: r.etat = 1; break;
-    case Issue::Epuisee: r.etat = -1; break;
-    case Issue::Vue: break; // cannot happen: nothing is seen yet
-    case Issue::Nouvelle: ouvrir(r); break;
+    case Issue::Resolue:
+        r.etat = 1;
+        break;
+    case Issue::Epuisee:
+        r.etat = -1;
+        break;
+    case Issue::Vue:
+        break; // cannot happen: nothing is seen yet
+    case Issue::Nouvelle:
+        ouvrir(r);
+        break;
     }
     return r;
 }
@@ -514,8 +534,10 @@ bool avancerResolution(Resolution& s, std::int64_t max, std::int64_t finMs) {
         }
         s.noeuds += r.noeuds;
         if (r.rng) s.rng = *r.rng;
-        if (r.etat == 1) s.fin = Reponse{true, r.chemin, s.noeuds};
-        else if (!r.epuise) s.fin = Reponse{false, {}, s.noeuds};
+        if (r.etat == 1)
+            s.fin = Reponse{true, r.chemin, s.noeuds};
+        else if (!r.epuise)
+            s.fin = Reponse{false, {}, s.noeuds};
         s.courante.reset();
         ++s.essai;
         if (s.fin) return true;

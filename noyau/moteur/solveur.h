@@ -44,9 +44,8 @@ struct Coups {
 // Ranked moves of a position. With `rng`, each pair's note gets noise drawn
 // from it; with `rang` (step numbers from an old witness), early steps of
 // that witness come first.
-Coups coups(const pile::Geometrie& g, const std::vector<int>& motifs,
-            const pile::Presence& present, alea::Alea* rng = nullptr,
-            const std::vector<int>* rang = nullptr);
+Coups coups(const pile::Geometrie& g, const std::vector<int>& motifs, const pile::Presence& present,
+            alea::Alea* rng = nullptr, const std::vector<int>* rang = nullptr);
 
 struct Reponse {
     std::optional<bool> soluble; // true: path found; false: proved impossible; none: budget spent
@@ -72,7 +71,8 @@ inline int bitBas(std::uint64_t m) {
     return __builtin_ctzll(m);
 #else
     int k = 0;
-    for (; !(m & 1); m >>= 1) ++k;
+    for (; !(m & 1); m >>= 1)
+        ++k;
     return k;
 #endif
 }
@@ -193,8 +193,7 @@ class Analyseur {
 public:
     // Appends the ranked moves to `sortie`; returns 1 for a sure move, -1 for
     // a dead end (nothing appended), 0 otherwise.
-    int analyser(const Position& pos, alea::Alea* rng, const int* rang,
-                 std::vector<Paire>& sortie);
+    int analyser(const Position& pos, alea::Alea* rng, const int* rang, std::vector<Paire>& sortie);
 
 private:
     struct Note {

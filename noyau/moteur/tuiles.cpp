@@ -10,7 +10,9 @@ const std::array<const char*, NB_MOTIFS> MOTIFS = {
 const std::array<const char*, 7> NOMS = {"CHARACTER", "CIRCLE", "BAMBOO", "WIND",
                                          "DRAGON",    "FLOWER", "SEASON"};
 
-std::string id(int m) { return m >= 0 && m < NB_MOTIFS ? MOTIFS[m] : std::string(); }
+std::string id(int m) {
+    return m >= 0 && m < NB_MOTIFS ? MOTIFS[m] : std::string();
+}
 
 int indice(const std::string& nom) {
     for (int m = 0; m < NB_MOTIFS; ++m)
@@ -30,8 +32,10 @@ std::vector<int> jeuComplet() {
     std::vector<int> t;
     t.reserve(144);
     for (int m = 0; m < FLEURS; ++m)
-        for (int k = 0; k < 4; ++k) t.push_back(m);
-    for (int m = FLEURS; m < NB_MOTIFS; ++m) t.push_back(m);
+        for (int k = 0; k < 4; ++k)
+            t.push_back(m);
+    for (int m = FLEURS; m < NB_MOTIFS; ++m)
+        t.push_back(m);
     return t;
 }
 
@@ -48,7 +52,8 @@ std::vector<Paire> paires(int n, alea::Alea& g) {
         lot.clear();
         for (int f = 0; f <= SAISONS; ++f) {
             if (f > FLEURS && f < SAISONS) continue;
-            for (int k = 0; k < 4; ++k) quatre[k] = f < FLEURS ? f : f + k;
+            for (int k = 0; k < 4; ++k)
+                quatre[k] = f < FLEURS ? f : f + k;
             alea::melanger(g, quatre);
             lot.push_back({quatre[0], quatre[1]});
             lot.push_back({quatre[2], quatre[3]});
@@ -69,7 +74,8 @@ std::optional<std::vector<Paire>> regrouper(const std::vector<int>& motifs, alea
     for (int m : motifs) {
         const int f = famille(m);
         std::size_t k = 0;
-        while (k < ordre.size() && ordre[k] != f) ++k;
+        while (k < ordre.size() && ordre[k] != f)
+            ++k;
         if (k == ordre.size()) {
             ordre.push_back(f);
             groupes.emplace_back();

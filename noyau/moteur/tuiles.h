@@ -29,7 +29,9 @@ using Paire = std::array<int, 2>;
 constexpr int famille(int m) {
     return (m >= FLEURS && m < SAISONS) ? FLEURS : (m >= SAISONS && m < NB_MOTIFS) ? SAISONS : m;
 }
-constexpr bool vaAvec(int a, int b) { return a >= 0 && b >= 0 && famille(a) == famille(b); }
+constexpr bool vaAvec(int a, int b) {
+    return a >= 0 && b >= 0 && famille(a) == famille(b);
+}
 
 // Code of a motif ("m1" ...); empty for an index outside 0..41.
 std::string id(int m);

@@ -128,12 +128,10 @@ stockage::Progression fusionProgression(const stockage::Progression& a,
     // repeats go, on both sides alike.
     r.etapesVues = reunir(a.etapesVues, b.etapesVues);
     std::sort(r.etapesVues.begin(), r.etapesVues.end());
-    r.etapesVues.erase(std::unique(r.etapesVues.begin(), r.etapesVues.end()),
-                       r.etapesVues.end());
+    r.etapesVues.erase(std::unique(r.etapesVues.begin(), r.etapesVues.end()), r.etapesVues.end());
     r.defisFinis = reunir(a.defisFinis, b.defisFinis);
     std::sort(r.defisFinis.begin(), r.defisFinis.end());
-    r.defisFinis.erase(std::unique(r.defisFinis.begin(), r.defisFinis.end()),
-                       r.defisFinis.end());
+    r.defisFinis.erase(std::unique(r.defisFinis.begin(), r.defisFinis.end()), r.defisFinis.end());
     r.sansContinue = a.sansContinue || b.sansContinue;
     r.defiClasse = std::max(a.defiClasse, b.defiClasse);
     return stockage::lireProgression(stockage::ecrireProgression(r));

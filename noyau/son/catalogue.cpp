@@ -91,7 +91,7 @@ const QStringList& fonds() {
 }
 
 QString musiqueEtape(double etape) {
-    const double e = etape > 0.0 ? etape : 0.0;  // also catches NaN
+    const double e = etape > 0.0 ? etape : 0.0; // also catches NaN
     if (std::isinf(e)) return fonds().at(0);
     const double rang = std::fmod(std::floor(e / 3.0), 4.0);
     return fonds().at(static_cast<int>(rang));

@@ -11,12 +11,12 @@ namespace catalogue {
 
 struct Piste {
     QString id;
-    int numero = 0;  // 1..36, the SOUND TEST number
-    QString type;    // "musique", "jingle", "bruitage" or "voix"
+    int numero = 0; // 1..36, the SOUND TEST number
+    QString type;   // "musique", "jingle", "bruitage" or "voix"
     bool boucle = false;
     QString titre;
-    double duree = 0.0;  // seconds
-    QString fichier;     // relative to the sound player's folder
+    double duree = 0.0; // seconds
+    QString fichier;    // relative to the sound player's folder
 };
 
 // Every track, in SOUND TEST order.

@@ -88,9 +88,12 @@ int main(int argc, char** argv) {
     bool plusLarges = false;
     while (!mots.isEmpty() && mots.first().startsWith(QStringLiteral("--"))) {
         const QString option = mots.takeFirst();
-        if (option == QLatin1String("--avant") && !mots.isEmpty()) avant = mots.takeFirst();
-        else if (option == QLatin1String("--plus-larges")) plusLarges = true;
-        else mots.clear();
+        if (option == QLatin1String("--avant") && !mots.isEmpty())
+            avant = mots.takeFirst();
+        else if (option == QLatin1String("--plus-larges"))
+            plusLarges = true;
+        else
+            mots.clear();
     }
     QTextStream sortie(stdout);
     QTextStream erreurs(stderr);
@@ -138,7 +141,8 @@ int main(int argc, char** argv) {
             const bool deborde = l.largeur > ECRAN;
             sortie << (deborde ? "!! " : "   ") << qSetFieldWidth(4) << l.largeur
                    << qSetFieldWidth(0) << ' ';
-            if (l.avant >= 0) sortie << '[' << qSetFieldWidth(3) << l.avant << qSetFieldWidth(0) << "] ";
+            if (l.avant >= 0)
+                sortie << '[' << qSetFieldWidth(3) << l.avant << qSetFieldWidth(0) << "] ";
             sortie << '(' << qSetFieldWidth(3) << l.anglais << qSetFieldWidth(0) << ")  " << l.texte
                    << "  <=  " << l.cle << '\n';
         }

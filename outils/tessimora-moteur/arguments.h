@@ -22,8 +22,7 @@ public:
     // Every value given for a repeatable option, in order.
     std::vector<std::string> tous(const std::string& nom) const;
     // An integer in [min, max]; sets the error (naming the option) otherwise.
-    std::optional<std::int64_t> entier(const std::string& nom, std::int64_t min,
-                                       std::int64_t max);
+    std::optional<std::int64_t> entier(const std::string& nom, std::int64_t min, std::int64_t max);
 
 private:
     std::map<std::string, std::vector<std::string>> valeurs_;

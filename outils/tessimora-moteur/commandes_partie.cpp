@@ -9,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
 #include <cmath>
 
 namespace {
@@ -29,12 +28,15 @@ struct Action {
     std::int64_t valeur = 0;
 };
 
-std::string booleen(bool b) { return b ? "true" : "false"; }
+std::string booleen(bool b) {
+    return b ? "true" : "false";
+}
 
 std::string resultatJson(const partie::Resultat& r) {
     std::string s = std::string("{\"type\":\"") + partie::nom(r.type) + "\"";
     switch (r.type) {
-    case partie::TypeResultat::Fini: break;
+    case partie::TypeResultat::Fini:
+        break;
     case partie::TypeResultat::Refus:
         s += ",\"ancienne\":" + std::to_string(r.ancienne) + ",\"i\":" + std::to_string(r.i);
         break;
@@ -44,7 +46,8 @@ std::string resultatJson(const partie::Resultat& r) {
              ",\"jumelle\":" + booleen(r.jumelle) + ",\"bonusMs\":" + std::to_string(r.bonusMs) +
              ",\"fever\":" + booleen(r.fever);
         break;
-    default: s += ",\"i\":" + std::to_string(r.i);
+    default:
+        s += ",\"i\":" + std::to_string(r.i);
     }
     return s + "}";
 }
@@ -56,16 +59,17 @@ std::string paireJson(const std::optional<pile::Paire>& p) {
 std::string etatJson(const partie::Partie& p) {
     const auto& a = p.aides;
     const auto& s = p.stats;
-    return std::string("{\"etat\":\"") + partie::nom(p.etat) + "\",\"score\":" +
-           std::to_string(p.score) + ",\"tempsMs\":" + std::to_string(p.tempsMs) +
-           ",\"tempsMax\":" + std::to_string(p.tempsMax) + ",\"combo\":" +
-           std::to_string(p.combo) + ",\"restantes\":" + std::to_string(p.restantes) +
-           ",\"selection\":" + std::to_string(p.selection) + ",\"aides\":{\"hint\":" +
-           std::to_string(a.hint) + ",\"mix\":" + std::to_string(a.mix) +
-           ",\"peek\":" + std::to_string(a.peek) + "},\"stats\":{\"paires\":" +
-           std::to_string(s.paires) + ",\"comboMax\":" + std::to_string(s.comboMax) +
-           ",\"hint\":" + std::to_string(s.hint) + ",\"mix\":" + std::to_string(s.mix) +
-           ",\"undo\":" + std::to_string(s.undo) + ",\"peek\":" + std::to_string(s.peek) + "}}";
+    return std::string("{\"etat\":\"") + partie::nom(p.etat) +
+           "\",\"score\":" + std::to_string(p.score) + ",\"tempsMs\":" + std::to_string(p.tempsMs) +
+           ",\"tempsMax\":" + std::to_string(p.tempsMax) + ",\"combo\":" + std::to_string(p.combo) +
+           ",\"restantes\":" + std::to_string(p.restantes) +
+           ",\"selection\":" + std::to_string(p.selection) +
+           ",\"aides\":{\"hint\":" + std::to_string(a.hint) + ",\"mix\":" + std::to_string(a.mix) +
+           ",\"peek\":" + std::to_string(a.peek) +
+           "},\"stats\":{\"paires\":" + std::to_string(s.paires) +
+           ",\"comboMax\":" + std::to_string(s.comboMax) + ",\"hint\":" + std::to_string(s.hint) +
+           ",\"mix\":" + std::to_string(s.mix) + ",\"undo\":" + std::to_string(s.undo) +
+           ",\"peek\":" + std::to_string(s.peek) + "}}";
 }
 
 // Every action is checked before any is played, so a bad file prints nothing
@@ -145,10 +149,18 @@ Reponse commandeRejouer(const std::vector<std::string>& mots) {
         case Action::Prendre:
             r.sortie += resultatJson(partie::prendre(p, static_cast<int>(action.valeur)));
             break;
-        case Action::Avancer: r.sortie += booleen(partie::avancer(p, action.valeur)); break;
-        case Action::Annuler: r.sortie += booleen(partie::annuler(p)); break;
-        case Action::Hint: r.sortie += paireJson(partie::indice(p)); break;
-        case Action::Peek: r.sortie += std::to_string(partie::apercu(p)); break;
+        case Action::Avancer:
+            r.sortie += booleen(partie::avancer(p, action.valeur));
+            break;
+        case Action::Annuler:
+            r.sortie += booleen(partie::annuler(p));
+            break;
+        case Action::Hint:
+            r.sortie += paireJson(partie::indice(p));
+            break;
+        case Action::Peek:
+            r.sortie += std::to_string(partie::apercu(p));
+            break;
         case Action::Mix: {
             const partie::Melange m = partie::melanger(p);
             if (m.ok)
@@ -191,8 +203,9 @@ Reponse commandeDefi(const std::vector<std::string>& mots) {
     }
     const int k = defi::disposition(t, static_cast<int>(dispositions::LISTE.size()));
     Reponse r;
-    r.sortie = "{\"jour\":" + texteJson(defi::jour(t)) + ",\"graine\":" +
-               std::to_string(defi::graine(t)) + ",\"disposition\":" + std::to_string(k) +
+    r.sortie = "{\"jour\":" + texteJson(defi::jour(t)) +
+               ",\"graine\":" + std::to_string(defi::graine(t)) +
+               ",\"disposition\":" + std::to_string(k) +
                ",\"nom\":" + texteJson(dispositions::LISTE[k].nom) + "}\n";
     return r;
 }

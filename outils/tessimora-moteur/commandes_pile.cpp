@@ -20,19 +20,22 @@ Reponse erreur(std::string message) {
 
 std::vector<int> parCouche(const pile::Geometrie& g) {
     std::vector<int> r(g.bornes.couches, 0);
-    for (const pile::Place& p : g.places) ++r[p.z];
+    for (const pile::Place& p : g.places)
+        ++r[p.z];
     return r;
 }
 
 std::string bornesJson(const pile::Bornes& b) {
     return "{\"x\":" + std::to_string(b.x) + ",\"y\":" + std::to_string(b.y) +
-           ",\"largeur\":" + std::to_string(b.largeur) + ",\"hauteur\":" +
-           std::to_string(b.hauteur) + ",\"couches\":" + std::to_string(b.couches) + "}";
+           ",\"largeur\":" + std::to_string(b.largeur) +
+           ",\"hauteur\":" + std::to_string(b.hauteur) +
+           ",\"couches\":" + std::to_string(b.couches) + "}";
 }
 
 std::string joindre(const std::vector<std::string>& textes, const char* separateur) {
     std::string r;
-    for (std::size_t k = 0; k < textes.size(); ++k) r += (k ? separateur : "") + textes[k];
+    for (std::size_t k = 0; k < textes.size(); ++k)
+        r += (k ? separateur : "") + textes[k];
     return r;
 }
 
@@ -75,10 +78,9 @@ Reponse commandeDonne(const std::vector<std::string>& mots) {
 
     const auto donne = generation::generer(geometrieDe(c), c.d.nom, alea::Graine(*graine));
     Reponse r;
-    r.sortie = "{\"disposition\":" + texteJson(c.d.nom) + ",\"graine\":" +
-               std::to_string(*graine) + ",\"motifs\":" +
-               (donne ? listeJson(donne->motifs) : "null") + ",\"solution\":" +
-               (donne ? pairesJson(donne->solution) : "null") + "}\n";
+    r.sortie = "{\"disposition\":" + texteJson(c.d.nom) + ",\"graine\":" + std::to_string(*graine) +
+               ",\"motifs\":" + (donne ? listeJson(donne->motifs) : "null") +
+               ",\"solution\":" + (donne ? pairesJson(donne->solution) : "null") + "}\n";
     return r;
 }
 
@@ -100,7 +102,8 @@ Reponse commandeVerifier(const std::vector<std::string>& mots) {
     s += "défauts : " + (defauts.empty() ? std::string("aucun") : joindre(defauts, " ; ")) + "\n";
     s += "tuiles : " + std::to_string(g->n) + "\n";
     std::vector<std::string> couches;
-    for (int n : parCouche(*g)) couches.push_back(std::to_string(n));
+    for (int n : parCouche(*g))
+        couches.push_back(std::to_string(n));
     s += "couches : " + std::to_string(g->bornes.couches) + " (" + joindre(couches, ", ") + ")\n";
     s += "bornes : x " + std::to_string(g->bornes.x) + ", y " + std::to_string(g->bornes.y) +
          ", largeur " + std::to_string(g->bornes.largeur) + ", hauteur " +

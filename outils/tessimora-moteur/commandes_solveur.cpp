@@ -37,14 +37,15 @@ Reponse commandeResoudre(const std::vector<std::string>& mots) {
                        ? generation::geometrie(c.d)
                        : std::make_shared<const pile::Geometrie>(pile::construire(c.places));
     const auto donne = generation::generer(g, c.d.nom, alea::Graine(*graine));
-    if (!donne) return erreur(c.d.nom + " : aucune donne pour la graine " + std::to_string(*graine));
+    if (!donne)
+        return erreur(c.d.nom + " : aucune donne pour la graine " + std::to_string(*graine));
 
     pile::Presence present = donne->present;
     for (const std::string& texte : a.tous("retirer")) {
         const std::size_t virgule = texte.find(',');
         const auto x = lireEntier(texte.substr(0, virgule));
-        const auto y = virgule == std::string::npos ? std::nullopt
-                                                    : lireEntier(texte.substr(virgule + 1));
+        const auto y =
+            virgule == std::string::npos ? std::nullopt : lireEntier(texte.substr(virgule + 1));
         if (!x || !y || *x < 0 || *y < 0 || *x >= g->n || *y >= g->n || *x == *y)
             return erreur("--retirer attend deux tuiles différentes « a,b » de 0 à " +
                           std::to_string(g->n - 1) + " : " + texte);

@@ -6,11 +6,21 @@ std::string texteJson(const std::string& s) {
     std::string r = "\"";
     for (char c : s) {
         switch (c) {
-        case '"': r += "\\\""; break;
-        case '\\': r += "\\\\"; break;
-        case '\n': r += "\\n"; break;
-        case '\r': r += "\\r"; break;
-        case '\t': r += "\\t"; break;
+        case '"':
+            r += "\\\"";
+            break;
+        case '\\':
+            r += "\\\\";
+            break;
+        case '\n':
+            r += "\\n";
+            break;
+        case '\r':
+            r += "\\r";
+            break;
+        case '\t':
+            r += "\\t";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char code[8];
@@ -33,7 +43,8 @@ std::string listeJson(const std::vector<int>& valeurs) {
 
 std::string listeJson(const std::vector<std::string>& textes) {
     std::string r = "[";
-    for (std::size_t k = 0; k < textes.size(); ++k) r += (k ? "," : "") + texteJson(textes[k]);
+    for (std::size_t k = 0; k < textes.size(); ++k)
+        r += (k ? "," : "") + texteJson(textes[k]);
     return r + "]";
 }
 

@@ -3,10 +3,10 @@
 // Compact JSON written by hand, because the field order of each answer is
 // part of what scripts read.
 
+#include "moteur/pile.h"
+
 #include <string>
 #include <vector>
-
-#include "moteur/pile.h"
 
 std::string texteJson(const std::string& s);
 std::string listeJson(const std::vector<int>& valeurs);

@@ -14,16 +14,13 @@ namespace {
 
 QJsonObject table() {
     QFile f(TESSIMORA_SOURCES "/app/images/sprites.json");
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
+    if (!f.open(QIODevice::ReadOnly)) return {};
     return QJsonDocument::fromJson(f.readAll()).object();
 }
 
 class Decors : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        ASSERT_TRUE(QResource::registerResource(TESSIMORA_DECORS_RCC));
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(QResource::registerResource(TESSIMORA_DECORS_RCC)); }
     static QImage image(const QString& nom) {
         return QImage(":/app/images/anim/" + nom + ".png").convertToFormat(QImage::Format_ARGB32);
     }
@@ -36,8 +33,7 @@ protected:
     QStringList noms(const QString& prefixe = {}) const {
         QStringList r;
         for (const QString& n : anim.keys())
-            if (estDecor(n) && n.startsWith(prefixe))
-                r << n;
+            if (estDecor(n) && n.startsWith(prefixe)) r << n;
         return r;
     }
 };
@@ -47,8 +43,7 @@ QRect boite(const QImage& im, int x0, int l) {
     QRect r;
     for (int y = 0; y < im.height(); ++y)
         for (int x = x0; x < x0 + l; ++x)
-            if (qAlpha(im.pixel(x, y)) > 0)
-                r |= QRect(x - x0, y, 1, 1);
+            if (qAlpha(im.pixel(x, y)) > 0) r |= QRect(x - x0, y, 1, 1);
     return r;
 }
 
@@ -227,8 +222,7 @@ TEST_F(Decors, LoopsCloseAsSmoothlyAsTheyRun) {
     // the steps inside the loop: no visible jump when it wraps.
     for (const QString& nom : noms()) {
         const Gabarit g = gabarit(nom);
-        if (g.boucle != 1 || g.images < 3 || g.duree == 0)
-            continue;
+        if (g.boucle != 1 || g.images < 3 || g.duree == 0) continue;
         SCOPED_TRACE(nom.toStdString());
         const QImage im = image(nom);
         int pire = 0;
@@ -261,8 +255,7 @@ TEST_F(Decors, HangingAndStandingElementsRestOnTheirLayer) {
             const QJsonArray e = v.toArray();
             const QString sprite = e[0].toString();
             const int plan = e[3].toInt();
-            if (plan == 0)
-                continue;
+            if (plan == 0) continue;
             const QImage couche = image(plans[plan - 1].toArray()[0].toString());
             const Gabarit g = gabarit(sprite);
             int x = -1, y = -1;
@@ -275,7 +268,8 @@ TEST_F(Decors, HangingAndStandingElementsRestOnTheirLayer) {
             } else {
                 continue;
             }
-            SCOPED_TRACE(QString("%1 %2 at %3,%4").arg(it.key(), sprite).arg(x).arg(y).toStdString());
+            SCOPED_TRACE(
+                QString("%1 %2 at %3,%4").arg(it.key(), sprite).arg(x).arg(y).toStdString());
             bool appui = false;
             for (int dy = -1; dy <= 1; ++dy)
                 appui = appui || qAlpha(couche.pixel(x % 768, y + dy)) > 0;
@@ -293,8 +287,10 @@ TEST_F(Decors, DrawingIsRepeatable) {
     for (const QString nom : {"panda_combo", "fonds_feu_or", "fond_port_eau", "ecrans_logo"}) {
         const Gabarit g = gabarit(nom);
         Bande a(g.l, g.h, g.images), b(g.l, g.h, g.images);
-        ASSERT_TRUE(dessinerPanda(nom, g, a) || dessinerFonds(nom, g, a) || dessinerEcrans(nom, g, a));
-        ASSERT_TRUE(dessinerPanda(nom, g, b) || dessinerFonds(nom, g, b) || dessinerEcrans(nom, g, b));
+        ASSERT_TRUE(dessinerPanda(nom, g, a) || dessinerFonds(nom, g, a) ||
+                    dessinerEcrans(nom, g, a));
+        ASSERT_TRUE(dessinerPanda(nom, g, b) || dessinerFonds(nom, g, b) ||
+                    dessinerEcrans(nom, g, b));
         EXPECT_EQ(a.assembler(), b.assembler()) << qPrintable(nom);
         EXPECT_EQ(a.assembler(), image(nom)) << qPrintable(nom);
     }

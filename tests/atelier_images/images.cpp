@@ -176,5 +176,6 @@ TEST(Images, IconeDuProgramme) {
     // Each tile pixel is a 5 x 5 block.
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(icone.pixel(16 + 5 * 9 + x, 4 + 5 * 10 + y), icone.pixel(16 + 5 * 9, 4 + 5 * 10));
+            EXPECT_EQ(icone.pixel(16 + 5 * 9 + x, 4 + 5 * 10 + y),
+                      icone.pixel(16 + 5 * 9, 4 + 5 * 10));
 }

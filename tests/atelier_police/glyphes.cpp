@@ -21,8 +21,9 @@ const QString APP = QStringLiteral(TESSIMORA_SOURCES "/app/");
 const QString CARTES = QStringLiteral(TESSIMORA_SOURCES "/atelier/police/larges/");
 
 QRgb contour(const QString& style) {
-    return style == "jade" ? qRgb(0x06, 0x28, 0x1e)
-                           : style == "gris" ? qRgb(0x14, 0x0c, 0x28) : qRgb(0x2a, 0x0a, 0x1c);
+    return style == "jade"   ? qRgb(0x06, 0x28, 0x1e)
+           : style == "gris" ? qRgb(0x14, 0x0c, 0x28)
+                             : qRgb(0x2a, 0x0a, 0x1c);
 }
 
 QImage etroit(const QString& style, uint c) {
@@ -44,7 +45,9 @@ QVector<int> rangsDeLettre(const QImage& img, const QString& style) {
     return r;
 }
 
-QString nom(uint c) { return QStringLiteral("U+%1").arg(c, 4, 16, QLatin1Char('0')); }
+QString nom(uint c) {
+    return QStringLiteral("U+%1").arg(c, 4, 16, QLatin1Char('0'));
+}
 
 TEST(GlyphesEtroits, ChaqueCaractereDansChaqueStyle) {
     // The top colour of each style's ramp, and its bottom one.
@@ -60,7 +63,8 @@ TEST(GlyphesEtroits, ChaqueCaractereDansChaqueStyle) {
     for (const QString& style : police::styles()) {
         for (const QChar ch : dessines) {
             const QImage img = etroit(style, ch.unicode());
-            ASSERT_EQ(img.size(), QSize(7, 14)) << style.toStdString() << " " << nom(ch.unicode()).toStdString();
+            ASSERT_EQ(img.size(), QSize(7, 14))
+                << style.toStdString() << " " << nom(ch.unicode()).toStdString();
             const QVector<int> rangs = rangsDeLettre(img, style);
             ASSERT_FALSE(rangs.isEmpty()) << nom(ch.unicode()).toStdString();
             // Every pixel of the letter's row 0 and row 6 has the ramp's end colours.
@@ -109,7 +113,8 @@ TEST(GlyphesEtroits, BoutonsDeManette) {
         EXPECT_EQ(etroit("or", c).pixel(2, 5), contour("or")) << nom(c).toStdString();
     // Each is its own drawing.
     for (uint a = 0xE000; a <= 0xE007; ++a)
-        for (uint b = a + 1; b <= 0xE007; ++b) EXPECT_NE(etroit("blanc", a), etroit("blanc", b));
+        for (uint b = a + 1; b <= 0xE007; ++b)
+            EXPECT_NE(etroit("blanc", a), etroit("blanc", b));
 }
 
 police::SousEnsembles sousEnsembles() {
@@ -117,7 +122,8 @@ police::SousEnsembles sousEnsembles() {
     f.open(QIODevice::ReadOnly);
     const QJsonObject cjk = QJsonDocument::fromJson(f.readAll()).object().value("cjk").toObject();
     police::SousEnsembles s;
-    for (const QString& l : police::languesLarges()) s.insert(l, cjk.value(l).toString());
+    for (const QString& l : police::languesLarges())
+        s.insert(l, cjk.value(l).toString());
     return s;
 }
 
@@ -125,7 +131,8 @@ police::SousEnsembles sousEnsembles() {
 QStringList textes(const QJsonValue& v) {
     QStringList r;
     if (v.isString()) r << v.toString();
-    for (const QJsonValue& f : v.toObject()) r << f.toString();
+    for (const QJsonValue& f : v.toObject())
+        r << f.toString();
     return r;
 }
 
@@ -139,7 +146,8 @@ TEST(GlyphesLarges, UneImageParCaractereDeChaqueSousEnsemble) {
                 const QImage img(f);
                 ASSERT_EQ(img.size(), QSize(12, 12)) << f.toStdString();
                 // The letter stays in its 9 x 9 body; the outline may reach one pixel out.
-                const QVector<int> rangs = rangsDeLettre(img.convertToFormat(QImage::Format_ARGB32), style);
+                const QVector<int> rangs =
+                    rangsDeLettre(img.convertToFormat(QImage::Format_ARGB32), style);
                 ASSERT_FALSE(rangs.isEmpty()) << f.toStdString();
                 EXPECT_GE(rangs.first(), 2);
                 EXPECT_LE(rangs.last(), 10);
@@ -170,7 +178,8 @@ TEST(GlyphesLarges, ChaqueCaractereLargeDesCataloguesADesImages) {
                     if (!src.startsWith("i18n/")) continue;
                     ++vus;
                     EXPECT_TRUE(QFile::exists(APP + src))
-                        << langue.toStdString() << ": " << t.toStdString() << " " << src.toStdString();
+                        << langue.toStdString() << ": " << t.toStdString() << " "
+                        << src.toStdString();
                 }
                 // A wide character with no image would show as "?"; only texts
                 // that hold a real question mark may have one.

@@ -1,13 +1,12 @@
 #include "son/catalogue.h"
 
-#include <gtest/gtest.h>
-#include <vorbis/vorbisfile.h>
-
 #include <algorithm>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <vector>
+#include <vorbis/vorbisfile.h>
 
 // The workshop's output, read back as the game's decoder would read it.
 
@@ -17,7 +16,7 @@ struct Decode {
     bool lu = false;
     int canaux = 0;
     long frequence = 0;
-    std::vector<std::vector<float>> pistes;  // one vector per channel
+    std::vector<std::vector<float>> pistes; // one vector per channel
     double secondes() const { return pistes.empty() ? 0.0 : double(pistes[0].size()) / frequence; }
 };
 
@@ -40,12 +39,13 @@ const Decode& decoder(const QString& id) {
     for (;;) {
         float** pcm = nullptr;
         const long n = ov_read_float(&f, &pcm, 4096, &section);
-        if (n < 0) {  // a hole or corrupt page: the file does not decode cleanly
+        if (n < 0) { // a hole or corrupt page: the file does not decode cleanly
             ov_clear(&f);
             return d;
         }
         if (n == 0) break;
-        for (int c = 0; c < d.canaux; ++c) d.pistes[c].insert(d.pistes[c].end(), pcm[c], pcm[c] + n);
+        for (int c = 0; c < d.canaux; ++c)
+            d.pistes[c].insert(d.pistes[c].end(), pcm[c], pcm[c] + n);
     }
     ov_clear(&f);
     d.lu = true;
@@ -56,14 +56,16 @@ double rmsDb(const Decode& d, std::size_t de, std::size_t a) {
     double somme = 0;
     std::size_t n = 0;
     for (const auto& p : d.pistes)
-        for (std::size_t i = de; i < std::min(a, p.size()); ++i, ++n) somme += double(p[i]) * p[i];
+        for (std::size_t i = de; i < std::min(a, p.size()); ++i, ++n)
+            somme += double(p[i]) * p[i];
     return 10 * std::log10(std::max(somme / std::max<std::size_t>(n, 1), 1e-20));
 }
 
 double crete(const Decode& d) {
     double m = 0;
     for (const auto& p : d.pistes)
-        for (float x : p) m = std::max(m, double(std::fabs(x)));
+        for (float x : p)
+            m = std::max(m, double(std::fabs(x)));
     return m;
 }
 
@@ -114,12 +116,13 @@ TEST(FichiersSons, LoopsCloseWithoutAClickOrAGap) {
         const Decode& d = decoder(p.id);
         ASSERT_TRUE(d.lu);
         const std::size_t n = d.pistes[0].size();
-        const std::size_t bloc = 4410;  // 100 ms
+        const std::size_t bloc = 4410; // 100 ms
         for (const auto& canal : d.pistes) {
             // The step from the last sample to the first must look like any
             // other step of the track, not like a cut.
             std::vector<float> pas;
-            for (std::size_t i = 1; i < n; ++i) pas.push_back(std::fabs(canal[i] - canal[i - 1]));
+            for (std::size_t i = 1; i < n; ++i)
+                pas.push_back(std::fabs(canal[i] - canal[i - 1]));
             std::nth_element(pas.begin(), pas.begin() + pas.size() * 999 / 1000, pas.end());
             const float seuil = pas[pas.size() * 999 / 1000];
             EXPECT_LE(std::fabs(canal[0] - canal[n - 1]), seuil);

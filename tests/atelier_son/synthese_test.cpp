@@ -1,9 +1,8 @@
 #include "sequenceur.h"
 #include "synthese.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <stdexcept>
 
 // The workshop's building blocks: the tune notation, the looping bus, the
@@ -77,12 +76,15 @@ TEST(Bus, LoopReverbAlreadyRingsAtTheStart) {
 TEST(Bus, FinishingLevelsAndNeverExceedsTheCeiling) {
     Bus bus(0.5, false);
     Mono fort(FE / 4);
-    for (int i = 0; i < FE / 4; ++i) fort[i] = static_cast<float>(3.0 * std::sin(i * 0.05));
+    for (int i = 0; i < FE / 4; ++i)
+        fort[i] = static_cast<float>(3.0 * std::sin(i * 0.05));
     bus.poser(0.1, fort, 1.0, 0.3);
     bus.finir(-17.0, 0.85);
     double crete = 0;
-    for (float x : bus.gauche()) crete = std::max(crete, double(std::fabs(x)));
-    for (float x : bus.droite()) crete = std::max(crete, double(std::fabs(x)));
+    for (float x : bus.gauche())
+        crete = std::max(crete, double(std::fabs(x)));
+    for (float x : bus.droite())
+        crete = std::max(crete, double(std::fabs(x)));
     EXPECT_LE(crete, 0.85);
     EXPECT_NEAR(rmsDb(bus.gauche(), bus.droite()), -17.0, 1.5);
     EXPECT_EQ(bus.gauche().back(), 0.0f);
@@ -97,13 +99,14 @@ TEST(Instruments, PluckedStringIsInTune) {
         std::vector<double> r(lagMax + 2, 0.0);
         int meilleur = lagMin;
         for (int lag = lagMin - 1; lag <= lagMax + 1; ++lag) {
-            for (int i = de; i < de + n; ++i) r[lag] += double(s[i]) * s[i + lag];
+            for (int i = de; i < de + n; ++i)
+                r[lag] += double(s[i]) * s[i + lag];
             if (lag >= lagMin && lag <= lagMax && r[lag] > r[meilleur]) meilleur = lag;
         }
         const double a = r[meilleur - 1], b = r[meilleur], c = r[meilleur + 1];
         const double periode = meilleur + 0.5 * (a - c) / (a - 2 * b + c);
         const double mesure = FE / periode;
-        EXPECT_NEAR(1200 * std::log2(mesure / f), 0.0, 10.0) << f << " Hz";  // cents
+        EXPECT_NEAR(1200 * std::log2(mesure / f), 0.0, 10.0) << f << " Hz"; // cents
     }
 }
 
@@ -134,7 +137,8 @@ TEST(Morceau, BarsDivideTheWholeLengthExactly) {
     EXPECT_NEAR(m.hz(12), 880.0, 1e-9);
     EXPECT_NEAR(m.hz(-12), 220.0, 1e-9);
     // A tick on every bar of the loop: five onsets, evenly spaced.
-    m.frappes(0, 5, "x", [](uint32_t) { return Mono(10, 1.0f); }, 1.0, 0.0);
+    m.frappes(
+        0, 5, "x", [](uint32_t) { return Mono(10, 1.0f); }, 1.0, 0.0);
     int debuts = 0;
     for (int i = 0; i < bus.taille(); ++i)
         if (bus.gauche()[i] != 0.0f && (i == 0 || bus.gauche()[i - 1] == 0.0f)) {

@@ -25,7 +25,9 @@ namespace {
 
 // One beat, kept out of line so a profiler can be told to look only here
 // (valgrind --tool=callgrind --toggle-collect=battre*).
-[[gnu::noinline]] void battre(QObject* jeu) { QMetaObject::invokeMethod(jeu, "battre"); }
+[[gnu::noinline]] void battre(QObject* jeu) {
+    QMetaObject::invokeMethod(jeu, "battre");
+}
 
 } // namespace
 

@@ -12,13 +12,12 @@
 #include "mesure.h"
 
 #include <QCommandLineParser>
-#include <QEventLoop>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QTimer>
-
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -35,35 +34,36 @@ int main(int argc, char** argv) {
     moteur.addImportPath(QStringLiteral("qrc:/hote/qml"));
     QQmlComponent composant(&moteur);
     // The player: the next move of the deal's solution, cursor first.
-    composant.setData(QByteArrayLiteral(
-                          "import QtQuick 2.15\n"
-                          "import Tessimora 1.0\n"
-                          "import \"qrc:/app/jeu\"\n"
-                          "Glissant {\n"
-                          "  automatique: false\n"
-                          "  property var coups: []\n"
-                          "  property int suivant: 0\n"
-                          "  function aller(c) {\n"
-                          "    var l = partie.largeur\n"
-                          "    while (curseur % l !== c % l) action('droite')\n"
-                          "    while (Math.floor(curseur / l) !== Math.floor(c / l)) action('bas')\n"
-                          "  }\n"
-                          "  function jouerUn() {\n"
-                          "    if (phase !== 'jeu') return false\n"
-                          "    if (suivant >= coups.length) { coups = partie.temoin; suivant = 0 }\n"
-                          "    if (coups.length === 0) return false\n"
-                          "    var c = coups[suivant++]\n"
-                          "    if (c.type === CoupGlissant.Paire) {\n"
-                          "      aller(c.a); action('ok'); aller(c.b); action('ok')\n"
-                          "    } else {\n"
-                          "      aller(c.rang * partie.largeur + curseur % partie.largeur)\n"
-                          "      action(c.sens > 0 ? 'glisseD' : 'glisseG')\n"
-                          "    }\n"
-                          "    return true\n"
-                          "  }\n"
-                          "  onPhaseChanged: if (phase === 'depart') { coups = []; suivant = 0 }\n"
-                          "}\n"),
-                      QUrl(QStringLiteral("qrc:/banc_battements_glissant.qml")));
+    composant.setData(
+        QByteArrayLiteral(
+            "import QtQuick 2.15\n"
+            "import Tessimora 1.0\n"
+            "import \"qrc:/app/jeu\"\n"
+            "Glissant {\n"
+            "  automatique: false\n"
+            "  property var coups: []\n"
+            "  property int suivant: 0\n"
+            "  function aller(c) {\n"
+            "    var l = partie.largeur\n"
+            "    while (curseur % l !== c % l) action('droite')\n"
+            "    while (Math.floor(curseur / l) !== Math.floor(c / l)) action('bas')\n"
+            "  }\n"
+            "  function jouerUn() {\n"
+            "    if (phase !== 'jeu') return false\n"
+            "    if (suivant >= coups.length) { coups = partie.temoin; suivant = 0 }\n"
+            "    if (coups.length === 0) return false\n"
+            "    var c = coups[suivant++]\n"
+            "    if (c.type === CoupGlissant.Paire) {\n"
+            "      aller(c.a); action('ok'); aller(c.b); action('ok')\n"
+            "    } else {\n"
+            "      aller(c.rang * partie.largeur + curseur % partie.largeur)\n"
+            "      action(c.sens > 0 ? 'glisseD' : 'glisseG')\n"
+            "    }\n"
+            "    return true\n"
+            "  }\n"
+            "  onPhaseChanged: if (phase === 'depart') { coups = []; suivant = 0 }\n"
+            "}\n"),
+        QUrl(QStringLiteral("qrc:/banc_battements_glissant.qml")));
     QObject* jeu = composant.create();
     if (!jeu) {
         std::fprintf(stderr, "%s\n", qPrintable(composant.errorString()));
@@ -96,8 +96,9 @@ int main(int argc, char** argv) {
             const double coup = tempsProcesseurMs() - avant;
             if (joue.toBool()) coups.push_back(coup);
             if (qEnvironmentVariableIsSet("BANC_DETAIL") && joue.toBool() && coup > 1)
-                std::printf("%6lld ms  move %.3f  (%d tiles left)\n", montre.elapsed(), coup,
-                            jeu->property("partie").value<QObject*>()->property("restantes").toInt());
+                std::printf(
+                    "%6lld ms  move %.3f  (%d tiles left)\n", montre.elapsed(), coup,
+                    jeu->property("partie").value<QObject*>()->property("restantes").toInt());
         }
         QEventLoop attente;
         QTimer::singleShot(16, Qt::PreciseTimer, &attente, &QEventLoop::quit);

@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t n) {
     for (auto it = l.table.constBegin(); it != l.table.constEnd(); ++it) {
         const QString cle = it.key();
         const QString t = c.t(cle);
-        const bool traduit = !cle.startsWith(QLatin1Char('@')) && it->isString() &&
-                             !it->toString().isEmpty();
+        const bool traduit =
+            !cle.startsWith(QLatin1Char('@')) && it->isString() && !it->toString().isEmpty();
         EXIGER(t == (traduit ? it->toString() : langue::anglais(cle)));
         EXIGER(anglais.t(cle) == langue::anglais(cle));
         EXIGER(!c.t(cle, valeurs).contains(QLatin1String("{n}")));

@@ -15,13 +15,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille);
 
-#define EXIGER(condition)                                                                  \
-    do {                                                                                   \
-        if (!(condition)) {                                                                \
-            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__,       \
-                         #condition);                                                      \
-            std::abort();                                                                  \
-        }                                                                                  \
+#define EXIGER(condition)                                                                          \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition);  \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (0)
 
 namespace fuzz {

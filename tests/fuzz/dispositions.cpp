@@ -50,11 +50,16 @@ bool attendu(const pile::Forme& f, std::vector<pile::Place>& places, std::size_t
             int c = 0;
             for (char ch : f[z][rang]) {
                 const int x = 2 * c, y = 2 * int(rang), zi = int(z);
-                if (ch == '#') places.push_back({x, y, zi});
-                else if (ch == '>') places.push_back({x + 1, y, zi});
-                else if (ch == 'v') places.push_back({x, y + 1, zi});
-                else if (ch == '+') places.push_back({x + 1, y + 1, zi});
-                else if (ch != '.') return false;
+                if (ch == '#')
+                    places.push_back({x, y, zi});
+                else if (ch == '>')
+                    places.push_back({x + 1, y, zi});
+                else if (ch == 'v')
+                    places.push_back({x, y + 1, zi});
+                else if (ch == '+')
+                    places.push_back({x + 1, y + 1, zi});
+                else if (ch != '.')
+                    return false;
                 ++c;
             }
         }
@@ -104,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t n) {
     for (int i = 0; i < g.n; ++i)
         EXIGER(ordre[std::size_t(i)] == i);
     for (std::size_t k = 1; k < g.ordre.size(); ++k) {
-        const pile::Place &p = places[std::size_t(g.ordre[k - 1])], &q = places[std::size_t(g.ordre[k])];
+        const pile::Place &p = places[std::size_t(g.ordre[k - 1])],
+                          &q = places[std::size_t(g.ordre[k])];
         EXIGER(std::tie(p.z, p.y, p.x) <= std::tie(q.z, q.y, q.x));
     }
     for (int i = 0; i < g.n; ++i) {

@@ -3,8 +3,8 @@
 // stage or won day that survives being written and read back.
 
 #include "commun.h"
-#include "sauvegarde/stockage.h"
 #include "sauvegarde/json.h"
+#include "sauvegarde/stockage.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // fixed point of reading and writing.
 
 #include "commun.h"
-#include "sauvegarde/stockage.h"
 #include "sauvegarde/json.h"
+#include "sauvegarde/stockage.h"
 
 #include <cmath>
 #include <set>

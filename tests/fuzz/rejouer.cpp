@@ -36,8 +36,7 @@ int main(int argc, char** argv) {
         const std::string octets((std::istreambuf_iterator<char>(flux)),
                                  std::istreambuf_iterator<char>());
         std::fprintf(stderr, "%s\n", f.filename().c_str());
-        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(octets.data()),
-                               octets.size());
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(octets.data()), octets.size());
     }
     std::printf("%zu inputs replayed\n", fichiers.size());
     return 0;

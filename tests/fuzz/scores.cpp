@@ -3,8 +3,8 @@
 // `rang` says and keeps the table in order.
 
 #include "commun.h"
-#include "sauvegarde/stockage.h"
 #include "sauvegarde/json.h"
+#include "sauvegarde/stockage.h"
 
 #include <cmath>
 

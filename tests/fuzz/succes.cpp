@@ -3,9 +3,10 @@
 // bytes after a NUL are a game event applied to the state read: whatever it
 // says, the state stays valid and still reads back to itself.
 
+#include "sauvegarde/succes.h"
+
 #include "commun.h"
 #include "sauvegarde/json.h"
-#include "sauvegarde/succes.h"
 
 #include <QJsonObject>
 

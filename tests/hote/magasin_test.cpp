@@ -12,11 +12,9 @@
 #include <QQmlEngine>
 #include <QSettings>
 #include <QTemporaryDir>
-
 #include <cstdio>
-#include <memory>
-
 #include <gtest/gtest.h>
+#include <memory>
 #include <unistd.h>
 
 namespace {

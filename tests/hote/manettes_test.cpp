@@ -3,7 +3,6 @@
 #include "plateforme.h"
 
 #include <QGamepadManager>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,8 +12,8 @@ struct Banc : testing::Test {
     Plateforme facade{QStringList{"tessimora"}};
     QList<int> ids{7, 3};
     QMap<int, QString> noms{{3, "Xbox Wireless Controller"}, {7, "Sony DualSense"}};
-    Manettes manettes{&cible, &facade, true,
-                      {[this] { return ids; }, [this](int id) { return noms.value(id); }}};
+    Manettes manettes{
+        &cible, &facade, true, {[this] { return ids; }, [this](int id) { return noms.value(id); }}};
 };
 
 } // namespace
@@ -75,10 +74,17 @@ TEST_F(Banc, DirectionTenueSeRepete) {
 
 TEST_F(Banc, StickAvecHysteresis) {
     const std::pair<double, QStringList> pas[] = {
-        {-0.5, {}},          {-0.7, {"+1f0000f"}}, {-0.4, {}},
-        {-0.2, {"-1f0000f"}}, {0.6, {}},            {0.61, {"+1f0000e"}},
-        {0.45, {}},          {0.3, {}},            {0.29, {"-1f0000e"}},
-        {-0.8, {"+1f0000f"}}, {0.8, {"-1f0000f", "+1f0000e"}},
+        {-0.5, {}},
+        {-0.7, {"+1f0000f"}},
+        {-0.4, {}},
+        {-0.2, {"-1f0000f"}},
+        {0.6, {}},
+        {0.61, {"+1f0000e"}},
+        {0.45, {}},
+        {0.3, {}},
+        {0.29, {"-1f0000e"}},
+        {-0.8, {"+1f0000f"}},
+        {0.8, {"-1f0000f", "+1f0000e"}},
         {-0.8, {"+1f0000f", "-1f0000e"}},
     };
     for (const auto& [x, attendu] : pas) {

@@ -5,7 +5,6 @@
 
 #include <QSignalSpy>
 #include <QStringList>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,7 +12,7 @@ namespace {
 // Records every call, and can answer later like a real service would.
 class Espion : public Fournisseur {
 public:
-    QStringList *appels;
+    QStringList* appels;
     explicit Espion(QStringList* journal) : appels(journal) {}
     QString nom() const override { return "espion"; }
     bool annonce() const override { return true; }
@@ -59,8 +58,9 @@ TEST(Plateforme, TransmetChaqueAppelAuFournisseur) {
     facade.envoyerScore("night", 1200, "[1,2,3]");
     facade.presence("#Titre", "{}", "");
     facade.ecrireNuage("texte");
-    EXPECT_EQ(appels, (QStringList{"debloquer FIRST_LANTERN", "progresser LANTERN_FESTIVAL 3 100 paires",
-                                   "score night 1200 [1,2,3]", "presence #Titre{}", "ecrire texte"}));
+    EXPECT_EQ(appels,
+              (QStringList{"debloquer FIRST_LANTERN", "progresser LANTERN_FESTIVAL 3 100 paires",
+                           "score night 1200 [1,2,3]", "presence #Titre{}", "ecrire texte"}));
     EXPECT_EQ(facade.lireNuage(), "nuage");
     EXPECT_EQ(facade.nom(), "espion");
     EXPECT_TRUE(facade.annonce());
@@ -110,5 +110,6 @@ TEST(Famille, NomsDeManettes) {
         {"Generic USB Joystick", ""},
         {"", ""},
     };
-    for (const auto& [nom, famille] : cas) EXPECT_EQ(familleManette(nom), famille) << nom;
+    for (const auto& [nom, famille] : cas)
+        EXPECT_EQ(familleManette(nom), famille) << nom;
 }

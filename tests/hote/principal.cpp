@@ -1,6 +1,5 @@
 // The host's classes need a GUI application (windows, events, timers).
 #include <QGuiApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

@@ -2,9 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-
 #include <csignal>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,7 +37,9 @@ TEST(Signaux, ChaqueSignalDeFinQuitteDepuisLaBoucle) {
 TEST(Signaux, LesAnciensGestionnairesReviennent) {
     struct sigaction avant = {};
     ::sigaction(SIGHUP, nullptr, &avant);
-    { Signaux signaux([] {}); }
+    {
+        Signaux signaux([] {});
+    }
     struct sigaction apres = {};
     ::sigaction(SIGHUP, nullptr, &apres);
     EXPECT_EQ(avant.sa_handler, apres.sa_handler);

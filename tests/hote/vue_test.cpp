@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QThread>
-
 #include <gtest/gtest.h>
 
 TEST(Vue, ToucheDeBascule) {

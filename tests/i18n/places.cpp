@@ -16,7 +16,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {
@@ -41,7 +40,8 @@ struct Place {
 
 QList<Place> places() {
     QList<Place> r;
-    const QJsonArray lignes = lireJson(SOURCES + "/tests/i18n/places.json").value("places").toArray();
+    const QJsonArray lignes =
+        lireJson(SOURCES + "/tests/i18n/places.json").value("places").toArray();
     for (const QJsonValue& v : lignes) {
         const QJsonObject o = v.toObject();
         Place p;
@@ -53,8 +53,10 @@ QList<Place> places() {
         p.echelle = o.value("echelle").toInt(1);
         p.aide = o.value("aide").toBool();
         p.valeurs = o.value("valeurs").toObject().toVariantMap();
-        for (const QJsonValue& x : o.value("plateformes").toArray()) p.plateformes << x.toString();
-        for (const QJsonValue& n : o.value("nombres").toArray({1, 2, 5, 22})) p.nombres << n.toDouble();
+        for (const QJsonValue& x : o.value("plateformes").toArray())
+            p.plateformes << x.toString();
+        for (const QJsonValue& n : o.value("nombres").toArray({1, 2, 5, 22}))
+            p.nombres << n.toDouble();
         r << p;
     }
     return r;
@@ -76,10 +78,10 @@ struct Appareil {
     const char* famille;
 };
 constexpr Appareil APPAREILS[] = {
-    {"clavier", "linux", ""},           {"manette", "linux", ""},
-    {"manette", "linux", "xbox"},       {"manette", "linux", "playstation"},
-    {"manette", "linux", "nintendo"},   {"manette", "linux", "deck"},
-    {"telecommande", "freebox", ""},    {"telecommande", "android", ""},
+    {"clavier", "linux", ""},         {"manette", "linux", ""},
+    {"manette", "linux", "xbox"},     {"manette", "linux", "playstation"},
+    {"manette", "linux", "nintendo"}, {"manette", "linux", "deck"},
+    {"telecommande", "freebox", ""},  {"telecommande", "android", ""},
     {"tactile", "android", ""},
 };
 
@@ -115,7 +117,8 @@ QList<Mesure> mesurer(const Place& p, const langue::Catalogue& c) {
         const int l = aide::largeur(morceaux);
         if (l <= pire.largeur) continue;
         QString lu;
-        for (const aide::Morceau& m : morceaux) lu += m.touche ? "[" + m.texte + "]" : m.texte;
+        for (const aide::Morceau& m : morceaux)
+            lu += m.touche ? "[" + m.texte + "]" : m.texte;
         const QString famille = *a.famille ? QStringLiteral(" (%1)").arg(a.famille) : QString();
         pire = {lu, l, QStringLiteral("%1 on %2%3").arg(a.nom, a.plateforme, famille)};
     }
@@ -136,12 +139,14 @@ TEST(Places, LaTableEstLisible) {
             << ou.toStdString() << ": \"un\" given for a key that has no plural forms";
         EXPECT_GT(p.largeur, 0) << ou.toStdString() << ": no room given";
         EXPECT_GE(p.echelle, 1) << ou.toStdString();
-        EXPECT_TRUE(police::styles().contains(p.style)) << ou.toStdString() << ": style " << p.style.toStdString();
+        EXPECT_TRUE(police::styles().contains(p.style))
+            << ou.toStdString() << ": style " << p.style.toStdString();
         // A placeholder without a value would be measured as its braces.
         if (!p.aide) {
             QString t = langue::inserer(langue::anglais(p.cle), p.valeurs);
             if (!p.un.isEmpty()) t += langue::inserer(p.un, p.valeurs);
-            EXPECT_FALSE(t.contains('{')) << ou.toStdString() << ": give \"valeurs\" for its placeholders";
+            EXPECT_FALSE(t.contains('{'))
+                << ou.toStdString() << ": give \"valeurs\" for its placeholders";
         }
     }
 }
@@ -178,11 +183,12 @@ TEST(Places, ChaqueLibelleDeControlsTient) {
             const commandes::Table table;
             for (const QString& app : commandes::appareils(QLatin1String(plateforme))) {
                 for (const char* a : commandes::ACTIONS) {
-                    const QString t = table.libelle(QLatin1String(a), app, QLatin1String(plateforme), tr);
+                    const QString t =
+                        table.libelle(QLatin1String(a), app, QLatin1String(plateforme), tr);
                     const int large = police::disposer(t, "jade", code, {}).largeur;
-                    EXPECT_LE(large, PLACE) << code.toStdString() << ": CONTROLS, " << a << " on "
-                                            << app.toStdString() << " (" << plateforme << "): "
-                                            << t.toStdString();
+                    EXPECT_LE(large, PLACE)
+                        << code.toStdString() << ": CONTROLS, " << a << " on " << app.toStdString()
+                        << " (" << plateforme << "): " << t.toStdString();
                 }
             }
         }

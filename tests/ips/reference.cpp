@@ -9,7 +9,6 @@
 #include <QQmlEngine>
 #include <QQuickView>
 #include <QTimer>
-
 #include <cstdio>
 
 namespace {
@@ -36,8 +35,9 @@ int main(int argc, char* argv[]) {
     CompteurImages compteur;
     QTimer rapport;
     if (QCoreApplication::arguments().contains(QStringLiteral("--ips"))) {
-        QObject::connect(&vue, &QQuickWindow::frameSwapped, &vue, [&compteur] { compteur.image(); },
-                         Qt::DirectConnection);
+        QObject::connect(
+            &vue, &QQuickWindow::frameSwapped, &vue, [&compteur] { compteur.image(); },
+            Qt::DirectConnection);
         QObject::connect(&rapport, &QTimer::timeout, [&compteur] { compteur.rapporter(); });
         rapport.start(1000);
     }

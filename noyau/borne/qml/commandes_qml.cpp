@@ -29,16 +29,20 @@ void CommandesQml::regler(const QVariant& touches) {
 
 QVariantList CommandesQml::clavier(const QString& a) const {
     QVariantList r;
-    for (int code : m_table.clavier(a)) r.append(code);
+    for (int code : m_table.clavier(a))
+        r.append(code);
     return r;
 }
 
-QString CommandesQml::action(int code, bool ctrl) const { return m_table.action(code, ctrl); }
+QString CommandesQml::action(int code, bool ctrl) const {
+    return m_table.action(code, ctrl);
+}
 
 QVariant CommandesQml::actionDuel(int code) const {
     const auto d = m_table.actionDuel(code);
     if (!d) return QVariant::fromValue(nullptr);
-    return QVariantMap{{QStringLiteral("joueur"), d->joueur}, {QStringLiteral("action"), d->action}};
+    return QVariantMap{{QStringLiteral("joueur"), d->joueur},
+                       {QStringLiteral("action"), d->action}};
 }
 
 QVariant CommandesQml::direction(const QString& a) const {
@@ -69,7 +73,9 @@ void CommandesQml::choisirFamille(const QString& f) {
     if (m_table.famille() != avant) emit familleChange();
 }
 
-QString CommandesQml::nomManette(const QString& a) const { return m_table.nomManette(a); }
+QString CommandesQml::nomManette(const QString& a) const {
+    return m_table.nomManette(a);
+}
 
 QString CommandesQml::etiquette(const QString& a, const QString& app, const QString& plateforme,
                                 const QJSValue& tr) const {
@@ -80,7 +86,8 @@ QVariantMap CommandesQml::etiquettes(const QString& app, const QString& platefor
                                      const QJSValue& tr) const {
     QVariantMap r;
     const auto e = m_table.etiquettes(app, plateforme, traduction(tr));
-    for (auto it = e.begin(); it != e.end(); ++it) r.insert(it.key(), it.value());
+    for (auto it = e.begin(); it != e.end(); ++it)
+        r.insert(it.key(), it.value());
     return r;
 }
 
@@ -101,34 +108,65 @@ QStringList CommandesQml::trous(const QString& plateforme) const {
 
 QStringList CommandesQml::actions() const {
     QStringList r;
-    for (const char* a : commandes::ACTIONS) r.append(QLatin1String(a));
+    for (const char* a : commandes::ACTIONS)
+        r.append(QLatin1String(a));
     return r;
 }
 
 QVariantMap CommandesQml::cles() const {
     namespace K = commandes::K;
-    return {{"echap", K::echap},       {"tab", K::tab},         {"retourArriere", K::retourArriere},
-            {"entree", K::entree},     {"entreePave", K::entreePave}, {"inser", K::inser},
-            {"suppr", K::suppr},       {"pause", K::pause},     {"debut", K::debut},
-            {"fin", K::fin},           {"gauche", K::gauche},   {"haut", K::haut},
-            {"droite", K::droite},     {"bas", K::bas},         {"pageHaut", K::pageHaut},
-            {"pageBas", K::pageBas},   {"f1", K::f1},           {"f11", K::f11},
-            {"menu", K::menu},         {"rembobine", K::rembobine}, {"avance", K::avance},
-            {"rouge", K::rouge},       {"vert", K::vert},       {"jaune", K::jaune},
-            {"bleu", K::bleu},         {"espace", K::espace},   {"guillemet", K::guillemet},
-            {"esperluette", K::esperluette}, {"apostrophe", K::apostrophe},
-            {"parentheseG", K::parentheseG}, {"virgule", K::virgule}, {"point", K::point},
-            {"pointVirgule", K::pointVirgule}, {"inferieur", K::inferieur},
-            {"superieur", K::superieur}, {"crochetG", K::crochetG}, {"crochetD", K::crochetD},
-            {"eAigu", K::eAigu},       {"retour", K::retour},   {"lecture", K::lecture},
-            {"stop", K::stop},         {"precedent", K::precedent}, {"suivant", K::suivant},
-            {"mediaPause", K::mediaPause}, {"lecturePause", K::lecturePause}, {"info", K::info},
-            {"select", K::select},     {"play", K::play}};
+    return {{"echap", K::echap},
+            {"tab", K::tab},
+            {"retourArriere", K::retourArriere},
+            {"entree", K::entree},
+            {"entreePave", K::entreePave},
+            {"inser", K::inser},
+            {"suppr", K::suppr},
+            {"pause", K::pause},
+            {"debut", K::debut},
+            {"fin", K::fin},
+            {"gauche", K::gauche},
+            {"haut", K::haut},
+            {"droite", K::droite},
+            {"bas", K::bas},
+            {"pageHaut", K::pageHaut},
+            {"pageBas", K::pageBas},
+            {"f1", K::f1},
+            {"f11", K::f11},
+            {"menu", K::menu},
+            {"rembobine", K::rembobine},
+            {"avance", K::avance},
+            {"rouge", K::rouge},
+            {"vert", K::vert},
+            {"jaune", K::jaune},
+            {"bleu", K::bleu},
+            {"espace", K::espace},
+            {"guillemet", K::guillemet},
+            {"esperluette", K::esperluette},
+            {"apostrophe", K::apostrophe},
+            {"parentheseG", K::parentheseG},
+            {"virgule", K::virgule},
+            {"point", K::point},
+            {"pointVirgule", K::pointVirgule},
+            {"inferieur", K::inferieur},
+            {"superieur", K::superieur},
+            {"crochetG", K::crochetG},
+            {"crochetD", K::crochetD},
+            {"eAigu", K::eAigu},
+            {"retour", K::retour},
+            {"lecture", K::lecture},
+            {"stop", K::stop},
+            {"precedent", K::precedent},
+            {"suivant", K::suivant},
+            {"mediaPause", K::mediaPause},
+            {"lecturePause", K::lecturePause},
+            {"info", K::info},
+            {"select", K::select},
+            {"play", K::play}};
 }
 
 void enregistrerCommandes() {
-    qmlRegisterSingletonType<CommandesQml>("Tessimora", 1, 0, "Commandes",
-                                           [](QQmlEngine*, QJSEngine*) -> QObject* {
-                                               return new CommandesQml;
-                                           });
+    qmlRegisterSingletonType<CommandesQml>(
+        "Tessimora", 1, 0, "Commandes",
+        [](QQmlEngine*, QJSEngine*) -> QObject* { return new CommandesQml; });
 }

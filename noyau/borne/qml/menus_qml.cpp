@@ -5,7 +5,6 @@
 #include "borne/menupause.h"
 
 #include <QQmlEngine>
-
 #include <cmath>
 
 namespace {
@@ -28,11 +27,15 @@ menu::Ouvertures ouvertures(const QVariant& progression, bool extrasOuverts) {
     return o;
 }
 
-QString texte(const char* s) { return s ? QString::fromUtf8(s) : QString(); }
+QString texte(const char* s) {
+    return s ? QString::fromUtf8(s) : QString();
+}
 
 } // namespace
 
-int MenusQml::ecartAide() const { return aide::ECART; }
+int MenusQml::ecartAide() const {
+    return aide::ECART;
+}
 
 QVariantList MenusQml::decouper(const QString& texte, const QVariant& touches) const {
     QMap<QString, QString> etiquettes;
@@ -41,8 +44,8 @@ QVariantList MenusQml::decouper(const QString& texte, const QVariant& touches) c
         if (it.value().canConvert<QString>()) etiquettes.insert(it.key(), it.value().toString());
     QVariantList r;
     for (const aide::Morceau& p : aide::decouper(texte, etiquettes))
-        r.append(QVariantMap{{QStringLiteral("texte"), p.texte},
-                             {QStringLiteral("touche"), p.touche}});
+        r.append(
+            QVariantMap{{QStringLiteral("texte"), p.texte}, {QStringLiteral("touche"), p.touche}});
     return r;
 }
 
@@ -52,13 +55,14 @@ QVariantList MenusQml::entrees(const QVariant& progression, bool extrasOuverts) 
     for (int i = 0; i < menu::NOMBRE; ++i) {
         const menu::Entree& e = menu::ENTREES[i];
         const bool ouverte = menu::ouverte(i, o);
-        r.append(QVariantMap{
-            {QStringLiteral("id"), texte(e.id)},
-            {QStringLiteral("icone"), texte(e.icone)},
-            {QStringLiteral("nom"), texte(e.nom)},
-            {QStringLiteral("ligne1"), texte(ouverte || !e.ligne1Fermee ? e.ligne1 : e.ligne1Fermee)},
-            {QStringLiteral("ligne2"), texte(ouverte || !e.ligne2Fermee ? e.ligne2 : e.ligne2Fermee)},
-            {QStringLiteral("ouverte"), ouverte}});
+        r.append(QVariantMap{{QStringLiteral("id"), texte(e.id)},
+                             {QStringLiteral("icone"), texte(e.icone)},
+                             {QStringLiteral("nom"), texte(e.nom)},
+                             {QStringLiteral("ligne1"),
+                              texte(ouverte || !e.ligne1Fermee ? e.ligne1 : e.ligne1Fermee)},
+                             {QStringLiteral("ligne2"),
+                              texte(ouverte || !e.ligne2Fermee ? e.ligne2 : e.ligne2Fermee)},
+                             {QStringLiteral("ouverte"), ouverte}});
     }
     return r;
 }
@@ -75,9 +79,13 @@ QVariantList MenusQml::listeDe(const QString& id, const QVariant& progression, b
     return r;
 }
 
-int MenusQml::curseurDe(const QString& id, int taille) const { return menu::curseurDe(id, taille); }
+int MenusQml::curseurDe(const QString& id, int taille) const {
+    return menu::curseurDe(id, taille);
+}
 
-int MenusQml::decalage(int choix) const { return menu::decalage(choix); }
+int MenusQml::decalage(int choix) const {
+    return menu::decalage(choix);
+}
 
 int MenusQml::lanterneTouchee(double x, double y, int decalage) const {
     return menu::lanterneTouchee(x, y, decalage);
@@ -104,11 +112,12 @@ int MenusQml::entreePauseTouchee(double x, double y, int taille) const {
     return menupause::entreeTouchee(x, y, taille);
 }
 
-int MenusQml::reponseTouchee(double x, double y) const { return menupause::reponseTouchee(x, y); }
+int MenusQml::reponseTouchee(double x, double y) const {
+    return menupause::reponseTouchee(x, y);
+}
 
 void enregistrerMenus() {
-    qmlRegisterSingletonType<MenusQml>("Tessimora", 1, 0, "Menus",
-                                       [](QQmlEngine*, QJSEngine*) -> QObject* {
-                                           return new MenusQml;
-                                       });
+    qmlRegisterSingletonType<MenusQml>(
+        "Tessimora", 1, 0, "Menus",
+        [](QQmlEngine*, QJSEngine*) -> QObject* { return new MenusQml; });
 }

@@ -8,7 +8,9 @@
 
 namespace {
 
-stockage::Reglages lire(const QJSValue& r) { return stockage::lireReglages(js::versJson(r)); }
+stockage::Reglages lire(const QJSValue& r) {
+    return stockage::lireReglages(js::versJson(r));
+}
 
 QJSValue rendre(const QObject* o, const std::optional<stockage::Reglages>& r) {
     if (!r) return QJSValue(QJSValue::NullValue);
@@ -17,17 +19,26 @@ QJSValue rendre(const QObject* o, const std::optional<stockage::Reglages>& r) {
 
 } // namespace
 
-int OptionsQml::batonX() const { return options::BATON_X; }
-int OptionsQml::batonFin() const { return options::BATON_FIN; }
-QStringList OptionsQml::langues() const { return options::langues(); }
-int OptionsQml::ligneRaz() const { return controles::LIGNE_RAZ; }
+int OptionsQml::batonX() const {
+    return options::BATON_X;
+}
+int OptionsQml::batonFin() const {
+    return options::BATON_FIN;
+}
+QStringList OptionsQml::langues() const {
+    return options::langues();
+}
+int OptionsQml::ligneRaz() const {
+    return controles::LIGNE_RAZ;
+}
 
 QVariantList OptionsQml::lignes(bool crtSeul) const {
     QVariantList r;
     for (int i = 0; i < options::nombre(crtSeul); ++i) {
         const options::Ligne& l = options::LIGNES[i];
         QStringList textes;
-        for (int k = 0; k < options::nombreTextes(i); ++k) textes << QString::fromUtf8(l.textes[k]);
+        for (int k = 0; k < options::nombreTextes(i); ++k)
+            textes << QString::fromUtf8(l.textes[k]);
         r.append(QVariantMap{{QStringLiteral("cle"), QString::fromUtf8(l.cle)},
                              {QStringLiteral("sorte"), int(l.sorte)},
                              {QStringLiteral("textes"), textes}});
@@ -35,9 +46,13 @@ QVariantList OptionsQml::lignes(bool crtSeul) const {
     return r;
 }
 
-int OptionsQml::pas(bool crtSeul) const { return options::pas(crtSeul); }
+int OptionsQml::pas(bool crtSeul) const {
+    return options::pas(crtSeul);
+}
 
-int OptionsQml::premiereLigne(bool crtSeul) const { return options::premiereLigne(crtSeul); }
+int OptionsQml::premiereLigne(bool crtSeul) const {
+    return options::premiereLigne(crtSeul);
+}
 
 double OptionsQml::niveau(const QJSValue& reglages, int ligne) const {
     return options::niveau(lire(reglages), ligne);
@@ -52,19 +67,29 @@ QJSValue OptionsQml::regler(const QJSValue& reglages, int ligne, int sens,
     return rendre(this, options::regler(lire(reglages), ligne, sens, modeEcran));
 }
 
-int OptionsQml::pourcent(double v) const { return options::pourcent(v); }
+int OptionsQml::pourcent(double v) const {
+    return options::pourcent(v);
+}
 
-int OptionsQml::braise(double v) const { return options::braise(v); }
+int OptionsQml::braise(double v) const {
+    return options::braise(v);
+}
 
 int OptionsQml::ligneTouchee(double y, bool crtSeul) const {
     return options::ligneTouchee(y, crtSeul);
 }
 
-int OptionsQml::sensTouche(double x) const { return options::sensTouche(x); }
+int OptionsQml::sensTouche(double x) const {
+    return options::sensTouche(x);
+}
 
-bool OptionsQml::sortieTouchee(double y) const { return options::sortieTouchee(y); }
+bool OptionsQml::sortieTouchee(double y) const {
+    return options::sortieTouchee(y);
+}
 
-QString OptionsQml::nomAction(const QString& action) const { return controles::nomAction(action); }
+QString OptionsQml::nomAction(const QString& action) const {
+    return controles::nomAction(action);
+}
 
 QString OptionsQml::nomAppareil(const QString& appareil, const QString& plateforme) const {
     return controles::nomAppareil(appareil, plateforme);
@@ -94,11 +119,12 @@ int OptionsQml::ligneCommandeTouchee(double y, int nombre) const {
     return controles::ligneTouchee(y, nombre);
 }
 
-bool OptionsQml::sortieCommandesTouchee(double y) const { return controles::sortieTouchee(y); }
+bool OptionsQml::sortieCommandesTouchee(double y) const {
+    return controles::sortieTouchee(y);
+}
 
 void enregistrerOptions() {
-    qmlRegisterSingletonType<OptionsQml>("Tessimora", 1, 0, "Options",
-                                         [](QQmlEngine*, QJSEngine*) -> QObject* {
-                                             return new OptionsQml;
-                                         });
+    qmlRegisterSingletonType<OptionsQml>(
+        "Tessimora", 1, 0, "Options",
+        [](QQmlEngine*, QJSEngine*) -> QObject* { return new OptionsQml; });
 }

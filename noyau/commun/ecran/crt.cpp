@@ -108,8 +108,7 @@ void lireReel(const QVariantMap& m, const char* cle, double& champ) {
 
 } // namespace
 
-Rectangle interieur(double l, double h, double force, const affichage::Geometrie& g,
-                    double marge) {
+Rectangle interieur(double l, double h, double force, const affichage::Geometrie& g, double marge) {
     const int L = static_cast<int>(std::max(1.0, std::floor(l)));
     const int H = static_cast<int>(std::max(1.0, std::floor(h)));
     if (!(g.sx > 0 && g.sy > 0) || !std::isfinite(g.x) || !std::isfinite(g.y)) return {};

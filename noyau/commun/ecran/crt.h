@@ -50,17 +50,16 @@ struct Rectangle {
 // band, which a software renderer would otherwise read at every pixel; the
 // frame around it takes the whole pass. Empty (at 0, 0) when no pixel
 // qualifies.
-Rectangle interieur(double l, double h, double force, const affichage::Geometrie& g,
-                    double marge);
+Rectangle interieur(double l, double h, double force, const affichage::Geometrie& g, double marge);
 
 // The tube settings as stored; each real is in 0..1.
 struct Reglages {
     bool actif = true;
-    double balayage = 0.6;  // scanline depth
-    double lueur = 0.4;     // glow strength
-    double courbure = 0.5;  // curvature
-    double masque = 0.5;    // phosphor mask depth
-    double vignette = 0.5;  // border darkening
+    double balayage = 0.6; // scanline depth
+    double lueur = 0.4;    // glow strength
+    double courbure = 0.5; // curvature
+    double masque = 0.5;   // phosphor mask depth
+    double vignette = 0.5; // border darkening
 };
 
 // Reads a settings record (a map, or null for the defaults). A missing or

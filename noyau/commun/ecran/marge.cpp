@@ -26,7 +26,9 @@ private:
     std::vector<Piece>& sortie_;
 };
 
-bool estNombre(const QJsonValue& v) { return v.isDouble() && std::isfinite(v.toDouble()); }
+bool estNombre(const QJsonValue& v) {
+    return v.isDouble() && std::isfinite(v.toDouble());
+}
 
 } // namespace
 
@@ -44,8 +46,8 @@ std::vector<Piece> pieces(const QJsonObject& fond, const QJsonObject& anim) {
         if (plan > 0) pose.ajouter(plans.at(plan - 1).toArray().at(0).toString(), 0, 0, plan);
         for (const QJsonValue& v : elements) {
             const QJsonArray e = v.toArray();
-            if (e.size() < 4 || !e.at(0).isString() || !estNombre(e.at(1)) ||
-                !estNombre(e.at(2)) || !estNombre(e.at(3)) || e.at(3).toDouble() != plan)
+            if (e.size() < 4 || !e.at(0).isString() || !estNombre(e.at(1)) || !estNombre(e.at(2)) ||
+                !estNombre(e.at(3)) || e.at(3).toDouble() != plan)
                 continue;
             const QString nom = e.at(0).toString();
             const double x = e.at(1).toDouble();

@@ -66,8 +66,10 @@ std::u16string versUtf16(const std::string& s) {
         bool bon = i + suite < n;
         for (std::size_t k = 1; bon && k <= suite; ++k) {
             const unsigned char d = static_cast<unsigned char>(s[i + k]);
-            if ((d & 0xc0u) != 0x80u) bon = false;
-            else cp = (cp << 6) | (d & 0x3fu);
+            if ((d & 0xc0u) != 0x80u)
+                bon = false;
+            else
+                cp = (cp << 6) | (d & 0x3fu);
         }
         if (!bon || (suite == 2 && (cp < 0x800 || (cp >= 0xd800 && cp < 0xe000))) ||
             (suite == 3 && (cp < 0x10000 || cp > 0x10ffff))) {
@@ -89,7 +91,9 @@ std::u16string versUtf16(const std::string& s) {
 
 } // namespace
 
-std::uint32_t graineTexte(const std::string& utf8) { return graineTexte(versUtf16(utf8)); }
+std::uint32_t graineTexte(const std::string& utf8) {
+    return graineTexte(versUtf16(utf8));
+}
 
 Alea creer(const Graine& graine) {
     Alea g;

@@ -22,8 +22,12 @@ struct Alea {
     std::uint32_t s = 0x9e3779b9u;
 };
 
-inline bool operator==(const Alea& a, const Alea& b) { return a.s == b.s; }
-inline bool operator!=(const Alea& a, const Alea& b) { return a.s != b.s; }
+inline bool operator==(const Alea& a, const Alea& b) {
+    return a.s == b.s;
+}
+inline bool operator!=(const Alea& a, const Alea& b) {
+    return a.s != b.s;
+}
 
 // A seed is either a number or a text. Numbers are kept as doubles so that a
 // seed read from JSON is taken exactly as the scenes see it: truncated toward
@@ -64,8 +68,12 @@ std::uint32_t versMot(double n);
 
 // MurmurHash3's 32-bit finaliser, with 0 replaced so the xorshift never sticks.
 std::uint32_t brasser(std::uint32_t n);
-inline std::uint32_t brasser(double n) { return brasser(versMot(n)); }
-inline std::uint32_t brasser(int n) { return brasser(static_cast<std::uint32_t>(n)); }
+inline std::uint32_t brasser(double n) {
+    return brasser(versMot(n));
+}
+inline std::uint32_t brasser(int n) {
+    return brasser(static_cast<std::uint32_t>(n));
+}
 
 // 32-bit FNV-1a over UTF-16 code units (the whole unit, not its bytes).
 std::uint32_t graineTexte(const std::u16string& s);
@@ -73,7 +81,9 @@ std::uint32_t graineTexte(const std::u16string& s);
 std::uint32_t graineTexte(const std::string& utf8);
 
 Alea creer(const Graine& graine = Graine());
-inline Alea copier(const Alea& g) { return g; }
+inline Alea copier(const Alea& g) {
+    return g;
+}
 
 inline std::uint32_t suivant(Alea& g) {
     std::uint32_t x = g.s;
@@ -84,7 +94,9 @@ inline std::uint32_t suivant(Alea& g) {
     return x;
 }
 
-inline double reel(Alea& g) { return static_cast<double>(suivant(g)) / 4294967296.0; }
+inline double reel(Alea& g) {
+    return static_cast<double>(suivant(g)) / 4294967296.0;
+}
 
 // floor(reel x n) in double precision, exactly as written; n >= 1.
 inline std::uint32_t entier(Alea& g, std::uint32_t n) {
@@ -104,7 +116,8 @@ template <typename T> void melanger(Alea& g, std::vector<T>& t) {
 // across builds pass them in a fixed order.
 template <typename Poids> std::size_t pondere(Alea& g, const Poids* poids, std::size_t n) {
     double total = 0;
-    for (std::size_t i = 0; i < n; ++i) total += static_cast<double>(poids[i]);
+    for (std::size_t i = 0; i < n; ++i)
+        total += static_cast<double>(poids[i]);
     double r = reel(g) * total;
     for (std::size_t i = 0; i < n; ++i) {
         r -= static_cast<double>(poids[i]);

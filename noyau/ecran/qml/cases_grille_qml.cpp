@@ -17,21 +17,32 @@ QVariant CasesGrilleQml::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= count()) return {};
     const Case& c = cases_[static_cast<std::size_t>(index.row())];
     switch (role) {
-    case Cellule: return c.cellule;
-    case Colonne: return largeur_ > 0 ? c.cellule % largeur_ : 0;
-    case Motif: return c.motif;
-    case Presente: return c.presente;
-    case Etat: return c.etat;
-    default: return {};
+    case Cellule:
+        return c.cellule;
+    case Colonne:
+        return largeur_ > 0 ? c.cellule % largeur_ : 0;
+    case Motif:
+        return c.motif;
+    case Presente:
+        return c.presente;
+    case Etat:
+        return c.etat;
+    default:
+        return {};
     }
 }
 
 QHash<int, QByteArray> CasesGrilleQml::roleNames() const {
-    return {{Cellule, "cellule"}, {Colonne, "colonne"}, {Motif, "motif"},
-            {Presente, "presente"}, {Etat, "etat"}};
+    return {{Cellule, "cellule"},
+            {Colonne, "colonne"},
+            {Motif, "motif"},
+            {Presente, "presente"},
+            {Etat, "etat"}};
 }
 
-QObject* CasesGrilleQml::partie() const { return partie_.data(); }
+QObject* CasesGrilleQml::partie() const {
+    return partie_.data();
+}
 
 void CasesGrilleQml::setPartie(QObject* partie) {
     auto* p = qobject_cast<PartieGlissanteQml*>(partie);
@@ -68,7 +79,8 @@ void CasesGrilleQml::setIndice(const QVariant& indice) {
 CasesGrilleQml::Case CasesGrilleQml::caseDe(int cellule, int motif) const {
     const glissant::Partie& p = *partie_->donnees();
     const int m = p.gr.cases[static_cast<std::size_t>(cellule)];
-    return {cellule, m >= 0 ? m : motif, m >= 0, plateau::etat(p.selection, indice_[0], indice_[1], cellule)};
+    return {cellule, m >= 0 ? m : motif, m >= 0,
+            plateau::etat(p.selection, indice_[0], indice_[1], cellule)};
 }
 
 void CasesGrilleQml::reconstruire() {
@@ -89,7 +101,8 @@ void CasesGrilleQml::reconstruire() {
     cases_.clear();
     largeur_ = p ? p->gr.l : 0;
     cases_.reserve(static_cast<std::size_t>(fin - debut));
-    for (int i = debut; i < fin; ++i) cases_.push_back(caseDe(i, 0));
+    for (int i = debut; i < fin; ++i)
+        cases_.push_back(caseDe(i, 0));
     endResetModel();
     if (count() != avant) emit countChanged();
 }

@@ -3,7 +3,6 @@
 #include <QAbstractListModel>
 #include <QPointer>
 #include <QVariant>
-
 #include <array>
 #include <vector>
 
@@ -28,9 +27,9 @@ public:
     enum Role {
         Cellule = Qt::UserRole + 1, // cell index in the grid
         Colonne,
-        Motif,    // kept when the cell empties, so a tile coming back loads no image
+        Motif, // kept when the cell empties, so a tile coming back loads no image
         Presente,
-        Etat,     // 0 normal, 1 selected, 2 hinted
+        Etat, // 0 normal, 1 selected, 2 hinted
     };
 
     explicit CasesGrilleQml(QObject* parent = nullptr);

@@ -21,12 +21,14 @@ const QHash<QString, DessinBandeQml::Ligne>& lignes() {
             qWarning("sprite table not found: %s", qPrintable(TABLE));
             return t;
         }
-        const QJsonObject anim = QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("anim")).toObject();
+        const QJsonObject anim =
+            QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("anim")).toObject();
         for (auto it = anim.begin(); it != anim.end(); ++it) {
             const QJsonArray r = it.value().toArray();
             if (r.size() != 7) continue;
             DessinBandeQml::Ligne l{};
-            for (int i = 0; i < 7; ++i) l[static_cast<std::size_t>(i)] = r.at(i).toInt();
+            for (int i = 0; i < 7; ++i)
+                l[static_cast<std::size_t>(i)] = r.at(i).toInt();
             t.insert(it.key(), l);
         }
         return t;
@@ -53,7 +55,8 @@ DessinBandeQml::~DessinBandeQml() {
 
 QVariantList DessinBandeQml::d() const {
     QVariantList l;
-    for (const int v : ligne_) l.append(v);
+    for (const int v : ligne_)
+        l.append(v);
     return l;
 }
 
@@ -96,7 +99,9 @@ void DessinBandeQml::fixerPause(bool oui) {
     if (remplacer(paused_, oui)) emit pausedChanged();
 }
 
-void DessinBandeQml::setCurrentFrame(int v) { fixerCadre(std::clamp(v, 0, frameCount() - 1)); }
+void DessinBandeQml::setCurrentFrame(int v) {
+    fixerCadre(std::clamp(v, 0, frameCount() - 1));
+}
 
 void DessinBandeQml::fixerCadre(int cadre) {
     if (cadre == cadre_) return;

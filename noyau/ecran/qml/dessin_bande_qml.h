@@ -4,7 +4,6 @@
 #include "ecran/qml/horloge.h"
 
 #include <QVariantList>
-
 #include <array>
 
 // The strip player behind `Anim`: one frame of a strip of the sprite table,
@@ -91,6 +90,6 @@ private:
     bool paused_ = false;
     bool abonne_ = false;
     int cadre_ = 0;
-    qint64 debut_ = 0;   // clock time of frame 0
-    qint64 ecoule_ = 0;  // time into the strip when paused
+    qint64 debut_ = 0;  // clock time of frame 0
+    qint64 ecoule_ = 0; // time into the strip when paused
 };

@@ -24,7 +24,8 @@ void DessinNombreQml::setStyle(const QString& v) {
 QString DessinNombreQml::bande() const {
     static const QStringList styles{QStringLiteral("or"), QStringLiteral("blanc"),
                                     QStringLiteral("rouge"), QStringLiteral("jade")};
-    return QStringLiteral("chiffres_") + (styles.contains(style_) ? style_ : QStringLiteral("blanc"));
+    return QStringLiteral("chiffres_") +
+           (styles.contains(style_) ? style_ : QStringLiteral("blanc"));
 }
 
 void DessinNombreQml::disposer() {

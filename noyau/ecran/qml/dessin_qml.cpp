@@ -8,7 +8,6 @@
 #include <QSGImageNode>
 #include <QSGTexture>
 #include <QtDebug>
-
 #include <map>
 #include <tuple>
 
@@ -39,13 +38,15 @@ public:
         auto it = parFenetre.find(fenetre);
         if (it == parFenetre.end()) {
             it = parFenetre.insert(fenetre, {});
-            QObject::connect(fenetre, &QQuickWindow::sceneGraphInvalidated, fenetre,
-                             [fenetre] { oublier(fenetre); }, Qt::DirectConnection);
+            QObject::connect(
+                fenetre, &QQuickWindow::sceneGraphInvalidated, fenetre,
+                [fenetre] { oublier(fenetre); }, Qt::DirectConnection);
         }
         QSGTexture*& t = (*it)[image.cacheKey()];
         if (!t) {
-            t = fenetre->createTextureFromImage(
-                image, atlas ? QQuickWindow::TextureCanUseAtlas : QQuickWindow::CreateTextureOptions());
+            t = fenetre->createTextureFromImage(image, atlas
+                                                           ? QQuickWindow::TextureCanUseAtlas
+                                                           : QQuickWindow::CreateTextureOptions());
             t->setFiltering(QSGTexture::Nearest);
         }
         return t;
@@ -54,7 +55,8 @@ public:
 private:
     static void oublier(QQuickWindow* fenetre) {
         QMutexLocker verrou(&mutex());
-        for (QSGTexture* t : tables().value(fenetre)) delete t;
+        for (QSGTexture* t : tables().value(fenetre))
+            delete t;
         tables().remove(fenetre);
     }
     static QMutex& mutex() {
@@ -106,11 +108,14 @@ private:
         const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
         std::vector<bandes::Rangee> rangees(static_cast<std::size_t>(r.height()));
         for (int y = 0; y < r.height(); ++y) {
-            const auto* ligne = reinterpret_cast<const QRgb*>(argb.constScanLine(r.y() + y)) + r.x();
+            const auto* ligne =
+                reinterpret_cast<const QRgb*>(argb.constScanLine(r.y() + y)) + r.x();
             int debut = 0;
-            while (debut < r.width() && qAlpha(ligne[debut]) == 0) ++debut;
+            while (debut < r.width() && qAlpha(ligne[debut]) == 0)
+                ++debut;
             int fin = r.width();
-            while (fin > debut && qAlpha(ligne[fin - 1]) == 0) --fin;
+            while (fin > debut && qAlpha(ligne[fin - 1]) == 0)
+                --fin;
             rangees[static_cast<std::size_t>(y)] = {debut, fin};
         }
         std::vector<QRect> l;
@@ -130,7 +135,9 @@ private:
 
 } // namespace
 
-DessinQml::DessinQml(QQuickItem* parent) : QQuickItem(parent) { setFlag(ItemHasContents, true); }
+DessinQml::DessinQml(QQuickItem* parent) : QQuickItem(parent) {
+    setFlag(ItemHasContents, true);
+}
 
 void DessinQml::setBase(const QUrl& v) {
     if (v == base_) return;

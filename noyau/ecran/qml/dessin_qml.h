@@ -4,7 +4,6 @@
 #include <QQuickItem>
 #include <QUrl>
 #include <QVariantList>
-
 #include <vector>
 
 // An item that draws pieces of images at whole-pixel places, unsmoothed: the
@@ -37,7 +36,7 @@ protected:
     struct Piece {
         QString fichier; // relative to base
         QImage image;
-        QRect source;    // part of the image; empty: all of it
+        QRect source; // part of the image; empty: all of it
         QPoint place;
     };
 

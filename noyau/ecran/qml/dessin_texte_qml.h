@@ -15,7 +15,8 @@ class DessinTexteQml : public DessinQml {
     // A language code choosing the shapes of wide characters; empty follows
     // `langueCourante`.
     Q_PROPERTY(QString langue READ langue WRITE setLangue NOTIFY miseChanged)
-    Q_PROPERTY(QString langueCourante READ langueCourante WRITE setLangueCourante NOTIFY miseChanged)
+    Q_PROPERTY(
+        QString langueCourante READ langueCourante WRITE setLangueCourante NOTIFY miseChanged)
     // { x, y, src, n, largeur }, as Police.disposer gives it; built when read.
     Q_PROPERTY(QVariantMap mise READ mise NOTIFY miseChanged)
     Q_PROPERTY(int largeur READ largeur NOTIFY miseChanged)

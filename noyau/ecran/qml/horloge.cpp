@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-
 #include <algorithm>
 
 Horloge& Horloge::instance() {

@@ -2,7 +2,6 @@
 
 #include <QAbstractAnimation>
 #include <QElapsedTimer>
-
 #include <vector>
 
 // The one frame clock of the screen's moving things (posed effects, strip

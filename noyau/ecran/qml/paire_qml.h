@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QVariant>
-
 #include <array>
 
 // A pair of places or cells [a, b] from the scenes (a hinted pair); anything

@@ -7,14 +7,17 @@
 #include <QVariantList>
 #include <QtQml>
 
-const police::SousEnsembles& sousEnsemblesDuJeu() { return langue::indexDuJeu().cjk; }
+const police::SousEnsembles& sousEnsemblesDuJeu() {
+    return langue::indexDuJeu().cjk;
+}
 
 namespace {
 
 QVariantList liste(const QVector<int>& v) {
     QVariantList l;
     l.reserve(v.size());
-    for (const int e : v) l.append(e);
+    for (const int e : v)
+        l.append(e);
     return l;
 }
 
@@ -28,18 +31,32 @@ QVariantMap enregistrement(const police::Mise& m) {
             {QStringLiteral("largeur"), m.largeur}};
 }
 
-int PoliceQml::avance() const { return police::AVANCE; }
-int PoliceQml::avanceLarge() const { return police::AVANCE_LARGE; }
-int PoliceQml::haut() const { return police::HAUT; }
-QString PoliceQml::caracteres() const { return police::caracteres(); }
-QString PoliceQml::chiffres() const { return police::chiffres(); }
-QStringList PoliceQml::styles() const { return police::styles(); }
+int PoliceQml::avance() const {
+    return police::AVANCE;
+}
+int PoliceQml::avanceLarge() const {
+    return police::AVANCE_LARGE;
+}
+int PoliceQml::haut() const {
+    return police::HAUT;
+}
+QString PoliceQml::caracteres() const {
+    return police::caracteres();
+}
+QString PoliceQml::chiffres() const {
+    return police::chiffres();
+}
+QStringList PoliceQml::styles() const {
+    return police::styles();
+}
 
 bool PoliceQml::large(const QString& c) const {
     return !c.isEmpty() && police::large(c.at(0).unicode());
 }
 
-QString PoliceQml::majuscules(const QString& s) const { return police::majuscules(s); }
+QString PoliceQml::majuscules(const QString& s) const {
+    return police::majuscules(s);
+}
 
 QString PoliceQml::dossierLarge(const QString& ch, const QString& langue) const {
     return ch.isEmpty() ? QString() : police::dossierLarge(ch.at(0), langue, sousEnsemblesDuJeu());
@@ -50,7 +67,9 @@ QVariantMap PoliceQml::disposer(const QString& texte, const QString& style,
     return enregistrement(police::disposer(texte, style, langue, sousEnsemblesDuJeu()));
 }
 
-int PoliceQml::largeur(const QString& texte) const { return police::largeur(texte); }
+int PoliceQml::largeur(const QString& texte) const {
+    return police::largeur(texte);
+}
 
 void enregistrerPolice() {
     qmlRegisterSingletonType<PoliceQml>(

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
-PoseQml::PoseQml(QQuickItem* parent) : QQuickItem(parent) { setVisible(false); }
+PoseQml::PoseQml(QQuickItem* parent) : QQuickItem(parent) {
+    setVisible(false);
+}
 
 PoseQml::~PoseQml() {
     if (enJeu_) Horloge::instance().retirer(this);
@@ -79,8 +81,9 @@ void PoseQml::avancer(qint64 maintenant) {
         // A handler may have stopped it.
         if (!enJeu_) return;
     }
-    const qreal u = std::clamp(static_cast<qreal>(ecoule - std::max(0, delai_)) / std::max(1, dureeVie()),
-                               qreal(0), qreal(1));
+    const qreal u =
+        std::clamp(static_cast<qreal>(ecoule - std::max(0, delai_)) / std::max(1, dureeVie()),
+                   qreal(0), qreal(1));
     fixerT(progression(u));
     if (u >= 1) {
         Horloge::instance().retirer(this);
@@ -134,7 +137,9 @@ void EffetPoseQml::setDureeBande(int v) {
     if (remplacer(dureeBande_, v)) emit vieChanged();
 }
 
-int EffetPoseQml::dureeVie() const { return vie_ > 0 ? vie_ : std::max(16, dureeBande_); }
+int EffetPoseQml::dureeVie() const {
+    return vie_ > 0 ? vie_ : std::max(16, dureeBande_);
+}
 
 void EffetPoseQml::suivre() {
     setX(auPixel(px() + dx_ * t() - origineX_));

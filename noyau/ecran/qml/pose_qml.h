@@ -36,7 +36,6 @@ public:
     // Stops, hides and marks the item free. No signal follows.
     Q_INVOKABLE void arreter();
 
-
 signals:
     void placeChanged();
     void delaiChanged();

@@ -16,26 +16,40 @@ QVariant TuilesPlateauQml::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= count()) return {};
     const Tuile& t = tuiles_[static_cast<std::size_t>(index.row())];
     switch (role) {
-    case Place: return t.place;
-    case CoinX: return t.coin.x;
-    case CoinY: return t.coin.y;
-    case Couche: return t.couche;
-    case Motif: return t.aspect.motif;
-    case Presente: return t.aspect.presente;
-    case Voilee: return t.aspect.voilee;
-    case Transparente: return t.aspect.transparente;
-    case Etat: return t.aspect.etat;
-    default: return {};
+    case Place:
+        return t.place;
+    case CoinX:
+        return t.coin.x;
+    case CoinY:
+        return t.coin.y;
+    case Couche:
+        return t.couche;
+    case Motif:
+        return t.aspect.motif;
+    case Presente:
+        return t.aspect.presente;
+    case Voilee:
+        return t.aspect.voilee;
+    case Transparente:
+        return t.aspect.transparente;
+    case Etat:
+        return t.aspect.etat;
+    default:
+        return {};
     }
 }
 
 QHash<int, QByteArray> TuilesPlateauQml::roleNames() const {
-    return {{Place, "place"},   {CoinX, "coinX"},     {CoinY, "coinY"},
-            {Couche, "couche"}, {Motif, "motif"},     {Presente, "presente"},
-            {Voilee, "voilee"}, {Transparente, "transparente"}, {Etat, "etat"}};
+    return {{Place, "place"},   {CoinX, "coinX"},
+            {CoinY, "coinY"},   {Couche, "couche"},
+            {Motif, "motif"},   {Presente, "presente"},
+            {Voilee, "voilee"}, {Transparente, "transparente"},
+            {Etat, "etat"}};
 }
 
-QObject* TuilesPlateauQml::partie() const { return partie_.data(); }
+QObject* TuilesPlateauQml::partie() const {
+    return partie_.data();
+}
 
 void TuilesPlateauQml::setPartie(QObject* partie) {
     auto* p = qobject_cast<PartieQml*>(partie);
@@ -86,7 +100,9 @@ void TuilesPlateauQml::setIndice(const QVariant& indice) {
 }
 
 int TuilesPlateauQml::rang(int place) const {
-    return place >= 0 && place < static_cast<int>(rangs_.size()) ? rangs_[static_cast<std::size_t>(place)] : -1;
+    return place >= 0 && place < static_cast<int>(rangs_.size())
+               ? rangs_[static_cast<std::size_t>(place)]
+               : -1;
 }
 
 TuilesPlateauQml::Aspect TuilesPlateauQml::aspectDe(int place) const {
@@ -125,7 +141,8 @@ void TuilesPlateauQml::reconstruire() {
 
 void TuilesPlateauQml::rafraichir() {
     const partie::Partie* p = partie_ ? partie_->donnees() : nullptr;
-    if ((p ? p->g.get() : nullptr) != geometrie_ || (p && p->g->n != static_cast<int>(rangs_.size()))) {
+    if ((p ? p->g.get() : nullptr) != geometrie_ ||
+        (p && p->g->n != static_cast<int>(rangs_.size()))) {
         reconstruire();
         return;
     }

@@ -5,7 +5,6 @@
 #include <QAbstractListModel>
 #include <QPointer>
 #include <QVariant>
-
 #include <array>
 #include <set>
 #include <vector>
@@ -38,14 +37,14 @@ class TuilesPlateauQml : public QAbstractListModel {
 public:
     enum Role {
         Place = Qt::UserRole + 1,
-        CoinX,        // image corner from the stack origin
+        CoinX, // image corner from the stack origin
         CoinY,
         Couche,
         Motif,
         Presente,
         Voilee,
         Transparente,
-        Etat,         // 0 normal, 1 selected, 2 hinted
+        Etat, // 0 normal, 1 selected, 2 hinted
     };
 
     explicit TuilesPlateauQml(QObject* parent = nullptr);

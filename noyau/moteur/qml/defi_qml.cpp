@@ -4,7 +4,6 @@
 #include "moteur/dispositions.h"
 
 #include <QtQml>
-
 #include <cmath>
 
 namespace {
@@ -18,11 +17,17 @@ defi::Instant instant(double t) {
 
 DefiQml::DefiQml(QObject* parent) : QObject(parent) {}
 
-double DefiQml::maintenant() const { return static_cast<double>(defi::maintenant()); }
+double DefiQml::maintenant() const {
+    return static_cast<double>(defi::maintenant());
+}
 
-QString DefiQml::jour(double t) const { return QString::fromStdString(defi::jour(instant(t))); }
+QString DefiQml::jour(double t) const {
+    return QString::fromStdString(defi::jour(instant(t)));
+}
 
-double DefiQml::graine(double t) const { return static_cast<double>(defi::graine(instant(t))); }
+double DefiQml::graine(double t) const {
+    return static_cast<double>(defi::graine(instant(t)));
+}
 
 int DefiQml::disposition(double t) const {
     return defi::disposition(instant(t), static_cast<int>(dispositions::LISTE.size()));

@@ -9,7 +9,8 @@ QVariantMap enregistrement(const dispositions::Disposition& d) {
     QVariantList couches;
     for (const pile::Couche& c : d.couches) {
         QStringList lignes;
-        for (const std::string& l : c) lignes.append(QString::fromStdString(l));
+        for (const std::string& l : c)
+            lignes.append(QString::fromStdString(l));
         couches.append(lignes);
     }
     return {{QStringLiteral("nom"), QString::fromStdString(d.nom)},
@@ -18,7 +19,8 @@ QVariantMap enregistrement(const dispositions::Disposition& d) {
 
 QVariantList enregistrements(const std::vector<dispositions::Disposition>& l) {
     QVariantList r;
-    for (const dispositions::Disposition& d : l) r.append(enregistrement(d));
+    for (const dispositions::Disposition& d : l)
+        r.append(enregistrement(d));
     return r;
 }
 
@@ -26,9 +28,13 @@ QVariantList enregistrements(const std::vector<dispositions::Disposition>& l) {
 
 DispositionsQml::DispositionsQml(QObject* parent) : QObject(parent) {}
 
-QVariantList DispositionsQml::liste() const { return enregistrements(dispositions::LISTE); }
+QVariantList DispositionsQml::liste() const {
+    return enregistrements(dispositions::LISTE);
+}
 
-QVariantList DispositionsQml::duel() const { return enregistrements(dispositions::DUEL); }
+QVariantList DispositionsQml::duel() const {
+    return enregistrements(dispositions::DUEL);
+}
 
 QVariant DispositionsQml::parNom(const QString& nom) const {
     const dispositions::Disposition* d = dispositions::parNom(nom.toStdString());

@@ -29,8 +29,10 @@ QVariantList IaQml::pas(PartieQml* partie, double dt) {
         ActionIa v;
         v.mix = a.mix;
         v.prise = a.prise;
-        if (a.mix) v.melange = PartieQml::enregistrement(a.melange);
-        else v.resultat = PartieQml::enregistrement(a.resultat);
+        if (a.mix)
+            v.melange = PartieQml::enregistrement(a.melange);
+        else
+            v.resultat = PartieQml::enregistrement(a.resultat);
         l.append(QVariant::fromValue(v));
     }
     if (!l.isEmpty()) {

@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <QVariant>
-
 #include <optional>
 
 // One thing the computer player did: a MIX (`mix`, with `melange`) or a

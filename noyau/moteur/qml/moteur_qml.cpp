@@ -31,16 +31,12 @@ void enregistrerMoteur() {
                                      "CoupGlissant", QStringLiteral("a move of a solution"));
     qmlRegisterType<IaQml>("Tessimora", 1, 0, "Ia");
     qmlRegisterType<ArbitreDuelQml>("Tessimora", 1, 0, "ArbitreDuel");
-    qmlRegisterSingletonType<DefiQml>("Tessimora", 1, 0, "Defi",
-                                      [](QQmlEngine*, QJSEngine*) -> QObject* {
-                                          return new DefiQml;
-                                      });
-    qmlRegisterSingletonType<EtapeQml>("Tessimora", 1, 0, "Etape",
-                                       [](QQmlEngine*, QJSEngine*) -> QObject* {
-                                           return new EtapeQml;
-                                       });
-    qmlRegisterSingletonType<DispositionsQml>("Tessimora", 1, 0, "Dispositions",
-                                              [](QQmlEngine*, QJSEngine*) -> QObject* {
-                                                  return new DispositionsQml;
-                                              });
+    qmlRegisterSingletonType<DefiQml>(
+        "Tessimora", 1, 0, "Defi", [](QQmlEngine*, QJSEngine*) -> QObject* { return new DefiQml; });
+    qmlRegisterSingletonType<EtapeQml>(
+        "Tessimora", 1, 0, "Etape",
+        [](QQmlEngine*, QJSEngine*) -> QObject* { return new EtapeQml; });
+    qmlRegisterSingletonType<DispositionsQml>(
+        "Tessimora", 1, 0, "Dispositions",
+        [](QQmlEngine*, QJSEngine*) -> QObject* { return new DispositionsQml; });
 }

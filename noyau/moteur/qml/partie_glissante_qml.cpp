@@ -11,26 +11,37 @@ namespace {
 PartieGlissanteQml::Etat etatDe(const std::optional<glissant::Partie>& p) {
     if (!p) return PartieGlissanteQml::Aucune;
     switch (p->etat) {
-    case glissant::Etat::Jeu: return PartieGlissanteQml::Jeu;
-    case glissant::Etat::Gagne: return PartieGlissanteQml::Gagne;
-    case glissant::Etat::Temps: return PartieGlissanteQml::Temps;
+    case glissant::Etat::Jeu:
+        return PartieGlissanteQml::Jeu;
+    case glissant::Etat::Gagne:
+        return PartieGlissanteQml::Gagne;
+    case glissant::Etat::Temps:
+        return PartieGlissanteQml::Temps;
     }
     return PartieGlissanteQml::Aucune;
 }
 
 PriseGlissante::Type typeDe(glissant::TypePrise t) {
     switch (t) {
-    case glissant::TypePrise::Fini: return PriseGlissante::Fini;
-    case glissant::TypePrise::Vide: return PriseGlissante::Vide;
-    case glissant::TypePrise::Prise: return PriseGlissante::Prise;
-    case glissant::TypePrise::Lachee: return PriseGlissante::Lachee;
-    case glissant::TypePrise::Refus: return PriseGlissante::Refus;
-    case glissant::TypePrise::Paire: return PriseGlissante::Paire;
+    case glissant::TypePrise::Fini:
+        return PriseGlissante::Fini;
+    case glissant::TypePrise::Vide:
+        return PriseGlissante::Vide;
+    case glissant::TypePrise::Prise:
+        return PriseGlissante::Prise;
+    case glissant::TypePrise::Lachee:
+        return PriseGlissante::Lachee;
+    case glissant::TypePrise::Refus:
+        return PriseGlissante::Refus;
+    case glissant::TypePrise::Paire:
+        return PriseGlissante::Paire;
     }
     return PriseGlissante::Fini;
 }
 
-QVariantList paire(const glissant::Paire& p) { return {p[0], p[1]}; }
+QVariantList paire(const glissant::Paire& p) {
+    return {p[0], p[1]};
+}
 
 int entierDe(const QVariant& v, int defaut) {
     bool ok = false;
@@ -69,32 +80,45 @@ bool PartieGlissanteQml::creerNiveau(int niveau, const QVariant& graine, double 
     return p_.has_value();
 }
 
-void PartieGlissanteQml::vider() { nouvelle(std::nullopt); }
+void PartieGlissanteQml::vider() {
+    nouvelle(std::nullopt);
+}
 
 bool PartieGlissanteQml::valide(int i) const {
     return p_ && i >= 0 && i < static_cast<int>(p_->gr.cases.size());
 }
 
-int PartieGlissanteQml::motif(int i) const { return valide(i) ? p_->gr.cases[i] : -1; }
+int PartieGlissanteQml::motif(int i) const {
+    return valide(i) ? p_->gr.cases[i] : -1;
+}
 
-bool PartieGlissanteQml::vide(int i) const { return !valide(i) || p_->gr.cases[i] < 0; }
+bool PartieGlissanteQml::vide(int i) const {
+    return !valide(i) || p_->gr.cases[i] < 0;
+}
 
-bool PartieGlissanteQml::relies(int a, int b) const { return p_ && glissant::relies(p_->gr, a, b); }
+bool PartieGlissanteQml::relies(int a, int b) const {
+    return p_ && glissant::relies(p_->gr, a, b);
+}
 
 QVariantList PartieGlissanteQml::paires() const {
     QVariantList l;
     if (p_)
-        for (const glissant::Paire& pr : glissant::paires(p_->gr)) l.append(QVariant(paire(pr)));
+        for (const glissant::Paire& pr : glissant::paires(p_->gr))
+            l.append(QVariant(paire(pr)));
     return l;
 }
 
-int PartieGlissanteQml::premiere() const { return p_ ? glissant::premiere(p_->gr) : -1; }
+int PartieGlissanteQml::premiere() const {
+    return p_ ? glissant::premiere(p_->gr) : -1;
+}
 
 int PartieGlissanteQml::voisine(int i, int dx, int dy) const {
     return p_ ? glissant::voisine(p_->gr, i, dx, dy) : -1;
 }
 
-int PartieGlissanteQml::comboCourant() const { return p_ ? glissant::comboCourant(*p_) : 1; }
+int PartieGlissanteQml::comboCourant() const {
+    return p_ ? glissant::comboCourant(*p_) : 1;
+}
 
 double PartieGlissanteQml::graineSuivante(int niveau) const {
     return p_ ? glissant::graineSuivante(*p_, niveau).nombre() : 0;
@@ -105,8 +129,12 @@ QPoint PartieGlissanteQml::origine() const {
     return p_ ? QPoint(o.x, o.y) : QPoint();
 }
 
-int PartieGlissanteQml::pasX() const { return etals::PAS_X; }
-int PartieGlissanteQml::pasY() const { return etals::PAS_Y; }
+int PartieGlissanteQml::pasX() const {
+    return etals::PAS_X;
+}
+int PartieGlissanteQml::pasY() const {
+    return etals::PAS_Y;
+}
 
 QPoint PartieGlissanteQml::pos(int i) const {
     if (!valide(i)) return origine();
@@ -118,7 +146,9 @@ int PartieGlissanteQml::caseSous(double x, double y) const {
     return p_ ? etals::caseSous(p_->gr.l, p_->gr.h, x, y) : -1;
 }
 
-int PartieGlissanteQml::pasGlisse(double dx) const { return etals::pasGlisse(dx); }
+int PartieGlissanteQml::pasGlisse(double dx) const {
+    return etals::pasGlisse(dx);
+}
 
 PriseGlissante PartieGlissanteQml::prendre(int i) {
     PriseGlissante r;
@@ -151,8 +181,10 @@ bool PartieGlissanteQml::melanger() {
 bool PartieGlissanteQml::avancer(double dt) {
     if (!p_ || !std::isfinite(dt) || dt < 0) return false;
     const bool fin = glissant::avancer(*p_, static_cast<std::int64_t>(std::min(dt, 1e9)));
-    if (fin) publier();
-    else publierTemps();
+    if (fin)
+        publier();
+    else
+        publierTemps();
     return fin;
 }
 
@@ -204,7 +236,8 @@ void PartieGlissanteQml::publier() {
 QVariantList PartieGlissanteQml::cases() const {
     QVariantList l;
     l.reserve(static_cast<int>(vu_.cases.size()));
-    for (int m : vu_.cases) l.append(m);
+    for (int m : vu_.cases)
+        l.append(m);
     return l;
 }
 
@@ -213,7 +246,8 @@ QVariantList PartieGlissanteQml::temoin() const {
     if (!p_ || !p_->temoin) return l;
     for (const glissant::Coup& c : *p_->temoin) {
         CoupGlissant v;
-        v.type = c.type == glissant::Coup::Type::Glisse ? CoupGlissant::Glisse : CoupGlissant::Paire;
+        v.type =
+            c.type == glissant::Coup::Type::Glisse ? CoupGlissant::Glisse : CoupGlissant::Paire;
         v.a = c.a;
         v.b = c.b;
         v.rang = c.rang;

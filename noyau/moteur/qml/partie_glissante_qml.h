@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QPoint>
 #include <QVariant>
-
 #include <optional>
 #include <vector>
 
@@ -26,8 +25,8 @@ public:
     Q_ENUM(Type)
 
     Type type = Fini;
-    int i = -1;        // the cell picked (vide, prise, lachee, refus)
-    int ancienne = -1; // refus: the cell that was picked before
+    int i = -1;         // the cell picked (vide, prise, lachee, refus)
+    int ancienne = -1;  // refus: the cell that was picked before
     int a = -1, b = -1; // paire: the two cells
     int points = 0, combo = 0;
 };

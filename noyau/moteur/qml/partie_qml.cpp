@@ -13,32 +13,46 @@ namespace {
 QVariantList liste(const std::vector<int>& v) {
     QVariantList l;
     l.reserve(static_cast<int>(v.size()));
-    for (int x : v) l.append(x);
+    for (int x : v)
+        l.append(x);
     return l;
 }
 
-QVariantList paire(const pile::Paire& p) { return {p[0], p[1]}; }
+QVariantList paire(const pile::Paire& p) {
+    return {p[0], p[1]};
+}
 
 PartieQml::Etat etatDe(const std::optional<partie::Partie>& p) {
     if (!p) return PartieQml::Aucune;
     switch (p->etat) {
-    case partie::Etat::Jeu: return PartieQml::Jeu;
-    case partie::Etat::Bloque: return PartieQml::Bloque;
-    case partie::Etat::Gagne: return PartieQml::Gagne;
-    case partie::Etat::Temps: return PartieQml::Temps;
-    case partie::Etat::Impasse: return PartieQml::Impasse;
+    case partie::Etat::Jeu:
+        return PartieQml::Jeu;
+    case partie::Etat::Bloque:
+        return PartieQml::Bloque;
+    case partie::Etat::Gagne:
+        return PartieQml::Gagne;
+    case partie::Etat::Temps:
+        return PartieQml::Temps;
+    case partie::Etat::Impasse:
+        return PartieQml::Impasse;
     }
     return PartieQml::Aucune;
 }
 
 PrisePile::Type typeDe(partie::TypeResultat t) {
     switch (t) {
-    case partie::TypeResultat::Fini: return PrisePile::Fini;
-    case partie::TypeResultat::Bloquee: return PrisePile::Bloquee;
-    case partie::TypeResultat::Prise: return PrisePile::Prise;
-    case partie::TypeResultat::Lachee: return PrisePile::Lachee;
-    case partie::TypeResultat::Refus: return PrisePile::Refus;
-    case partie::TypeResultat::Paire: return PrisePile::Paire;
+    case partie::TypeResultat::Fini:
+        return PrisePile::Fini;
+    case partie::TypeResultat::Bloquee:
+        return PrisePile::Bloquee;
+    case partie::TypeResultat::Prise:
+        return PrisePile::Prise;
+    case partie::TypeResultat::Lachee:
+        return PrisePile::Lachee;
+    case partie::TypeResultat::Refus:
+        return PrisePile::Refus;
+    case partie::TypeResultat::Paire:
+        return PrisePile::Paire;
     }
     return PrisePile::Fini;
 }
@@ -105,8 +119,7 @@ void PartieQml::publier() {
     const bool parfait_ = remplacer(vu_.parfait, p && etape::parfait(p->stats));
     const bool presence_ = remplacerListe(vu_.presence, p ? p->present : aucune);
     const bool motifs_ = remplacerListe(vu_.motifs, p ? p->motifs : aucun);
-    const bool libres_ =
-        remplacerListe(vu_.libres, p ? pile::libres(*p->g, p->present) : aucun);
+    const bool libres_ = remplacerListe(vu_.libres, p ? pile::libres(*p->g, p->present) : aucun);
     const bool horloge = remplacer(vu_.horloge, p ? p->horloge : 0);
     const bool temps = remplacer(vu_.tempsMs, p ? p->tempsMs : 0);
     const bool combo = remplacer(vu_.combo, comboCourant());
@@ -175,27 +188,38 @@ void PartieQml::vider() {
     nouvelle();
 }
 
-bool PartieQml::valide(int i) const { return p_ && i >= 0 && i < p_->g->n; }
+bool PartieQml::valide(int i) const {
+    return p_ && i >= 0 && i < p_->g->n;
+}
 
-bool PartieQml::present(int i) const { return valide(i) && p_->present[i]; }
+bool PartieQml::present(int i) const {
+    return valide(i) && p_->present[i];
+}
 
-bool PartieQml::libre(int i) const { return valide(i) && partie::libre(*p_, i); }
+bool PartieQml::libre(int i) const {
+    return valide(i) && partie::libre(*p_, i);
+}
 
-int PartieQml::motif(int i) const { return valide(i) ? p_->motifs[i] : -1; }
+int PartieQml::motif(int i) const {
+    return valide(i) ? p_->motifs[i] : -1;
+}
 
-int PartieQml::famille(int i) const { return valide(i) ? partie::famille(*p_, i) : -1; }
+int PartieQml::famille(int i) const {
+    return valide(i) ? partie::famille(*p_, i) : -1;
+}
 
 QVariant PartieQml::place(int i) const {
     if (!valide(i)) return QVariant::fromValue(nullptr);
     const pile::Place& pl = p_->g->places[i];
-    return QVariantMap{{QStringLiteral("x"), pl.x}, {QStringLiteral("y"), pl.y},
-                       {QStringLiteral("z"), pl.z}};
+    return QVariantMap{
+        {QStringLiteral("x"), pl.x}, {QStringLiteral("y"), pl.y}, {QStringLiteral("z"), pl.z}};
 }
 
 QVariantList PartieQml::paires() const {
     QVariantList l;
     if (p_)
-        for (const pile::Paire& pr : partie::paires(*p_)) l.append(QVariant(paire(pr)));
+        for (const pile::Paire& pr : partie::paires(*p_))
+            l.append(QVariant(paire(pr)));
     return l;
 }
 
@@ -240,7 +264,8 @@ QVariantMap PartieQml::origine(const QVariant& zone) const {
     const QVariantMap m = zone.toMap();
     if (m.contains(QStringLiteral("largeur")))
         z = {m.value(QStringLiteral("x")).toInt(), m.value(QStringLiteral("y")).toInt(),
-             m.value(QStringLiteral("largeur")).toInt(), m.value(QStringLiteral("hauteur")).toInt()};
+             m.value(QStringLiteral("largeur")).toInt(),
+             m.value(QStringLiteral("hauteur")).toInt()};
     return point(plateau::origine(*p_->g, z));
 }
 
@@ -248,7 +273,9 @@ int PartieQml::sous(int ox, int oy, int x, int y) const {
     return p_ ? plateau::sous(*p_->g, p_->present, {ox, oy}, x, y) : -1;
 }
 
-int PartieQml::comboCourant() const { return p_ ? partie::comboCourant(*p_) : 1; }
+int PartieQml::comboCourant() const {
+    return p_ ? partie::comboCourant(*p_) : 1;
+}
 
 QVariantMap PartieQml::bonusFin() const {
     partie::BonusFin b = p_ ? partie::bonusFin(*p_) : partie::BonusFin{};
@@ -298,8 +325,10 @@ bool PartieQml::avancer(double dt) {
     if (!p_ || !std::isfinite(dt) || dt < 0) return false;
     const partie::Etat avant = p_->etat;
     bool fin = partie::avancer(*p_, static_cast<std::int64_t>(dt));
-    if (p_->etat != avant) publier();
-    else publierTemps();
+    if (p_->etat != avant)
+        publier();
+    else
+        publierTemps();
     return fin;
 }
 
@@ -312,7 +341,8 @@ QVariant PartieQml::temoin() const {
     if (!p_ || !p_->temoin) return QVariant::fromValue(nullptr);
     QVariantList l;
     l.reserve(static_cast<int>(p_->temoin->size()));
-    for (const pile::Paire& q : *p_->temoin) l.append(QVariant(paire(q)));
+    for (const pile::Paire& q : *p_->temoin)
+        l.append(QVariant(paire(q)));
     return l;
 }
 
@@ -365,16 +395,28 @@ QString PartieQml::disposition() const {
     return p_ ? QString::fromStdString(p_->disposition) : QString();
 }
 
-int PartieQml::nombre() const { return p_ ? p_->g->n : 0; }
+int PartieQml::nombre() const {
+    return p_ ? p_->g->n : 0;
+}
 
-double PartieQml::score() const { return p_ ? static_cast<double>(p_->score) : 0; }
-double PartieQml::horloge() const { return p_ ? static_cast<double>(p_->horloge) : 0; }
-double PartieQml::tempsMs() const { return p_ ? static_cast<double>(p_->tempsMs) : 0; }
-double PartieQml::tempsMax() const { return p_ ? static_cast<double>(p_->tempsMax) : 0; }
+double PartieQml::score() const {
+    return p_ ? static_cast<double>(p_->score) : 0;
+}
+double PartieQml::horloge() const {
+    return p_ ? static_cast<double>(p_->horloge) : 0;
+}
+double PartieQml::tempsMs() const {
+    return p_ ? static_cast<double>(p_->tempsMs) : 0;
+}
+double PartieQml::tempsMax() const {
+    return p_ ? static_cast<double>(p_->tempsMax) : 0;
+}
 double PartieQml::apercuJusqua() const {
     return p_ ? static_cast<double>(p_->apercuJusqua) : -1;
 }
-bool PartieQml::apercu() const { return p_ && p_->apercuJusqua > p_->horloge; }
+bool PartieQml::apercu() const {
+    return p_ && p_->apercuJusqua > p_->horloge;
+}
 
 QVariantMap PartieQml::stats() const {
     partie::Stats s = p_ ? p_->stats : partie::Stats{};
@@ -392,16 +434,21 @@ QVariantMap PartieQml::bornes() const {
             {QStringLiteral("couches"), b.couches}};
 }
 
-QVariantList PartieQml::ordre() const { return p_ ? liste(p_->g->ordre) : QVariantList(); }
+QVariantList PartieQml::ordre() const {
+    return p_ ? liste(p_->g->ordre) : QVariantList();
+}
 
 QVariantList PartieQml::presence() const {
     QVariantList l;
     if (p_)
-        for (std::uint8_t x : p_->present) l.append(x != 0);
+        for (std::uint8_t x : p_->present)
+            l.append(x != 0);
     return l;
 }
 
-QVariantList PartieQml::motifs() const { return p_ ? liste(p_->motifs) : QVariantList(); }
+QVariantList PartieQml::motifs() const {
+    return p_ ? liste(p_->motifs) : QVariantList();
+}
 
 QVariantList PartieQml::libres() const {
     return p_ ? liste(pile::libres(*p_->g, p_->present)) : QVariantList();

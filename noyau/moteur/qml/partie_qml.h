@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QVariant>
-
 #include <array>
 #include <optional>
 #include <vector>

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QMetaProperty>
 #include <QSettings>
-
 #include <cstdio>
 
 MagasinQml::MagasinQml(QObject* parent) : QObject(parent) {
@@ -27,7 +26,9 @@ void MagasinQml::changerCategorie(const QString& categorie) {
     emit categoryChanged();
 }
 
-QString MagasinQml::fichier() { return QSettings().fileName(); }
+QString MagasinQml::fichier() {
+    return QSettings().fileName();
+}
 
 QString MagasinQml::raison(const QString& fichier) {
     const QFileInfo f(fichier);

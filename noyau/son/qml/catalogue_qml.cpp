@@ -29,7 +29,9 @@ QVariantList CatalogueQml::pistes() const {
     return liste;
 }
 
-QStringList CatalogueQml::fonds() const { return catalogue::fonds(); }
+QStringList CatalogueQml::fonds() const {
+    return catalogue::fonds();
+}
 
 QVariant CatalogueQml::piste(const QString& id) const {
     const catalogue::Piste* p = catalogue::piste(id);
@@ -37,9 +39,13 @@ QVariant CatalogueQml::piste(const QString& id) const {
     return enregistrement(*p);
 }
 
-QString CatalogueQml::musiqueEtape(double etape) const { return catalogue::musiqueEtape(etape); }
+QString CatalogueQml::musiqueEtape(double etape) const {
+    return catalogue::musiqueEtape(etape);
+}
 
-QString CatalogueQml::paire(double combo) const { return catalogue::paire(combo); }
+QString CatalogueQml::paire(double combo) const {
+    return catalogue::paire(combo);
+}
 
 void enregistrerSon() {
     qmlRegisterSingletonType<CatalogueQml>(

@@ -2,12 +2,12 @@
 // interface thread when a stage starts), and the free-tile questions the
 // generator and solver ask thousands of times.
 
+#include "catalogue.h"
 #include "moteur/dispositions.h"
 #include "moteur/generation.h"
 #include "moteur/glissant.h"
 #include "moteur/tuiles.h"
 
-#include "catalogue.h"
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -17,7 +17,8 @@ void generer(benchmark::State& etat) {
     etat.SetLabel(d.nom);
     generation::geometrie(d); // built once per process, as in the game
     int graine = 1;
-    for (auto _ : etat) benchmark::DoNotOptimize(generation::generer(d, graine++));
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(generation::generer(d, graine++));
 }
 BENCHMARK(generer)->DenseRange(0, 13)->Unit(benchmark::kMicrosecond);
 
@@ -38,7 +39,8 @@ void libre(benchmark::State& etat) {
     const MiPartie m;
     const pile::Geometrie& g = *m.donne.g;
     for (auto _ : etat)
-        for (int i = 0; i < g.n; ++i) benchmark::DoNotOptimize(pile::libre(g, m.present, i));
+        for (int i = 0; i < g.n; ++i)
+            benchmark::DoNotOptimize(pile::libre(g, m.present, i));
     etat.SetItemsProcessed(etat.iterations() * g.n);
 }
 BENCHMARK(libre);
@@ -72,7 +74,8 @@ BENCHMARK(melanger)->Unit(benchmark::kMicrosecond);
 
 void glissantGenerer(benchmark::State& etat) {
     int graine = 1;
-    for (auto _ : etat) benchmark::DoNotOptimize(glissant::generer(12, 7, 30, graine++));
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(glissant::generer(12, 7, 30, graine++));
 }
 BENCHMARK(glissantGenerer)->Unit(benchmark::kMicrosecond);
 

@@ -29,7 +29,8 @@ std::vector<Parcours> parcours(int nombre) {
         partie::Partie p = c.depart;
         while (p.etat == partie::Etat::Jeu) {
             const auto jouables = partie::paires(p);
-            const auto m = jouables[alea::entier(hasard, static_cast<std::uint32_t>(jouables.size()))];
+            const auto m =
+                jouables[alea::entier(hasard, static_cast<std::uint32_t>(jouables.size()))];
             partie::prendre(p, m[0]);
             partie::prendre(p, m[1]);
             c.coups.push_back(m);
@@ -44,9 +45,9 @@ void retirer(benchmark::State& etat, bool suivreLeTemoin) {
     std::size_t k = 0, c = 0;
     partie::Partie p = hasard[0].depart;
     for (auto _ : etat) {
-        const bool fini = suivreLeTemoin ? (!p.temoin || p.temoin->empty() ||
-                                            p.etat != partie::Etat::Jeu)
-                                         : c >= hasard[k].coups.size();
+        const bool fini = suivreLeTemoin
+                              ? (!p.temoin || p.temoin->empty() || p.etat != partie::Etat::Jeu)
+                              : c >= hasard[k].coups.size();
         if (fini) {
             etat.PauseTiming();
             k = (k + 1) % hasard.size();

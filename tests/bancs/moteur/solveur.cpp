@@ -1,12 +1,13 @@
 // Solver speed in nodes per second, on fresh deals and on hard positions made
 // by random legal removals (where resolutions spend their whole budget).
 
-#include "moteur/dispositions.h"
-#include "moteur/generation.h"
 #include "moteur/solveur.h"
-#include "moteur/tuiles.h"
 
 #include "catalogue.h"
+#include "moteur/dispositions.h"
+#include "moteur/generation.h"
+#include "moteur/tuiles.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -46,7 +47,8 @@ std::vector<Difficile> positionsDifficiles() {
             const auto jouables =
                 pile::paires(*d->g, p, [&](int i) { return tuiles::famille(d->motifs[i]); });
             if (jouables.empty()) break;
-            const auto m = jouables[alea::entier(hasard, static_cast<std::uint32_t>(jouables.size()))];
+            const auto m =
+                jouables[alea::entier(hasard, static_cast<std::uint32_t>(jouables.size()))];
             p[m[0]] = p[m[1]] = 0;
         }
         const auto essai = solveur::resoudre(*d->g, d->motifs, p, 20000);

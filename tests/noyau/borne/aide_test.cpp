@@ -10,7 +10,8 @@ const QMap<QString, QString> CLAVIER = {{"ok", "ENTER"}, {"retour", "ESC"}, {"ga
 
 QString lire(const QVector<Morceau>& m) {
     QString r;
-    for (const Morceau& p : m) r += (p.touche ? "[" + p.texte + "]" : p.texte) + "|";
+    for (const Morceau& p : m)
+        r += (p.touche ? "[" + p.texte + "]" : p.texte) + "|";
     return r;
 }
 

@@ -6,7 +6,9 @@ using namespace commandes;
 
 namespace {
 
-QVector<int> v(std::initializer_list<int> l) { return QVector<int>(l); }
+QVector<int> v(std::initializer_list<int> l) {
+    return QVector<int>(l);
+}
 
 } // namespace
 

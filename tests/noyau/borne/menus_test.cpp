@@ -8,13 +8,15 @@ namespace {
 QStringList noms(const QVector<menu::Article>& l) {
     QStringList r;
     for (const menu::Article& a : l)
-        r << (a.valeurs.isEmpty() ? a.nom : QString(a.nom).replace("{n}", a.valeurs["n"].toString()));
+        r << (a.valeurs.isEmpty() ? a.nom
+                                  : QString(a.nom).replace("{n}", a.valeurs["n"].toString()));
     return r;
 }
 
 QStringList ids(const QVector<menupause::Entree>& l) {
     QStringList r;
-    for (const menupause::Entree& e : l) r << e.id;
+    for (const menupause::Entree& e : l)
+        r << e.id;
     return r;
 }
 
@@ -58,15 +60,16 @@ TEST(Menu, RangeeDesEtapes) {
     l = menu::listeDe("night", code, true);
     ASSERT_EQ(l.size(), 12);
     EXPECT_EQ(noms(l).last(), "STAGE 12");
-    for (int i = 0; i < menu::NOMBRE; ++i) EXPECT_TRUE(menu::ouverte(i, code));
-    for (const auto& a : menu::listeDe("extras", code, true)) EXPECT_TRUE(a.ouvert);
+    for (int i = 0; i < menu::NOMBRE; ++i)
+        EXPECT_TRUE(menu::ouverte(i, code));
+    for (const auto& a : menu::listeDe("extras", code, true))
+        EXPECT_TRUE(a.ouvert);
 }
 
 TEST(Menu, AdversairesEtExtras) {
     const menu::Ouvertures rien;
     auto duel = menu::listeDe("duel", rien, true);
-    EXPECT_EQ(noms(duel),
-              QStringList({"VS LAMPION", "VS LANTERN", "VS DRAGON KITE", "2 PLAYERS"}));
+    EXPECT_EQ(noms(duel), QStringList({"VS LAMPION", "VS LANTERN", "VS DRAGON KITE", "2 PLAYERS"}));
     EXPECT_EQ(duel[3].options["ia"].toInt(), -1);
     EXPECT_EQ(menu::curseurDe("duel", duel.size()), 1);
     // The box's single remote: no two-player duel.
@@ -75,7 +78,8 @@ TEST(Menu, AdversairesEtExtras) {
     auto extras = menu::listeDe("extras", rien, true);
     ASSERT_EQ(extras.size(), 5);
     QList<bool> ouverts;
-    for (const auto& a : extras) ouverts << a.ouvert;
+    for (const auto& a : extras)
+        ouverts << a.ouvert;
     EXPECT_EQ(ouverts, QList<bool>({false, false, true, false, true}));
     EXPECT_EQ(extras[1].options["extra"].toString(), "sontest");
     EXPECT_EQ(menu::curseurDe("extras", extras.size()), 0);

@@ -23,7 +23,8 @@ Reglages regle(const Reglages& r, int ligne, int sens, const QString& mode = "en
 
 QStringList actionsDe(const Reglages& r) {
     QStringList l;
-    for (const auto& [a, c] : r.touches) l << QStringLiteral("%1=%2").arg(a).arg(c);
+    for (const auto& [a, c] : r.touches)
+        l << QStringLiteral("%1=%2").arg(a).arg(c);
     return l;
 }
 
@@ -39,7 +40,8 @@ TEST(Options, LesNiveauxVontDeCinqEnCinqSansSortirDeZeroUn) {
     EXPECT_EQ(regle(avec(options::BALAYAGE, 0.33), options::BALAYAGE, -1).crt.balayage, 0.3);
     // Twenty steps down from the top end exactly at 0, never a hair above it.
     Reglages r = avec(options::MUSIQUE, 1.0);
-    for (int i = 0; i < 20; ++i) r = regle(r, options::MUSIQUE, -1);
+    for (int i = 0; i < 20; ++i)
+        r = regle(r, options::MUSIQUE, -1);
     EXPECT_EQ(r.son.musique, 0.0);
     EXPECT_EQ(options::pourcent(0.85), 85);
     EXPECT_EQ(options::pourcent(0.35), 35);
@@ -139,7 +141,8 @@ TEST(Controles, UneToucheReaffecteeQuitteSonAncienneAction) {
     EXPECT_EQ(actionsDe(*r), QStringList{"undo=72"});
     commandes::Table t;
     QMap<QString, int> touches;
-    for (const auto& [a, c] : r->touches) touches.insert(a, int(c));
+    for (const auto& [a, c] : r->touches)
+        touches.insert(a, int(c));
     t.regler(touches);
     EXPECT_EQ(t.etiquette("hint", "clavier", "linux"), "1");
     EXPECT_EQ(t.etiquette("undo", "clavier", "linux"), "H");

@@ -29,7 +29,8 @@ TEST(Affichage, EmptySettingChoosesByWindow) {
     EXPECT_EQ(mode("", 1920, 1080, L, H, false), "etirer");
     EXPECT_EQ(mode("", 1280, 800, L, H, false), "remplir");
     EXPECT_EQ(mode("", 1280, 960, L, H, false), "remplir"); // 4:3
-    for (double k : {1, 2, 3}) EXPECT_EQ(mode("", L * k, H * k, L, H, false), "entier") << k;
+    for (double k : {1, 2, 3})
+        EXPECT_EQ(mode("", L * k, H * k, L, H, false), "entier") << k;
     // 9:5 lands just above the tolerance in double precision.
     EXPECT_DOUBLE_EQ(std::abs((1008.0 / 560.0) / (L / H) - 1), 0.050000000000000044);
     EXPECT_EQ(mode("", 1008, 560, L, H, false), "remplir");
@@ -39,7 +40,8 @@ TEST(Affichage, EmptySettingChoosesByWindow) {
 }
 
 TEST(Affichage, ChosenSettingAndTheBoxWin) {
-    for (const QString& m : affichage::MODES) EXPECT_EQ(mode(m, 1008, 560, L, H, false), m);
+    for (const QString& m : affichage::MODES)
+        EXPECT_EQ(mode(m, 1008, 560, L, H, false), m);
     EXPECT_EQ(mode("", 1920, 1080, L, H, true), "entier");
     EXPECT_EQ(mode("", 1280, 720, L, H, true), "entier");
     EXPECT_EQ(mode("remplir", 1280, 720, L, H, true), "remplir");
@@ -81,8 +83,8 @@ TEST(Affichage, GeometryWorkedValues) {
 TEST(Affichage, EntierCentresOnWholePixelsAndCropsSmallWindows) {
     const auto g = geometrie("entier", 1281, 721, L, H);
     EXPECT_DOUBLE_EQ(g.sx, 3);
-    EXPECT_DOUBLE_EQ(g.x, 64);  // floor(129 / 2)
-    EXPECT_DOUBLE_EQ(g.y, 24);  // floor(49 / 2)
+    EXPECT_DOUBLE_EQ(g.x, 64); // floor(129 / 2)
+    EXPECT_DOUBLE_EQ(g.y, 24); // floor(49 / 2)
 
     const auto petit = geometrie("entier", 300, 200, L, H);
     EXPECT_DOUBLE_EQ(petit.sx, 1);

@@ -70,9 +70,9 @@ TEST(Crt, PointerMapsIntoTheGamePicture) {
     ASSERT_TRUE(p);
     EXPECT_DOUBLE_EQ(p->x, 0);
     EXPECT_DOUBLE_EQ(p->y, 0);
-    EXPECT_FALSE(crt::versJeu(191, 500, 1920, 1080, 0, g));   // on the backdrop
-    EXPECT_FALSE(crt::versJeu(1728, 500, 1920, 1080, 0, g));  // right edge excluded
-    EXPECT_FALSE(crt::versJeu(500, 988, 1920, 1080, 0, g));   // bottom edge excluded
+    EXPECT_FALSE(crt::versJeu(191, 500, 1920, 1080, 0, g));  // on the backdrop
+    EXPECT_FALSE(crt::versJeu(1728, 500, 1920, 1080, 0, g)); // right edge excluded
+    EXPECT_FALSE(crt::versJeu(500, 988, 1920, 1080, 0, g));  // bottom edge excluded
     ASSERT_TRUE(crt::versJeu(1727.9, 987.9, 1920, 1080, 0, g));
 }
 

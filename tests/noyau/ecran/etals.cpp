@@ -1,7 +1,6 @@
 #include "ecran/etals.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 using plateau::Point;

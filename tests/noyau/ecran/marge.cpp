@@ -32,7 +32,8 @@ QJsonObject marche() {
 
 QString decrire(const std::vector<marge::Piece>& pieces) {
     QStringList s;
-    for (const auto& p : pieces) s << QStringLiteral("%1@%2,%3/%4").arg(p.nom).arg(p.x).arg(p.y).arg(p.plan);
+    for (const auto& p : pieces)
+        s << QStringLiteral("%1@%2,%3/%4").arg(p.nom).arg(p.x).arg(p.y).arg(p.plan);
     return s.join(' ');
 }
 
@@ -55,9 +56,10 @@ TEST(Marge, BandIsSkyTwiceThenEachPlaneWithItsElementsWrapped) {
 
 TEST(Marge, DamagedRowsAndUnknownStripsAreLeftOut) {
     QJsonObject fond = marche();
-    fond["elements"] = QJsonDocument::fromJson(R"([["fonds_etoile", "x", 1, 0], ["fonds_etoile", 1, 2],
+    fond["elements"] =
+        QJsonDocument::fromJson(R"([["fonds_etoile", "x", 1, 0], ["fonds_etoile", 1, 2],
         ["inconnu", 5, 5, 2], 17, ["fonds_etoile", 10, 10, 9], ["fonds_vapeur", 1, 2, 1]])")
-                           .array();
+            .array();
     fond.remove("plans");
     EXPECT_EQ(decrire(marge::pieces(fond, anim())),
               "fond_marche_ciel@0,0/0 fond_marche_ciel@384,0/0 "

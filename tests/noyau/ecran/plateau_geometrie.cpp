@@ -30,7 +30,8 @@ Geometrie geometrie(const std::vector<Place>& places) {
             if (b.z == a.z && std::abs(a.y - b.y) <= 1 && b.x == a.x - 2) g.gauche[i].push_back(j);
             if (b.z == a.z && std::abs(a.y - b.y) <= 1 && b.x == a.x + 2) g.droite[i].push_back(j);
         }
-    for (int i = 0; i < g.n; ++i) g.ordre.push_back(i);
+    for (int i = 0; i < g.n; ++i)
+        g.ordre.push_back(i);
     std::stable_sort(g.ordre.begin(), g.ordre.end(), [&](int a, int b) {
         const Place &p = places[a], &q = places[b];
         if (p.z != q.z) return p.z < q.z;
@@ -117,11 +118,12 @@ TEST(PlateauRegles, CouvreLooksOnlyAtTilesInPlayBelow) {
 
 TEST(PlateauRegles, VeilRules) {
     // Six tiles in a row, none stacked: only both ends are free.
-    const Geometrie g = geometrie({{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, {6, 0, 0}, {8, 0, 0},
-                                   {10, 0, 0}});
+    const Geometrie g =
+        geometrie({{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, {6, 0, 0}, {8, 0, 0}, {10, 0, 0}});
     const Presence p(6, 1);
     const std::set<int> aucune;
-    for (int i = 0; i < 6; ++i) EXPECT_FALSE(plateau::voilee(g, p, 0, aucune, i));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_FALSE(plateau::voilee(g, p, 0, aucune, i));
     // Boss rule: covered tiles with an index divisible by 3; tile 0 is free.
     EXPECT_FALSE(plateau::voilee(g, p, 1, aucune, 0));
     EXPECT_TRUE(plateau::voilee(g, p, 1, aucune, 3));

@@ -12,10 +12,10 @@ using police::largeur;
 using police::majuscules;
 
 const police::SousEnsembles CJK = {
-    {QStringLiteral("ja"), QString::fromUtf16(u"\u65E5\u672C\u8A9E")},        // 日本語
-    {QStringLiteral("ko"), QString::fromUtf16(u"\uAD6D\uC5B4\uD55C")},        // 국어한
-    {QStringLiteral("zh-Hans"), QString::fromUtf16(u"\u4E2D\u6587\u672C")},   // 中文本
-    {QStringLiteral("zh-Hant"), QString::fromUtf16(u"\u4E2D\u6587\u9AD4")},   // 中文體
+    {QStringLiteral("ja"), QString::fromUtf16(u"\u65E5\u672C\u8A9E")},      // 日本語
+    {QStringLiteral("ko"), QString::fromUtf16(u"\uAD6D\uC5B4\uD55C")},      // 국어한
+    {QStringLiteral("zh-Hans"), QString::fromUtf16(u"\u4E2D\u6587\u672C")}, // 中文本
+    {QStringLiteral("zh-Hant"), QString::fromUtf16(u"\u4E2D\u6587\u9AD4")}, // 中文體
 };
 
 police::Mise mise(const QString& t, const QString& langue = QString()) {
@@ -32,13 +32,13 @@ TEST(PoliceMise, LargeursDesCasSimples) {
     EXPECT_EQ(mise(QString::fromUtf16(u"\u65E5")).largeur, 9);
     EXPECT_EQ(mise(QString::fromUtf16(u"A\u65E5")).largeur, 15);
     for (const QString& t : {QString(), QStringLiteral("A"), QStringLiteral("AB  C"),
-                            QString::fromUtf16(u"A\u65E5\u3000\u00A0x\u202F\U0001F600")})
+                             QString::fromUtf16(u"A\u65E5\u3000\u00A0x\u202F\U0001F600")})
         EXPECT_EQ(largeur(t), mise(t).largeur) << t.toStdString();
 }
 
 TEST(PoliceMise, PositionsEtFichiers) {
-    const police::Mise m = disposer(QString::fromUtf16(u"A\u65E5B"), QStringLiteral("or"),
-                                    QStringLiteral("ja"), CJK);
+    const police::Mise m =
+        disposer(QString::fromUtf16(u"A\u65E5B"), QStringLiteral("or"), QStringLiteral("ja"), CJK);
     ASSERT_EQ(m.n, 3);
     EXPECT_EQ(m.x, (QVector<int>{-1, 5, 15}));
     EXPECT_EQ(m.y, (QVector<int>{-4, -4, -4}));
@@ -70,7 +70,8 @@ TEST(PoliceMise, MinusculesEnCapitales) {
 
 TEST(PoliceMise, GrecSansTonosAvecDialytika) {
     EXPECT_EQ(majuscules(QString::fromUtf8("άΆ")), QString::fromUtf8("ΑΑ"));
-    EXPECT_EQ(majuscules(QString::fromUtf8("Ελληνικά έήίόύώ")), QString::fromUtf8("ΕΛΛΗΝΙΚΑ ΕΗΙΟΥΩ"));
+    EXPECT_EQ(majuscules(QString::fromUtf8("Ελληνικά έήίόύώ")),
+              QString::fromUtf8("ΕΛΛΗΝΙΚΑ ΕΗΙΟΥΩ"));
     EXPECT_EQ(majuscules(QString::fromUtf8("ϊϋΪ")), QString::fromUtf8("ΪΫΪ"));
     // With and without full case mapping, ΐ and ΰ keep only their diaeresis.
     EXPECT_EQ(majuscules(QString::fromUtf8("ΐΰ")), QString::fromUtf8("ΪΫ"));
@@ -120,12 +121,12 @@ TEST(PoliceMise, DossierDesCaracteresLarges) {
 }
 
 TEST(PoliceMise, PlagesLarges) {
-    for (const char16_t c : {0x1100, 0x11FF, 0x2E80, 0x33FF, 0x3400, 0x4DBF, 0x4E00, 0x9FFF,
-                             0xA960, 0xA97F, 0xAC00, 0xD7AF, 0xF900, 0xFAFF, 0xFE30, 0xFE4F,
-                             0xFF01, 0xFF60, 0xFFE0, 0xFFE6})
+    for (const char16_t c :
+         {0x1100, 0x11FF, 0x2E80, 0x33FF, 0x3400, 0x4DBF, 0x4E00, 0x9FFF, 0xA960, 0xA97F,
+          0xAC00, 0xD7AF, 0xF900, 0xFAFF, 0xFE30, 0xFE4F, 0xFF01, 0xFF60, 0xFFE0, 0xFFE6})
         EXPECT_TRUE(police::large(c)) << std::hex << c;
-    for (const char16_t c : {0x10FF, 0x1200, 0x2E7F, 0x4DC0, 0xA95F, 0xA980, 0xD7B0, 0xD800,
-                             0xFE2F, 0xFE50, 0xFF00, 0xFF61, 0xFFE7, 0x0041})
+    for (const char16_t c : {0x10FF, 0x1200, 0x2E7F, 0x4DC0, 0xA95F, 0xA980, 0xD7B0, 0xD800, 0xFE2F,
+                             0xFE50, 0xFF00, 0xFF61, 0xFFE7, 0x0041})
         EXPECT_FALSE(police::large(c)) << std::hex << c;
 }
 
@@ -145,7 +146,8 @@ TEST(PoliceTable, RepertoireCommeLaTable) {
     EXPECT_EQ(p.value("haut").toInt(), police::HAUT);
     EXPECT_EQ(police::caracteres().size(), 262);
     EXPECT_EQ(police::dessines().size(), 216);
-    for (const QChar c : police::alias()) EXPECT_TRUE(police::caracteres().contains(c));
+    for (const QChar c : police::alias())
+        EXPECT_TRUE(police::caracteres().contains(c));
 }
 
 } // namespace

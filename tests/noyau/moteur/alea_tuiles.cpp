@@ -1,9 +1,8 @@
 #include "commun/moteur/alea.h"
 #include "moteur/tuiles.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 
 using namespace alea;
@@ -11,7 +10,8 @@ using namespace alea;
 namespace {
 
 Alea avance(Alea g, int tirages) {
-    for (int k = 0; k < tirages; ++k) suivant(g);
+    for (int k = 0; k < tirages; ++k)
+        suivant(g);
     return g;
 }
 
@@ -30,12 +30,13 @@ TEST(Alea, ValeursDeReference) {
 
     Alea h = creer(1);
     const unsigned attendus[] = {0, 4, 3, 3, 5};
-    for (unsigned a : attendus) EXPECT_EQ(entier(h, 6), a);
+    for (unsigned a : attendus)
+        EXPECT_EQ(entier(h, 6), a);
 }
 
 TEST(Alea, Mul32EgaleLeProduitTronque) {
-    const std::uint32_t valeurs[] = {0u, 1u, 0xffffu, 0x10000u, 0x85ebca6bu, 0xc2b2ae35u,
-                                     0xffffffffu, 0x12345678u};
+    const std::uint32_t valeurs[] = {0u,          1u,          0xffffu,     0x10000u,
+                                     0x85ebca6bu, 0xc2b2ae35u, 0xffffffffu, 0x12345678u};
     for (auto a : valeurs)
         for (auto b : valeurs)
             EXPECT_EQ(mul32(a, b), static_cast<std::uint32_t>(std::uint64_t(a) * b));
@@ -82,11 +83,13 @@ TEST(Alea, MelangerEtPondere) {
     EXPECT_EQ(g, avance(creer(3), 3));
 
     std::vector<int> t(50);
-    for (int i = 0; i < 50; ++i) t[i] = i;
+    for (int i = 0; i < 50; ++i)
+        t[i] = i;
     melanger(g, t);
     std::vector<int> trie = t;
     std::sort(trie.begin(), trie.end());
-    for (int i = 0; i < 50; ++i) EXPECT_EQ(trie[i], i);
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(trie[i], i);
 
     const std::vector<int> poids = {1, 0, 2};
     std::map<std::size_t, int> vus;
@@ -116,7 +119,8 @@ TEST(Tuiles, FamillesEtCodes) {
     EXPECT_EQ(id(27), "wE");
     EXPECT_EQ(id(41), "t4");
     EXPECT_EQ(id(42), "");
-    for (int m = 0; m < NB_MOTIFS; ++m) EXPECT_EQ(indice(id(m)), m);
+    for (int m = 0; m < NB_MOTIFS; ++m)
+        EXPECT_EQ(indice(id(m)), m);
     EXPECT_EQ(indice("x9"), -1);
     EXPECT_EQ(indice(""), -1);
     EXPECT_STREQ(NOMS[suite(31)], "DRAGON");
@@ -143,7 +147,8 @@ TEST(Tuiles, PairesParLots) {
         ++compte[p[0]];
         ++compte[p[1]];
     }
-    for (int m = 0; m < NB_MOTIFS; ++m) EXPECT_EQ(compte[m], m < 34 ? 4 : 1) << m;
+    for (int m = 0; m < NB_MOTIFS; ++m)
+        EXPECT_EQ(compte[m], m < 34 ? 4 : 1) << m;
 
     Alea h = creer(5);
     const auto cent10 = paires(110, h);

@@ -6,10 +6,9 @@
 #include "moteur/generation.h"
 #include "moteur/solveur.h"
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <new>
 
 namespace {
@@ -28,9 +27,15 @@ void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
     ++allocations;
     return std::malloc(n ? n : 1);
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
 
 TEST(Allocation, LibreNAlloueRien) {
     const auto donne = generation::generer(dispositions::LISTE[0], 3);
@@ -42,7 +47,8 @@ TEST(Allocation, LibreNAlloueRien) {
     int libresVus = 0;
     const long avant = allocations.load();
     for (const auto& pas : donne->solution) {
-        for (int i = 0; i < g.n; ++i) libresVus += pile::libre(g, present, i) ? 1 : 0;
+        for (int i = 0; i < g.n; ++i)
+            libresVus += pile::libre(g, present, i) ? 1 : 0;
         pile::libres(g, present, sortie);
         present[pas[0]] = 0;
         present[pas[1]] = 0;

@@ -13,13 +13,13 @@ struct Attendu {
 
 // Tiles per layer, bottom first, as the catalogue promises them.
 const std::vector<Attendu> ATTENDUS = {
-    {"GREAT LANTERN", {120, 68, 28, 4}},    {"RED PANDA", {122, 56, 2}},
-    {"INCENSE BURNER", {87, 44, 22, 1}},    {"MOON BRIDGE", {78, 52, 30, 12, 2}},
-    {"NOODLE STALL", {102, 58, 24, 2}},     {"PAPER KITE", {58, 34, 14, 2, 2}},
-    {"TEAPOT", {92, 62, 28, 6}},            {"FOLDING FAN", {92, 48, 12, 1, 1}},
-    {"RIVER LANTERNS", {86, 28, 12}},       {"FIREWORK", {60, 28, 12, 8, 2, 2}},
-    {"TEMPLE BELL", {76, 58, 28, 10, 2}},   {"NIGHT MARKET GATE", {74, 68, 40, 8, 2}},
-    {"SMALL LAMP", {60, 42, 24, 6}},        {"RICE BOWL", {56, 30, 15, 5}},
+    {"GREAT LANTERN", {120, 68, 28, 4}},  {"RED PANDA", {122, 56, 2}},
+    {"INCENSE BURNER", {87, 44, 22, 1}},  {"MOON BRIDGE", {78, 52, 30, 12, 2}},
+    {"NOODLE STALL", {102, 58, 24, 2}},   {"PAPER KITE", {58, 34, 14, 2, 2}},
+    {"TEAPOT", {92, 62, 28, 6}},          {"FOLDING FAN", {92, 48, 12, 1, 1}},
+    {"RIVER LANTERNS", {86, 28, 12}},     {"FIREWORK", {60, 28, 12, 8, 2, 2}},
+    {"TEMPLE BELL", {76, 58, 28, 10, 2}}, {"NIGHT MARKET GATE", {74, 68, 40, 8, 2}},
+    {"SMALL LAMP", {60, 42, 24, 6}},      {"RICE BOWL", {56, 30, 15, 5}},
 };
 
 } // namespace
@@ -48,7 +48,8 @@ TEST(Dispositions, CatalogueComplet) {
         EXPECT_LE(g.bornes.hauteur, 16);
         for (const auto& couche : d.couches) {
             EXPECT_LE(couche.size(), 8u);
-            for (const auto& rangee : couche) EXPECT_LE(rangee.size(), duel ? 11u : 20u);
+            for (const auto& rangee : couche)
+                EXPECT_LE(rangee.size(), duel ? 11u : 20u);
         }
     }
 }

@@ -1,7 +1,6 @@
 #include "moteur/duel.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 #include <utility>
 

@@ -1,9 +1,9 @@
 #include "moteur/generation.h"
+
 #include "moteur/tuiles.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 
 using namespace generation;
@@ -12,8 +12,10 @@ namespace {
 
 std::vector<const dispositions::Disposition*> catalogue() {
     std::vector<const dispositions::Disposition*> r;
-    for (const auto& d : dispositions::LISTE) r.push_back(&d);
-    for (const auto& d : dispositions::DUEL) r.push_back(&d);
+    for (const auto& d : dispositions::LISTE)
+        r.push_back(&d);
+    for (const auto& d : dispositions::DUEL)
+        r.push_back(&d);
     return r;
 }
 
@@ -27,7 +29,8 @@ std::map<int, int> parFamille(const std::vector<int>& motifs, const pile::Presen
 std::uint32_t empreinte(const Donne& d) {
     std::uint32_t h = 0x811c9dc5u;
     auto ajouter = [&h](int v) { h = (h ^ static_cast<std::uint32_t>(v)) * 0x01000193u; };
-    for (int m : d.motifs) ajouter(m);
+    for (int m : d.motifs)
+        ajouter(m);
     for (const Paire& p : d.solution) {
         ajouter(p[0]);
         ajouter(p[1]);
@@ -51,8 +54,10 @@ TEST(Generation, ChaqueDispositionDonneDesDonnesVerifiees) {
                 EXPECT_EQ(nombre % 2, 0) << famille;
             if (g.n <= 144) {
                 std::map<int, int> parMotif;
-                for (int m : donne->motifs) ++parMotif[m];
-                for (const auto& [m, nombre] : parMotif) EXPECT_LE(nombre, m < 34 ? 4 : 1);
+                for (int m : donne->motifs)
+                    ++parMotif[m];
+                for (const auto& [m, nombre] : parMotif)
+                    EXPECT_LE(nombre, m < 34 ? 4 : 1);
             }
         }
     }
@@ -129,7 +134,8 @@ TEST(Generation, MelangerSansOrdrePossible) {
     alea::Alea rng = alea::creer(4);
     EXPECT_FALSE(melanger(g, motifs, present, rng).has_value());
     alea::Alea attendu = alea::creer(4);
-    for (int k = 0; k < 1 + 20; ++k) alea::suivant(attendu);
+    for (int k = 0; k < 1 + 20; ++k)
+        alea::suivant(attendu);
     EXPECT_EQ(rng, attendu);
     EXPECT_FALSE(ordre(g, pile::Presence{1, 1, 0}, rng).has_value()); // wrong size
 }
@@ -159,11 +165,11 @@ TEST(Generation, VerifierRefuseLesCoupsIllegaux) {
     const std::vector<int> motifs = {1, 2, 1, 2};
     const pile::Presence p(4, 1);
     EXPECT_TRUE(verifier(g, motifs, p, {{0, 2}, {1, 3}}));
-    EXPECT_FALSE(verifier(g, motifs, p, {{1, 3}, {0, 2}}));  // 1 is blocked
-    EXPECT_FALSE(verifier(g, motifs, p, {{0, 3}, {1, 2}}));  // no match
-    EXPECT_FALSE(verifier(g, motifs, p, {{0, 2}}));          // tiles left
-    EXPECT_FALSE(verifier(g, motifs, p, {{0, 0}, {2, 2}}));  // same tile twice
-    EXPECT_FALSE(verifier(g, motifs, p, {{0, 2}, {1, 9}}));  // out of range
+    EXPECT_FALSE(verifier(g, motifs, p, {{1, 3}, {0, 2}})); // 1 is blocked
+    EXPECT_FALSE(verifier(g, motifs, p, {{0, 3}, {1, 2}})); // no match
+    EXPECT_FALSE(verifier(g, motifs, p, {{0, 2}}));         // tiles left
+    EXPECT_FALSE(verifier(g, motifs, p, {{0, 0}, {2, 2}})); // same tile twice
+    EXPECT_FALSE(verifier(g, motifs, p, {{0, 2}, {1, 9}})); // out of range
     EXPECT_FALSE(verifier(g, motifs, p, {{0, 2}, {0, 2}, {1, 3}}));
     EXPECT_FALSE(verifier(g, {1, 2, 1}, p, {}));
 }

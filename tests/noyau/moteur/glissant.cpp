@@ -1,8 +1,7 @@
 #include "moteur/glissant.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace glissant;
 
@@ -17,8 +16,8 @@ Grille depuis(int l, int h, std::vector<int> cases) {
 // A game on a grid the test lays out itself.
 Partie partieSur(Grille gr, std::int64_t temps = 150000) {
     Partie p;
-    p.restantes = static_cast<int>(std::count_if(gr.cases.begin(), gr.cases.end(),
-                                                 [](int m) { return m >= 0; }));
+    p.restantes = static_cast<int>(
+        std::count_if(gr.cases.begin(), gr.cases.end(), [](int m) { return m >= 0; }));
     p.gr = std::move(gr);
     p.tempsMs = p.tempsMax = temps;
     return p;
@@ -33,7 +32,8 @@ TEST(Glissant, GrilleEtRotation) {
     EXPECT_TRUE(grille(-3, 2).cases.empty());
 
     Grille gr = grille(12, 2);
-    for (int x = 0; x < 12; ++x) gr.cases[12 + x] = x;
+    for (int x = 0; x < 12; ++x)
+        gr.cases[12 + x] = x;
     Grille c = copie(gr);
     glisser(gr, 1, +1);
     EXPECT_EQ(gr.cases[12], 11);
@@ -50,14 +50,15 @@ TEST(Glissant, GrilleEtRotation) {
 
 TEST(Glissant, Liens) {
     // Row 0: 5 . 5 . . 7 ; row 1: 5 . . . . 5 ; row 2: 9 . . . . .
-    const Grille gr = depuis(6, 3, {5, -1, 5, -1, -1, 7, 5, -1, -1, -1, -1, 5, 9, -1, -1, -1, -1, -1});
+    const Grille gr =
+        depuis(6, 3, {5, -1, 5, -1, -1, 7, 5, -1, -1, -1, -1, 5, 9, -1, -1, -1, -1, -1});
     EXPECT_TRUE(relies(gr, 0, 2));
     EXPECT_TRUE(relies(gr, 2, 0));
-    EXPECT_TRUE(relies(gr, 0, 6));   // neighbours in a column
-    EXPECT_TRUE(relies(gr, 6, 11));  // the two ends of a clear row
-    EXPECT_FALSE(relies(gr, 0, 5));  // across a tile
-    EXPECT_FALSE(relies(gr, 0, 7));  // neither row nor column
-    EXPECT_FALSE(relies(gr, 5, 6));  // end of a row to the start of the next: no wrap
+    EXPECT_TRUE(relies(gr, 0, 6));  // neighbours in a column
+    EXPECT_TRUE(relies(gr, 6, 11)); // the two ends of a clear row
+    EXPECT_FALSE(relies(gr, 0, 5)); // across a tile
+    EXPECT_FALSE(relies(gr, 0, 7)); // neither row nor column
+    EXPECT_FALSE(relies(gr, 5, 6)); // end of a row to the start of the next: no wrap
     EXPECT_FALSE(relies(gr, 0, 0));
     EXPECT_FALSE(relies(gr, 0, 18));
     EXPECT_FALSE(relies(gr, 0, 12)); // across 6
@@ -75,7 +76,8 @@ TEST(Glissant, PairesCommeLaRechercheNaive) {
         const int l = 1 + static_cast<int>(alea::entier(g, 8));
         const int h = 1 + static_cast<int>(alea::entier(g, 6));
         Grille gr = grille(l, h);
-        for (int& m : gr.cases) m = alea::entier(g, 3) == 0 ? -1 : static_cast<int>(alea::entier(g, 6)) + 32;
+        for (int& m : gr.cases)
+            m = alea::entier(g, 3) == 0 ? -1 : static_cast<int>(alea::entier(g, 6)) + 32;
         std::vector<Paire> attendues;
         for (int a = 0; a < l * h; ++a)
             for (int b = a + 1; b < l * h; ++b)
@@ -90,9 +92,9 @@ TEST(Glissant, DonnesJouablesEtIdentiques) {
     ASSERT_TRUE(d.has_value());
     EXPECT_EQ(d->solution.size(), 72u);
     EXPECT_TRUE(verifier(d->grille, d->solution));
-    EXPECT_EQ(std::count_if(d->grille.cases.begin(), d->grille.cases.end(),
-                            [](int m) { return m >= 0; }),
-              72);
+    EXPECT_EQ(
+        std::count_if(d->grille.cases.begin(), d->grille.cases.end(), [](int m) { return m >= 0; }),
+        72);
     const auto e = generer(12, 7, 36, 99);
     ASSERT_TRUE(e.has_value());
     EXPECT_EQ(d->grille, e->grille);
@@ -107,7 +109,8 @@ TEST(Glissant, DonnesJouablesEtIdentiques) {
     // Pinned: a change of draw order would give each build different deals.
     const Grille& gr = d->grille;
     std::uint32_t h = 0x811c9dc5u;
-    for (int m : gr.cases) h = (h ^ static_cast<std::uint32_t>(m)) * 0x01000193u;
+    for (int m : gr.cases)
+        h = (h ^ static_cast<std::uint32_t>(m)) * 0x01000193u;
     EXPECT_EQ(h, 1237174134u);
     EXPECT_EQ(d->rng.s, 2348699817u);
     EXPECT_EQ(d->solution[0], Coup::paire(51, 63));
@@ -138,10 +141,10 @@ TEST(Glissant, TaillesLimites) {
 
 TEST(Glissant, VerifierRefuse) {
     const Grille gr = depuis(3, 1, {4, 8, 4});
-    EXPECT_FALSE(verifier(gr, {Coup::paire(0, 2)}));          // tile between
-    EXPECT_FALSE(verifier(gr, {Coup::paire(0, 1)}));          // no match
-    EXPECT_FALSE(verifier(gr, {Coup::glisse(0, 2)}));         // bad direction
-    EXPECT_FALSE(verifier(gr, {Coup::glisse(1, 1)}));         // no such row
+    EXPECT_FALSE(verifier(gr, {Coup::paire(0, 2)}));  // tile between
+    EXPECT_FALSE(verifier(gr, {Coup::paire(0, 1)}));  // no match
+    EXPECT_FALSE(verifier(gr, {Coup::glisse(0, 2)})); // bad direction
+    EXPECT_FALSE(verifier(gr, {Coup::glisse(1, 1)})); // no such row
     EXPECT_FALSE(verifier(gr, {Coup::paire(0, 5)}));
     const Grille deux = depuis(3, 1, {4, -1, 4});
     EXPECT_TRUE(verifier(deux, {Coup::glisse(0, 1), Coup::paire(0, 1)}));
@@ -272,7 +275,7 @@ TEST(Glissant, Melanger) {
     prendre(*p, paire[0][0]);
     prendre(*p, paire[0][1]);
     prendre(*p, std::find_if(p->gr.cases.begin(), p->gr.cases.end(), [](int m) { return m >= 0; }) -
-                     p->gr.cases.begin());
+                    p->gr.cases.begin());
     std::vector<int> avant = p->gr.cases;
     ASSERT_TRUE(melanger(*p));
     EXPECT_EQ(p->selection, -1);

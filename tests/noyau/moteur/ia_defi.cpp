@@ -2,9 +2,8 @@
 #include "moteur/ia.h"
 #include "moteur/tuiles.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,14 +1,11 @@
 // The engine tool as scripts call it: output lines, exit codes, bad input.
 
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
-
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -39,7 +36,8 @@ Resultat lancer(const std::string& arguments) {
     if (!p) return r;
     char tampon[4096];
     std::size_t n;
-    while ((n = std::fread(tampon, 1, sizeof tampon, p)) > 0) r.sortie.append(tampon, n);
+    while ((n = std::fread(tampon, 1, sizeof tampon, p)) > 0)
+        r.sortie.append(tampon, n);
     const int etat = pclose(p);
     r.code = WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
     r.erreurs = lireTout(err);
@@ -59,7 +57,9 @@ protected:
     }
 };
 
-std::size_t lignes(const std::string& s) { return std::count(s.begin(), s.end(), '\n'); }
+std::size_t lignes(const std::string& s) {
+    return std::count(s.begin(), s.end(), '\n');
+}
 
 } // namespace
 
@@ -78,9 +78,9 @@ TEST_F(Outil, Donne) {
     const Resultat r = lancer("donne --disposition 'GREAT LANTERN' --graine 1");
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(lignes(r.sortie), 1u);
-    EXPECT_EQ(r.sortie.rfind("{\"disposition\":\"GREAT LANTERN\",\"graine\":1,\"motifs\":[1,29,8,33,",
-                             0),
-              0u);
+    EXPECT_EQ(
+        r.sortie.rfind("{\"disposition\":\"GREAT LANTERN\",\"graine\":1,\"motifs\":[1,29,8,33,", 0),
+        0u);
     EXPECT_NE(r.sortie.find("\"solution\":[[218,194],[167,217],"), std::string::npos);
 
     // A file may reuse a catalogue name; its own shape is what gets dealt.
@@ -132,8 +132,8 @@ TEST_F(Outil, MauvaisesEntrees) {
              " --graine 1",
          "sans appui 1"},
         {"donne --fichier " +
-             fichier("grand.json", "{\"nom\":\"A\",\"couches\":[[\"" + std::string(3000, '#') +
-                                       "\"]]}") +
+             fichier("grand.json",
+                     "{\"nom\":\"A\",\"couches\":[[\"" + std::string(3000, '#') + "\"]]}") +
              " --graine 1",
          "A : trop de tuiles (3000, 2000 au plus)"},
         {"verifier --disposition 'RICE BOWL' --graines 0", "--graines attend un entier de 1"},
@@ -232,9 +232,9 @@ TEST_F(Outil, Resoudre) {
               "{\"soluble\":null,\"chemin\":[],\"noeuds\":1000}\n");
     EXPECT_NE(lancer(position).sortie.find("\"noeuds\":1860}"), std::string::npos);
 
-    for (const char* mauvais : {"--retirer 71", "--retirer 71,71", "--retirer 71,999",
-                                "--retirer 1,120", "--retirer 71,125 --retirer 71,125",
-                                "--budget 0"}) {
+    for (const char* mauvais :
+         {"--retirer 71", "--retirer 71,71", "--retirer 71,999", "--retirer 1,120",
+          "--retirer 71,125 --retirer 71,125", "--budget 0"}) {
         const Resultat m =
             lancer(std::string("resoudre --disposition 'SMALL LAMP' --graine 1658 ") + mauvais);
         EXPECT_EQ(m.code, 2) << mauvais;
@@ -271,9 +271,9 @@ TEST_F(Outil, Rejouer) {
               "\"stats\":{\"paires\":2,\"comboMax\":1,\"hint\":1,\"mix\":0,\"undo\":1,"
               "\"peek\":1}}\n");
 
-    for (const char* mauvais : {R"({"prendre":1})", R"([{"prendre":1.5}])", R"([{"avancer":-1}])",
-                                R"([{"aide":"zoom"}])", R"([{"annuler":false}])",
-                                R"([{"prendre":1,"avancer":2}])", R"([3])"}) {
+    for (const char* mauvais :
+         {R"({"prendre":1})", R"([{"prendre":1.5}])", R"([{"avancer":-1}])", R"([{"aide":"zoom"}])",
+          R"([{"annuler":false}])", R"([{"prendre":1,"avancer":2}])", R"([3])"}) {
         const std::string f = fichier("mauvaises.json", mauvais);
         const Resultat m = lancer("rejouer --disposition 'RICE BOWL' --graine 2 --actions " + f);
         EXPECT_EQ(m.code, 2) << mauvais;

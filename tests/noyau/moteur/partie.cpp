@@ -1,5 +1,6 @@
-#include "moteur/horloge.h"
 #include "moteur/partie.h"
+
+#include "moteur/horloge.h"
 #include "moteur/tuiles.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +27,10 @@ Partie sur(const std::string& nom, const pile::Forme& forme, const std::vector<i
     Partie p = *creer(o);
     p.motifs = motifs;
     const auto r = solveur::resoudre(*p.g, p.motifs, p.present, 6000);
-    if (r.soluble == true) p.temoin = r.chemin;
-    else p.temoin.reset();
+    if (r.soluble == true)
+        p.temoin = r.chemin;
+    else
+        p.temoin.reset();
     etatApres(p);
     return p;
 }
@@ -56,7 +59,8 @@ TEST(Partie, Creation) {
     EXPECT_EQ(p.stats.comboMax, 1);
     const std::int64_t attendus[] = {230000, 210000, 197000, 207000, 213000, 175000,
                                      214000, 197000, 183000, 176000, 207000, 216000};
-    for (std::size_t k = 0; k < 12; ++k) EXPECT_EQ(nouvelle(k, 1).tempsMax, attendus[k]);
+    for (std::size_t k = 0; k < 12; ++k)
+        EXPECT_EQ(nouvelle(k, 1).tempsMax, attendus[k]);
     Options o;
     o.disposition = dispositions::DUEL[1];
     o.graine = 3;
@@ -392,14 +396,16 @@ TEST(Aides, Pousser) {
     const std::vector<int> avant = p.motifs;
     const auto tuiles = pousser(p);
     ASSERT_TRUE(tuiles.has_value());
-    for (int i : *tuiles) EXPECT_NE(p.motifs[i], avant[i]);
+    for (int i : *tuiles)
+        EXPECT_NE(p.motifs[i], avant[i]);
     EXPECT_TRUE(solveur::verifierDepuis(*p.g, p.motifs, p.present, *p.temoin));
 
     // Every step of one family: nothing to swap, twelve tries, then nothing.
     Partie q = sur("ESSAI PANDA", {{"#.#.#.#"}}, {4, 4, 4, 4});
     ASSERT_TRUE(q.temoin.has_value());
     alea::Alea attendu = q.rng;
-    for (int k = 0; k < 24; ++k) alea::suivant(attendu);
+    for (int k = 0; k < 24; ++k)
+        alea::suivant(attendu);
     EXPECT_FALSE(pousser(q).has_value());
     EXPECT_EQ(q.rng, attendu);
     Partie seule = sur("ESSAI PANDA 2", {{"#.#"}}, {4, 4});

@@ -12,7 +12,9 @@ Geometrie depuis(const Forme& forme) {
     return construire(l.places);
 }
 
-Presence tous(const Geometrie& g) { return Presence(g.n, 1); }
+Presence tous(const Geometrie& g) {
+    return Presence(g.n, 1);
+}
 
 } // namespace
 
@@ -99,8 +101,8 @@ TEST(Pile, Defauts) {
                                         "chevauchement 1 4", "chevauchement 2 4", "sans appui 3"}));
     // A place's overlaps come before its own missing support.
     const std::vector<Place> haut = {{0, 0, 0}, {8, 0, 1}, {8, 1, 1}, {2, 0, 0}};
-    EXPECT_EQ(defauts(haut), (std::vector<std::string>{"chevauchement 1 2", "sans appui 1",
-                                                       "sans appui 2"}));
+    EXPECT_EQ(defauts(haut),
+              (std::vector<std::string>{"chevauchement 1 2", "sans appui 1", "sans appui 2"}));
     EXPECT_TRUE(defauts({}).empty());
 }
 

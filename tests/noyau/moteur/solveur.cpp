@@ -1,12 +1,12 @@
+#include "moteur/solveur.h"
+
 #include "moteur/dispositions.h"
 #include "moteur/generation.h"
 #include "moteur/horloge.h"
-#include "moteur/solveur.h"
 #include "moteur/tuiles.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace solveur;
 
@@ -19,8 +19,10 @@ struct PositionDifficile {
     pile::Presence present;
     PositionDifficile() : donne(*generation::generer(dispositions::DUEL[0], 1658)) {
         present = donne.present;
-        for (const Paire& p : Chemin{{71, 125}, {59, 107}, {2, 9}, {108, 129}, {0, 130}, {64, 65}}) {
-            EXPECT_TRUE(pile::libre(*donne.g, present, p[0]) && pile::libre(*donne.g, present, p[1]));
+        for (const Paire& p :
+             Chemin{{71, 125}, {59, 107}, {2, 9}, {108, 129}, {0, 130}, {64, 65}}) {
+            EXPECT_TRUE(pile::libre(*donne.g, present, p[0]) &&
+                        pile::libre(*donne.g, present, p[1]));
             present[p[0]] = present[p[1]] = 0;
         }
     }
@@ -44,10 +46,12 @@ Coups coupsRecomptes(const pile::Geometrie& g, const std::vector<int>& motifs,
             if (z <= zBas) ++auPlusBas;
         }
         bool couverte = false;
-        for (int u : g.dessus[bas]) couverte = couverte || present[u];
+        for (int u : g.dessus[bas])
+            couverte = couverte || present[u];
         if (auPlusBas != 1 || !couverte) continue;
         bool toutDessus = true;
-        for (int i : f) toutDessus = toutDessus && (i == bas || surmonte(g, present, bas, i));
+        for (int i : f)
+            toutDessus = toutDessus && (i == bas || surmonte(g, present, bas, i));
         c.impasse = c.impasse || toutDessus;
     }
     if (c.impasse) return c;
@@ -69,7 +73,8 @@ Coups coupsRecomptes(const pile::Geometrie& g, const std::vector<int>& motifs,
     }
     std::stable_sort(notes.begin(), notes.end(),
                      [](const auto& x, const auto& y) { return x.first > y.first; });
-    for (const auto& n : notes) c.liste.push_back(n.second);
+    for (const auto& n : notes)
+        c.liste.push_back(n.second);
     return c;
 }
 
@@ -81,7 +86,8 @@ int suivreRecherche(const pile::Geometrie& g, const std::vector<int>& motifs,
     int noeuds = 0;
     for (bool fini = r.etat != 0; !fini; fini = avancerRecherche(r, 1)) {
         pile::Presence p = present0;
-        for (const Paire& m : r.chemin) p[m[0]] = p[m[1]] = 0;
+        for (const Paire& m : r.chemin)
+            p[m[0]] = p[m[1]] = 0;
         const Recherche::Cadre& c = r.pile.back();
         const Chemin pile(r.coups.begin() + c.debut, r.coups.begin() + c.fin);
         if (pile != coupsRecomptes(g, motifs, p).liste) {
@@ -132,7 +138,8 @@ TEST(Solveur, CoupSurEtBruit) {
     EXPECT_EQ(c.liste, (Chemin{{3, 4}}));
     // Family 3 came first: three noisy notes for (0,2), (0,5), (2,5).
     alea::Alea attendu = alea::creer(12);
-    for (int k = 0; k < 3; ++k) alea::suivant(attendu);
+    for (int k = 0; k < 3; ++k)
+        alea::suivant(attendu);
     EXPECT_EQ(rng, attendu);
 
     // Without the sure move: notes rank pairs that hold back more tiles first.
@@ -144,8 +151,7 @@ TEST(Solveur, CoupSurEtBruit) {
     // A guide puts its early steps first.
     const std::vector<int> rang = rangs(g, {{2, 5}, {0, 1}});
     EXPECT_EQ(rang, (std::vector<int>{1, 1, 0, 2, 2, 0}));
-    EXPECT_EQ(coups(g, motifs, sansSept, nullptr, &rang).liste,
-              (Chemin{{2, 5}, {0, 2}, {0, 5}}));
+    EXPECT_EQ(coups(g, motifs, sansSept, nullptr, &rang).liste, (Chemin{{2, 5}, {0, 2}, {0, 5}}));
 }
 
 TEST(Solveur, GeneSurmonteEtCle) {
@@ -185,7 +191,8 @@ TEST(Solveur, ResolutionEnPlusieursEssais) {
     // Same answer however the work is sliced.
     Resolution s = resolution(g, pos.donne.motifs, pos.present, 6000);
     int appels = 0;
-    while (!avancerResolution(s, 7)) ++appels;
+    while (!avancerResolution(s, 7))
+        ++appels;
     EXPECT_GT(appels, 400);
     EXPECT_EQ(s.fin->noeuds, 3060);
     EXPECT_EQ(s.fin->chemin, r.chemin);
@@ -197,7 +204,8 @@ TEST(Solveur, TranchesParEcheance) {
     horloge::remplacer([&maintenant] { return maintenant++; });
     Resolution s = resolution(*pos.donne.g, pos.donne.motifs, pos.present, 6000);
     int tranches = 0;
-    while (!avancerResolution(s, SANS_LIMITE, maintenant + 50)) ++tranches;
+    while (!avancerResolution(s, SANS_LIMITE, maintenant + 50))
+        ++tranches;
     horloge::remplacer(nullptr);
     EXPECT_GT(tranches, 10);
     EXPECT_EQ(s.fin->noeuds, 3060);
@@ -241,10 +249,11 @@ TEST(Solveur, Reparer) {
         pile::Presence q = d->present;
         std::optional<Chemin> temoin = d->solution;
         for (int coup = 0; coup < 20 && temoin; ++coup) {
-            const auto jouables = pile::paires(
-                *d->g, q, [&](int i) { return tuiles::famille(d->motifs[i]); });
+            const auto jouables =
+                pile::paires(*d->g, q, [&](int i) { return tuiles::famille(d->motifs[i]); });
             if (jouables.empty()) break;
-            const Paire m = jouables[alea::entier(hasard, static_cast<std::uint32_t>(jouables.size()))];
+            const Paire m =
+                jouables[alea::entier(hasard, static_cast<std::uint32_t>(jouables.size()))];
             q[m[0]] = q[m[1]] = 0;
             temoin = reparer(*d->g, d->motifs, q, temoin, m[0], m[1]);
             ++essais;
@@ -259,8 +268,10 @@ TEST(Solveur, Reparer) {
 
 TEST(Solveur, EnsembleVu) {
     EnsembleVu vus;
-    for (std::uint64_t k = 0; k < 5000; ++k) EXPECT_TRUE(vus.inserer(k * 0x100000001ull));
-    for (std::uint64_t k = 0; k < 5000; ++k) EXPECT_FALSE(vus.inserer(k * 0x100000001ull));
+    for (std::uint64_t k = 0; k < 5000; ++k)
+        EXPECT_TRUE(vus.inserer(k * 0x100000001ull));
+    for (std::uint64_t k = 0; k < 5000; ++k)
+        EXPECT_FALSE(vus.inserer(k * 0x100000001ull));
     EXPECT_TRUE(vus.inserer((1ull << 52) - 1));
     EXPECT_EQ(vus.taille(), 5001u);
 }
@@ -275,7 +286,8 @@ TEST(Solveur, PositionTenueCoupApresCoup) {
         for (int retrait = 0; retrait < 12; ++retrait) {
             const auto jouables =
                 pile::paires(*d->g, p, [&](int i) { return tuiles::famille(d->motifs[i]); });
-            const Paire m = jouables[alea::entier(hasard, static_cast<std::uint32_t>(jouables.size()))];
+            const Paire m =
+                jouables[alea::entier(hasard, static_cast<std::uint32_t>(jouables.size()))];
             p[m[0]] = p[m[1]] = 0;
         }
         EXPECT_GT(suivreRecherche(*d->g, d->motifs, p, 600), 400);

@@ -1,9 +1,8 @@
 #include "son/catalogue.h"
 
-#include <gtest/gtest.h>
-
 #include <QSet>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 using namespace catalogue;
@@ -49,7 +48,7 @@ TEST(Catalogue, LooksTracksUpById) {
     EXPECT_DOUBLE_EQ(p->duree, 21.818);
     EXPECT_EQ(piste("inconnu"), nullptr);
     EXPECT_EQ(piste(""), nullptr);
-    EXPECT_EQ(piste("TITRE"), nullptr);  // ids are case-sensitive
+    EXPECT_EQ(piste("TITRE"), nullptr); // ids are case-sensitive
 }
 
 TEST(Catalogue, StageMusicChangesEveryThreeStagesAndWraps) {

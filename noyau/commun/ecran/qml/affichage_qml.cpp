@@ -3,7 +3,9 @@
 #include "commun/ecran/affichage.h"
 #include "commun/ecran/qml/vers_qml.h"
 
-QStringList AffichageQml::modes() const { return affichage::MODES; }
+QStringList AffichageQml::modes() const {
+    return affichage::MODES;
+}
 
 int AffichageQml::facteur(double l, double h, double L, double H) const {
     return affichage::facteur(l, h, L, H);
@@ -11,8 +13,7 @@ int AffichageQml::facteur(double l, double h, double L, double H) const {
 
 QString AffichageQml::mode(const QVariant& reglage, double l, double h, double L, double H,
                            bool boite) const {
-    const QString texte =
-        reglage.userType() == QMetaType::QString ? reglage.toString() : QString();
+    const QString texte = reglage.userType() == QMetaType::QString ? reglage.toString() : QString();
     return affichage::mode(texte, l, h, L, H, boite);
 }
 

@@ -18,10 +18,16 @@ const QString BANDES = QStringLiteral(":/app/images/anim/");
 
 } // namespace
 
-int CrtQml::largeur() const { return crt::LARGEUR; }
-int CrtQml::hauteur() const { return crt::HAUTEUR; }
+int CrtQml::largeur() const {
+    return crt::LARGEUR;
+}
+int CrtQml::hauteur() const {
+    return crt::HAUTEUR;
+}
 
-int CrtQml::facteur(double largeur, double hauteur) const { return crt::facteur(largeur, hauteur); }
+int CrtQml::facteur(double largeur, double hauteur) const {
+    return crt::facteur(largeur, hauteur);
+}
 
 QVariantMap CrtQml::deformer(double nx, double ny, double force) const {
     const crt::Point d = crt::deformer(nx, ny, force);
@@ -37,17 +43,16 @@ QVariant CrtQml::versJeu(double x, double y, double l, double h, double force,
     return point(crt::versJeu(x, y, l, h, force, versqml::lireGeometrie(geo)));
 }
 
-QRect CrtQml::interieur(double l, double h, double force, const QVariant& geo,
-                        double marge) const {
+QRect CrtQml::interieur(double l, double h, double force, const QVariant& geo, double marge) const {
     const crt::Rectangle r = crt::interieur(l, h, force, versqml::lireGeometrie(geo), marge);
     return {r.x, r.y, r.largeur, r.hauteur};
 }
 
 QVariantMap CrtQml::effectifs(const QVariant& reglages) const {
     const crt::Effectifs e = crt::effectifs(crt::lireReglages(versqml::table(reglages)));
-    return {{QStringLiteral("actif"), e.actif},       {QStringLiteral("balayage"), e.balayage},
-            {QStringLiteral("lueur"), e.lueur},       {QStringLiteral("courbure"), e.courbure},
-            {QStringLiteral("masque"), e.masque},     {QStringLiteral("vignette"), e.vignette}};
+    return {{QStringLiteral("actif"), e.actif},   {QStringLiteral("balayage"), e.balayage},
+            {QStringLiteral("lueur"), e.lueur},   {QStringLiteral("courbure"), e.courbure},
+            {QStringLiteral("masque"), e.masque}, {QStringLiteral("vignette"), e.vignette}};
 }
 
 QVariantList CrtQml::piecesMarge() const {

@@ -9,6 +9,6 @@ void enregistrerEcran() {
     qmlRegisterSingletonType<AffichageQml>(
         "Tessimora", 1, 0, "Affichage",
         [](QQmlEngine*, QJSEngine*) -> QObject* { return new AffichageQml; });
-    qmlRegisterSingletonType<CrtQml>("Tessimora", 1, 0, "Crt",
-                                     [](QQmlEngine*, QJSEngine*) -> QObject* { return new CrtQml; });
+    qmlRegisterSingletonType<CrtQml>(
+        "Tessimora", 1, 0, "Crt", [](QQmlEngine*, QJSEngine*) -> QObject* { return new CrtQml; });
 }

@@ -11,9 +11,12 @@ QVariantMap table(const QVariant& v) {
 }
 
 QVariantMap geometrie(const affichage::Geometrie& g) {
-    return {{QStringLiteral("mode"), g.mode},       {QStringLiteral("sx"), g.sx},
-            {QStringLiteral("sy"), g.sy},           {QStringLiteral("x"), g.x},
-            {QStringLiteral("y"), g.y},             {QStringLiteral("largeur"), g.largeur},
+    return {{QStringLiteral("mode"), g.mode},
+            {QStringLiteral("sx"), g.sx},
+            {QStringLiteral("sy"), g.sy},
+            {QStringLiteral("x"), g.x},
+            {QStringLiteral("y"), g.y},
+            {QStringLiteral("largeur"), g.largeur},
             {QStringLiteral("hauteur"), g.hauteur}};
 }
 
