@@ -3,7 +3,6 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QLocale>
-#include <QRegularExpression>
 #include <cmath>
 
 namespace langue {
@@ -193,19 +192,31 @@ QString anglais(const QString& cle) {
     return barre < 0 ? cle : cle.mid(barre + 1);
 }
 
+// A plain scan rather than a regular expression: a catalogue is data and may
+// hold broken UTF-16 (a lone surrogate), on which the expression engine
+// refuses to match at all and would leave every placeholder of the text
+// unfilled.
 QString inserer(const QString& texte, const QVariantMap& valeurs) {
     if (valeurs.isEmpty() || !texte.contains(QLatin1Char('{'))) return texte;
-    static const QRegularExpression marque(QStringLiteral("\\{([A-Za-z0-9_]+)\\}"));
+    const auto nomValide = [](QChar c) {
+        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+               (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+               (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_');
+    };
     QString resultat;
     int depuis = 0;
-    auto it = marque.globalMatch(texte);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        const auto valeur = valeurs.constFind(m.captured(1));
+    for (int i = texte.indexOf(QLatin1Char('{')); i >= 0;
+         i = texte.indexOf(QLatin1Char('{'), i + 1)) {
+        int fin = i + 1;
+        while (fin < texte.size() && nomValide(texte[fin]))
+            ++fin;
+        if (fin == i + 1 || fin >= texte.size() || texte[fin] != QLatin1Char('}')) continue;
+        const auto valeur = valeurs.constFind(texte.mid(i + 1, fin - i - 1));
         if (valeur == valeurs.constEnd()) continue;
-        resultat += texte.midRef(depuis, m.capturedStart() - depuis);
+        resultat += texte.midRef(depuis, i - depuis);
         resultat += valeur->toString();
-        depuis = m.capturedEnd();
+        depuis = fin + 1;
+        i = fin;
     }
     resultat += texte.midRef(depuis);
     return resultat;

@@ -154,6 +154,11 @@ TEST(Recherche, TexteEtValeurs) {
     // A value that itself looks like a placeholder is not expanded again.
     EXPECT_EQ(c.t(QStringLiteral("{a}{b}"), {{"a", "{b}"}, {"b", "x"}}), "{b}x");
     EXPECT_EQ(c.t(QStringLiteral("{ n} {} {n"), {{"n", 1}}), "{ n} {} {n");
+    EXPECT_EQ(c.t(QStringLiteral("{{n}} {n}{n}}"), {{"n", 2}}), "{2} 22}");
+    // Broken UTF-16 in a text does not stop its placeholders being filled.
+    const QString brise = QStringLiteral("STAGE ") + QChar(0xD800) + QStringLiteral(" {n}");
+    EXPECT_EQ(c.t(brise, {{"n", 9}}), QStringLiteral("STAGE ") + QChar(0xD800) + " 9");
+    EXPECT_EQ(c.p(brise, brise, 3), QStringLiteral("STAGE ") + QChar(0xD800) + " 3");
 
     c.installer(QStringLiteral("fr"),
                 {json(R"({"YES": "", "NO": {"one": "NON"}, "STAGE {n}": "NIVEAU {n}",
