@@ -89,6 +89,7 @@ Item {
     function battre() { cadence.battre() }
     function plusTard(ms, f) { cadence.plusTard(ms, f) }
     function annulerProgrammes() { cadence.annuler() }
+    function repartir() { cadence.repartir() }
 
     Partie { id: partieObj }
 
@@ -167,6 +168,8 @@ Item {
     }
 
     Ia { id: iaObj }
+    readonly property AidesPile aides: AidesPile { jeu: jeu }
+    readonly property CloturePile fin: CloturePile { jeu: jeu }
 
     // -- companions -------------------------------------------------------------
     function son(id) { if (sons) sons.jouer(id) }
@@ -371,62 +374,10 @@ Item {
             curseur = v
     }
 
-    // -- aids -------------------------------------------------------------------
-    function aide(nom) {
-        if (phase !== "jeu")
-            return false
-        if (nom === "hint") {
-            var pr = partieObj.indice()
-            indice = pr
-            if (pr) {
-                curseur = pr[0]
-                son("indice")
-            } else {
-                son("erreur")
-            }
-            ++version
-            return pr !== null
-        }
-        if (nom === "mix") {
-            var m = partieObj.melanger()
-            if (m.ok) {
-                son("melange")
-                effets.tourbillon(192, 100)
-                effets.secouer()
-                if (m.cout > 0)
-                    effets.points(200, 188, "-" + Math.round(m.cout / 1000) + "S", "rouge", false, 0)
-            } else {
-                son("erreur")
-            }
-            indice = null
-            changer()
-            return m.ok
-        }
-        if (nom === "undo") {
-            if (!partieObj.annuler()) {
-                son("erreur")
-                return false
-            }
-            son("annulation")
-            combo = 1
-            indice = null
-            changer()
-            return true
-        }
-        if (nom === "peek") {
-            var d = partieObj.apercuAide()
-            if (d > 0) {
-                son("indice")
-                aideJouee("peek")
-            } else {
-                son("erreur")
-            }
-            rafraichir()
-            ++version
-            return d > 0
-        }
-        return false
-    }
+    // -- aids and the duel's attacks: AidesPile -------------------------------
+    function aide(nom) { return aides.aide(nom) }
+    function enfumer() { aides.enfumer() }
+    function poussee() { aides.poussee() }
 
     // -- input ------------------------------------------------------------------
     function action(a) {
@@ -501,47 +452,6 @@ Item {
             curseur = i
     }
 
-    // Duel smoke: the platform's ordinary random numbers, not the game's
-    // generator, so the received smoke never changes the deal or the AI.
-    function enfumer() {
-        if (phase !== "jeu")
-            return
-        var l = partieObj.libres, choisies = {}, n = 0
-        for (var essai = 0; essai < 2 && l.length > 0; ++essai) {
-            var k = Math.floor(Math.random() * l.length)
-            var i = l[k]
-            l.splice(k, 1)
-            choisies[i] = true
-            ++n
-            var q = pos(i)
-            effets.poser({nom: "effets_voile_fumee", x: q.x, y: q.y, vie: 4000, fondu: true, z: 5})
-        }
-        if (n === 0)
-            return
-        if (choisies[partieObj.selection] === true)
-            prendre(partieObj.selection)
-        plateauObj.fumees = choisies
-        plusTard(4000, function () { plateauObj.fumees = ({}) })
-    }
-
-    function poussee() {
-        if (phase !== "jeu")
-            return
-        var t = partieObj.pousser()
-        if (!t)
-            return
-        for (var k = 0; k < 4; ++k) {
-            var q = pos(t[k])
-            effets.poser({nom: "tuiles_glisse", x: q.x, y: q.y, vie: 400, fondu: true, z: 5})
-            if (k < 2)
-                effets.poussiere(q.x + 9, q.y + 22)
-        }
-        poseUnique("saut")
-        son("melange")
-        indice = null
-        changer()
-    }
-
     // -- the frame --------------------------------------------------------------
     function tic(maintenant) {
         var dt = cadence.pas(maintenant)
@@ -581,64 +491,9 @@ Item {
             combo = 1
     }
 
-    // -- the stage's life -------------------------------------------------------
-    function terminer(e) {
-        phase = "fin"
-        etatFin = e
-        annulerProgrammes()
-        effets.vider()
-        if (e === "gagne" && (mode === "demo" || mode === "duel" || mode === "rush")) {
-            poseFin = "victoire"
-            if (mode === "rush") {
-                effets.logo("all_clear", 84, 900)
-                son("bonus_temps")
-                plusTard(900, function () { fini("gagne", 0) })
-            } else {
-                plusTard(1800, function () { fini("gagne", 0) })
-            }
-            return
-        }
-        if (e === "gagne") {
-            poseFin = "victoire"
-            if (sons) sons.jouerMusique("fin_etape")
-            parfait = partieObj.parfait
-            effets.logo(Etape.logoFin(parfait, etape, mode), 60, 2600)
-            effets.etincelles(80, 70, 8, "or", 200)
-            effets.etincelles(300, 70, 8, "rose", 500)
-            bilanObj.compter(Etape.bilan(partieObj))
-            return
-        }
-        poseFin = "defaite"
-        if (sons) sons.arreterMusique()
-        if (e === "temps") {
-            effets.logo("time_up", 84, 2400)
-            if (sonsCommuns) son("voix_time_up")
-        } else {
-            effets.logo("no_more_pairs", 92, 2400)
-            son("erreur")
-        }
-        plusTard(2600, function () { fini(e, 0) })
-    }
-
-    function reprendre() {
-        effets.vider()
-        poseFin = ""
-        annulerProgrammes()
-        if (etatFin === "temps" && partieObj.reprendre()) {
-            scoreBase = 0
-            derniereSeconde = -1
-            etatFin = ""
-            combo = 1
-            cadence.repartir()
-            indice = null
-            rafraichir()
-            ++version
-            sequenceDepart()
-        } else {
-            scoreBase = 0
-            demarrer(etape, (typeof graine === "number" ? graine : 0) + 101, true)
-        }
-    }
+    // -- the stage's life: CloturePile ----------------------------------------
+    function terminer(e) { fin.terminer(e) }
+    function reprendre() { fin.reprendre() }
 
     // Pause freezes the timed steps too (the paw, the smoke): the beat puts
     // them off by as long as the pause lasted.
