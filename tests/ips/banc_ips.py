@@ -4,10 +4,14 @@ a plain reference window, measured in one run on this machine.
 For each window size it runs the reference window (one 384 x 224 texture
 through a one-sample shader), then a stage played by the computer
 (--pilote=2) and the title, each with the tube look on and off, and prints
-the median frames per second over the measured seconds with the ratio to the
-reference. The processor time the program used per frame (all its threads,
-the software renderer's included) is printed beside it: it depends much less
-on what else runs on the machine than the frame rate does.
+the median frames per second over the measured seconds with two ratios: to
+the reference's frame rate, and to what a display of --affichage Hz (60 by
+default) can show of the two, since the X server here has no refresh to wait
+for and both programs draw as fast as they can: min(game, Hz) / min(reference,
+Hz) is the share of the display's frames the game fills. The processor time
+the program used per frame (all its threads, the software renderer's
+included) is printed beside it: it depends much less on what else runs on the
+machine than the frame rate does.
 
     TESSIMORA_EXE=construction/essais/tessimora \
     TESSIMORA_REFERENCE=construction/essais/tests/ips/reference_ips \
@@ -154,6 +158,8 @@ def main():
     parser.add_argument("--tailles", default="1280x720,1920x1080")
     parser.add_argument("--avant", help="an older build of the game, measured in the same run")
     parser.add_argument("--scenes", default="stage,title", help="stage, title or both")
+    parser.add_argument("--affichage", type=float, default=60,
+                        help="the refresh rate of the display the second ratio is taken to")
     args = parser.parse_args()
 
     jeu = os.environ.get("TESSIMORA_EXE")
@@ -167,23 +173,24 @@ def main():
 
     charge_avant = charge()
     print(f"load average before: {charge_avant}", flush=True)
-    print(f"median frames per second over {args.secondes:g} s, ratio to the reference, "
-          f"and processor ms per frame", flush=True)
+    print(f"median frames per second over {args.secondes:g} s, ratio to the reference, ratio "
+          f"to a {args.affichage:g} Hz display, and processor ms per frame", flush=True)
     resultats = {}
     for l, h in tailles:
         ref, ref_cpu = Mesure([reference], "Tessimora reference", l, h).executer(
             args.chauffe, args.secondes)
         print(f"\n{l} x {h}: reference {ref:g} fps ({ref_cpu:.1f} ms)", flush=True)
-        print(f"  {'':28}" + "".join(f"{nom:>22}" for nom, _ in LOOKS), flush=True)
+        print(f"  {'':28}" + "".join(f"{nom:>28}" for nom, _ in LOOKS), flush=True)
         for nom_scene, options in scenes:
             for prefixe, programme in programmes:
                 cases = []
                 for nom_look, reglages in LOOKS:
                     ips, cpu = Mesure([programme, "--muet"] + options, "Tessimora", l, h,
                                       reglages).executer(args.chauffe, args.secondes)
+                    ecran = min(ips, args.affichage) / min(ref, args.affichage)
                     resultats[(l, h, prefixe, nom_scene, nom_look)] = ips / ref
-                    cases.append(f"{ips:5g} {ips / ref:5.2f} ({cpu:5.1f} ms)")
-                print(f"  {prefixe + nom_scene:28}" + "".join(f"{c:>22}" for c in cases),
+                    cases.append(f"{ips:5g} {ips / ref:5.2f} {ecran:5.2f} ({cpu:5.1f} ms)")
+                print(f"  {prefixe + nom_scene:28}" + "".join(f"{c:>28}" for c in cases),
                       flush=True)
     charge_apres = charge()
     print(f"\nload average after: {charge_apres}")
