@@ -6,7 +6,7 @@ import "../jeu"
 // CONTINUE?: ten seconds over a burning incense stick. The digit counts
 // down from 9 once a second (Back counts at once, as on a cabinet) and the
 // offer ends one second after 0; OK or START goes on when a game can be paid.
-Rectangle {
+Item {
     id: suite
     property int credits: 0
     property bool freePlay: true
@@ -22,7 +22,6 @@ Rectangle {
 
     width: 384
     height: 224
-    color: "#0b0820"
 
     // The holder connects the signals once the scene is made.
     Component.onCompleted: Qt.callLater(function () { suite.son("compte") })

@@ -4,10 +4,9 @@ import "../ecran"
 import "../jeu"
 
 // HOW TO PLAY: three small animations of the rules and the four helpers.
-Rectangle {
+Item {
     width: 384
     height: 224
-    color: "#0d1230"
 
     Fond { mode: "pont" }
     Voile {}

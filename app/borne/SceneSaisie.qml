@@ -7,7 +7,7 @@ import "../jeu"
 // Right step the current letter forward, Down and Left back, OK places it,
 // Back returns to the previous one; a press on the grid places a character,
 // one on END finishes. Positions never reached stay spaces.
-Rectangle {
+Item {
     id: saisie
     property int score: 0
     property int etape: 0
@@ -26,7 +26,6 @@ Rectangle {
 
     width: 384
     height: 224
-    color: "#0b0820"
 
     function poser(c) {
         lettres = lettres.substring(0, place) + c + lettres.substring(place + 1)

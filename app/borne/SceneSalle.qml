@@ -4,14 +4,13 @@ import "../ecran"
 import "../jeu"
 
 // The LANTERN ROOM: thanks, the final score, lanterns rising over the harbour.
-Rectangle {
+Item {
     id: salle
     property int score: 0
     signal sortie()
 
     width: 384
     height: 224
-    color: "#080a24"
 
     Fond { mode: "port" }
 

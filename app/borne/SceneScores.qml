@@ -6,7 +6,7 @@ import "../jeu"
 // HIGH SCORES: the ten entries of one mode's table, best first, with the
 // stage figure (or the day of a daily game); a freshly entered one blinks.
 // It takes no input: the cabinet sends every action to the title.
-Rectangle {
+Item {
     id: tableau
     property var table: []
     property string mode: "night"
@@ -16,7 +16,6 @@ Rectangle {
 
     width: 384
     height: 224
-    color: "#0b0820"
 
     property bool clin: true
     Timer {

@@ -5,7 +5,7 @@ import "../jeu"
 
 // The title: logo, a small stack of tiles with the waving panda, and
 // INSERT COIN or PUSH START.
-Rectangle {
+Item {
     id: titre
     property int credits: 0
     property bool freePlay: true
@@ -16,7 +16,6 @@ Rectangle {
 
     width: 384
     height: 224
-    color: "#0b0820"
 
     Fond { mode: "marche" }
 

@@ -5,7 +5,9 @@ import "../ecran"
 // A scrolling parallax background: a still sky, three layers sliding left at
 // their own speeds, their decorations, and water between the middle and the
 // near layer. Background time loops every 3840 s, a whole number of periods
-// of every layer, so the loop never jumps.
+// of every layer, so the loop never jumps. The sky is opaque and covers the
+// whole screen, so a scene with a Fond lays no fill of its own under it: it
+// would be hidden, and still paid for at every native pixel of every frame.
 Item {
     id: fond
 
