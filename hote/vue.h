@@ -7,8 +7,7 @@
 // the view's standard road to the scene's focused item.
 class Vue : public QQuickView {
 public:
-    // A window without depth or stencil buffer (see vue.cpp).
-    Vue();
+    Vue() = default;
 
     // True when a key press with these modifiers switches full screen.
     static bool estBascule(int touche, Qt::KeyboardModifiers modificateurs);
