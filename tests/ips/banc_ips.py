@@ -19,8 +19,9 @@ machine than the frame rate does.
 
 --avant measures an older build of the game in the same run, each of its
 rows right after the new one's, so that both see the same machine. Frame
-rates only mean something on a quiet machine: the load average is printed
-before and after, and a warning when it was high.
+rates only mean something on a quiet machine: the processor time the rest of
+the machine took during the measured seconds (everything but the program and
+its X server) is printed, with a warning when it was high.
 """
 
 import argparse
@@ -45,9 +46,12 @@ SCENES = [
 LOOKS = [("look on", '{"crt":{"actif":true}}'), ("look off", '{"crt":{"actif":false}}')]
 
 
-def charge():
-    with open("/proc/loadavg") as f:
-        return " ".join(f.read().split()[:3])
+def processeurs_occupes():
+    """Processor seconds the whole machine has spent busy so far, all cores."""
+    with open("/proc/stat") as f:
+        champs = [int(v) for v in f.readline().split()[1:]]
+    # user nice system idle iowait irq softirq steal: idle and iowait are not work.
+    return (sum(champs[:8]) - champs[3] - champs[4]) / TIC
 
 
 def temps_processeur(pid):
@@ -66,6 +70,8 @@ class Mesure:
         self.taille = (largeur, hauteur)
         self.reglages = reglages
         self.lignes = []
+        # Share of one core the rest of the machine used while measuring.
+        self.autres = 0.0
 
     def _lire(self, flux):
         for ligne in flux:
@@ -130,10 +136,14 @@ class Mesure:
             if suivre:
                 return suivre()
             debut, cpu0 = time.monotonic(), temps_processeur(self.processus.pid)
+            x0, machine0 = temps_processeur(serveur.processus.pid), processeurs_occupes()
             fin = debut + secondes + 0.5
             while time.monotonic() < fin and self.processus.poll() is None:
                 time.sleep(0.1)
             cpu1 = temps_processeur(self.processus.pid)
+            x1, machine1 = temps_processeur(serveur.processus.pid), processeurs_occupes()
+            self.autres = max(0.0, (machine1 - machine0) - (cpu1 - cpu0) - (x1 - x0)) / max(
+                0.1, time.monotonic() - debut)
             images = [int(l.split()[1]) for t, l in self.lignes
                       if debut < t <= fin and l.startswith("TESSIMORA_IPS ")]
             if not images:
@@ -171,30 +181,31 @@ def main():
     scenes = [s for s in SCENES if s[0].split()[0] in args.scenes.split(",")]
     tailles = [tuple(int(v) for v in t.split("x")) for t in args.tailles.split(",")]
 
-    charge_avant = charge()
-    print(f"load average before: {charge_avant}", flush=True)
+    autres = []
     print(f"median frames per second over {args.secondes:g} s, ratio to the reference, ratio "
           f"to a {args.affichage:g} Hz display, and processor ms per frame", flush=True)
     resultats = {}
     for l, h in tailles:
-        ref, ref_cpu = Mesure([reference], "Tessimora reference", l, h).executer(
-            args.chauffe, args.secondes)
+        mesure = Mesure([reference], "Tessimora reference", l, h)
+        ref, ref_cpu = mesure.executer(args.chauffe, args.secondes)
+        autres.append(mesure.autres)
         print(f"\n{l} x {h}: reference {ref:g} fps ({ref_cpu:.1f} ms)", flush=True)
         print(f"  {'':28}" + "".join(f"{nom:>28}" for nom, _ in LOOKS), flush=True)
         for nom_scene, options in scenes:
             for prefixe, programme in programmes:
                 cases = []
                 for nom_look, reglages in LOOKS:
-                    ips, cpu = Mesure([programme, "--muet"] + options, "Tessimora", l, h,
-                                      reglages).executer(args.chauffe, args.secondes)
+                    mesure = Mesure([programme, "--muet"] + options, "Tessimora", l, h, reglages)
+                    ips, cpu = mesure.executer(args.chauffe, args.secondes)
+                    autres.append(mesure.autres)
                     ecran = min(ips, args.affichage) / min(ref, args.affichage)
                     resultats[(l, h, prefixe, nom_scene, nom_look)] = ips / ref
                     cases.append(f"{ips:5g} {ips / ref:5.2f} {ecran:5.2f} ({cpu:5.1f} ms)")
                 print(f"  {prefixe + nom_scene:28}" + "".join(f"{c:>28}" for c in cases),
                       flush=True)
-    charge_apres = charge()
-    print(f"\nload average after: {charge_apres}")
-    if max(float(charge_avant.split()[0]), float(charge_apres.split()[0])) > 1.5:
+    print(f"\nthe rest of the machine used {100 * statistics.mean(autres):.0f} % of a core on "
+          f"average while measuring, {100 * max(autres):.0f} % at most")
+    if max(autres) > 0.15:
         print("warning: the machine was busy; frame rates are not meaningful", flush=True)
 
 
