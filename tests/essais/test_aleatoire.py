@@ -92,7 +92,10 @@ ZONES = {
 }
 DEPARTS = ([[]] * 8 + [["--scene=titre"]] * 3 + [["--scene=menu"]] * 2 +
            [["--scene=" + s] for s in ("options", "commandes", "crt", "galerie", "succes",
-                                      "sontest", "salle", "scores", "regles", "demo")])
+                                      "sontest", "salle", "scores", "regles", "demo",
+                                      # A stretch is too short for a game to end in
+                                      # a record, so name entry is also started as is.
+                                      "saisie")])
 MODES = ["night", "rush", "daily", "paper", "parade"]
 # The share of stretches started straight in a game.
 PART_DES_JEUX = 0.3
