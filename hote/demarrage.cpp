@@ -71,6 +71,8 @@ const char* const AIDE =
     "For trials and demo recordings:\n"
     "  --ips                   print 'TESSIMORA_IPS frames slowest-ms slow-frames'\n"
     "                          every second\n"
+    "  --ips-continu           draw frames back to back, even when nothing changed,\n"
+    "                          so that --ips tells what a frame costs\n"
     "  --journal-sons          print a 'TESSIMORA_SON' line for every sound asked for\n"
     "  --faux-fournisseur=DIR  a stand-in online provider that prints its calls and\n"
     "                          keeps its cloud save in DIR/tessimora.sav\n"

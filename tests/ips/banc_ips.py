@@ -17,8 +17,15 @@ machine than the frame rate does.
     TESSIMORA_REFERENCE=construction/essais/tests/ips/reference_ips \
     python3 tests/ips/banc_ips.py [--secondes 12] [--avant OLD_BUILD] [--tailles 1280x720,1920x1080]
 
+The game runs with --ips-continu: frames come back to back, as the
+reference's (whose picture moves every frame) do, so that a scene whose
+timers change it only sixty times a second, such as the title, still shows
+what its frames cost.
+
 --avant measures an older build of the game in the same run, each of its
-rows right after the new one's, so that both see the same machine. Frame
+rows right after the new one's, so that both see the same machine (a build
+older than --ips-continu ignores it and draws only the frames its scene asks
+for). Frame
 rates only mean something on a quiet machine: the processor time the rest of
 the machine took during the measured seconds (everything but the program and
 its X server) is printed, with a warning when it was high.
@@ -195,7 +202,8 @@ def main():
             for prefixe, programme in programmes:
                 cases = []
                 for nom_look, reglages in LOOKS:
-                    mesure = Mesure([programme, "--muet"] + options, "Tessimora", l, h, reglages)
+                    mesure = Mesure([programme, "--muet", "--ips-continu"] + options, "Tessimora",
+                                    l, h, reglages)
                     ips, cpu = mesure.executer(args.chauffe, args.secondes)
                     autres.append(mesure.autres)
                     ecran = min(ips, args.affichage) / min(ref, args.affichage)
