@@ -88,10 +88,13 @@ constexpr int ECART = 8;
 
 // The bands of a part of an image that hold visible pixels (bandes::visibles),
 // in image coordinates; worked out once per image and part, on the render
-// thread when first drawn.
+// thread when first drawn. Every frame after that only looks them up: the
+// answer refers to the table's entry, which is never changed nor removed
+// (a map's entries stay where they are when others are added), so drawing a
+// piece allocates nothing.
 class Bandes {
 public:
-    static std::vector<QRect> de(const QImage& image, const QRect& source) {
+    static const std::vector<QRect>& de(const QImage& image, const QRect& source) {
         QMutexLocker verrou(&mutex());
         const Cle cle{image.cacheKey(), source.x(), source.y(), source.width(), source.height()};
         auto it = table().find(cle);
