@@ -3,11 +3,14 @@ import Tessimora 1.0 as T
 
 // The composition and tube pass over the whole screen item. Every input is
 // set by Ecran; the tube values are the effective ones (all 0 with the look off).
-// The pass is drawn as five pieces with one shader source: the middle
-// (`interieur`), whose pixels all read the native picture, takes a variant
-// without the backdrop band, and the frame around it the whole pass. A
-// software renderer pays for every line of a shader at every pixel, so the
-// band is paid only where it may show.
+// With the look on, `Tube` draws the pass into a picture it keeps, and each
+// frame draws again only what reads native pixels that changed. With it off,
+// the pass is one sharp read per pixel, cheaper than keeping a picture; it is
+// drawn as five pieces with one shader source: the middle (`interieur`), whose
+// pixels all read the native picture, takes a variant without the backdrop
+// band, and the frame around it the whole pass. A software renderer pays for
+// every line of a shader at every pixel, so the band is paid only where it may
+// show.
 Item {
     id: passe
 
@@ -30,8 +33,7 @@ Item {
     property real uMasque: 0.5
     property real uVignette: 0.5
 
-    readonly property string variante: uActif < 0.5 ? ""
-        : "#define TUBE 1\n" + (uLueur > 0 ? "#define LUEUR 1\n" : "")
+    readonly property bool tube: uActif >= 0.5
     readonly property string programme: T.Crt.texteShader(Qt.resolvedUrl("crt.frag"), "")
     readonly property string sommets: T.Crt.texteShader(Qt.resolvedUrl("crt.vert"), "")
     // Native point = window point (-1..1), curved with the tube, x A + B.
@@ -44,7 +46,6 @@ Item {
         property bool milieu: false
         readonly property var source: passe.source
         readonly property var marge: passe.marge
-        readonly property var halo: passe.halo
         readonly property real eclatMarge: passe.eclatMarge
         readonly property real miroirMarge: passe.miroirMarge
         readonly property size versNatifA: passe.versNatifA
@@ -52,34 +53,42 @@ Item {
         readonly property size pente: Qt.size(Math.max(1, passe.echelle.width),
                                               Math.max(1, passe.echelle.height))
         readonly property size decale: Qt.size(0.5 - 0.5 * pente.width, 0.5 - 0.5 * pente.height)
-        readonly property vector3d decaleDoux: Qt.vector3d(decale.width - 0.25 * pente.width,
-                                                           decale.width,
-                                                           decale.width + 0.25 * pente.width)
         readonly property size inverseNatif: Qt.size(1 / natif.width, 1 / natif.height)
         readonly property size inverseMarge: Qt.size(1 / tailleMarge.width,
                                                      1 / tailleMarge.height)
-        readonly property size courbe: Qt.size(0.07 * passe.uCourbure, 0.11 * passe.uCourbure)
-        readonly property size versNatifG: Qt.size(versNatifA.width * (1 + 0.024 * passe.uCourbure),
-                                                   versNatifA.height * (1 + 0.024 * passe.uCourbure))
-        readonly property size versNatifC: Qt.size(versNatifB.width - 0.5, versNatifB.height - 0.5)
-        readonly property real forceLueur: 0.95 * passe.uLueur
-        readonly property real balayage: 2.8 * passe.uBalayage
-        readonly property real rattrapage: 1 + 0.3 * Math.max(passe.uBalayage, passe.uMasque)
-        readonly property size masque: Qt.size(rattrapage, rattrapage * (1 - 0.4 * passe.uMasque))
-        readonly property real vignette: 0.44 * passe.uVignette
         readonly property size fenetre: passe.fenetre
         readonly property point coin: Qt.point(x, y)
         readonly property size taille: Qt.size(width, height)
         readonly property size tailleMarge: passe.tailleMarge
         readonly property size natif: passe.natif
 
-        visible: width > 0 && height > 0
+        visible: !passe.tube && width > 0 && height > 0
         blending: false
-        vertexShader: passe.variante + passe.sommets
-        fragmentShader: passe.variante
-                        + (milieu ? "#define INTERIEUR 1\n" : "")
-                        + (pente.width >= 2 ? "#define DOUX_UNIQUE 1\n" : "")
-                        + passe.programme
+        vertexShader: passe.sommets
+        fragmentShader: (milieu ? "#define INTERIEUR 1\n" : "") + passe.programme
+    }
+
+    T.Tube {
+        objectName: "tube"
+        anchors.fill: parent
+        visible: passe.tube
+        source: passe.source
+        marge: passe.marge
+        halo: passe.halo
+        sommets: passe.sommets
+        programme: passe.programme
+        eclatMarge: passe.eclatMarge
+        miroirMarge: passe.miroirMarge
+        echelle: passe.echelle
+        origine: passe.origine
+        tailleMarge: passe.tailleMarge
+        natif: passe.natif
+        interieur: passe.interieur
+        uBalayage: passe.uBalayage
+        uLueur: passe.uLueur
+        uCourbure: passe.uCourbure
+        uMasque: passe.uMasque
+        uVignette: passe.uVignette
     }
 
     Morceau {

@@ -26,16 +26,24 @@
 // centres fall on whole numbers.
 uniform sampler2D source;      // native picture, natif texels
 uniform sampler2D marge;       // backdrop band, tailleMarge texels
-uniform sampler2D halo;        // glow of the native picture, natif texels
 uniform highp float eclatMarge;
 uniform highp float miroirMarge;
 uniform highp vec2 pente;      // max(window pixels per native pixel, 1)
 uniform highp vec2 decale;     // 0.5 - 0.5 x pente
-uniform highp vec3 decaleDoux; // decale.x + (-0.25, 0, 0.25) x pente.x
 uniform highp vec2 tailleMarge;
 uniform highp vec2 natif;
 uniform highp vec2 inverseNatif; // 1 / natif
 uniform highp vec2 inverseMarge; // 1 / tailleMarge
+uniform lowp float qt_Opacity;
+#ifdef TUBE
+// The tube is drawn into a picture of the window's size, its first row the
+// window's top, tile by tile: the window point comes from the pixel's own
+// position rather than interpolated across a tile, so that a pixel comes out
+// the same whichever tiles are drawn with it.
+uniform sampler2D halo;        // glow of the native picture, natif texels
+uniform highp vec3 decaleDoux; // decale.x + (-0.25, 0, 0.25) x pente.x
+uniform highp vec2 inversePixels; // 1 / the picture's size in pixels
+uniform highp float parPixel;  // window units per pixel
 uniform highp vec2 courbe;     // (0.07, 0.11) x curvature
 uniform highp vec2 versNatifG; // c = curved window point (-1..1) x G + C
 uniform highp vec2 versNatifC;
@@ -43,10 +51,6 @@ uniform highp float forceLueur; // 0.95 x glow
 uniform highp float balayage;  // 2.8 x scanline depth
 uniform highp vec2 masque;     // make-up, and make-up x (1 - 0.4 x mask depth)
 uniform highp float vignette;  // 0.44 x vignette
-uniform lowp float qt_Opacity;
-#ifdef TUBE
-varying highp vec2 vN;         // window point, -1..1 (crt.vert)
-varying highp float vX;        // window column, in pixels
 #else
 varying highp vec2 vC;         // c of the window point
 #endif
@@ -147,6 +151,8 @@ highp vec3 doux(highp vec2 c, highp vec2 b, highp vec2 f)
 void main()
 {
 #ifdef TUBE
+    highp vec2 vN = gl_FragCoord.xy * inversePixels * 2.0 - 1.0; // window point, -1..1
+    highp float vX = gl_FragCoord.x * parPixel;                // window column
     highp vec2 c = vN * (1.0 + courbe * (vN * vN).yx) * versNatifG + versNatifC;
     highp vec2 b = floor(c);
     highp vec2 f = c - b;

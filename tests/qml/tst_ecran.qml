@@ -296,5 +296,57 @@ TestCase {
         for (const [x, y] of [[0, 0], [999, 559], [0, 559], [999, 0]])
             verify(couleur(courbe, x, y) !== "#000000", x + "," + y)
     }
+
+    Component {
+        id: fabriqueMobile
+        Ecran {
+            property alias bloc: bloc
+            property alias haut: haut
+            Rectangle { width: 384; height: 224; color: "#204080" }
+            Rectangle { id: bloc; x: 100; y: 50; width: 20; height: 10; color: "red" }
+            Rectangle { id: haut; x: 150; y: 1; width: 20; height: 8; color: "#ffff00" }
+            Rectangle { x: 300; y: 180; width: 30; height: 30; color: "white" }
+        }
+    }
+
+    // The tube keeps its picture and draws again only what changed: after
+    // moves, and after the look was off while the picture changed, what it
+    // shows is what drawing the whole window gives.
+    function test_tube_redessine_ce_qui_change() {
+        const e = createTemporaryObject(fabriqueMobile, scene, {
+            affichage: "etirer", width: 1000, height: 560,
+            reglages: { actif: true, balayage: 0.6, masque: 0.5, lueur: 0.4, courbure: 0.5,
+                        vignette: 0.5 } })
+        const tube = findChild(e.crt, "tube")
+        verify(tube.visible)
+        waitForRendering(e)
+        const avant = grabImage(e)
+        const pixels = tube.pixelsRedessines()
+
+        function toutRedessine() {
+            tube.redessiner()
+            waitForRendering(e)
+            return grabImage(e)
+        }
+        e.bloc.x = 130
+        e.haut.y = 5
+        waitForRendering(e)
+        const retouche = grabImage(e)
+        verify(!retouche.equals(avant))
+        const part = (tube.pixelsRedessines() - pixels) / (1000 * 560)
+        verify(part > 0 && part < 0.25, "share drawn again " + part)
+        verify(retouche.equals(toutRedessine()))
+
+        e.reglages = { actif: false }
+        waitForRendering(e)
+        e.bloc.y = 150
+        waitForRendering(e)
+        e.reglages = { actif: true, balayage: 0.6, masque: 0.5, lueur: 0.4, courbure: 0.5,
+                       vignette: 0.5 }
+        waitForRendering(e)
+        const rallume = grabImage(e)
+        verify(rallume.equals(toutRedessine()))
+        verify(!rallume.equals(retouche))
+    }
 }
 }

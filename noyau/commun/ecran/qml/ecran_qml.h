@@ -1,4 +1,5 @@
 #pragma once
 
-// Registers the screen's singletons `Affichage` and `Crt` under "Tessimora" 1.0.
+// Registers the screen's singletons `Affichage` and `Crt` and its type `Tube`
+// under "Tessimora" 1.0.
 void enregistrerEcran();

@@ -1,0 +1,361 @@
+#include "commun/ecran/qml/tube_qml.h"
+
+#include "commun/ecran/tube.h"
+
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QOpenGLFunctions>
+#include <QOpenGLShaderProgram>
+#include <QPointer>
+#include <QQuickWindow>
+#include <QSGDynamicTexture>
+#include <QSGSimpleTextureNode>
+#include <QSGTextureProvider>
+#include <cmath>
+#include <map>
+#include <memory>
+
+// Shared by the item and its node, which the render thread may still use for
+// a frame after the item is gone.
+struct CompteursTube {
+    std::atomic<double> pixels{0};
+    std::atomic<int> images{0};
+};
+
+namespace {
+
+// What the node needs of the item, copied while both threads are in step.
+struct Reglage {
+    tube::Uniformes u;
+    QSize pixels;          // the window's size in device pixels
+    crt::Rectangle milieu; // in device pixels
+    QString sommets;
+    QString programme;
+    bool tout = false; // draw everything again at the next frame
+};
+
+// A capture as the pass reads it: brought up to date first, as the scene
+// graph's own shader items do with theirs.
+QSGTexture* aJour(const QPointer<QSGTextureProvider>& p, bool* neuve = nullptr) {
+    QSGTexture* t = p ? p->texture() : nullptr;
+    if (auto* d = qobject_cast<QSGDynamicTexture*>(t)) {
+        const bool refaite = d->updateTexture();
+        if (neuve) *neuve = refaite;
+    }
+    return t;
+}
+
+} // namespace
+
+class NoeudTube : public QSGSimpleTextureNode {
+public:
+    NoeudTube(QQuickWindow* fenetre, std::shared_ptr<CompteursTube> compteurs)
+        : fenetre_(fenetre), compteurs_(std::move(compteurs)) {
+        setFlag(UsePreprocess);
+        setFiltering(QSGTexture::Nearest);
+        setOwnsTexture(true);
+    }
+
+    ~NoeudTube() override {
+        if (lecture_ && QOpenGLContext::currentContext())
+            QOpenGLContext::currentContext()->functions()->glDeleteFramebuffers(1, &lecture_);
+    }
+
+    // Render thread, the item's thread waiting.
+    void regler(const Reglage& r, QSGTextureProvider* source, QSGTextureProvider* marge,
+                QSGTextureProvider* halo) {
+        source_ = source;
+        marge_ = marge;
+        halo_ = halo;
+        const bool textes = r.sommets != reglage_.sommets || r.programme != reglage_.programme;
+        if (textes) programmes_.clear();
+        const bool autre = r.u != reglage_.u || r.pixels != reglage_.pixels ||
+                           r.milieu.x != reglage_.milieu.x || r.milieu.y != reglage_.milieu.y ||
+                           r.milieu.largeur != reglage_.milieu.largeur ||
+                           r.milieu.hauteur != reglage_.milieu.hauteur;
+        toutRefaire_ = toutRefaire_ || r.tout || autre || textes;
+        reglage_ = r;
+        if (autre || !retouches_) {
+            retouches_ = std::make_unique<tube::Retouches>(r.u, r.pixels.width(), r.pixels.height(),
+                                                           r.milieu);
+            // A frame then fills these without allocating.
+            const std::size_t tuiles =
+                static_cast<std::size_t>(retouches_->colonnes()) * retouches_->lignes();
+            sommets_.reserve(8 * tuiles);
+            indices_.reserve(6 * tuiles);
+        }
+        if (!image_ || image_->size() != r.pixels) {
+            image_ = std::make_unique<QOpenGLFramebufferObject>(r.pixels);
+            const GLuint id = image_->texture();
+            setTexture(fenetre_->createTextureFromNativeObject(QQuickWindow::NativeObjectTexture,
+                                                               &id, 0, r.pixels));
+            vierge_ = true;
+            toutRefaire_ = true;
+        }
+        const std::size_t blocs =
+            static_cast<std::size_t>(retouches_->largeurBlocs()) * retouches_->hauteurBlocs();
+        if (changes_.size() != blocs) changes_.assign(blocs, 0);
+    }
+
+    void preprocess() override {
+        QOpenGLContext* contexte = QOpenGLContext::currentContext();
+        if (!contexte || !image_) return;
+        QOpenGLFunctions* f = contexte->functions();
+        GLint cible = 0;
+        f->glGetIntegerv(GL_FRAMEBUFFER_BINDING, &cible);
+        if (vierge_) {
+            // Black until the captures are there to draw from.
+            image_->bind();
+            f->glDisable(GL_SCISSOR_TEST);
+            f->glClearColor(0, 0, 0, 1);
+            f->glClear(GL_COLOR_BUFFER_BIT);
+            vierge_ = false;
+        }
+        bool margeNeuve = false;
+        QSGTexture* source = aJour(source_);
+        QSGTexture* marge = aJour(marge_, &margeNeuve);
+        QSGTexture* halo = reglage_.u.lueur ? aJour(halo_) : nullptr;
+        if (source && marge && (halo || !reglage_.u.lueur)) {
+            const Ids ids{source->textureId(), marge->textureId(), halo ? halo->textureId() : 0};
+            if (margeNeuve || !(ids == ids_)) toutRefaire_ = true;
+            ids_ = ids;
+            bool change = false;
+            if (!lire(f, source, natif_, toutRefaire_ ? nullptr : &change)) toutRefaire_ = true;
+            if (halo && !lire(f, halo, lueur_, toutRefaire_ ? nullptr : &change))
+                toutRefaire_ = true;
+            if (toutRefaire_ || change) dessiner(f, source, marge, halo);
+            std::fill(changes_.begin(), changes_.end(), 0);
+            toutRefaire_ = false;
+        }
+        f->glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(cible));
+        fenetre_->resetOpenGLState();
+    }
+
+private:
+    struct Ids {
+        int source = 0, marge = 0, halo = 0;
+        bool operator==(const Ids& o) const {
+            return source == o.source && marge == o.marge && halo == o.halo;
+        }
+    };
+    // The last two reads of a capture, to see which of its blocks changed.
+    struct Lu {
+        std::vector<std::uint32_t> avant, maintenant;
+        QSize taille;
+    };
+
+    // Reads a capture back and, with `change`, marks the blocks that differ
+    // from the last read. False when it cannot be compared with the native
+    // grid, which then has to be drawn whole.
+    bool lire(QOpenGLFunctions* f, QSGTexture* t, Lu& lu, bool* change) {
+        const QSize taille = t->textureSize();
+        const QSize attendue(static_cast<int>(reglage_.u.natif.x),
+                             static_cast<int>(reglage_.u.natif.y));
+        if (taille != attendue) return false;
+        if (!lecture_) f->glGenFramebuffers(1, &lecture_);
+        const std::size_t n = static_cast<std::size_t>(taille.width()) * taille.height();
+        if (lu.maintenant.size() != n) {
+            lu.maintenant.assign(n, 0);
+            lu.avant.assign(n, 0);
+            change = nullptr;
+        }
+        f->glBindFramebuffer(GL_FRAMEBUFFER, lecture_);
+        f->glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
+                                  t->textureId(), 0);
+        const bool complet = f->glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+        if (complet)
+            f->glReadPixels(0, 0, taille.width(), taille.height(), GL_RGBA, GL_UNSIGNED_BYTE,
+                            lu.maintenant.data());
+        f->glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, 0, 0);
+        if (!complet) return false;
+        if (change)
+            *change |= tube::comparer(lu.avant.data(), lu.maintenant.data(), taille.width(),
+                                      taille.height(), changes_);
+        lu.avant.swap(lu.maintenant);
+        return true;
+    }
+
+    QOpenGLShaderProgram* programme(bool milieu) {
+        const tube::Uniformes& u = reglage_.u;
+        const int cle = (milieu ? 1 : 0) | (u.lueur ? 2 : 0) | (u.douxUnique ? 4 : 0);
+        auto& p = programmes_[cle];
+        if (p) return p->isLinked() ? p.get() : nullptr;
+        p = std::make_unique<QOpenGLShaderProgram>();
+        const QString variante =
+            QStringLiteral("#define TUBE 1\n") + (u.lueur ? "#define LUEUR 1\n" : "");
+        const QString fragments = variante + (milieu ? "#define INTERIEUR 1\n" : "") +
+                                  (u.douxUnique ? "#define DOUX_UNIQUE 1\n" : "") +
+                                  reglage_.programme;
+        p->addShaderFromSourceCode(QOpenGLShader::Vertex, variante + reglage_.sommets);
+        p->addShaderFromSourceCode(QOpenGLShader::Fragment, fragments);
+        p->bindAttributeLocation("qt_Vertex", 0);
+        if (!p->link()) {
+            qWarning("Tube: the picture pass does not build: %s", qPrintable(p->log()));
+            return nullptr;
+        }
+        return p.get();
+    }
+
+    void uniformes(QOpenGLShaderProgram* p) {
+        const tube::Uniformes& u = reglage_.u;
+        auto v2 = [](const tube::Vec2& v) {
+            return QVector2D(static_cast<float>(v.x), static_cast<float>(v.y));
+        };
+        const QSize& n = reglage_.pixels;
+        p->setUniformValue("qt_Matrix", QMatrix4x4());
+        p->setUniformValue("inversePixels", QVector2D(1.0f / n.width(), 1.0f / n.height()));
+        p->setUniformValue("parPixel", static_cast<float>(u.fenetre.x / n.width()));
+        p->setUniformValue("source", 0);
+        p->setUniformValue("marge", 1);
+        p->setUniformValue("halo", 2);
+        p->setUniformValue("eclatMarge", static_cast<float>(u.eclatMarge));
+        p->setUniformValue("miroirMarge", static_cast<float>(u.miroirMarge));
+        p->setUniformValue("pente", v2(u.pente));
+        p->setUniformValue("decale", v2(u.decale));
+        p->setUniformValue("decaleDoux", QVector3D(static_cast<float>(u.decaleDoux[0]),
+                                                   static_cast<float>(u.decaleDoux[1]),
+                                                   static_cast<float>(u.decaleDoux[2])));
+        p->setUniformValue("tailleMarge", v2(u.tailleMarge));
+        p->setUniformValue("natif", v2(u.natif));
+        p->setUniformValue("inverseNatif", v2(u.inverseNatif));
+        p->setUniformValue("inverseMarge", v2(u.inverseMarge));
+        p->setUniformValue("courbe", v2(u.courbe));
+        p->setUniformValue("versNatifG", v2(u.versNatifG));
+        p->setUniformValue("versNatifC", v2(u.versNatifC));
+        p->setUniformValue("forceLueur", static_cast<float>(u.forceLueur));
+        p->setUniformValue("balayage", static_cast<float>(u.balayage));
+        p->setUniformValue("masque", v2(u.masque));
+        p->setUniformValue("vignette", static_cast<float>(u.vignette));
+        p->setUniformValue("qt_Opacity", 1.0f);
+    }
+
+    void dessiner(QOpenGLFunctions* f, QSGTexture* source, QSGTexture* marge, QSGTexture* halo) {
+        const std::vector<tube::Zone>& zones = retouches_->zones(changes_, toutRefaire_);
+        if (zones.empty()) return;
+        const float l = static_cast<float>(reglage_.pixels.width());
+        const float h = static_cast<float>(reglage_.pixels.height());
+        image_->bind();
+        f->glViewport(0, 0, reglage_.pixels.width(), reglage_.pixels.height());
+        f->glDisable(GL_BLEND);
+        f->glDisable(GL_DEPTH_TEST);
+        f->glDisable(GL_STENCIL_TEST);
+        f->glDisable(GL_SCISSOR_TEST);
+        f->glBindBuffer(GL_ARRAY_BUFFER, 0);
+        f->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+        QSGTexture* textures[3] = {source, marge, halo};
+        for (int i = 2; i >= 0; --i) {
+            f->glActiveTexture(GL_TEXTURE0 + i);
+            if (textures[i]) textures[i]->bind();
+        }
+        double pixels = 0;
+        for (bool milieu : {true, false}) {
+            // Each zone as two triangles, in -1..1 with the window's top at
+            // -1: the kept picture's first row is the window's top.
+            sommets_.clear();
+            indices_.clear();
+            for (const tube::Zone& z : zones) {
+                if (z.milieu != milieu) continue;
+                const auto premier = static_cast<GLuint>(sommets_.size() / 2);
+                for (int coin = 0; coin < 4; ++coin) {
+                    const float u = (z.x + (coin & 1 ? z.largeur : 0)) / l;
+                    const float v = (z.y + (coin & 2 ? z.hauteur : 0)) / h;
+                    sommets_.insert(sommets_.end(), {u * 2 - 1, v * 2 - 1});
+                }
+                for (int k : {0, 1, 2, 1, 3, 2})
+                    indices_.push_back(premier + k);
+                pixels += static_cast<double>(z.largeur) * z.hauteur;
+            }
+            if (indices_.empty()) continue;
+            QOpenGLShaderProgram* p = programme(milieu);
+            if (!p) continue;
+            p->bind();
+            uniformes(p);
+            f->glEnableVertexAttribArray(0);
+            f->glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, sommets_.data());
+            f->glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_INT,
+                              indices_.data());
+        }
+        compteurs_->pixels = compteurs_->pixels + pixels;
+        compteurs_->images += 1;
+        markDirty(DirtyMaterial);
+    }
+
+    QQuickWindow* fenetre_;
+    std::shared_ptr<CompteursTube> compteurs_;
+    QPointer<QSGTextureProvider> source_, marge_, halo_;
+    Reglage reglage_;
+    std::unique_ptr<tube::Retouches> retouches_;
+    std::unique_ptr<QOpenGLFramebufferObject> image_;
+    std::map<int, std::unique_ptr<QOpenGLShaderProgram>> programmes_;
+    std::vector<std::uint8_t> changes_;
+    std::vector<float> sommets_;
+    std::vector<GLuint> indices_;
+    Lu natif_, lueur_;
+    Ids ids_;
+    GLuint lecture_ = 0;
+    bool toutRefaire_ = true;
+    bool vierge_ = true;
+};
+
+TubeQml::TubeQml(QQuickItem* parent) : QQuickItem(parent), compteurs_(new CompteursTube) {
+    setFlag(ItemHasContents);
+    connect(this, &TubeQml::changement, this, &QQuickItem::update);
+}
+
+void TubeQml::redessiner() {
+    toutRedessiner_ = true;
+    update();
+}
+
+double TubeQml::pixelsRedessines() const {
+    return compteurs_->pixels.load();
+}
+
+int TubeQml::imagesRedessinees() const {
+    return compteurs_->images.load();
+}
+
+void TubeQml::geometryChanged(const QRectF& neuve, const QRectF& ancienne) {
+    QQuickItem::geometryChanged(neuve, ancienne);
+    update();
+}
+
+QSGNode* TubeQml::updatePaintNode(QSGNode* ancien, UpdatePaintNodeData*) {
+    auto* noeud = static_cast<NoeudTube*>(ancien);
+    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1;
+    const QSize pixels(static_cast<int>(std::lround(width() * dpr)),
+                       static_cast<int>(std::lround(height() * dpr)));
+    if (!window() || pixels.isEmpty() || !source_ || !marge_ || programme_.isEmpty() ||
+        sommets_.isEmpty()) {
+        delete noeud;
+        return nullptr;
+    }
+    if (!noeud) noeud = new NoeudTube(window(), compteurs_);
+
+    tube::Entrees e;
+    e.echelle = {echelle_.width(), echelle_.height()};
+    e.origine = {origine_.x(), origine_.y()};
+    e.fenetre = {width(), height()};
+    e.tailleMarge = {tailleMarge_.width(), tailleMarge_.height()};
+    e.natif = {natif_.width(), natif_.height()};
+    e.eclatMarge = eclatMarge_;
+    e.miroirMarge = miroirMarge_;
+    e.effet = {1, uBalayage_, uLueur_, uCourbure_, uMasque_, uVignette_};
+    Reglage r;
+    r.u = tube::uniformes(e);
+    r.pixels = pixels;
+    // The middle in device pixels, rounded inwards.
+    const int x0 = static_cast<int>(std::ceil(interieur_.left() * dpr));
+    const int y0 = static_cast<int>(std::ceil(interieur_.top() * dpr));
+    const int x1 = static_cast<int>(std::floor(interieur_.right() * dpr));
+    const int y1 = static_cast<int>(std::floor(interieur_.bottom() * dpr));
+    if (x1 > x0 && y1 > y0) r.milieu = {x0, y0, x1 - x0, y1 - y0};
+    r.sommets = sommets_;
+    r.programme = programme_;
+    r.tout = toutRedessiner_;
+    toutRedessiner_ = false;
+    noeud->regler(r, source_->textureProvider(), marge_->textureProvider(),
+                  halo_ ? halo_->textureProvider() : nullptr);
+    noeud->setRect(boundingRect());
+    return noeud;
+}
