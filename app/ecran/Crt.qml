@@ -16,7 +16,6 @@ Item {
 
     property var source: null       // native picture
     property var marge: null        // backdrop band
-    property var halo: null
     property real eclatMarge: 0.6
     property real miroirMarge: 0
     property size echelle: Qt.size(1, 1)
@@ -74,9 +73,9 @@ Item {
         visible: passe.tube
         source: passe.source
         marge: passe.marge
-        halo: passe.halo
         sommets: passe.sommets
         programme: passe.programme
+        programmeLueur: T.Crt.texteShader(Qt.resolvedUrl("../commun/ecran/halo.frag"), "")
         eclatMarge: passe.eclatMarge
         miroirMarge: passe.miroirMarge
         echelle: passe.echelle

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import Tessimora 1.0 as T
-import "../commun/ecran"
 
 // The screen: holds the native 384 x 224 picture, scales it into the window
 // by the display mode, fills the rest with the backdrop band, adds the tube,
@@ -79,19 +78,12 @@ Item {
         textureSize: Qt.size(ecranNatif.width, ecranNatif.height)
     }
 
-    Halo {
-        id: lueur
-        source: texNatif
-        actif: ecran.effet.lueur > 0
-    }
-
     Crt {
         id: passeCrt
         objectName: "crt"
         anchors.fill: parent
         source: texNatif
         marge: texMarge
-        halo: lueur.texture
         eclatMarge: bande.eclat
         miroirMarge: bande.miroir ? 1 : 0
         echelle: Qt.size(ecran.geo.sx, ecran.geo.sy)

@@ -6,14 +6,17 @@
 // - the native picture is the only texture captured each frame; the band is
 //   captured once, and only the frame around the middle ever reads it;
 // - what does not change from pixel to pixel (scales, reciprocals, offsets,
-//   the tube's strengths) is worked out once in Crt.qml, and what is affine
-//   in the window point comes interpolated from the vertices (crt.vert);
+//   the tube's strengths) is worked out once, in Crt.qml without the tube and
+//   in tube::uniformes with it; without the tube, what is affine in the
+//   window point comes interpolated from the vertices (crt.vert);
+// - with the tube, the pass draws into the picture `Tube` keeps, and only
+//   over the tiles that read native pixels that changed;
 // - the tube's own factors (scanline, phosphor mask, make-up, vignette) are
 //   a few operations here, cheaper than reading them from a texture of the
 //   window's size;
 // - variants, by #define, rather than branches, because such a renderer runs
 //   both sides of every branch:
-//     TUBE         the tube look is on;
+//     TUBE         the tube look is on (drawn by Tube);
 //     LUEUR        with TUBE, the glow is above 0;
 //     INTERIEUR    this piece only ever reads the native picture, with the
 //                  softening's quarter pixel to spare: no band;

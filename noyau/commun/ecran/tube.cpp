@@ -81,6 +81,39 @@ bool comparer(const std::uint32_t* avant, const std::uint32_t* apres, int l, int
     return change;
 }
 
+void etendre(const std::vector<std::uint8_t>& blocs, int largeur, int hauteur,
+             std::vector<std::uint8_t>& sortie) {
+    for (int y = 0; y < hauteur; ++y) {
+        for (int x = 0; x < largeur; ++x) {
+            std::uint8_t v = 0;
+            for (int j = std::max(0, y - 1); j <= std::min(hauteur - 1, y + 1) && !v; ++j)
+                for (int i = std::max(0, x - 1); i <= std::min(largeur - 1, x + 1) && !v; ++i)
+                    v = blocs[j * largeur + i];
+            sortie[y * largeur + x] = v;
+        }
+    }
+}
+
+void zonesDesBlocs(const std::vector<std::uint8_t>& blocs, int l, int h,
+                   std::vector<Zone>& sortie) {
+    sortie.clear();
+    const int lb = (l + BLOC - 1) / BLOC, hb = (h + BLOC - 1) / BLOC;
+    for (int y = 0; y < hb; ++y) {
+        for (int x = 0; x < lb;) {
+            if (!blocs[y * lb + x]) {
+                ++x;
+                continue;
+            }
+            int fin = x + 1;
+            while (fin < lb && blocs[y * lb + fin])
+                ++fin;
+            const int y0 = y * BLOC, x0 = x * BLOC;
+            sortie.push_back({x0, y0, std::min(l, fin * BLOC) - x0, std::min(h, y0 + BLOC) - y0});
+            x = fin;
+        }
+    }
+}
+
 namespace {
 
 // The smallest and largest of a x f for f in [f0, f1].

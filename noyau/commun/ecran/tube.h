@@ -83,6 +83,16 @@ constexpr int BLOC = 4;
 bool comparer(const std::uint32_t* avant, const std::uint32_t* apres, int l, int h,
               std::vector<std::uint8_t>& blocs);
 
+// The blocks within one block of a changed one (`blocs`, largeur x hauteur):
+// the glow of a native pixel reads three pixels around it, so it changes
+// that far around a change.
+void etendre(const std::vector<std::uint8_t>& blocs, int largeur, int hauteur,
+             std::vector<std::uint8_t>& sortie);
+
+// The marked blocks of an l x h picture as rectangles of its pixels, one per
+// run of marked blocks along a row of blocks, clipped to the picture.
+void zonesDesBlocs(const std::vector<std::uint8_t>& blocs, int l, int h, std::vector<Zone>& sortie);
+
 // For one window size and one set of uniforms: the window's tiles, the native
 // pixels each one reads, and the tiles a set of changed blocks makes the pass
 // draw again, gathered into as few rectangles as rows allow. Nothing is

@@ -143,3 +143,21 @@ TEST(Tube, ComparisonMarksOnlyTheBlocksThatDiffer) {
     EXPECT_FALSE(tube::comparer(a.data(), a.data(), l, h, blocs));
     EXPECT_EQ(std::count(blocs.begin(), blocs.end(), 1), 2);
 }
+
+TEST(Tube, GlowBlocksSpreadOneBlockAndComeOutAsRowRuns) {
+    // 3 x 2 blocks of a 10 x 7 picture: the last column and row are narrow.
+    std::vector<std::uint8_t> blocs{1, 0, 0, 0, 0, 0};
+    std::vector<std::uint8_t> etendus(6, 7);
+    tube::etendre(blocs, 3, 2, etendus);
+    EXPECT_EQ(etendus, (std::vector<std::uint8_t>{1, 1, 0, 1, 1, 0}));
+
+    std::vector<tube::Zone> zones;
+    tube::zonesDesBlocs(std::vector<std::uint8_t>{0, 1, 1, 1, 0, 1}, 10, 7, zones);
+    ASSERT_EQ(zones.size(), 3u);
+    EXPECT_EQ((std::vector<int>{zones[0].x, zones[0].y, zones[0].largeur, zones[0].hauteur}),
+              (std::vector<int>{4, 0, 6, 4}));
+    EXPECT_EQ((std::vector<int>{zones[1].x, zones[1].y, zones[1].largeur, zones[1].hauteur}),
+              (std::vector<int>{0, 4, 4, 3}));
+    EXPECT_EQ((std::vector<int>{zones[2].x, zones[2].y, zones[2].largeur, zones[2].hauteur}),
+              (std::vector<int>{8, 4, 2, 3}));
+}

@@ -31,6 +31,7 @@ struct Reglage {
     crt::Rectangle milieu; // in device pixels
     QString sommets;
     QString programme;
+    QString programmeLueur;
     bool tout = false; // draw everything again at the next frame
 };
 
@@ -62,13 +63,15 @@ public:
     }
 
     // Render thread, the item's thread waiting.
-    void regler(const Reglage& r, QSGTextureProvider* source, QSGTextureProvider* marge,
-                QSGTextureProvider* halo) {
+    void regler(const Reglage& r, QSGTextureProvider* source, QSGTextureProvider* marge) {
         source_ = source;
         marge_ = marge;
-        halo_ = halo;
-        const bool textes = r.sommets != reglage_.sommets || r.programme != reglage_.programme;
-        if (textes) programmes_.clear();
+        const bool textes = r.sommets != reglage_.sommets || r.programme != reglage_.programme ||
+                            r.programmeLueur != reglage_.programmeLueur;
+        if (textes) {
+            programmes_.clear();
+            programmeLueur_.reset();
+        }
         const bool autre = r.u != reglage_.u || r.pixels != reglage_.pixels ||
                            r.milieu.x != reglage_.milieu.x || r.milieu.y != reglage_.milieu.y ||
                            r.milieu.largeur != reglage_.milieu.largeur ||
@@ -81,8 +84,13 @@ public:
             // A frame then fills these without allocating.
             const std::size_t tuiles =
                 static_cast<std::size_t>(retouches_->colonnes()) * retouches_->lignes();
-            sommets_.reserve(8 * tuiles);
-            indices_.reserve(6 * tuiles);
+            const std::size_t blocs =
+                static_cast<std::size_t>(retouches_->largeurBlocs()) * retouches_->hauteurBlocs();
+            sommets_.reserve(8 * std::max(tuiles, blocs));
+            indices_.reserve(6 * std::max(tuiles, blocs));
+            zonesLueur_.reserve(blocs);
+            changes_.assign(blocs, 0);
+            etendus_.assign(blocs, 0);
         }
         if (!image_ || image_->size() != r.pixels) {
             image_ = std::make_unique<QOpenGLFramebufferObject>(r.pixels);
@@ -92,9 +100,19 @@ public:
             vierge_ = true;
             toutRefaire_ = true;
         }
-        const std::size_t blocs =
-            static_cast<std::size_t>(retouches_->largeurBlocs()) * retouches_->hauteurBlocs();
-        if (changes_.size() != blocs) changes_.assign(blocs, 0);
+        const QSize natif = tailleNatif();
+        if (!lueur_ || lueur_->size() != natif) {
+            lueur_ = std::make_unique<QOpenGLFramebufferObject>(natif);
+            // Read as the native picture is: linearly, clamped to its edge.
+            QOpenGLFunctions* f = QOpenGLContext::currentContext()->functions();
+            f->glBindTexture(GL_TEXTURE_2D, lueur_->texture());
+            f->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+            f->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+            f->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+            f->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+            f->glBindTexture(GL_TEXTURE_2D, 0);
+            toutRefaire_ = true;
+        }
     }
 
     void preprocess() override {
@@ -114,16 +132,20 @@ public:
         bool margeNeuve = false;
         QSGTexture* source = aJour(source_);
         QSGTexture* marge = aJour(marge_, &margeNeuve);
-        QSGTexture* halo = reglage_.u.lueur ? aJour(halo_) : nullptr;
-        if (source && marge && (halo || !reglage_.u.lueur)) {
-            const Ids ids{source->textureId(), marge->textureId(), halo ? halo->textureId() : 0};
+        if (source && marge) {
+            const Ids ids{source->textureId(), marge->textureId()};
             if (margeNeuve || !(ids == ids_)) toutRefaire_ = true;
             ids_ = ids;
             bool change = false;
-            if (!lire(f, source, natif_, toutRefaire_ ? nullptr : &change)) toutRefaire_ = true;
-            if (halo && !lire(f, halo, lueur_, toutRefaire_ ? nullptr : &change))
-                toutRefaire_ = true;
-            if (toutRefaire_ || change) dessiner(f, source, marge, halo);
+            if (!lire(f, source, toutRefaire_ ? nullptr : &change)) toutRefaire_ = true;
+            if (toutRefaire_ || change) {
+                const bool lueur = reglage_.u.lueur;
+                if (lueur)
+                    tube::etendre(changes_, retouches_->largeurBlocs(), retouches_->hauteurBlocs(),
+                                  etendus_);
+                if (lueur) dessinerLueur(f, source);
+                dessiner(f, source, marge, lueur ? etendus_ : changes_);
+            }
             std::fill(changes_.begin(), changes_.end(), 0);
             toutRefaire_ = false;
         }
@@ -133,30 +155,25 @@ public:
 
 private:
     struct Ids {
-        int source = 0, marge = 0, halo = 0;
-        bool operator==(const Ids& o) const {
-            return source == o.source && marge == o.marge && halo == o.halo;
-        }
-    };
-    // The last two reads of a capture, to see which of its blocks changed.
-    struct Lu {
-        std::vector<std::uint32_t> avant, maintenant;
-        QSize taille;
+        int source = 0, marge = 0;
+        bool operator==(const Ids& o) const { return source == o.source && marge == o.marge; }
     };
 
-    // Reads a capture back and, with `change`, marks the blocks that differ
-    // from the last read. False when it cannot be compared with the native
-    // grid, which then has to be drawn whole.
-    bool lire(QOpenGLFunctions* f, QSGTexture* t, Lu& lu, bool* change) {
+    QSize tailleNatif() const {
+        return {static_cast<int>(reglage_.u.natif.x), static_cast<int>(reglage_.u.natif.y)};
+    }
+
+    // Reads the native picture back and, with `change`, marks the blocks that
+    // differ from the last read. False when it cannot be compared with the
+    // native grid, which then has to be drawn whole.
+    bool lire(QOpenGLFunctions* f, QSGTexture* t, bool* change) {
         const QSize taille = t->textureSize();
-        const QSize attendue(static_cast<int>(reglage_.u.natif.x),
-                             static_cast<int>(reglage_.u.natif.y));
-        if (taille != attendue) return false;
+        if (taille != tailleNatif()) return false;
         if (!lecture_) f->glGenFramebuffers(1, &lecture_);
         const std::size_t n = static_cast<std::size_t>(taille.width()) * taille.height();
-        if (lu.maintenant.size() != n) {
-            lu.maintenant.assign(n, 0);
-            lu.avant.assign(n, 0);
+        if (lu_.size() != n) {
+            lu_.assign(n, 0);
+            avant_.assign(n, 0);
             change = nullptr;
         }
         f->glBindFramebuffer(GL_FRAMEBUFFER, lecture_);
@@ -165,35 +182,105 @@ private:
         const bool complet = f->glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
         if (complet)
             f->glReadPixels(0, 0, taille.width(), taille.height(), GL_RGBA, GL_UNSIGNED_BYTE,
-                            lu.maintenant.data());
+                            lu_.data());
         f->glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, 0, 0);
         if (!complet) return false;
         if (change)
-            *change |= tube::comparer(lu.avant.data(), lu.maintenant.data(), taille.width(),
-                                      taille.height(), changes_);
-        lu.avant.swap(lu.maintenant);
+            *change = tube::comparer(avant_.data(), lu_.data(), taille.width(), taille.height(),
+                                     changes_);
+        avant_.swap(lu_);
         return true;
+    }
+
+    // A program of its two texts, or null (said once) when it does not build.
+    static std::unique_ptr<QOpenGLShaderProgram> construire(const QString& sommets,
+                                                            const QString& fragments) {
+        auto p = std::make_unique<QOpenGLShaderProgram>();
+        p->addShaderFromSourceCode(QOpenGLShader::Vertex, sommets);
+        p->addShaderFromSourceCode(QOpenGLShader::Fragment, fragments);
+        p->bindAttributeLocation("qt_Vertex", 0);
+        if (!p->link()) qWarning("Tube: a shader does not build: %s", qPrintable(p->log()));
+        return p;
     }
 
     QOpenGLShaderProgram* programme(bool milieu) {
         const tube::Uniformes& u = reglage_.u;
         const int cle = (milieu ? 1 : 0) | (u.lueur ? 2 : 0) | (u.douxUnique ? 4 : 0);
         auto& p = programmes_[cle];
-        if (p) return p->isLinked() ? p.get() : nullptr;
-        p = std::make_unique<QOpenGLShaderProgram>();
-        const QString variante =
-            QStringLiteral("#define TUBE 1\n") + (u.lueur ? "#define LUEUR 1\n" : "");
-        const QString fragments = variante + (milieu ? "#define INTERIEUR 1\n" : "") +
-                                  (u.douxUnique ? "#define DOUX_UNIQUE 1\n" : "") +
-                                  reglage_.programme;
-        p->addShaderFromSourceCode(QOpenGLShader::Vertex, variante + reglage_.sommets);
-        p->addShaderFromSourceCode(QOpenGLShader::Fragment, fragments);
-        p->bindAttributeLocation("qt_Vertex", 0);
-        if (!p->link()) {
-            qWarning("Tube: the picture pass does not build: %s", qPrintable(p->log()));
-            return nullptr;
+        if (!p) {
+            const QString variante =
+                QStringLiteral("#define TUBE 1\n") + (u.lueur ? "#define LUEUR 1\n" : "");
+            p = construire(variante + reglage_.sommets,
+                           variante + (milieu ? "#define INTERIEUR 1\n" : "") +
+                               (u.douxUnique ? "#define DOUX_UNIQUE 1\n" : "") +
+                               reglage_.programme);
         }
-        return p.get();
+        return p->isLinked() ? p.get() : nullptr;
+    }
+
+    // Pieces of a picture (w x h pixels) as two triangles each, in -1..1 with
+    // the top at -1: a kept picture's first row is its top, as a capture's.
+    void pieces(const std::vector<tube::Zone>& zones, int filtre, float l, float h) {
+        sommets_.clear();
+        indices_.clear();
+        for (const tube::Zone& z : zones) {
+            if (filtre >= 0 && z.milieu != (filtre == 1)) continue;
+            const auto premier = static_cast<GLuint>(sommets_.size() / 2);
+            for (int coin = 0; coin < 4; ++coin) {
+                const float u = (z.x + (coin & 1 ? z.largeur : 0)) / l;
+                const float v = (z.y + (coin & 2 ? z.hauteur : 0)) / h;
+                sommets_.insert(sommets_.end(), {u * 2 - 1, v * 2 - 1});
+            }
+            for (int k : {0, 1, 2, 1, 3, 2})
+                indices_.push_back(premier + k);
+        }
+    }
+
+    void tracer(QOpenGLFunctions* f) {
+        f->glEnableVertexAttribArray(0);
+        f->glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, sommets_.data());
+        f->glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_INT,
+                          indices_.data());
+    }
+
+    static void etatSimple(QOpenGLFunctions* f) {
+        f->glDisable(GL_BLEND);
+        f->glDisable(GL_DEPTH_TEST);
+        f->glDisable(GL_STENCIL_TEST);
+        f->glDisable(GL_SCISSOR_TEST);
+        f->glBindBuffer(GL_ARRAY_BUFFER, 0);
+        f->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    }
+
+    // The glow over the native blocks around those that changed, or whole.
+    void dessinerLueur(QOpenGLFunctions* f, QSGTexture* source) {
+        const QSize n = tailleNatif();
+        if (toutRefaire_)
+            zonesLueur_.assign(1, {0, 0, n.width(), n.height(), false});
+        else
+            tube::zonesDesBlocs(etendus_, n.width(), n.height(), zonesLueur_);
+        if (zonesLueur_.empty()) return;
+        if (!programmeLueur_)
+            programmeLueur_ =
+                construire(QStringLiteral("attribute highp vec4 qt_Vertex;\n"
+                                          "void main() { gl_Position = qt_Vertex; }\n"),
+                           reglage_.programmeLueur);
+        if (!programmeLueur_->isLinked()) return;
+        lueur_->bind();
+        f->glViewport(0, 0, n.width(), n.height());
+        etatSimple(f);
+        f->glActiveTexture(GL_TEXTURE0);
+        source->bind();
+        QOpenGLShaderProgram* p = programmeLueur_.get();
+        p->bind();
+        const QVector2D r(2.0f / n.width(), 2.0f / n.height());
+        p->setUniformValue("source", 0);
+        p->setUniformValue("r", r);
+        p->setUniformValue("inverseTaille", QVector2D(1.0f / n.width(), 1.0f / n.height()));
+        p->setUniformValue("bas", r / 4);
+        p->setUniformValue("haut", QVector2D(1, 1) - r / 4);
+        pieces(zonesLueur_, -1, n.width(), n.height());
+        tracer(f);
     }
 
     void uniformes(QOpenGLShaderProgram* p) {
@@ -229,51 +316,31 @@ private:
         p->setUniformValue("qt_Opacity", 1.0f);
     }
 
-    void dessiner(QOpenGLFunctions* f, QSGTexture* source, QSGTexture* marge, QSGTexture* halo) {
-        const std::vector<tube::Zone>& zones = retouches_->zones(changes_, toutRefaire_);
+    // The tube over the tiles that read changed blocks, or the whole window.
+    void dessiner(QOpenGLFunctions* f, QSGTexture* source, QSGTexture* marge,
+                  const std::vector<std::uint8_t>& changes) {
+        const std::vector<tube::Zone>& zones = retouches_->zones(changes, toutRefaire_);
         if (zones.empty()) return;
-        const float l = static_cast<float>(reglage_.pixels.width());
-        const float h = static_cast<float>(reglage_.pixels.height());
         image_->bind();
         f->glViewport(0, 0, reglage_.pixels.width(), reglage_.pixels.height());
-        f->glDisable(GL_BLEND);
-        f->glDisable(GL_DEPTH_TEST);
-        f->glDisable(GL_STENCIL_TEST);
-        f->glDisable(GL_SCISSOR_TEST);
-        f->glBindBuffer(GL_ARRAY_BUFFER, 0);
-        f->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-        QSGTexture* textures[3] = {source, marge, halo};
-        for (int i = 2; i >= 0; --i) {
-            f->glActiveTexture(GL_TEXTURE0 + i);
-            if (textures[i]) textures[i]->bind();
-        }
+        etatSimple(f);
+        f->glActiveTexture(GL_TEXTURE2);
+        f->glBindTexture(GL_TEXTURE_2D, reglage_.u.lueur ? lueur_->texture() : 0);
+        f->glActiveTexture(GL_TEXTURE1);
+        marge->bind();
+        f->glActiveTexture(GL_TEXTURE0);
+        source->bind();
         double pixels = 0;
+        for (const tube::Zone& z : zones)
+            pixels += static_cast<double>(z.largeur) * z.hauteur;
         for (bool milieu : {true, false}) {
-            // Each zone as two triangles, in -1..1 with the window's top at
-            // -1: the kept picture's first row is the window's top.
-            sommets_.clear();
-            indices_.clear();
-            for (const tube::Zone& z : zones) {
-                if (z.milieu != milieu) continue;
-                const auto premier = static_cast<GLuint>(sommets_.size() / 2);
-                for (int coin = 0; coin < 4; ++coin) {
-                    const float u = (z.x + (coin & 1 ? z.largeur : 0)) / l;
-                    const float v = (z.y + (coin & 2 ? z.hauteur : 0)) / h;
-                    sommets_.insert(sommets_.end(), {u * 2 - 1, v * 2 - 1});
-                }
-                for (int k : {0, 1, 2, 1, 3, 2})
-                    indices_.push_back(premier + k);
-                pixels += static_cast<double>(z.largeur) * z.hauteur;
-            }
+            pieces(zones, milieu ? 1 : 0, reglage_.pixels.width(), reglage_.pixels.height());
             if (indices_.empty()) continue;
             QOpenGLShaderProgram* p = programme(milieu);
             if (!p) continue;
             p->bind();
             uniformes(p);
-            f->glEnableVertexAttribArray(0);
-            f->glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, sommets_.data());
-            f->glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_INT,
-                              indices_.data());
+            tracer(f);
         }
         compteurs_->pixels = compteurs_->pixels + pixels;
         compteurs_->images += 1;
@@ -282,15 +349,18 @@ private:
 
     QQuickWindow* fenetre_;
     std::shared_ptr<CompteursTube> compteurs_;
-    QPointer<QSGTextureProvider> source_, marge_, halo_;
+    QPointer<QSGTextureProvider> source_, marge_;
     Reglage reglage_;
     std::unique_ptr<tube::Retouches> retouches_;
-    std::unique_ptr<QOpenGLFramebufferObject> image_;
+    std::unique_ptr<QOpenGLFramebufferObject> image_; // the window's picture
+    std::unique_ptr<QOpenGLFramebufferObject> lueur_; // the glow, native size
     std::map<int, std::unique_ptr<QOpenGLShaderProgram>> programmes_;
-    std::vector<std::uint8_t> changes_;
+    std::unique_ptr<QOpenGLShaderProgram> programmeLueur_;
+    std::vector<std::uint8_t> changes_, etendus_;
+    std::vector<tube::Zone> zonesLueur_;
     std::vector<float> sommets_;
     std::vector<GLuint> indices_;
-    Lu natif_, lueur_;
+    std::vector<std::uint32_t> avant_, lu_;
     Ids ids_;
     GLuint lecture_ = 0;
     bool toutRefaire_ = true;
@@ -326,7 +396,7 @@ QSGNode* TubeQml::updatePaintNode(QSGNode* ancien, UpdatePaintNodeData*) {
     const QSize pixels(static_cast<int>(std::lround(width() * dpr)),
                        static_cast<int>(std::lround(height() * dpr)));
     if (!window() || pixels.isEmpty() || !source_ || !marge_ || programme_.isEmpty() ||
-        sommets_.isEmpty()) {
+        sommets_.isEmpty() || programmeLueur_.isEmpty()) {
         delete noeud;
         return nullptr;
     }
@@ -352,10 +422,10 @@ QSGNode* TubeQml::updatePaintNode(QSGNode* ancien, UpdatePaintNodeData*) {
     if (x1 > x0 && y1 > y0) r.milieu = {x0, y0, x1 - x0, y1 - y0};
     r.sommets = sommets_;
     r.programme = programme_;
+    r.programmeLueur = programmeLueur_;
     r.tout = toutRedessiner_;
     toutRedessiner_ = false;
-    noeud->regler(r, source_->textureProvider(), marge_->textureProvider(),
-                  halo_ ? halo_->textureProvider() : nullptr);
+    noeud->regler(r, source_->textureProvider(), marge_->textureProvider());
     noeud->setRect(boundingRect());
     return noeud;
 }

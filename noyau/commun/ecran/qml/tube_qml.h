@@ -11,15 +11,17 @@
 // The tube pass with the look on (type `Tube`): the picture pass of the
 // screen drawn into a picture of the window's size that is kept from frame to
 // frame, where each frame draws again only the tiles whose pixels read
-// native pixels that changed, then shows it. The inputs are those of the
-// screen's pass; `sommets` and `programme` are the pass's shader texts.
+// native pixels that changed, then shows it. The glow it adds is kept the
+// same way, at the native size. The inputs are those of the screen's pass;
+// `sommets` and `programme` are the pass's shader texts, `programmeLueur`
+// the glow's.
 class TubeQml : public QQuickItem {
     Q_OBJECT
     Q_PROPERTY(QQuickItem* source MEMBER source_ NOTIFY changement)
     Q_PROPERTY(QQuickItem* marge MEMBER marge_ NOTIFY changement)
-    Q_PROPERTY(QQuickItem* halo MEMBER halo_ NOTIFY changement)
     Q_PROPERTY(QString sommets MEMBER sommets_ NOTIFY changement)
     Q_PROPERTY(QString programme MEMBER programme_ NOTIFY changement)
+    Q_PROPERTY(QString programmeLueur MEMBER programmeLueur_ NOTIFY changement)
     Q_PROPERTY(double eclatMarge MEMBER eclatMarge_ NOTIFY changement)
     Q_PROPERTY(double miroirMarge MEMBER miroirMarge_ NOTIFY changement)
     Q_PROPERTY(QSizeF echelle MEMBER echelle_ NOTIFY changement)
@@ -53,9 +55,9 @@ protected:
 private:
     QQuickItem* source_ = nullptr;
     QQuickItem* marge_ = nullptr;
-    QQuickItem* halo_ = nullptr;
     QString sommets_;
     QString programme_;
+    QString programmeLueur_;
     double eclatMarge_ = 0.6;
     double miroirMarge_ = 0;
     QSizeF echelle_{1, 1};
