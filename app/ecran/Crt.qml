@@ -75,6 +75,7 @@ Item {
         marge: passe.marge
         sommets: passe.sommets
         programme: passe.programme
+        entete: T.Crt.texteShader(Qt.resolvedUrl("tube.frag"), "")
         programmeLueur: T.Crt.texteShader(Qt.resolvedUrl("../commun/ecran/halo.frag"), "")
         eclatMarge: passe.eclatMarge
         miroirMarge: passe.miroirMarge

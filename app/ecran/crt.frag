@@ -16,7 +16,8 @@
 //   window's size;
 // - variants, by #define, rather than branches, because such a renderer runs
 //   both sides of every branch:
-//     TUBE         the tube look is on (drawn by Tube);
+//     TUBE         the tube look is on (drawn by Tube, with the uniforms
+//                  of tube.frag before this text);
 //     LUEUR        with TUBE, the glow is above 0;
 //     INTERIEUR    this piece only ever reads the native picture, with the
 //                  softening's quarter pixel to spare: no band;
@@ -38,23 +39,7 @@ uniform highp vec2 natif;
 uniform highp vec2 inverseNatif; // 1 / natif
 uniform highp vec2 inverseMarge; // 1 / tailleMarge
 uniform lowp float qt_Opacity;
-#ifdef TUBE
-// The tube is drawn into a picture of the window's size, its first row the
-// window's top, tile by tile: the window point comes from the pixel's own
-// position rather than interpolated across a tile, so that a pixel comes out
-// the same whichever tiles are drawn with it.
-uniform sampler2D halo;        // glow of the native picture, natif texels
-uniform highp vec3 decaleDoux; // decale.x + (-0.25, 0, 0.25) x pente.x
-uniform highp vec2 inversePixels; // 1 / the picture's size in pixels
-uniform highp float parPixel;  // window units per pixel
-uniform highp vec2 courbe;     // (0.07, 0.11) x curvature
-uniform highp vec2 versNatifG; // c = curved window point (-1..1) x G + C
-uniform highp vec2 versNatifC;
-uniform highp float forceLueur; // 0.95 x glow
-uniform highp float balayage;  // 2.8 x scanline depth
-uniform highp vec2 masque;     // make-up, and make-up x (1 - 0.4 x mask depth)
-uniform highp float vignette;  // 0.44 x vignette
-#else
+#ifndef TUBE
 varying highp vec2 vC;         // c of the window point
 #endif
 

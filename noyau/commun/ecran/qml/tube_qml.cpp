@@ -31,6 +31,7 @@ struct Reglage {
     crt::Rectangle milieu; // in device pixels
     QString sommets;
     QString programme;
+    QString entete;
     QString programmeLueur;
     bool tout = false; // draw everything again at the next frame
 };
@@ -67,6 +68,7 @@ public:
         source_ = source;
         marge_ = marge;
         const bool textes = r.sommets != reglage_.sommets || r.programme != reglage_.programme ||
+                            r.entete != reglage_.entete ||
                             r.programmeLueur != reglage_.programmeLueur;
         if (textes) {
             programmes_.clear();
@@ -211,7 +213,7 @@ private:
             const QString variante =
                 QStringLiteral("#define TUBE 1\n") + (u.lueur ? "#define LUEUR 1\n" : "");
             p = construire(variante + reglage_.sommets,
-                           variante + (milieu ? "#define INTERIEUR 1\n" : "") +
+                           variante + reglage_.entete + (milieu ? "#define INTERIEUR 1\n" : "") +
                                (u.douxUnique ? "#define DOUX_UNIQUE 1\n" : "") +
                                reglage_.programme);
         }
@@ -396,7 +398,7 @@ QSGNode* TubeQml::updatePaintNode(QSGNode* ancien, UpdatePaintNodeData*) {
     const QSize pixels(static_cast<int>(std::lround(width() * dpr)),
                        static_cast<int>(std::lround(height() * dpr)));
     if (!window() || pixels.isEmpty() || !source_ || !marge_ || programme_.isEmpty() ||
-        sommets_.isEmpty() || programmeLueur_.isEmpty()) {
+        sommets_.isEmpty() || entete_.isEmpty() || programmeLueur_.isEmpty()) {
         delete noeud;
         return nullptr;
     }
@@ -422,6 +424,7 @@ QSGNode* TubeQml::updatePaintNode(QSGNode* ancien, UpdatePaintNodeData*) {
     if (x1 > x0 && y1 > y0) r.milieu = {x0, y0, x1 - x0, y1 - y0};
     r.sommets = sommets_;
     r.programme = programme_;
+    r.entete = entete_;
     r.programmeLueur = programmeLueur_;
     r.tout = toutRedessiner_;
     toutRedessiner_ = false;

@@ -13,14 +13,15 @@
 // frame, where each frame draws again only the tiles whose pixels read
 // native pixels that changed, then shows it. The glow it adds is kept the
 // same way, at the native size. The inputs are those of the screen's pass;
-// `sommets` and `programme` are the pass's shader texts, `programmeLueur`
-// the glow's.
+// `sommets` and `programme` are the pass's shader texts, `entete` the
+// uniforms only the tube declares, `programmeLueur` the glow's.
 class TubeQml : public QQuickItem {
     Q_OBJECT
     Q_PROPERTY(QQuickItem* source MEMBER source_ NOTIFY changement)
     Q_PROPERTY(QQuickItem* marge MEMBER marge_ NOTIFY changement)
     Q_PROPERTY(QString sommets MEMBER sommets_ NOTIFY changement)
     Q_PROPERTY(QString programme MEMBER programme_ NOTIFY changement)
+    Q_PROPERTY(QString entete MEMBER entete_ NOTIFY changement)
     Q_PROPERTY(QString programmeLueur MEMBER programmeLueur_ NOTIFY changement)
     Q_PROPERTY(double eclatMarge MEMBER eclatMarge_ NOTIFY changement)
     Q_PROPERTY(double miroirMarge MEMBER miroirMarge_ NOTIFY changement)
@@ -57,6 +58,7 @@ private:
     QQuickItem* marge_ = nullptr;
     QString sommets_;
     QString programme_;
+    QString entete_;
     QString programmeLueur_;
     double eclatMarge_ = 0.6;
     double miroirMarge_ = 0;
