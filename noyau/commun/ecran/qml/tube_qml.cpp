@@ -96,6 +96,9 @@ public:
         }
         if (!image_ || image_->size() != r.pixels) {
             image_ = std::make_unique<QOpenGLFramebufferObject>(r.pixels);
+            if (!image_->isValid())
+                qWarning("Tube: no %d x %d picture can be kept; the screen stays black",
+                         r.pixels.width(), r.pixels.height());
             const GLuint id = image_->texture();
             setTexture(fenetre_->createTextureFromNativeObject(QQuickWindow::NativeObjectTexture,
                                                                &id, 0, r.pixels));
@@ -113,6 +116,7 @@ public:
             f->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
             f->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
             f->glBindTexture(GL_TEXTURE_2D, 0);
+            fenetre_->resetOpenGLState();
             toutRefaire_ = true;
         }
     }
