@@ -81,17 +81,24 @@ bool comparer(const std::uint32_t* avant, const std::uint32_t* apres, int l, int
     return change;
 }
 
-void etendre(const std::vector<std::uint8_t>& blocs, int largeur, int hauteur,
-             std::vector<std::uint8_t>& sortie) {
-    for (int y = 0; y < hauteur; ++y) {
-        for (int x = 0; x < largeur; ++x) {
-            std::uint8_t v = 0;
-            for (int j = std::max(0, y - 1); j <= std::min(hauteur - 1, y + 1) && !v; ++j)
-                for (int i = std::max(0, x - 1); i <= std::min(largeur - 1, x + 1) && !v; ++i)
-                    v = blocs[j * largeur + i];
-            sortie[y * largeur + x] = v;
+void etendre(const std::vector<std::uint8_t>& blocs, int largeur, int hauteur, int rayon,
+             std::vector<std::uint8_t>& entre, std::vector<std::uint8_t>& sortie) {
+    // A square spread is a spread along the rows, then along the columns.
+    auto etaler = [rayon](const std::uint8_t* de, std::uint8_t* vers, int n, int pas) {
+        int dernier = -1 - rayon; // the last marked cell seen
+        for (int k = 0; k < n + rayon; ++k) {
+            if (k < n && de[k * pas]) dernier = k;
+            const int cible = k - rayon;
+            if (cible < 0) continue;
+            // Marked when one lies within `rayon` on either side: the last one
+            // seen up to cible + rayon is at most that far on one side or the other.
+            vers[cible * pas] = dernier >= cible - rayon ? 1 : 0;
         }
-    }
+    };
+    for (int y = 0; y < hauteur; ++y)
+        etaler(blocs.data() + y * largeur, entre.data() + y * largeur, largeur, 1);
+    for (int x = 0; x < largeur; ++x)
+        etaler(entre.data() + x, sortie.data() + x, hauteur, largeur);
 }
 
 void zonesDesBlocs(const std::vector<std::uint8_t>& blocs, int l, int h,

@@ -128,14 +128,15 @@ TEST(Tube, ZonesAreTheTilesOfTheChangedBlocksInRuns) {
 }
 
 TEST(Tube, ComparisonMarksOnlyTheBlocksThatDiffer) {
-    const int l = 10, h = 9; // blocks of 4: three columns, the last one narrow
+    // Three columns and three rows of blocks, the last ones narrow.
+    const int B = tube::BLOC, l = 2 * B + 2, h = 2 * B + 1;
     std::vector<std::uint32_t> a(l * h, 7), b = a;
     std::vector<std::uint8_t> blocs(3 * 3, 0);
     EXPECT_FALSE(tube::comparer(a.data(), b.data(), l, h, blocs));
     EXPECT_EQ(std::count(blocs.begin(), blocs.end(), 1), 0);
 
-    b[8 * l + 9] = 8; // last row, last column
-    b[1 * l + 4] = 0; // first block row, middle column
+    b[(h - 1) * l + l - 1] = 8; // last row, last column
+    b[1 * l + B] = 0;           // first block row, middle column
     EXPECT_TRUE(tube::comparer(a.data(), b.data(), l, h, blocs));
     EXPECT_EQ(blocs, (std::vector<std::uint8_t>{0, 1, 0, 0, 0, 0, 0, 0, 1}));
 
@@ -144,20 +145,36 @@ TEST(Tube, ComparisonMarksOnlyTheBlocksThatDiffer) {
     EXPECT_EQ(std::count(blocs.begin(), blocs.end(), 1), 2);
 }
 
-TEST(Tube, GlowBlocksSpreadOneBlockAndComeOutAsRowRuns) {
-    // 3 x 2 blocks of a 10 x 7 picture: the last column and row are narrow.
-    std::vector<std::uint8_t> blocs{1, 0, 0, 0, 0, 0};
-    std::vector<std::uint8_t> etendus(6, 7);
-    tube::etendre(blocs, 3, 2, etendus);
-    EXPECT_EQ(etendus, (std::vector<std::uint8_t>{1, 1, 0, 1, 1, 0}));
+TEST(Tube, GlowBlocksSpreadAndComeOutAsRowRuns) {
+    std::vector<std::uint8_t> entre(6 * 5), etendus(6 * 5, 7);
+    // One block, spread by one and by two, clipped at the edges.
+    std::vector<std::uint8_t> blocs(6 * 5, 0);
+    blocs[1 * 6 + 0] = 1;
+    tube::etendre(blocs, 6, 5, 1, entre, etendus);
+    EXPECT_EQ(etendus, (std::vector<std::uint8_t>{1, 1, 0, 0, 0, 0, //
+                                                  1, 1, 0, 0, 0, 0, //
+                                                  1, 1, 0, 0, 0, 0, //
+                                                  0, 0, 0, 0, 0, 0, //
+                                                  0, 0, 0, 0, 0, 0}));
+    blocs[4 * 6 + 5] = 1;
+    tube::etendre(blocs, 6, 5, 2, entre, etendus);
+    EXPECT_EQ(etendus, (std::vector<std::uint8_t>{1, 1, 1, 0, 0, 0, //
+                                                  1, 1, 1, 0, 0, 0, //
+                                                  1, 1, 1, 1, 1, 1, //
+                                                  1, 1, 1, 1, 1, 1, //
+                                                  0, 0, 0, 1, 1, 1}));
+    // The glow's reach is covered.
+    EXPECT_GE(tube::RAYON_LUEUR * tube::BLOC, 3);
 
+    // Runs along the rows of blocks of a picture whose last blocks are narrow.
+    const int B = tube::BLOC, l = 2 * B + 2, h = 2 * B - 1;
     std::vector<tube::Zone> zones;
-    tube::zonesDesBlocs(std::vector<std::uint8_t>{0, 1, 1, 1, 0, 1}, 10, 7, zones);
+    tube::zonesDesBlocs(std::vector<std::uint8_t>{0, 1, 1, 1, 0, 1}, l, h, zones);
     ASSERT_EQ(zones.size(), 3u);
-    EXPECT_EQ((std::vector<int>{zones[0].x, zones[0].y, zones[0].largeur, zones[0].hauteur}),
-              (std::vector<int>{4, 0, 6, 4}));
-    EXPECT_EQ((std::vector<int>{zones[1].x, zones[1].y, zones[1].largeur, zones[1].hauteur}),
-              (std::vector<int>{0, 4, 4, 3}));
-    EXPECT_EQ((std::vector<int>{zones[2].x, zones[2].y, zones[2].largeur, zones[2].hauteur}),
-              (std::vector<int>{8, 4, 2, 3}));
+    auto rect = [](const tube::Zone& z) {
+        return std::vector<int>{z.x, z.y, z.largeur, z.hauteur};
+    };
+    EXPECT_EQ(rect(zones[0]), (std::vector<int>{B, 0, B + 2, B}));
+    EXPECT_EQ(rect(zones[1]), (std::vector<int>{0, B, B, B - 1}));
+    EXPECT_EQ(rect(zones[2]), (std::vector<int>{2 * B, B, 2, B - 1}));
 }

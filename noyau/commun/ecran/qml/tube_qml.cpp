@@ -93,6 +93,7 @@ public:
             zonesLueur_.reserve(blocs);
             changes_.assign(blocs, 0);
             etendus_.assign(blocs, 0);
+            entre_.assign(blocs, 0);
         }
         if (!image_ || image_->size() != r.pixels) {
             image_ = std::make_unique<QOpenGLFramebufferObject>(r.pixels);
@@ -148,7 +149,7 @@ public:
                 const bool lueur = reglage_.u.lueur;
                 if (lueur)
                     tube::etendre(changes_, retouches_->largeurBlocs(), retouches_->hauteurBlocs(),
-                                  etendus_);
+                                  tube::RAYON_LUEUR, entre_, etendus_);
                 if (lueur) dessinerLueur(f, source);
                 dessiner(f, source, marge, lueur ? etendus_ : changes_);
             }
@@ -362,7 +363,7 @@ private:
     std::unique_ptr<QOpenGLFramebufferObject> lueur_; // the glow, native size
     std::map<int, std::unique_ptr<QOpenGLShaderProgram>> programmes_;
     std::unique_ptr<QOpenGLShaderProgram> programmeLueur_;
-    std::vector<std::uint8_t> changes_, etendus_;
+    std::vector<std::uint8_t> changes_, entre_, etendus_;
     std::vector<tube::Zone> zonesLueur_;
     std::vector<float> sommets_;
     std::vector<GLuint> indices_;
