@@ -35,11 +35,8 @@ Item {
     readonly property bool tube: uActif >= 0.5
     readonly property string programme: T.Crt.texteShader(Qt.resolvedUrl("crt.frag"), "")
     readonly property string sommets: T.Crt.texteShader(Qt.resolvedUrl("crt.vert"), "")
-    // Native point = window point (-1..1), curved with the tube, x A + B.
-    readonly property size versNatifA: Qt.size(fenetre.width / 2 / echelle.width,
-                                               fenetre.height / 2 / echelle.height)
-    readonly property size versNatifB: Qt.size((fenetre.width / 2 - origine.x) / echelle.width,
-                                               (fenetre.height / 2 - origine.y) / echelle.height)
+    // The scales the pieces read, worked out where the tube's are.
+    readonly property var echelles: T.Crt.echelles(echelle, origine, fenetre, tailleMarge, natif)
 
     component Morceau: ShaderEffect {
         property bool milieu: false
@@ -47,14 +44,12 @@ Item {
         readonly property var marge: passe.marge
         readonly property real eclatMarge: passe.eclatMarge
         readonly property real miroirMarge: passe.miroirMarge
-        readonly property size versNatifA: passe.versNatifA
-        readonly property size versNatifB: passe.versNatifB
-        readonly property size pente: Qt.size(Math.max(1, passe.echelle.width),
-                                              Math.max(1, passe.echelle.height))
-        readonly property size decale: Qt.size(0.5 - 0.5 * pente.width, 0.5 - 0.5 * pente.height)
-        readonly property size inverseNatif: Qt.size(1 / natif.width, 1 / natif.height)
-        readonly property size inverseMarge: Qt.size(1 / tailleMarge.width,
-                                                     1 / tailleMarge.height)
+        readonly property size versNatifA: passe.echelles.versNatifA
+        readonly property size versNatifB: passe.echelles.versNatifB
+        readonly property size pente: passe.echelles.pente
+        readonly property size decale: passe.echelles.decale
+        readonly property size inverseNatif: passe.echelles.inverseNatif
+        readonly property size inverseMarge: passe.echelles.inverseMarge
         readonly property size fenetre: passe.fenetre
         readonly property point coin: Qt.point(x, y)
         readonly property size taille: Qt.size(width, height)

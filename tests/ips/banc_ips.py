@@ -25,10 +25,9 @@ what its frames cost.
 --avant measures an older build of the game in the same run, each of its
 rows right after the new one's, so that both see the same machine (a build
 older than --ips-continu ignores it and draws only the frames its scene asks
-for). Frame
-rates only mean something on a quiet machine: the processor time the rest of
-the machine took during the measured seconds (everything but the program and
-its X server) is printed, with a warning when it was high.
+for). Frame rates only mean something on a quiet machine: the processor time
+the rest of the machine took during the measured seconds (everything but the
+program and its X server) is printed, with a warning when it was high.
 """
 
 import argparse

@@ -41,6 +41,10 @@ struct Rectangle {
     int y = 0;
     int largeur = 0;
     int hauteur = 0;
+    bool operator==(const Rectangle& o) const {
+        return x == o.x && y == o.y && largeur == o.largeur && hauteur == o.hauteur;
+    }
+    bool operator!=(const Rectangle& o) const { return !(*this == o); }
 };
 
 // The largest rectangle of window pixels around the window's centre whose

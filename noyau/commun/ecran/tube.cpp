@@ -17,34 +17,45 @@ bool Uniformes::operator==(const Uniformes& o) const {
            douxUnique == o.douxUnique;
 }
 
-Uniformes uniformes(const Entrees& e) {
-    const crt::Effectifs& f = e.effet;
+Echelles echelles(const Entrees& e) {
     const Vec2 echelle{e.echelle.x > 0 ? e.echelle.x : 1, e.echelle.y > 0 ? e.echelle.y : 1};
     const Vec2 fenetre{std::max(1.0, e.fenetre.x), std::max(1.0, e.fenetre.y)};
+    Echelles s;
+    s.pente = {std::max(1.0, echelle.x), std::max(1.0, echelle.y)};
+    s.decale = {0.5 - 0.5 * s.pente.x, 0.5 - 0.5 * s.pente.y};
+    s.inverseNatif = {1 / std::max(1.0, e.natif.x), 1 / std::max(1.0, e.natif.y)};
+    s.inverseMarge = {1 / std::max(1.0, e.tailleMarge.x), 1 / std::max(1.0, e.tailleMarge.y)};
+    s.versNatifA = {fenetre.x / 2 / echelle.x, fenetre.y / 2 / echelle.y};
+    s.versNatifB = {(fenetre.x / 2 - e.origine.x) / echelle.x,
+                    (fenetre.y / 2 - e.origine.y) / echelle.y};
+    return s;
+}
+
+Uniformes uniformes(const Entrees& e) {
+    const crt::Effectifs& f = e.effet;
+    const Echelles s = echelles(e);
     Uniformes u;
-    u.pente = {std::max(1.0, echelle.x), std::max(1.0, echelle.y)};
-    u.decale = {0.5 - 0.5 * u.pente.x, 0.5 - 0.5 * u.pente.y};
+    u.pente = s.pente;
+    u.decale = s.decale;
     u.decaleDoux[0] = u.decale.x - 0.25 * u.pente.x;
     u.decaleDoux[1] = u.decale.x;
     u.decaleDoux[2] = u.decale.x + 0.25 * u.pente.x;
     u.natif = {std::max(1.0, e.natif.x), std::max(1.0, e.natif.y)};
     u.tailleMarge = {std::max(1.0, e.tailleMarge.x), std::max(1.0, e.tailleMarge.y)};
-    u.inverseNatif = {1 / u.natif.x, 1 / u.natif.y};
-    u.inverseMarge = {1 / u.tailleMarge.x, 1 / u.tailleMarge.y};
+    u.inverseNatif = s.inverseNatif;
+    u.inverseMarge = s.inverseMarge;
     u.courbe = {0.07 * f.courbure, 0.11 * f.courbure};
-    // Flat window point (-1..1) to native point: x A + B; the curvature's
-    // make-up widens A a little so that the curved picture keeps its size.
-    const Vec2 a{fenetre.x / 2 / echelle.x, fenetre.y / 2 / echelle.y};
-    const Vec2 b{(fenetre.x / 2 - e.origine.x) / echelle.x,
-                 (fenetre.y / 2 - e.origine.y) / echelle.y};
-    u.versNatifG = {a.x * (1 + 0.024 * f.courbure), a.y * (1 + 0.024 * f.courbure)};
-    u.versNatifC = {b.x - 0.5, b.y - 0.5};
+    // The curvature's make-up widens A a little so that the curved picture
+    // keeps its size; C takes the half pixel of c = p - 0.5.
+    const double g = 1 + 0.024 * f.courbure;
+    u.versNatifG = {s.versNatifA.x * g, s.versNatifA.y * g};
+    u.versNatifC = {s.versNatifB.x - 0.5, s.versNatifB.y - 0.5};
     u.forceLueur = 0.95 * f.lueur;
     u.balayage = 2.8 * f.balayage;
     const double rattrapage = 1 + 0.3 * std::max(f.balayage, f.masque);
     u.masque = {rattrapage, rattrapage * (1 - 0.4 * f.masque)};
     u.vignette = 0.44 * f.vignette;
-    u.fenetre = fenetre;
+    u.fenetre = {std::max(1.0, e.fenetre.x), std::max(1.0, e.fenetre.y)};
     u.eclatMarge = e.eclatMarge;
     u.miroirMarge = e.miroirMarge;
     u.lueur = f.lueur > 0;

@@ -31,6 +31,19 @@ struct Entrees {
     crt::Effectifs effet;
 };
 
+// The scales of the picture pass that do not depend on the tube: what its
+// pieces drawn without the tube read as well.
+struct Echelles {
+    Vec2 pente;        // max(window pixels per native pixel, 1)
+    Vec2 decale;       // 0.5 - 0.5 x pente
+    Vec2 inverseNatif; // 1 / the native size
+    Vec2 inverseMarge; // 1 / the band's size
+    Vec2 versNatifA;   // native point = flat window point (-1..1) x A + B
+    Vec2 versNatifB;
+};
+
+Echelles echelles(const Entrees& e);
+
 // The uniforms of the tube variant of the picture pass, named as in its
 // shader: everything that does not change from pixel to pixel.
 struct Uniformes {

@@ -3,6 +3,7 @@
 #include "commun/ecran/crt.h"
 #include "commun/ecran/marge.h"
 #include "commun/ecran/qml/vers_qml.h"
+#include "commun/ecran/tube.h"
 
 #include <QFile>
 
@@ -46,6 +47,24 @@ QVariant CrtQml::versJeu(double x, double y, double l, double h, double force,
 QRect CrtQml::interieur(double l, double h, double force, const QVariant& geo, double marge) const {
     const crt::Rectangle r = crt::interieur(l, h, force, versqml::lireGeometrie(geo), marge);
     return {r.x, r.y, r.largeur, r.hauteur};
+}
+
+QVariantMap CrtQml::echelles(const QSizeF& echelle, const QPointF& origine, const QSizeF& fenetre,
+                             const QSizeF& tailleMarge, const QSizeF& natif) const {
+    tube::Entrees e;
+    e.echelle = {echelle.width(), echelle.height()};
+    e.origine = {origine.x(), origine.y()};
+    e.fenetre = {fenetre.width(), fenetre.height()};
+    e.tailleMarge = {tailleMarge.width(), tailleMarge.height()};
+    e.natif = {natif.width(), natif.height()};
+    const tube::Echelles s = tube::echelles(e);
+    auto taille = [](const tube::Vec2& v) { return QSizeF(v.x, v.y); };
+    return {{QStringLiteral("pente"), taille(s.pente)},
+            {QStringLiteral("decale"), taille(s.decale)},
+            {QStringLiteral("inverseNatif"), taille(s.inverseNatif)},
+            {QStringLiteral("inverseMarge"), taille(s.inverseMarge)},
+            {QStringLiteral("versNatifA"), taille(s.versNatifA)},
+            {QStringLiteral("versNatifB"), taille(s.versNatifB)}};
 }
 
 QVariantMap CrtQml::effectifs(const QVariant& reglages) const {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPointF>
 #include <QRect>
+#include <QSizeF>
 #include <QUrl>
 #include <QVariant>
 
@@ -30,6 +32,13 @@ public:
     // (see crt::interieur); an empty rectangle when none may.
     Q_INVOKABLE QRect interieur(double l, double h, double force, const QVariant& geo,
                                 double marge) const;
+    // The picture pass's scales for a picture placed at `origine` with
+    // `echelle` window units per native pixel (see tube::echelles):
+    // { pente, decale, inverseNatif, inverseMarge, versNatifA, versNatifB },
+    // each a size.
+    Q_INVOKABLE QVariantMap echelles(const QSizeF& echelle, const QPointF& origine,
+                                     const QSizeF& fenetre, const QSizeF& tailleMarge,
+                                     const QSizeF& natif) const;
     // The values the picture pass uses for a settings record (null: defaults):
     // { actif, balayage, lueur, courbure, masque, vignette }, all reals.
     Q_INVOKABLE QVariantMap effectifs(const QVariant& reglages) const;

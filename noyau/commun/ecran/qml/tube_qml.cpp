@@ -19,7 +19,6 @@
 // a frame after the item is gone.
 struct CompteursTube {
     std::atomic<double> pixels{0};
-    std::atomic<int> images{0};
 };
 
 namespace {
@@ -74,10 +73,8 @@ public:
             programmes_.clear();
             programmeLueur_.reset();
         }
-        const bool autre = r.u != reglage_.u || r.pixels != reglage_.pixels ||
-                           r.milieu.x != reglage_.milieu.x || r.milieu.y != reglage_.milieu.y ||
-                           r.milieu.largeur != reglage_.milieu.largeur ||
-                           r.milieu.hauteur != reglage_.milieu.hauteur;
+        const bool autre =
+            r.u != reglage_.u || r.pixels != reglage_.pixels || r.milieu != reglage_.milieu;
         toutRefaire_ = toutRefaire_ || r.tout || autre || textes;
         reglage_ = r;
         if (autre || !retouches_) {
@@ -147,10 +144,11 @@ public:
             if (!lire(f, source, toutRefaire_ ? nullptr : &change)) toutRefaire_ = true;
             if (toutRefaire_ || change) {
                 const bool lueur = reglage_.u.lueur;
-                if (lueur)
+                if (lueur) {
                     tube::etendre(changes_, retouches_->largeurBlocs(), retouches_->hauteurBlocs(),
                                   tube::RAYON_LUEUR, entre_, etendus_);
-                if (lueur) dessinerLueur(f, source);
+                    dessinerLueur(f, source);
+                }
                 dessiner(f, source, marge, lueur ? etendus_ : changes_);
             }
             std::fill(changes_.begin(), changes_.end(), 0);
@@ -350,7 +348,6 @@ private:
             tracer(f);
         }
         compteurs_->pixels = compteurs_->pixels + pixels;
-        compteurs_->images += 1;
         markDirty(DirtyMaterial);
     }
 
@@ -386,10 +383,6 @@ void TubeQml::redessiner() {
 
 double TubeQml::pixelsRedessines() const {
     return compteurs_->pixels.load();
-}
-
-int TubeQml::imagesRedessinees() const {
-    return compteurs_->images.load();
 }
 
 void TubeQml::geometryChanged(const QRectF& neuve, const QRectF& ancienne) {

@@ -41,10 +41,9 @@ public:
 
     // The next frame draws the whole window again, as after a resize.
     Q_INVOKABLE void redessiner();
-    // Window pixels drawn again so far, and frames that drew any: how much
-    // of the pass the kept picture saved.
+    // Window pixels drawn again so far: how much of the pass the kept
+    // picture saved.
     Q_INVOKABLE double pixelsRedessines() const;
-    Q_INVOKABLE int imagesRedessinees() const;
 
 signals:
     void changement();
