@@ -89,7 +89,7 @@ Application {
             }
             return true
         }
-        if (borne.scene === "partie" && borne.sorte === "duel" && borne.niveauIa < 0) {
+        if (borne.duelADeux) {
             var d = Commandes.actionDuel(e.key)
             if (!d) return false
             if (appui && (!e.isAutoRepeat || Commandes.direction(d.action)))

@@ -1,9 +1,12 @@
 #include "enregistrement.h"
 
+#include "borne/qml/borne_qml.h"
 #include "borne/qml/commandes_qml.h"
+#include "borne/qml/course_qml.h"
 #include "borne/qml/extras_qml.h"
 #include "borne/qml/flux_qml.h"
 #include "borne/qml/menus_qml.h"
+#include "borne/qml/modes_qml.h"
 #include "borne/qml/options_qml.h"
 #include "commun/ecran/qml/ecran_qml.h"
 #include "ecran/qml/animations_qml.h"
@@ -14,6 +17,7 @@
 #include "i18n/qml/Langue.h"
 #include "moteur/qml/moteur_qml.h"
 #include "plateforme/qml/plateforme_qml.h"
+#include "sauvegarde/qml/evenements_qml.h"
 #include "sauvegarde/qml/sauvegarde_qml.h"
 #include "son/qml/catalogue_qml.h"
 
@@ -26,6 +30,9 @@ void enregistrerTypes() {
     enregistrerMenus();
     enregistrerExtras();
     enregistrerFlux();
+    enregistrerModes();
+    enregistrerCourse();
+    enregistrerBorne();
     enregistrerOptions();
     enregistrerEcran();
     enregistrerLangue();
@@ -36,6 +43,7 @@ void enregistrerTypes() {
     enregistrerPlateau();
     enregistrerCasesGrille();
     enregistrerSauvegarde();
+    enregistrerEvenements();
     enregistrerPlateforme();
     enregistrerSon();
 }

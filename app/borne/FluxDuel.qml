@@ -8,67 +8,62 @@ import "../jeu"
 // CONTINUE? nor GAME OVER: beating the computer with a score that takes a
 // place in the duel table opens the record entry, anything else goes back to
 // MODE SELECT.
-Item {
+QtObject {
     id: fluxDuel
 
-    // The cabinet, and the play flow that holds its game item.
-    property Item borne: null
-    property Item flux: null
+    // The play flow this belongs to.
+    property FluxPartie flux: null
+    readonly property Course course: flux ? flux.course : null
 
-    readonly property Component composant: composantDuel
+    readonly property Component composant: Component {
+        Duel {
+            sons: fluxDuel.flux.borne.sons
+            onFini: function (gagnant, score) { fluxDuel.finDuel(gagnant, score) }
+            onFumee: fluxDuel.flux.evenement(Evenements.simple(EvenementJeu.Fumee))
+        }
+    }
+
+    readonly property Connections departs: Connections {
+        target: fluxDuel.flux
+        function onCommence(j) {
+            if (fluxDuel.course.regle.sorte === RegleMode.Duel)
+                fluxDuel.depart(j)
+        }
+    }
 
     // Only for its rule of where a duel leads; it referees no race.
-    ArbitreDuel { id: regles }
+    readonly property ArbitreDuel regles: ArbitreDuel {}
 
     // The duel was just made: both boards are dealt the cabinet's seed. A
     // stack that cannot be dealt leaves nothing to play, so the coin is given
     // back and the player is sent to choose again rather than left in front
     // of empty boards.
     function depart(d) {
-        var b = borne
-        d.niveauIa = b.niveauIa
-        d.graine = b.graineScene
+        d.niveauIa = course.niveauIa
+        d.graine = flux.borne.graineScene
         if (d.demarrer())
             return true
-        if (!b.freePlay)
-            b.credits += 1
-        b.son("erreur")
-        quitter()
+        flux.monnayeur.rendre()
+        flux.son("erreur")
+        flux.retourMenu()
         return false
-    }
-
-    function quitter() {
-        flux.poserJeu(null)
-        borne.etapeFinale = 0
-        borne.aller("menu")
     }
 
     // The duel is decided (`gagnant` 0 draw, 1 or 2) with player 1's score.
     function finDuel(gagnant, score) {
-        var b = borne
-        var ia = b.niveauIa
+        var ia = course.niveauIa
         var r = regles.issue(ia, gagnant, score, flux.rangDe(score))
-        b.evenement({ type: "duel", ia: ia, gagnant: gagnant })
-        b.evenement({ type: "partie", mode: "duel", score: r.score })
+        flux.evenement(Evenements.duel(ia, gagnant))
+        flux.evenement(Evenements.partie(course.mode, r.score))
         if (r.compte) {
-            if (b.couche)
-                b.couche.finPartie({ mode: "duel", score: r.score, etape: r.etape, ia: ia })
-            b.scoreFinal = r.score
-            b.etapeFinale = r.etape
+            course.fixerFin(r.score, r.etape)
+            if (flux.borne.couche)
+                flux.borne.couche.finPartie(course.rapport(r.score))
             if (r.saisie) {
                 flux.ouvrirSaisie()
                 return
             }
         }
-        quitter()
-    }
-
-    Component {
-        id: composantDuel
-        Duel {
-            sons: fluxDuel.borne.sons
-            onFini: function (gagnant, score) { fluxDuel.finDuel(gagnant, score) }
-            onFumee: fluxDuel.borne.evenement({ type: "fumee" })
-        }
+        flux.retourMenu()
     }
 }

@@ -3,20 +3,28 @@ import Tessimora 1.0
 import "../jeu"
 
 // SLIDING STALLS in the play flow: the game item made for it, its start with
-// the best sliding score on the HUD, and what the cabinet does when the
+// the mode's best score on the HUD, and what the cabinet does when the
 // incense burns out. The run itself (grid after grid, the time carried over)
 // is the game item's own business; it reports only its end.
 QtObject {
     id: fluxGlissant
 
-    // The play flow this belongs to, and through it the cabinet.
-    property Item flux: null
-    readonly property Item borne: flux ? flux.borne : null
+    // The play flow this belongs to.
+    property FluxPartie flux: null
+    readonly property Course course: flux ? flux.course : null
 
     readonly property Component composant: Component {
         Glissant {
-            sons: fluxGlissant.borne.sons
-            onFini: fluxGlissant.fin()
+            sons: fluxGlissant.flux.borne.sons
+            onFini: fluxGlissant.fin(this)
+        }
+    }
+
+    readonly property Connections departs: Connections {
+        target: fluxGlissant.flux
+        function onCommence(j) {
+            if (fluxGlissant.course.regle.sorte === RegleMode.Glissant)
+                fluxGlissant.depart(j)
         }
     }
 
@@ -25,16 +33,13 @@ QtObject {
     // the run never starts, the coin it took is given back and the player is
     // back in MODE SELECT.
     function depart(j) {
-        var b = borne
-        j.record = flux.meilleurDe("sliding")
-        if (j.demarrer(b.nouvelleGraine()))
+        j.record = flux.meilleurDe(course.table)
+        if (j.demarrer(course.nouvelleGraine()))
             return true
-        flux.poserJeu(null)
-        b.sorte = ""
-        if (!b.freePlay)
-            b.credits += 1
-        b.son("erreur")
-        b.aller("menu")
+        flux.borne.enJeu = false
+        flux.monnayeur.rendre()
+        flux.son("erreur")
+        flux.retourMenu()
         return false
     }
 
@@ -43,17 +48,12 @@ QtObject {
     // and CONTINUE? is offered; a yes refills the same grid's clock. A run
     // left without a grid (none could be dealt) has nothing to continue and
     // goes straight to GAME OVER.
-    function fin() {
-        var b = borne
-        var j = flux.jeu
-        if (!j)
-            return
-        b.evenement({ type: "glissant", niveau: j.niveau })
-        b.scoreTotal = j.scoreAffiche
-        b.etapeFinale = j.niveau + 1
+    function fin(j) {
+        flux.evenement(Evenements.glissant(j.niveau))
+        course.banquer(j.scoreAffiche, j.niveau + 1)
         if (j.partie.existe)
             flux.proposerContinue()
         else
-            flux.finPartie(b.scoreTotal, 1)
+            flux.finPartie(course.scoreTotal, 1)
     }
 }

@@ -2,26 +2,35 @@ import QtQuick 2.15
 import Tessimora 1.0
 import "../jeu"
 
-// The play flow of the cabinet: how a game starts for each mode, how the
-// stacks of a run follow one another, CONTINUE?, GAME OVER, the record entry
-// and the score table that end every game, and what each of them saves. The
-// cabinet holds the state it works on (mode, stage, banked score...) and the
-// game holder; this object makes and drops the game item of each game,
-// answers its signals, and draws the game-over overlay. The rules (what a
-// stack's end leads to, the banked score, when a score ranks) are Flux's.
+// The play flow of the cabinet: how a game starts, how the stacks of a run
+// follow one another, CONTINUE?, GAME OVER, the record entry and the score
+// table that end every game, and what each of them saves. The run is the
+// cabinet's `Course`, which decides what a stack's end leads to; this object
+// makes and drops the game item of each game, carries the decisions out and
+// draws the game-over overlay. Nothing here knows one mode from another: it
+// reads the running mode's row.
 Item {
     id: flux
 
     // The cabinet, and its holder of the game item.
-    property Item borne: null
+    property EtatBorne borne: null
     property Loader porte: null
 
-    readonly property Item jeu: porte ? porte.item : null
+    readonly property Course course: borne ? borne.course : null
+    readonly property Monnayeur monnayeur: borne ? borne.monnayeur : null
+    readonly property Controleur jeu: porte ? porte.item : null
+    // The running stack, when the game is one.
+    readonly property ControleurPile pile: borne && borne.enJeu
+                                           && course.regle.sorte === RegleMode.Pile ? porte.item : null
 
-    // The game item made for each kind of game; a kind without one cannot be
-    // chosen yet. The sliding and duel flows put theirs here; tests, stand-ins.
-    property var composants: ({ pile: composantJeu, glissant: glissant.composant,
-                                duel: fluxDuel.composant })
+    // The game item made for each kind of game, by RegleMode.Pile, .Glissant
+    // and .Duel: the stack's is this flow's, the others are their own flows'
+    // (FluxGlissant, FluxDuel). A kind without one cannot be chosen yet.
+    property var composants: [composantJeu, null, null]
+    readonly property Component composantPile: composantJeu
+
+    // A game item was just made for a new game: the flow of its kind deals it.
+    signal commence(Controleur jeu)
 
     // Puts a game item in the game holder (the controllers, or a stand-in in
     // tests); null empties it.
@@ -30,66 +39,67 @@ Item {
         return porte.item
     }
 
-    // Starts what MODE SELECT chose (and the direct start).
-    function lancer(m, options) {
+    // Starts what MODE SELECT chose: a mode by its word, OPTIONS or an extra.
+    function lancer(choix, options) {
         var b = borne
         options = options || {}
-        if (m === "options") {
+        if (choix === "options") {
             b.aller("options")
             return
         }
-        if (m === "extras") {
-            b.evenement({ type: "scene", nom: options.extra })
+        if (choix === "extras") {
+            b.evenement(Evenements.scene(options.extra))
             b.aller(options.extra)
             if (options.extra === "salle")
                 b.musique("victoire")
             return
         }
-        // A game whose controller is not there yet is refused before a credit
-        // is taken: the player stays where he chose it.
-        var sorte = m === "duel" ? "duel" : m === "sliding" ? "glissant" : "pile"
-        if (!composants[sorte]) {
+        var m = Modes.modeDe(choix)
+        if (m < 0) {
             b.son("erreur")
             return
         }
-        if (!b.freePlay) {
-            if (b.credits <= 0) {
-                b.son("erreur")
-                b.aller("titre")
-                return
-            }
-            b.credits -= 1
+        commencer(m, options)
+    }
+
+    // A new game of mode `m` (a value of Mode); `options.etape` its first
+    // stage, `options.ia` the duel's opponent.
+    function commencer(m, options) {
+        var b = borne
+        options = options || {}
+        var regle = Modes.regle(m)
+        // A game whose controller is not there yet is refused before a credit
+        // is taken: the player stays where he chose it.
+        var composant = composants[regle.sorte]
+        if (!composant) {
+            b.son("erreur")
+            return
         }
-        b.mode = m
-        b.continues = 0
-        b.etapesPartie = 0
-        b.scoreTotal = 0
-        b.etapeFinale = 0
-        b.multiplicateur = 1
-        b.etape = options.etape || 0
-        b.classe = true
-        b.sorte = sorte
+        if (!monnayeur.payer()) {
+            b.son("erreur")
+            b.aller("titre")
+            return
+        }
+        var ia = options.ia !== undefined ? options.ia
+               : (b.memoire && b.memoire.reglages ? b.memoire.reglages.jeu.niveauIa : 1)
+        course.commencer(m, options.etape || 0, ia)
+        b.enJeu = true
         victoireGardee = false
-        if (sorte === "duel") {
-            b.niveauIa = options.ia !== undefined ? options.ia
-                       : (b.memoire && b.memoire.reglages ? b.memoire.reglages.jeu.niveauIa : 1)
-            b.table = "duel"
-        } else if (sorte === "glissant") {
-            b.table = "sliding"
-        } else {
-            b.table = m
-        }
-        b.graineScene = b.nouvelleGraine()
+        b.graineScene = course.nouvelleGraine()
         b.scene = "partie"
         b.minuterieAttract.stop()
-        var j = poserJeu(composants[sorte])
-        if (j && sorte === "pile")
+        var j = poserJeu(composant)
+        if (!j)
+            return
+        if (regle.sorte === RegleMode.Pile)
             departPile(j)
-        else if (j && sorte === "glissant")
-            glissant.depart(j)
-        else if (j && sorte === "duel")
-            fluxDuel.depart(j)
+        else
+            commence(j)
     }
+
+    // What the flows of the other kinds ask of the cabinet.
+    function son(id) { borne.son(id) }
+    function evenement(ev) { borne.evenement(ev) }
 
     function meilleurDe(t) {
         var b = borne
@@ -98,74 +108,50 @@ Item {
 
     function departPile(j) {
         var b = borne
-        j.mode = b.mode
+        j.mode = course.mode
         j.scoreBase = 0
         j.multiplicateur = 1
-        j.record = meilleurDe(b.table)
-        j.voile = b.mode === "paper" ? 2 : 0
-        j.undoPermis = b.mode !== "daily"
+        j.record = meilleurDe(course.table)
         j.tempsImpose = 0
         j.disposition = null
-        j.musiqueJeu = Flux.musiqueJeu(b.mode)
-        var pilote = b.argument("pilote")
-        j.niveauIa = pilote !== "" && !isNaN(Number(pilote)) ? Number(pilote) : -1
-        if (b.mode === "daily") {
+        j.niveauIa = Lancement.pilote
+        if (course.regle.unJour) {
             var t = Defi.maintenant()
-            b.jour = Defi.jour(t)
-            b.classe = Flux.classeDuJour(b.memoire ? b.memoire.progression.defiClasse : "", b.jour)
+            course.jouerLeJour(Defi.jour(t), b.memoire ? b.memoire.progression.defiClasse : "")
             j.disposition = Defi.disposition(t)
             j.demarrer(0, Defi.graine(t), true)
-            j.relancerMusique()
-        } else if (b.mode === "rush") {
-            j.tempsImpose = Flux.RUSH_MS
-            var e = b.nouvelleGraine() % 12
-            j.demarrer(e, b.nouvelleGraine(), true)
-            j.relancerMusique()
+        } else if (course.regle.enchainement === RegleMode.SansFin) {
+            var e = course.etapeAuHasard()
+            j.demarrer(e, course.nouvelleGraine(), true)
         } else {
             demarrerEtape()
+            return
         }
+        j.relancerMusique()
     }
 
     function demarrerEtape() {
-        var b = borne
-        if (!jeu)
+        if (!pile)
             return
-        jeu.voile = Flux.voile(b.mode, b.etape)
-        jeu.scoreBase = b.scoreTotal
-        jeu.demarrer(b.etape, b.nouvelleGraine(), true)
-        jeu.relancerMusique()
+        pile.scoreBase = course.scoreTotal
+        pile.demarrer(course.etape, course.nouvelleGraine(), true)
+        pile.relancerMusique()
     }
 
-    // The run as the rules read it.
-    function course() {
-        var b = borne
-        return { mode: b.mode, etape: b.etape, continues: b.continues, scoreTotal: b.scoreTotal,
-                 multiplicateur: b.multiplicateur, etapesPartie: b.etapesPartie,
-                 etapeFinale: b.etapeFinale }
-    }
-
-    // The end of a stack: the rules decide, the flow carries it out.
+    // The end of a stack: the run decides, the flow carries it out.
     function finPile(etat, bonus) {
         var b = borne
-        if (!jeu)
+        if (!pile)
             return
-        var p = jeu.partie
-        var r = Flux.finPile(course(), {
-            etat: etat, score: p.score, bonus: bonus, tempsMs: p.tempsMs, tempsMax: p.tempsMax,
-            parfait: p.parfait
-        }, b.classe, b.jour)
-        b.scoreTotal = r.scoreTotal
-        b.multiplicateur = r.multiplicateur
-        b.etape = r.etape
-        b.etapesPartie = r.etapesPartie
-        b.etapeFinale = r.etapeFinale
+        var p = pile.resultat()
+        var r = course.finPile(etat, p.score, bonus, p.tempsMs, p.tempsMax, p.parfait)
         if (r.etapeNotee >= 0)
-            changerProgression(function (pr) { Stockage.etapeFinie(pr, r.etapeNotee, b.continues) })
+            changerProgression(function (pr) { Stockage.etapeFinie(pr, r.etapeNotee, course.continues) })
         if (r.defiClasse) {
             changerProgression(function (pr) {
                 if (r.defiGagne)
-                    Stockage.defiFini(pr, b.jour)
-                pr.defiClasse = b.jour
+                    Stockage.defiFini(pr, course.jour)
+                pr.defiClasse = course.jour
             })
         }
         for (var i = 0; i < r.evenements.length; ++i)
@@ -175,18 +161,17 @@ Item {
             b.musique(r.musique)
         switch (r.suite) {
         case FinPile.PileSuivante:
-            jeu.scoreBase = b.scoreTotal
-            jeu.multiplicateur = b.multiplicateur
-            jeu.tempsImpose = r.tempsImpose
-            var e = b.nouvelleGraine() % 12
-            jeu.demarrer(e, b.nouvelleGraine(), false)
+            pile.scoreBase = course.scoreTotal
+            pile.multiplicateur = course.multiplicateur
+            pile.tempsImpose = r.tempsImpose
+            var e = course.etapeAuHasard()
+            pile.demarrer(e, course.nouvelleGraine(), false)
             break
         case FinPile.EtapeSuivante:
             demarrerEtape()
             break
         case FinPile.Salle:
-            b.scoreFinal = r.scoreFinal
-            partieFinie(r.scoreFinal)
+            partieFinie(course.scoreFinal)
             b.aller("salle")
             break
         case FinPile.Continue:
@@ -221,12 +206,11 @@ Item {
     // The place `score` takes in the game's table, or -1 (never for 0).
     function rangDe(score) {
         var m = borne.memoire
-        return Flux.rangFinal(m && m.scores ? m.scores[borne.table] : [], score)
+        return Flux.rangFinal(m && m.scores ? m.scores[course.table] : [], score)
     }
 
     // -- CONTINUE? ----------------------------------------------------------------
     // A lost game offers to go on; the game item stays alive under the scene.
-    // The sliding game calls it too, with the banked score and stage figure set.
     function proposerContinue() {
         var b = borne
         b.minuterieAttract.stop()
@@ -237,20 +221,17 @@ Item {
     function choixContinue(oui) {
         var b = borne
         if (!oui) {
-            finPartie(b.scoreTotal, 1)
+            finPartie(course.scoreTotal, 1)
             return
         }
-        if (!b.freePlay)
-            b.credits = Math.max(0, b.credits - 1)
-        var c = Flux.apresContinue(course())
-        b.continues = c.continues
-        b.scoreTotal = c.scoreTotal
-        b.evenement({ type: "continue" })
+        monnayeur.payer()
+        course.continuer()
+        b.evenement(Evenements.simple(EvenementJeu.Continue))
         b.scene = "partie"
         if (jeu) {
             jeu.reprendre()
-            if (b.sorte === "pile")
-                jeu.relancerMusique()
+            if (pile)
+                pile.relancerMusique()
         }
     }
 
@@ -261,8 +242,7 @@ Item {
 
     function finPartie(score, mult) {
         var b = borne
-        b.scoreFinal = score
-        b.etapeFinale = Flux.etapeFigure(course(), mult)
+        course.terminer(score, mult)
         b.minuterieAttract.stop()
         b.scene = "gameover"
         if (!victoireGardee)
@@ -275,16 +255,16 @@ Item {
     // The finished game, for the achievements and the online leaderboards.
     function partieFinie(score) {
         var b = borne
-        b.evenement({ type: "partie", mode: b.mode, score: score })
+        b.evenement(Evenements.partie(course.mode, score))
         if (b.couche)
-            b.couche.finPartie(Flux.rapport(course(), score, b.classe, b.jour, b.niveauIa))
+            b.couche.finPartie(course.rapport(score))
     }
 
     function apresGameOver() {
         var b = borne
         if (b.scene !== "gameover")
             return
-        if (rangDe(b.scoreFinal) >= 0) {
+        if (rangDe(course.scoreFinal) >= 0) {
             ouvrirSaisie()
         } else {
             b.neuf = -1
@@ -293,8 +273,8 @@ Item {
     }
 
     // -- NEW RECORD -------------------------------------------------------------------
-    // The record entry for scoreFinal and etapeFinale (the duel won against
-    // the computer opens it too).
+    // The record entry for the run's final score and stage figure (a duel won
+    // against the computer opens it too).
     function ouvrirSaisie() {
         var b = borne
         b.minuterieAttract.stop()
@@ -308,17 +288,17 @@ Item {
         b.neuf = -1
         if (m) {
             var scores = Stockage.lireScores(Stockage.ecrireScores(m.scores))
-            var e = { nom: nom, score: b.scoreFinal, etape: b.etapeFinale }
-            if (b.mode === "daily")
-                e.date = b.jour
-            b.neuf = Stockage.inserer(scores, b.table, e)
+            var e = { nom: nom, score: course.scoreFinal, etape: course.etapeFinale }
+            if (course.regle.unJour)
+                e.date = course.jour
+            b.neuf = Stockage.inserer(scores, course.table, e)
             if (b.neuf >= 0) {
                 m.scores = Stockage.lireScores(Stockage.ecrireScores(scores))
                 m.garderScores()
             }
         }
         if (b.neuf >= 0)
-            b.evenement({ type: "record" })
+            b.evenement(Evenements.simple(EvenementJeu.Record))
         changerReglages(function (r) { r.jeu.initiales = nom })
         terminerPartie()
     }
@@ -328,16 +308,25 @@ Item {
         var b = borne
         gameOver.stop()
         poserJeu(null)
-        b.etapeFinale = 0
+        course.oublierFin()
+        b.boucle.montrer(course.table)
         b.aller("scores")
+    }
+
+    // Back to MODE SELECT with nothing of the game kept (a duel that ends
+    // without a record, a game that could not start).
+    function retourMenu() {
+        poserJeu(null)
+        course.oublierFin()
+        borne.aller("menu")
     }
 
     // QUIT TO TITLE confirmed in the pause menu: no game over, no score.
     function abandon() {
         gameOver.stop()
         poserJeu(null)
-        borne.sorte = ""
-        borne.etapeFinale = 0
+        borne.enJeu = false
+        course.oublierFin()
         borne.okTenu = false
         borne.okGlisse = false
         borne.aller("titre")
@@ -347,9 +336,9 @@ Item {
     // score ranks; entered from the menu, back to it.
     function finSalle() {
         var b = borne
-        if (b.sorte !== "pile") {
+        if (!pile) {
             b.aller("menu")
-        } else if (rangDe(b.scoreFinal) >= 0) {
+        } else if (rangDe(course.scoreFinal) >= 0) {
             ouvrirSaisie()
         } else {
             b.neuf = -1
@@ -366,34 +355,30 @@ Item {
     // Over the kept game while the scene is gameover.
     GameOver {
         visible: flux.borne !== null && flux.borne.scene === "gameover"
-        score: flux.borne ? flux.borne.scoreFinal : 0
+        score: flux.course ? flux.course.scoreFinal : 0
     }
 
-    // PANDA PARADE: the panda pushes tiles every 20 s of play. The timer
-    // starts from zero whenever it starts running, so a pause or a new
-    // stage's opening begins a fresh 20 s.
+    // The panda pushes tiles every so often in play, in the modes that have
+    // it. The timer starts from zero whenever it starts running, so a pause
+    // or a new stage's opening begins a fresh wait.
     Timer {
         id: parade
-        interval: 20000
+        interval: Math.max(1, flux.course ? flux.course.regle.pousseeMs : 0)
         repeat: true
-        running: flux.borne !== null && flux.borne.scene === "partie" && flux.borne.mode === "parade"
-                 && flux.borne.sorte === "pile" && flux.jeu !== null && flux.jeu.phase === "jeu"
-        onTriggered: flux.jeu.poussee()
+        running: flux.pile !== null && flux.course.regle.pousseeMs > 0
+                 && flux.borne.scene === "partie" && flux.pile.phase === "jeu"
+        onTriggered: flux.pile.poussee()
     }
-
-    FluxGlissant { id: glissant; objectName: "fluxGlissant"; flux: flux }
-    FluxDuel { id: fluxDuel; borne: flux.borne; flux: flux }
 
     // A stack game's signals, whichever item plays it.
     Connections {
-        target: flux.borne && flux.borne.sorte === "pile" ? flux.jeu : null
+        target: flux.pile
         ignoreUnknownSignals: true
         function onFini(etat, score) { flux.finPile(etat, score) }
         function onPaireFaite(r) {
-            flux.borne.evenement({ type: "paire", combo: r.combo, jumelle: r.jumelle,
-                                   fever: r.entreeFever === true })
+            flux.borne.evenement(Evenements.paire(r.combo, r.jumelle, r.entreeFever === true))
         }
-        function onAideJouee(nom) { flux.borne.evenement({ type: "aide", nom: nom }) }
+        function onAideJouee(nom) { flux.borne.evenement(Evenements.aide(nom)) }
     }
 
     Component {

@@ -9,7 +9,8 @@ import "../jeu"
 Item {
     id: pause
 
-    property string sorte: "pile"
+    // What the game's mode offers (RegleMode.undo, .apercu).
+    property bool apercu: true
     property bool bureau: false
     // False in a two-player duel, where a help would favour one player.
     property bool aides: true
@@ -20,7 +21,7 @@ Item {
     // The exit awaiting its confirmation: "", "titre" or "quitter".
     property string demande: ""
 
-    readonly property var liste: Menus.entreesPause(sorte, bureau, aides, undoPermis)
+    readonly property var liste: Menus.entreesPause(bureau, aides, undoPermis, apercu)
     readonly property alias confirmation: confirmation
 
     signal reprendre()

@@ -7,20 +7,13 @@ import Tessimora 1.0
 Loader {
     id: porte
 
-    property Item borne: null
+    property EtatBorne borne: null
+    // The play flow, which the end scenes answer.
+    property FluxPartie flux: null
 
-    // The scene files; a scene not listed here leaves the holder empty.
-    readonly property var fichiers: ({
-        mire: "SceneMire.qml", titre: "SceneTitre.qml", demo: "SceneDemo.qml",
-        regles: "SceneRegles.qml", salle: "SceneSalle.qml",
-        scores: "SceneScores.qml", menu: "SceneMenu.qml",
-        options: "SceneReglages.qml", commandes: "SceneCommandes.qml",
-        crt: "SceneReglages.qml", galerie: "SceneGalerie.qml",
-        succes: "SceneSucces.qml", sontest: "SceneSonTest.qml",
-        continue: "SceneContinue.qml", saisie: "SceneSaisie.qml"
-    })
-
-    source: borne && borne.demarre && fichiers[borne.scene] ? fichiers[borne.scene] : ""
+    // The scene's file (none for the game's own layers); an unknown scene
+    // is reported on standard error and leaves the holder empty.
+    source: borne && borne.demarre ? Scenes.fichier(borne.scene) : ""
     onLoaded: lier(item)
 
     // Binds each input the scene declares to the cabinet's state.
@@ -38,14 +31,15 @@ Loader {
         lien("graine", function () { return b.graineScene })
         // The room shows a twelve-stage game's score; the record entry any game's.
         lien("score", function () {
-            return b.scene === "saisie" || b.sorte === "pile" ? b.scoreFinal : 0
+            return b.scene === "saisie" || (b.enJeu && b.regle.sorte === RegleMode.Pile)
+                    ? b.course.scoreFinal : 0
         })
-        lien("etape", function () { return b.etapeFinale })
+        lien("etape", function () { return b.course.etapeFinale })
         lien("initiales", function () {
             return b.memoire && b.memoire.reglages ? b.memoire.reglages.jeu.initiales : "PND"
         })
         lien("record", function () {
-            return b.memoire && b.memoire.scores ? Stockage.meilleur(b.memoire.scores, "night") : 0
+            return b.memoire && b.memoire.scores ? Stockage.meilleur(b.memoire.scores, Modes.regle(Mode.Night).table) : 0
         })
         // Only the sound test is given the player: the demo must stay silent.
         if (b.scene === "sontest")
@@ -63,9 +57,9 @@ Loader {
         if (b.scene === "options" && b.retourCommandes)
             item.choix = item.lignes.length - 1
         if (b.scene === "scores") {
-            lien("mode", function () { return b.table })
+            lien("mode", function () { return b.boucle.table })
             lien("table", function () {
-                return b.memoire && b.memoire.scores ? b.memoire.scores[b.table] : []
+                return b.memoire && b.memoire.scores ? b.memoire.scores[b.boucle.table] : []
             })
             lien("neuf", function () { return b.neuf })
         }
@@ -87,8 +81,8 @@ Loader {
             if (b.sons) b.sons.arreterMusique()
             b.aller("menu")
         } else if (s === "salle") {
-            b.fluxPartie.finSalle()
-        } else if (b.scenesDuMenu.indexOf(s) >= 0) {
+            porte.flux.finSalle()
+        } else if (s === "galerie" || s === "succes") {
             b.aller("menu")
         } else if (s === "menu") {
             b.aller("titre")
@@ -100,10 +94,10 @@ Loader {
         ignoreUnknownSignals: true
         function onSortie() { porte.sortieScene() }
         function onSon(id) { porte.borne.son(id) }
-        function onChoisi(m, options) { porte.borne.lancer(m, options) }
+        function onChoisi(m, options) { porte.flux.lancer(m, options) }
         function onChange(r) { if (porte.borne.memoire) porte.borne.memoire.reglages = r }
         function onCommandes() { porte.borne.aller("commandes") }
-        function onChoix(oui) { porte.borne.fluxPartie.choixContinue(oui) }
-        function onFini(nom) { porte.borne.fluxPartie.apresSaisie(nom) }
+        function onChoix(oui) { porte.flux.choixContinue(oui) }
+        function onFini(nom) { porte.flux.apresSaisie(nom) }
     }
 }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import Tessimora 1.0
+import "../jeu"
 
 // Where every input of the cabinet goes: actions already translated from
 // keys, raw key codes, presses and releases with their auto-repeat flag, and
@@ -8,18 +9,17 @@ import Tessimora 1.0
 // closes the application on Android and the box.
 //
 // The calls made here are declared by what receives them: every game item
-// (Jeu, Duel, Glissant) has `phase`, `action(a, joueur)` and `appui(x, y,
-// bouton)`; the stacks and the duel have `survol(x, y)`, the sliding game
-// `deplacePointeur(x, y)` and `relache()`; every scene the cabinet hands
-// inputs to has `action(a)` and `appui(x, y)`, and CONTROLS `capturer(code)`.
+// is a Controleur (its phase, actions, presses, hover, drag, release and
+// swipes); every scene the cabinet hands inputs to has `action(a)` and
+// `appui(x, y)`, and CONTROLS `capturer(code)`.
 QtObject {
     id: routage
 
     // The cabinet whose scenes, game and overlays receive the inputs.
-    property Item borne: null
+    property EtatBorne borne: null
 
     // The running game, or null.
-    readonly property Item jeu: borne ? borne.partieItem : null
+    readonly property Controleur jeu: borne ? borne.partieItem : null
 
     // -- pause -----------------------------------------------------------------
     function phaseJeu() {
@@ -61,7 +61,7 @@ QtObject {
         }
         if (b.scene === "mire")
             return true
-        if (b.scene === "demo" || b.scene === "scores" || b.scene === "regles") {
+        if (Scenes.attract(b.scene)) {
             b.aller("titre")
             return true
         }
@@ -99,17 +99,8 @@ QtObject {
             return a === "retour"
         if (enPause())
             return borne.menuDePause.action(a)
-        var pris
-        if (borne.sorte === "duel") {
-            // Player 0 is the keyboard's shared Back: it pauses, it never
-            // deselects on one board.
-            if (a === "retour" && joueur === 0)
-                pris = false
-            else
-                pris = versJeu(a, joueur === 0 ? 1 : joueur)
-        } else {
-            pris = versJeu(a)
-        }
+        // Player 0 is the keyboard's shared keys (a duel tells them apart).
+        var pris = versJeu(a, joueur)
         if (a === "retour" && !pris)
             mettrePause()
         return pris || a === "retour"
@@ -125,7 +116,7 @@ QtObject {
         }
         if ((b.scene === "partie" || b.scene === "titre") && repetee && !Commandes.direction(a))
             return true
-        if (b.scene === "partie" && b.sorte === "glissant" && !enPause()) {
+        if (b.scene === "partie" && jeu && jeu.glisseAuMaintien && !enPause()) {
             // On a remote, OK held with Left or Right slides the cursor's row.
             if (a === "ok") {
                 if (b.okGlisse)
@@ -199,7 +190,10 @@ QtObject {
             b.minuterieLongue.restart()
             return
         }
-        if (b.scene === "demo" || b.scene === "scores" || b.scene === "regles") {
+        // The test card takes no input; every other scene in front takes it.
+        if (b.scene === "mire")
+            return
+        if (Scenes.attract(b.scene)) {
             b.aller("titre")
             return
         }
@@ -208,9 +202,6 @@ QtObject {
                 jeu.appui(x, y, bouton)
             return
         }
-        // The test card takes no input; every other scene in front takes it.
-        if (b.scene === "mire")
-            return
         var item = b.sceneItem
         if (item)
             item.appui(x, y)
@@ -227,23 +218,19 @@ QtObject {
         }
         if (b.scene !== "partie" || !jeu)
             return
-        if (b.sorte === "glissant") {
-            jeu.relache()
-            return
-        }
+        jeu.relache()
         var g = Commandes.geste(x - b.appuiX, y - b.appuiY, Date.now() - b.appuiT)
-        if (g !== "" && b.sorte === "pile")
-            versJeu(g)
+        if (g !== "")
+            jeu.geste(g)
     }
 
     function glisse(x, y) {
-        if (borne.scene === "partie" && borne.sorte === "glissant" && jeu)
+        if (borne.scene === "partie" && jeu)
             jeu.deplacePointeur(x, y)
     }
 
-    // The sliding game's grid has no hover: its cursor follows presses only.
     function survol(x, y) {
-        if (borne.scene === "partie" && borne.sorte !== "glissant" && jeu)
+        if (borne.scene === "partie" && jeu)
             jeu.survol(x, y)
     }
 

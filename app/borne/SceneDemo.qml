@@ -20,13 +20,14 @@ Rectangle {
 
     Jeu {
         id: jeu
-        mode: "demo"
+        mode: Mode.Demo
         niveauIa: 1
+        pandaY: 174
         sons: demo.sons
         record: demo.record
     }
 
-    Component.onCompleted: jeu.demarrer(demo.graine % 12, demo.graine, true)
+    Component.onCompleted: jeu.demarrer(Modes.etapeDe(demo.graine), demo.graine, true)
 
     Anim { nom: "effets_voile_bande"; y: 176; running: false; currentFrame: 2 }
     Grand { y: 182; nom: "ecrans_titre_demo_play"; titre: "DEMO PLAY"; reprise: 3000 }

@@ -33,7 +33,7 @@ Item {
     Texte {
         y: 38
         x: Math.floor((384 - width) / 2)
-        texte: { Langue.revision; return Langue.t(Flux.nomMode(tableau.mode)) }
+        texte: { Langue.revision; return Langue.t(Modes.nomTable(tableau.mode)) }
         style: "jade"
     }
 

@@ -1,14 +1,13 @@
 import QtQuick 2.15
 import Tessimora 1.0
 
-// What changes a stack of `jeu` (a Jeu) besides its picks: the player's aids
+// What changes a stack of `jeu` besides its picks: the player's aids
 // (HINT, MIX, UNDO, PEEK) and what the other side of LANTERN DUEL sends (its
 // smoke over two free tiles, its push of the tiles). Each asks the engine,
 // then gives the sound and the effects of its answer.
 QtObject {
-    // The Jeu it works for; untyped, since Jeu holds this object and a typed
-    // property would make the two files depend on each other.
-    property var jeu: null
+    // The stack it works for.
+    property ControleurPile jeu: null
 
     function aide(nom) {
         if (jeu.phase !== "jeu")
@@ -97,7 +96,8 @@ QtObject {
     function poussee() {
         if (jeu.phase !== "jeu")
             return
-        const t = jeu.partie.pousser()
+        const partie = jeu.partie
+        const t = partie.pousser()
         if (!t)
             return
         for (let k = 0; k < 4; ++k) {

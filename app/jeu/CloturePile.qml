@@ -1,23 +1,26 @@
 import QtQuick 2.15
 import Tessimora 1.0
 
-// The end of one stack of `jeu` (a Jeu) and what follows it: the win's
+// The end of one stack of `jeu` and what follows it: the win's
 // summary or the loss's logo, then `fini`; a lost stack taken up again with
 // its time put back, or a fresh deal.
 QtObject {
-    // The Jeu it works for; untyped, since Jeu holds this object and a typed
-    // property would make the two files depend on each other.
-    property var jeu: null
+    // The stack it works for.
+    property ControleurPile jeu: null
 
     function terminer(e) {
+        // Held apart: qmllint 5.15 cannot follow a call through a member of a
+        // member.
+        const sons = jeu.sons
+        const partie = jeu.partie
         jeu.phase = "fin"
         jeu.etatFin = e
         jeu.annulerProgrammes()
         jeu.effets.vider()
-        const mode = jeu.mode
-        if (e === "gagne" && (mode === "demo" || mode === "duel" || mode === "rush")) {
+        const victoire = jeu.regle.victoire
+        if (e === "gagne" && victoire !== RegleMode.Bilan) {
             jeu.poseFin = "victoire"
-            if (mode === "rush") {
+            if (victoire === RegleMode.Logo) {
                 jeu.effets.logo("all_clear", 84, 900)
                 jeu.son("bonus_temps")
                 jeu.plusTard(900, function () { jeu.fini("gagne", 0) })
@@ -28,16 +31,16 @@ QtObject {
         }
         if (e === "gagne") {
             jeu.poseFin = "victoire"
-            if (jeu.sons) jeu.sons.jouerMusique("fin_etape")
-            jeu.parfait = jeu.partie.parfait
-            jeu.effets.logo(Etape.logoFin(jeu.parfait, jeu.etape, mode), 60, 2600)
+            if (sons) sons.jouerMusique("fin_etape")
+            jeu.parfait = partie.parfait
+            jeu.effets.logo(jeu.regle.logoFin(jeu.parfait, jeu.etape), 60, 2600)
             jeu.effets.etincelles(80, 70, 8, "or", 200)
             jeu.effets.etincelles(300, 70, 8, "rose", 500)
-            jeu.bilan.compter(Etape.bilan(jeu.partie))
+            jeu.bilan.compter(Etape.bilan(partie))
             return
         }
         jeu.poseFin = "defaite"
-        if (jeu.sons) jeu.sons.arreterMusique()
+        if (sons) sons.arreterMusique()
         if (e === "temps") {
             jeu.effets.logo("time_up", 84, 2400)
             if (jeu.sonsCommuns) jeu.son("voix_time_up")
@@ -55,7 +58,8 @@ QtObject {
         jeu.poseFin = ""
         jeu.annulerProgrammes()
         jeu.scoreBase = 0
-        if (jeu.etatFin === "temps" && jeu.partie.reprendre()) {
+        const partie = jeu.partie
+        if (jeu.etatFin === "temps" && partie.reprendre()) {
             jeu.derniereSeconde = -1
             jeu.etatFin = ""
             jeu.combo = 1

@@ -9,16 +9,14 @@ import Tessimora 1.0
 // wires the boards, the inputs, the pause they share and the ending.
 // One timer beats both boards and the duel's own steps, on one watch, so the
 // boards never drift apart and tests drive all three by hand.
-Item {
+Controleur {
     id: duel
-    width: 384
-    height: 224
 
     // -- set by the cabinet before demarrer -------------------------------------
     // Player 2's computer level 0..2, or -1 for a second player.
     property int niveauIa: 1
-    property var sons: null
     property var graine: 1
+    readonly property RegleMode regle: Modes.regle(Mode.Duel)
 
     // -- state ------------------------------------------------------------------
     readonly property bool fin1: arbitre.fin1
@@ -28,12 +26,10 @@ Item {
     readonly property alias joueur1: j1
     readonly property alias joueur2: j2
     readonly property bool deuxJoueurs: niveauIa < 0
-    // The duel has no UNDO (the pause menu reads it).
-    readonly property bool undoPermis: false
     // Board 1's phase, except that a board still playing or paused keeps the
     // duel playing or paused after the other has ended: whoever is left can
     // still pause, and the pause menu follows.
-    readonly property string phase: j1.phase === "pause" || j2.phase === "pause" ? "pause"
+    phase: j1.phase === "pause" || j2.phase === "pause" ? "pause"
                                   : j1.phase === "jeu" || j2.phase === "jeu" ? "jeu" : j1.phase
     property bool commence: false
     // Set once the duel is decided, for the pandas and the tests.
@@ -43,9 +39,6 @@ Item {
     signal fumee(int joueur)
 
     // -- time -------------------------------------------------------------------
-    property var montre: function () { return Date.now() }
-    property bool automatique: true
-
     // The boards read the time through this: within a beat, and while the
     // duel starts, both see the same instant, so their READY-GO and their
     // clocks stay in step to the millisecond.
@@ -83,10 +76,9 @@ Item {
     Jeu {
         id: j1
         x: 0
-        mode: "duel"
+        mode: Mode.Duel
         compact: true
         avecFond: false
-        undoPermis: false
         tempsImpose: arbitre.tempsMs
         joueur: "1P"
         niveauIa: -1
@@ -101,10 +93,9 @@ Item {
     Jeu {
         id: j2
         x: 192
-        mode: "duel"
+        mode: Mode.Duel
         compact: true
         avecFond: false
-        undoPermis: false
         tempsImpose: arbitre.tempsMs
         joueur: { Langue.revision; return duel.deuxJoueurs ? "2P" : Langue.t("CPU") }
         niveauIa: duel.niveauIa
@@ -124,8 +115,6 @@ Item {
     }
 
     // -- a duel -------------------------------------------------------------------
-    function son(id) { if (sons) sons.jouer(id) }
-
     // Both boards deal the same layout and seed and run READY-GO together.
     // False when the stack could not be dealt (nothing starts).
     function demarrer() {
@@ -144,7 +133,7 @@ Item {
         }
         commence = ok
         if (ok && sons)
-            sons.jouerMusique("duel")
+            sons.jouerMusique(regle.musique)
         return ok
     }
 
@@ -207,8 +196,12 @@ Item {
             basculerPause()
             return true
         }
+        // Player 0 is the keyboard's shared Back: it pauses, it never
+        // deselects on one board.
+        if (a === "retour" && joueur === 0)
+            return false
         // Against the computer every device plays board 1.
-        return deuxJoueurs && joueur === 2 ? j2.action(a) : j1.action(a)
+        return deuxJoueurs && joueur === 2 ? j2.action(a, 2) : j1.action(a, 1)
     }
 
     function appui(x, y, bouton) {

@@ -9,28 +9,27 @@ import "../ecran"
 // timing, the feedback and the wiring. Its clock reads `montre()`, so tests
 // drive time without sleeping: they replace the watch, turn `automatique`
 // off and call `battre()` themselves.
-Item {
+Controleur {
     id: glissant
-    width: 384
-    height: 224
+    glisseAuMaintien: true
+    curseur: 0
+    effets: effetsObj
+
+    readonly property RegleMode regle: Modes.regle(Mode.Sliding)
 
     // -- set by the owner -------------------------------------------------------
-    // Best score of the "sliding" table, for the HUD.
+    // Best score of the mode's table, for the HUD.
     property real record: 0
-    property var sons: null
 
     // -- state ------------------------------------------------------------------
     readonly property alias partie: partieObj
-    readonly property alias effets: effetsObj
     readonly property alias grille: grilleObj
     readonly property alias hud: hudObj
     property int version: 0
-    property int curseur: 0
     // Grid number from 0: the grids cleared so far.
     property int niveau: 0
     // Score of the grids cleared before this one.
     property real scoreBase: 0
-    property string phase: "attente"
     readonly property alias dernier: cadence.dernier
     property int combo: 1
     property var indice: null
@@ -49,16 +48,14 @@ Item {
 
     readonly property real tempsReste: partieObj.tempsMax > 0 ? partieObj.tempsMs / partieObj.tempsMax : 0
     readonly property real scoreAffiche: scoreBase + partieObj.score
-    readonly property bool urgence: partieObj.existe && phase === "jeu" && partieObj.tempsMs < 20000
+    readonly property bool urgence: partieObj.existe && phase === "jeu"
+                                    && Etape.urgence(partieObj.tempsMs)
     readonly property int dureeGlisse: 90
 
     // Only when the time has run out: etat "temps", score 0.
     signal fini(string etat, real score)
 
     // -- time -------------------------------------------------------------------
-    property var montre: function () { return Date.now() }
-    // Tests turn the real timer off and beat by hand.
-    property bool automatique: true
     readonly property bool horlogeActive: phase === "jeu" && partieObj.etat === PartieGlissante.Jeu
 
     // The beat and the timed steps on the same watch; a pause holds both
@@ -116,7 +113,7 @@ Item {
         score: glissant.scoreAffiche
         record: Math.max(glissant.record, glissant.scoreAffiche)
         etape: glissant.niveau + 1
-        libelleEtape: { Langue.revision; return Langue.t("STALLS {n}", {n: glissant.niveau + 1}) }
+        libelleEtape: { Langue.revision; return Langue.t(glissant.regle.libelle, {n: glissant.niveau + 1}) }
         hint: glissant.aidesHint
         mix: glissant.aidesMix
         temps: glissant.tempsReste
@@ -127,11 +124,13 @@ Item {
     }
 
     // -- companions -------------------------------------------------------------
-    function son(id) { if (sons) sons.jouer(id) }
-    function musique() { if (sons) sons.jouerMusique("jeu1") }
+    function musique() { if (sons) sons.jouerMusique(regle.musique) }
 
     // Top-left of cell i's tile image on screen, where effects go.
     function pos(i) { return grilleObj.pos(i) }
+
+    function voisine(i, dx, dy) { return partieObj.voisine(i, dx, dy) }
+    function selectionnee() { return partieObj.selection }
 
     function rangDe(i) { return Math.floor(i / Math.max(1, partieObj.largeur)) }
 
@@ -225,14 +224,6 @@ Item {
         indice = null
     }
 
-    function deplacer(dx, dy) {
-        if (phase !== "jeu")
-            return
-        var v = partieObj.voisine(curseur, dx, dy)
-        if (v >= 0)
-            curseur = v
-    }
-
     // -- rotations ----------------------------------------------------------------
     // The cursor's row, one cell left (-1) or right (+1).
     function glisser(sens) {
@@ -303,49 +294,16 @@ Item {
     }
 
     // -- input ------------------------------------------------------------------
-    function action(a) {
-        if (phase === "pause") {
-            if (a === "start")
-                pause(false)
-            return true
-        }
-        if (phase !== "jeu")
-            return false
+    function actionPropre(a) {
         switch (a) {
-        case "gauche": deplacer(-1, 0); return true
-        case "droite": deplacer(1, 0); return true
-        case "haut": deplacer(0, -1); return true
-        case "bas": deplacer(0, 1); return true
-        case "ok": prendre(curseur); return true
-        case "retour":
-            if (partieObj.selection < 0)
-                return false
-            prendre(partieObj.selection)
-            return true
         case "glisseG": glisser(-1); return true
         case "glisseD": glisser(1); return true
         case "hint": case "mix": aide(a); return true
-        case "start": pause(true); return true
         }
         return false
     }
 
-    function appui(x, y, bouton) {
-        if (phase === "pause") {
-            pause(false)
-            return
-        }
-        if (phase !== "jeu")
-            return
-        if (bouton === Qt.RightButton) {
-            if (partieObj.selection >= 0)
-                prendre(partieObj.selection)
-            return
-        }
-        if (y >= 196 && x < 70) {
-            aide(y < 208 ? "hint" : "mix")
-            return
-        }
+    function appuiPlateau(x, y, bouton) {
         var i = partieObj.caseSous(x, y)
         appuiCase = i
         appuiX = x
@@ -431,18 +389,6 @@ Item {
         return true
     }
 
-    // A pause freezes the timed steps and the slide too: the beat puts them
-    // off by as long as it lasted.
-    function pause(oui) {
-        if (oui && phase === "jeu") {
-            phase = "pause"
-            appuiCase = -1
-            if (sons)
-                sons.pause(true)
-        } else if (!oui && phase === "pause") {
-            phase = "jeu"
-            if (sons)
-                sons.pause(false)
-        }
-    }
+    // A pause ends the drag in progress.
+    onPhaseChanged: if (phase === "pause") appuiCase = -1
 }

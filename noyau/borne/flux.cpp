@@ -1,33 +1,31 @@
 #include "borne/flux.h"
 
-#include "borne/menu.h"
-
 #include <algorithm>
 
 namespace flux {
 
 namespace {
 
-bool est(const QString& s, const char* v) {
-    return s == QLatin1String(v);
+using evenements::Evenement;
+using evenements::Sorte;
+
+Evenement evenementPile(const Course& c, const Pile& p) {
+    Evenement e = evenements::simple(Sorte::Pile);
+    e.mode = c.mode;
+    e.etape = c.etape;
+    e.boss = modes::boss(modes::regle(c.mode), c.etape);
+    e.parfait = p.parfait;
+    e.tempsMs = p.tempsMs;
+    e.tempsMax = p.tempsMax;
+    e.etapesPartie = c.etapesPartie + 1;
+    return e;
 }
 
-QVariantMap evenementPile(const Course& c, const Pile& p) {
-    return {{QStringLiteral("type"), QStringLiteral("pile")},
-            {QStringLiteral("mode"), c.mode},
-            {QStringLiteral("etape"), c.etape},
-            {QStringLiteral("boss"), !est(c.mode, "paper") && c.etape % 4 == 3},
-            {QStringLiteral("parfait"), p.parfait},
-            {QStringLiteral("tempsMs"), p.tempsMs},
-            {QStringLiteral("tempsMax"), p.tempsMax},
-            {QStringLiteral("etapesPartie"), c.etapesPartie + 1}};
-}
-
-void finRush(Fin& f, const Pile& p, bool gagne) {
+void finSansFin(Fin& f, const Pile& p, bool gagne) {
     Course& n = f.course;
     n.scoreTotal += p.score * n.multiplicateur;
-    if (est(p.etat, "temps")) {
-        // Time up ends the run at once: no CONTINUE? in rush.
+    if (p.issue == Issue::Temps) {
+        // Time up ends the run at once: one clock, no CONTINUE?.
         f.suite = Suite::GameOver;
         f.scoreFinal = n.scoreTotal;
         f.multFinal = n.multiplicateur;
@@ -35,13 +33,12 @@ void finRush(Fin& f, const Pile& p, bool gagne) {
     }
     if (gagne) {
         n.multiplicateur += 1;
-        f.evenements << QVariantMap{{QStringLiteral("type"), QStringLiteral("pile")},
-                                    {QStringLiteral("mode"), QStringLiteral("rush")},
-                                    {QStringLiteral("etape"), 0},
-                                    {QStringLiteral("piles"), n.multiplicateur - 1},
-                                    {QStringLiteral("parfait"), false},
-                                    {QStringLiteral("tempsMs"), -1},
-                                    {QStringLiteral("tempsMax"), 0}};
+        // The stacks of the run so far; no stage, no clock of its own.
+        Evenement e = evenements::simple(Sorte::Pile);
+        e.mode = n.mode;
+        e.piles = n.multiplicateur - 1;
+        e.tempsMs = -1;
+        f.evenements.push_back(e);
     }
     f.suite = Suite::PileSuivante;
     // A clock of 0 would hand the next stack its stage's own full clock: a
@@ -49,15 +46,16 @@ void finRush(Fin& f, const Pile& p, bool gagne) {
     f.tempsImpose = std::max(1, p.tempsMs + (gagne ? RUSH_BONUS_MS : 0));
 }
 
-void finDefi(Fin& f, const Pile& p, bool gagne, bool classe, const QString& jour) {
+void finUneSeule(Fin& f, const Pile& p, bool gagne, bool classe, const QString& jour) {
     Course& n = f.course;
     n.scoreTotal = p.score + (gagne ? p.bonus : 0);
     // The day's ranked game is used up, won or lost; only a win clears it.
     f.defiClasse = true;
     f.defiGagne = gagne;
     if (gagne) {
-        f.evenements << QVariantMap{{QStringLiteral("type"), QStringLiteral("defi")},
-                                    {QStringLiteral("jour"), jour}};
+        Evenement e = evenements::simple(Sorte::Defi);
+        e.jour = jour;
+        f.evenements.push_back(e);
         f.musique = QStringLiteral("victoire");
     }
     f.suite = Suite::GameOver;
@@ -65,16 +63,17 @@ void finDefi(Fin& f, const Pile& p, bool gagne, bool classe, const QString& jour
     f.multFinal = 1;
 }
 
-void finEtape(Fin& f, const Course& c, const Pile& p, bool gagne) {
+void finEtape(Fin& f, const modes::Regle& r, const Course& c, const Pile& p, bool gagne) {
     Course& n = f.course;
     if (!gagne) {
         n.scoreTotal += p.score;
         n.etapeFinale = c.etape + 1;
-        f.suite = Suite::Continue;
+        f.suite = r.continuer ? Suite::Continue : Suite::GameOver;
+        f.scoreFinal = n.scoreTotal;
         return;
     }
     n.scoreTotal += p.score + p.bonus;
-    if (est(c.mode, "night")) f.etapeNotee = c.etape;
+    if (r.noteEtapes) f.etapeNotee = c.etape;
     n.etape += 1;
     n.etapesPartie += 1;
     if (n.etape < ETAPES) {
@@ -85,24 +84,39 @@ void finEtape(Fin& f, const Course& c, const Pile& p, bool gagne) {
     f.musique = QStringLiteral("victoire");
     n.etapeFinale = ETAPES;
     f.scoreFinal = n.scoreTotal;
-    f.evenements << QVariantMap{{QStringLiteral("type"), QStringLiteral("fin12")},
-                                {QStringLiteral("mode"), c.mode},
-                                {QStringLiteral("continues"), c.continues}};
+    Evenement e = evenements::simple(Sorte::Fin12);
+    e.mode = c.mode;
+    e.continues = c.continues;
+    f.evenements.push_back(e);
 }
 
 } // namespace
 
+Issue issueDe(const QString& mot) {
+    if (mot == QLatin1String("gagne")) return Issue::Gagne;
+    if (mot == QLatin1String("temps")) return Issue::Temps;
+    return Issue::Impasse;
+}
+
 Fin finPile(const Course& c, const Pile& p, bool classe, const QString& jour) {
+    const modes::Regle& r = modes::regle(c.mode);
     Fin f;
     f.course = c;
-    const bool gagne = est(p.etat, "gagne");
-    if (gagne && !est(c.mode, "rush")) f.evenements << evenementPile(c, p);
-    if (est(c.mode, "rush"))
-        finRush(f, p, gagne);
-    else if (est(c.mode, "daily"))
-        finDefi(f, p, gagne, classe, jour);
-    else
-        finEtape(f, c, p, gagne);
+    const bool gagne = p.issue == Issue::Gagne;
+    switch (r.enchainement) {
+    case modes::Enchainement::SansFin:
+        finSansFin(f, p, gagne);
+        break;
+    case modes::Enchainement::UneSeule:
+        if (gagne) f.evenements.push_back(evenementPile(c, p));
+        finUneSeule(f, p, gagne, classe, jour);
+        break;
+    case modes::Enchainement::Etapes:
+    case modes::Enchainement::Propre:
+        if (gagne) f.evenements.push_back(evenementPile(c, p));
+        finEtape(f, r, c, p, gagne);
+        break;
+    }
     return f;
 }
 
@@ -114,7 +128,7 @@ Course apresContinue(Course c) {
 
 int etapeFigure(const Course& c, int mult) {
     if (c.etapeFinale > 0) return c.etapeFinale;
-    return est(c.mode, "rush") ? mult : c.etape + 1;
+    return modes::regle(c.mode).multiplicateur ? mult : c.etape + 1;
 }
 
 int rangFinal(const stockage::Table& table, int score) {
@@ -122,35 +136,23 @@ int rangFinal(const stockage::Table& table, int score) {
     return stockage::rang(table, score);
 }
 
-int voile(const QString& mode, int etape) {
-    if (est(mode, "paper")) return 2;
-    if (est(mode, "night") || est(mode, "parade")) return etape % 4 == 3 ? 1 : 0;
-    return 0;
-}
-
-QString musiqueJeu(const QString& mode) {
-    if (est(mode, "daily")) return QStringLiteral("jeu2");
-    if (est(mode, "rush")) return QStringLiteral("jeu4");
-    return QString();
-}
-
 bool classeDuJour(const QString& defiClasse, const QString& jour) {
     return defiClasse != jour;
 }
 
-QString nomMode(const QString& mode) {
-    const int i = menu::indexDe(mode);
-    return i >= 0 ? QLatin1String(menu::ENTREES[i].nom) : QString();
+double scoreAffiche(double scoreBase, double points, int multiplicateur, double bonus) {
+    return scoreBase + points * multiplicateur + bonus;
 }
 
 QVariantMap rapport(const Course& c, int score, bool classe, const QString& jour, int niveauIa) {
-    return {{QStringLiteral("mode"), c.mode},
-            {QStringLiteral("score"), score},
-            {QStringLiteral("etape"), c.etapeFinale},
-            {QStringLiteral("piles"), est(c.mode, "rush") ? c.multiplicateur - 1 : 0},
-            {QStringLiteral("classe"), classe},
-            {QStringLiteral("jour"), jour},
-            {QStringLiteral("ia"), niveauIa}};
+    return {
+        {QStringLiteral("mode"), QLatin1String(motDe(c.mode).data())},
+        {QStringLiteral("score"), score},
+        {QStringLiteral("etape"), c.etapeFinale},
+        {QStringLiteral("piles"), modes::regle(c.mode).multiplicateur ? c.multiplicateur - 1 : 0},
+        {QStringLiteral("classe"), classe},
+        {QStringLiteral("jour"), jour},
+        {QStringLiteral("ia"), niveauIa}};
 }
 
 } // namespace flux

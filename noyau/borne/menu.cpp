@@ -12,7 +12,13 @@ constexpr const char* T(const char* s) {
     return s;
 }
 
-constexpr int ETAPES = 12;
+using modes::ETAPES;
+
+// The second row a lantern's mode opens, if it is one.
+modes::Rangee rangeeDe(const QString& id) {
+    const std::optional<Mode> m = modeDe(id.toStdString());
+    return m ? modes::regle(*m).rangee : modes::Rangee::Aucune;
+}
 
 Article article(const char* nom, const QVariantMap& options, bool ouvert = true) {
     Article a;
@@ -28,25 +34,31 @@ bool dans(double v, double bas, double haut) {
 
 } // namespace
 
-const std::array<Entree, NOMBRE> ENTREES = {{
-    {"night", "night", T("NIGHT MARKET"), T("12 STAGES  INCENSE CLOCK"), T("BOSS EVERY 4 FLOORS"),
-     nullptr, nullptr, ""},
-    {"sliding", "sliding", T("SLIDING STALLS"), T("SLIDE THE ROWS"),
-     T("LINK PAIRS IN A STRAIGHT LINE"), nullptr, nullptr, ""},
-    {"duel", "duel", T("LANTERN DUEL"), T("SAME STACK  TWO PLAYERS"),
-     T("COMBO 3 SENDS INCENSE SMOKE"), nullptr, nullptr, ""},
-    {"rush", "rush", T("INCENSE RUSH"), T("90 SECONDS  ENDLESS STACKS"), T("EVERY CLEAR +15 SEC"),
-     nullptr, nullptr, ""},
-    {"daily", "moon", T("MOON OF THE DAY"), T("ONE STACK FOR EVERYONE TODAY"),
-     T("FIRST GAME IS RANKED"), nullptr, nullptr, ""},
-    {"paper", "paper", T("PAPER MOON"), T("HIDDEN FACES"), T("ONLY FREE TILES SHOW"), T("LOCKED"),
-     T("CLEAR NIGHT MARKET"), "paperMoon"},
-    {"parade", "parade", T("PANDA PARADE"), T("THE PANDA PUSHES TILES"), T("EVERY 20 SECONDS"),
-     T("LOCKED"), T("FINISH 3 MOONS OF THE DAY"), "pandaParade"},
-    {"extras", "extras", T("EXTRAS"), T("GALLERY  SOUND TEST  CRT"),
-     T("LANTERN ROOM  ACHIEVEMENTS"), nullptr, nullptr, ""},
-    {"options", "options", T("OPTIONS"), T("SCREEN  SOUND  GAME"), "", nullptr, nullptr, ""},
-}};
+namespace {
+
+constexpr std::array<Entree, NOMBRE> entreesDuMenu() {
+    std::array<Entree, NOMBRE> e{};
+    std::size_t k = 0;
+    for (const modes::Regle& r : modes::REGLES)
+        if (r.nom)
+            e[k++] = {motDe(r.mode).data(), r.icone,        r.nom,    r.ligne1, r.ligne2,
+                      r.ligne1Fermee,       r.ligne2Fermee, r.drapeau};
+    e[k++] = {"extras",
+              "extras",
+              T("EXTRAS"),
+              T("GALLERY  SOUND TEST  CRT"),
+              T("LANTERN ROOM  ACHIEVEMENTS"),
+              nullptr,
+              nullptr,
+              ""};
+    e[k++] = {"options", "options", T("OPTIONS"), T("SCREEN  SOUND  GAME"),
+              "",        nullptr,   nullptr,      ""};
+    return e;
+}
+
+} // namespace
+
+const std::array<Entree, NOMBRE> ENTREES = entreesDuMenu();
 
 int indexDe(const QString& id) {
     for (int i = 0; i < NOMBRE; ++i)
@@ -62,7 +74,8 @@ bool ouverte(int index, const Ouvertures& o) {
 
 QVector<Article> listeDe(const QString& id, const Ouvertures& o, bool deuxJoueurs) {
     QVector<Article> r;
-    if (id == QLatin1String("night")) {
+    const modes::Rangee rangee = rangeeDe(id);
+    if (rangee == modes::Rangee::Etapes) {
         for (int e = 0; e < ETAPES; ++e) {
             if (e > 0 && !o.code && !o.etapesVues.contains(e) && e >= o.etapeMax) continue;
             Article a = article(T("STAGE {n}"), {{QStringLiteral("etape"), e}});
@@ -72,7 +85,7 @@ QVector<Article> listeDe(const QString& id, const Ouvertures& o, bool deuxJoueur
         }
         // STAGE 01 alone is no choice: the stage starts at once.
         if (r.size() == 1) r.clear();
-    } else if (id == QLatin1String("duel")) {
+    } else if (rangee == modes::Rangee::Adversaires) {
         r.append(article(T("VS LAMPION"), {{QStringLiteral("ia"), 0}}));
         r.append(article(T("VS LANTERN"), {{QStringLiteral("ia"), 1}}));
         r.append(article(T("VS DRAGON KITE"), {{QStringLiteral("ia"), 2}}));
@@ -94,8 +107,9 @@ QVector<Article> listeDe(const QString& id, const Ouvertures& o, bool deuxJoueur
 
 int curseurDe(const QString& id, int taille) {
     if (taille <= 0) return -1;
-    if (id == QLatin1String("night")) return taille - 1;
-    if (id == QLatin1String("duel")) return taille > 1 ? 1 : 0;
+    const modes::Rangee rangee = rangeeDe(id);
+    if (rangee == modes::Rangee::Etapes) return taille - 1;
+    if (rangee == modes::Rangee::Adversaires) return taille > 1 ? 1 : 0;
     return 0;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "borne/modes.h"
+
 #include <QSet>
 #include <QString>
 #include <QVariantMap>
 #include <QVector>
 #include <array>
 
-// MODE SELECT's rules: the nine entries of the lantern rope, which of them
+// MODE SELECT's rules: the entries of the lantern rope, which of them
 // the player has opened, the second row each one offers (stages, opponents,
 // extras) with the item the cursor opens on, and where the lanterns and the
 // row's items sit for the pointer. The scene only draws what these say.
@@ -23,7 +25,9 @@ struct Entree {
     const char* drapeau; // the progression's unlock flag, or "" for always open
 };
 
-constexpr int NOMBRE = 9;
+// One lantern per mode that has one, in the table of modes' order, then
+// EXTRAS and OPTIONS.
+constexpr int NOMBRE = modes::lanternes() + 2;
 extern const std::array<Entree, NOMBRE> ENTREES;
 
 // What the player has opened so far.

@@ -15,7 +15,7 @@ constexpr int PAS = 13;
 
 } // namespace
 
-QVector<Entree> entrees(const QString& sorte, bool bureau, bool aides, bool undoPermis) {
+QVector<Entree> entrees(bool bureau, bool aides, bool undo, bool apercu) {
     QVector<Entree> r;
     auto ajouter = [&r](const char* id, const char* nom) {
         r.append({QLatin1String(id), QLatin1String(nom)});
@@ -24,10 +24,8 @@ QVector<Entree> entrees(const QString& sorte, bool bureau, bool aides, bool undo
     if (aides) {
         ajouter("hint", T("HINT"));
         ajouter("mix", T("MIX"));
-        if (sorte != QLatin1String("glissant")) {
-            if (undoPermis) ajouter("undo", T("UNDO"));
-            ajouter("peek", T("PEEK"));
-        }
+        if (undo) ajouter("undo", T("UNDO"));
+        if (apercu) ajouter("peek", T("PEEK"));
     }
     ajouter("titre", T("QUIT TO TITLE"));
     if (bureau) ajouter("quitter", T("QUIT GAME"));

@@ -12,10 +12,10 @@ struct Entree {
     QString nom; // catalogue key
 };
 
-// RESUME; the helps when the game allows them (a sliding game has neither
-// UNDO nor PEEK, and UNDO only where the game permits it); QUIT TO TITLE; and
-// QUIT GAME on a desktop, where the program can end itself.
-QVector<Entree> entrees(const QString& sorte, bool bureau, bool aides, bool undoPermis);
+// RESUME; the helps when the game offers them (HINT and MIX, UNDO and PEEK
+// where its mode has them); QUIT TO TITLE; and QUIT GAME on a desktop, where
+// the program can end itself.
+QVector<Entree> entrees(bool bureau, bool aides, bool undo, bool apercu);
 
 // The entry under a press in a list of `taille`, or -1.
 int entreeTouchee(double x, double y, int taille);

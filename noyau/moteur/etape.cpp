@@ -20,6 +20,8 @@ Bilan bilan(const partie::Partie& p) {
     const partie::BonusFin b = partie::bonusFin(p);
     Bilan r;
     r.temps = std::max<std::int64_t>(0, p.tempsMs) / 1000;
+    r.parSeconde = partie::REGLES.bonusSeconde;
+    r.pointsTemps = b.temps;
     r.aides = b.aides;
     r.parfait = parfait(p.stats) ? BONUS_PARFAIT : 0;
     r.restant = b.total + r.parfait;
@@ -32,9 +34,9 @@ std::int64_t pasCompte(std::int64_t restant) {
     return std::max<std::int64_t>(100, centaines * 100);
 }
 
-const char* logoFin(bool parfait, int numero, std::string_view mode) {
+const char* logoFin(bool parfait, int numero, bool douze) {
     if (parfait) return "perfect";
-    return numero == 11 && mode != "daily" ? "all_clear" : "stage_clear";
+    return numero == 11 && douze ? "all_clear" : "stage_clear";
 }
 
 const char* decor(int numero) {

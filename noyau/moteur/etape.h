@@ -6,7 +6,6 @@
 // RUSH stick. The controller times and draws what these answer.
 
 #include <cstdint>
-#include <string_view>
 
 namespace partie {
 struct Partie;
@@ -33,10 +32,12 @@ bool parfait(const partie::Stats& s);
 
 // The end-of-stage summary of a cleared stack.
 struct Bilan {
-    std::int64_t temps = 0;   // whole seconds left
-    std::int64_t aides = 0;   // points for the aids left
-    std::int64_t parfait = 0; // BONUS_PARFAIT or 0
-    std::int64_t restant = 0; // all the bonus there is to count
+    std::int64_t temps = 0;       // whole seconds left
+    std::int64_t parSeconde = 0;  // what each of them is worth
+    std::int64_t pointsTemps = 0; // their points
+    std::int64_t aides = 0;       // points for the aids left
+    std::int64_t parfait = 0;     // BONUS_PARFAIT or 0
+    std::int64_t restant = 0;     // all the bonus there is to count
 };
 Bilan bilan(const partie::Partie& p);
 
@@ -45,8 +46,14 @@ Bilan bilan(const partie::Partie& p);
 std::int64_t pasCompte(std::int64_t restant);
 
 // The notice of a cleared stage: "perfect", else "all_clear" on the twelfth
-// stage (`numero` 11) outside MOON OF THE DAY, else "stage_clear".
-const char* logoFin(bool parfait, int numero, std::string_view mode);
+// stage (`numero` 11) of a twelve-stage run (`douze`), else "stage_clear".
+const char* logoFin(bool parfait, int numero, bool douze);
+
+// The last seconds of a clock, when the music and the panda turn anxious.
+inline constexpr double URGENCE_MS = 20000;
+inline bool urgence(double tempsMs) {
+    return tempsMs < URGENCE_MS;
+}
 
 // The background of stage `numero` (from 0): three stages each in the
 // market, on the bridge, at the temple and in the port, then round again.

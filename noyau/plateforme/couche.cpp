@@ -42,7 +42,10 @@ bool envoyerScore(Fournisseur* f, const QString& nom, qint64 score,
                    {nom, entier(score), classements::detailsJson(details)});
 }
 
-Resultat evenement(succes::Etat& e, const QJsonObject& ev, Fournisseur* f, double date) {
+namespace {
+
+template <typename Evenement>
+Resultat appliquer(succes::Etat& e, const Evenement& ev, Fournisseur* f, double date) {
     const classements::Compteurs avant = e.stats;
     Resultat r;
     static_cast<succes::Resultat&>(r) = succes::evenement(e, ev, date);
@@ -56,6 +59,16 @@ Resultat evenement(succes::Etat& e, const QJsonObject& ev, Fournisseur* f, doubl
     // unlock changing too, so this covers the whole state.
     r.garder = !r.nouveaux.isEmpty() || !r.progres.empty() || e.stats != avant;
     return r;
+}
+
+} // namespace
+
+Resultat evenement(succes::Etat& e, const evenements::Evenement& ev, Fournisseur* f, double date) {
+    return appliquer(e, ev, f, date);
+}
+
+Resultat evenement(succes::Etat& e, const QJsonObject& ev, Fournisseur* f, double date) {
+    return appliquer(e, ev, f, date);
 }
 
 int synchroniser(const succes::Etat& e, Fournisseur* f) {

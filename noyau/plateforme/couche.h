@@ -50,6 +50,8 @@ bool envoyerScore(Fournisseur* f, const QString& nom, qint64 score,
 struct Resultat : succes::Resultat {
     bool garder = false;
 };
+Resultat evenement(succes::Etat& e, const evenements::Evenement& ev, Fournisseur* f, double date);
+// The same for an event in its JSON form.
 Resultat evenement(succes::Etat& e, const QJsonObject& ev, Fournisseur* f, double date);
 
 // At start: every unlock again and the progress of every tiered achievement

@@ -148,37 +148,6 @@ namespace {
 
 const char* const TOUT = "EVERY_LANTERN_LIT";
 
-QString nomDe(const QJsonObject& ev, const char* champ) {
-    return ev.value(QLatin1String(champ)).toString();
-}
-
-// A field read as a number; a missing or unreadable one is absent.
-std::optional<double> champ(const QJsonObject& ev, const char* nom) {
-    return json::enNombre(ev.value(QLatin1String(nom)));
-}
-
-double nombreOuZero(const QJsonObject& ev, const char* nom) {
-    return champ(ev, nom).value_or(0);
-}
-
-// JavaScript's truth: flags in events are tested the way the scenes set them.
-bool vrai(const QJsonObject& ev, const char* nom) {
-    const QJsonValue v = ev.value(QLatin1String(nom));
-    switch (v.type()) {
-    case QJsonValue::Bool:
-        return v.toBool();
-    case QJsonValue::Double:
-        return v.toDouble() != 0 && !std::isnan(v.toDouble());
-    case QJsonValue::String:
-        return !v.toString().isEmpty();
-    case QJsonValue::Array:
-    case QJsonValue::Object:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void ajouter(Etat& e, int s, qint64 n) {
     e.stats[std::size_t(s)] = std::min(PLAFOND, e.stats[std::size_t(s)] + n);
 }
@@ -284,101 +253,153 @@ QString lendemain(const QString& jour) {
     return d.addDays(1).toString(QStringLiteral("yyyyMMdd"));
 }
 
-Resultat evenement(Etat& e, const QJsonObject& ev, double date) {
-    std::array<qint64, STATS.size()> avant = e.stats;
-    const QString type = nomDe(ev, "type");
-    const QString mode = nomDe(ev, "mode");
-    QStringList candidats;
+namespace {
 
-    if (type == QLatin1String("paire")) {
-        const double combo = nombreOuZero(ev, "combo");
-        ajouter(e, PAIRES, 1);
-        if (vrai(ev, "fever")) ajouter(e, FEVERS, 1);
-        if (vrai(ev, "jumelle")) ajouter(e, JUMELLES, 1);
-        meilleur(e, COMBO_MAX, combo);
-        candidats << "FIRST_LANTERN";
-        if (combo >= 3) candidats << "SPARKS";
-        if (combo >= 6) candidats << "FIRECRACKERS";
-        if (combo >= 9) candidats << "FESTIVAL_FEVER";
-        if (vrai(ev, "jumelle")) candidats << "TWIN_LANTERNS";
-    } else if (type == QLatin1String("pile")) {
-        const double etape = nombreOuZero(ev, "etape");
-        const double piles = nombreOuZero(ev, "piles");
-        const double tempsMs = nombreOuZero(ev, "tempsMs");
-        const double tempsMax = nombreOuZero(ev, "tempsMax");
-        ajouter(e, PILES, 1);
-        if (vrai(ev, "parfait")) ajouter(e, PARFAITS, 1);
-        if (mode == QLatin1String("night")) meilleur(e, NIGHT_MAX, etape + 1);
-        if (mode == QLatin1String("paper")) meilleur(e, PAPER_MAX, etape + 1);
-        if (mode == QLatin1String("rush")) meilleur(e, RUSH_PILES, piles);
-        candidats << "STALL_IS_OPEN";
-        if (vrai(ev, "parfait")) candidats << "CLEAN_PAWS";
-        if (tempsMax > 0 && tempsMs < 5000) candidats << "LAST_EMBER";
-        if (tempsMax > 0 && tempsMs * 2 >= tempsMax) candidats << "SWIFT_PAWS";
-        if (mode == QLatin1String("night")) {
-            if (vrai(ev, "boss")) candidats << "VEIL_LIFTED";
-            if (nombreOuZero(ev, "etapesPartie") >= 4) candidats << "MARKET_STROLL";
-            if (etape >= 5) candidats << "HALF_MOON";
+using evenements::Evenement;
+using evenements::Sorte;
+
+// What an event of one kind adds to a counter: one more, or its value when
+// that beats the best so far.
+struct Comptage {
+    Sorte sorte;
+    Stat stat;
+    bool meilleur;
+    double (*valeur)(const Evenement&);
+    bool (*quand)(const Evenement&); // null: always
+};
+
+// What unlocks an achievement, for an event of one kind.
+struct Deblocage {
+    Sorte sorte;
+    const char* id;
+    bool (*quand)(const Evenement&, const Etat&); // null: always
+};
+
+double un(const Evenement&) {
+    return 1;
+}
+
+bool en(const Evenement& ev, Mode m) {
+    return ev.mode == m;
+}
+
+// A duel with a second player, and a duel player 1 won against a level.
+bool aDeux(const Evenement& ev) {
+    return ev.ia && *ev.ia < 0;
+}
+bool gagneContre(const Evenement& ev, double niveau) {
+    return !aDeux(ev) && ev.gagnant == 1 && ev.ia == niveau;
+}
+
+// clang-format off
+const Comptage COMPTAGES[] = {
+    {Sorte::Paire, PAIRES, false, un, nullptr},
+    {Sorte::Paire, FEVERS, false, un, [](const Evenement& e) { return e.fever; }},
+    {Sorte::Paire, JUMELLES, false, un, [](const Evenement& e) { return e.jumelle; }},
+    {Sorte::Paire, COMBO_MAX, true, [](const Evenement& e) { return e.combo; }, nullptr},
+    {Sorte::Pile, PILES, false, un, nullptr},
+    {Sorte::Pile, PARFAITS, false, un, [](const Evenement& e) { return e.parfait; }},
+    {Sorte::Pile, NIGHT_MAX, true, [](const Evenement& e) { return e.etape + 1; },
+     [](const Evenement& e) { return en(e, Mode::Night); }},
+    {Sorte::Pile, PAPER_MAX, true, [](const Evenement& e) { return e.etape + 1; },
+     [](const Evenement& e) { return en(e, Mode::Paper); }},
+    {Sorte::Pile, RUSH_PILES, true, [](const Evenement& e) { return e.piles; },
+     [](const Evenement& e) { return en(e, Mode::Rush); }},
+    {Sorte::Partie, PARTIES, false, un, nullptr},
+    {Sorte::Partie, RUSH_SCORE, true, [](const Evenement& e) { return e.score; },
+     [](const Evenement& e) { return en(e, Mode::Rush); }},
+    {Sorte::Partie, SCORE_MAX, true, [](const Evenement& e) { return e.score; }, nullptr},
+    {Sorte::Glissant, GLISSANT_NIVEAU, true, [](const Evenement& e) { return e.niveau; }, nullptr},
+};
+
+// In the order the unlocks are announced.
+const Deblocage DEBLOCAGES[] = {
+    {Sorte::Paire, "FIRST_LANTERN", nullptr},
+    {Sorte::Paire, "SPARKS", [](const Evenement& e, const Etat&) { return e.combo >= 3; }},
+    {Sorte::Paire, "FIRECRACKERS", [](const Evenement& e, const Etat&) { return e.combo >= 6; }},
+    {Sorte::Paire, "FESTIVAL_FEVER", [](const Evenement& e, const Etat&) { return e.combo >= 9; }},
+    {Sorte::Paire, "TWIN_LANTERNS", [](const Evenement& e, const Etat&) { return e.jumelle; }},
+    {Sorte::Pile, "STALL_IS_OPEN", nullptr},
+    {Sorte::Pile, "CLEAN_PAWS", [](const Evenement& e, const Etat&) { return e.parfait; }},
+    {Sorte::Pile, "LAST_EMBER",
+     [](const Evenement& e, const Etat&) { return e.tempsMax > 0 && e.tempsMs < 5000; }},
+    {Sorte::Pile, "SWIFT_PAWS",
+     [](const Evenement& e, const Etat&) { return e.tempsMax > 0 && e.tempsMs * 2 >= e.tempsMax; }},
+    {Sorte::Pile, "VEIL_LIFTED",
+     [](const Evenement& e, const Etat&) { return en(e, Mode::Night) && e.boss; }},
+    {Sorte::Pile, "MARKET_STROLL",
+     [](const Evenement& e, const Etat&) { return en(e, Mode::Night) && e.etapesPartie >= 4; }},
+    {Sorte::Pile, "HALF_MOON",
+     [](const Evenement& e, const Etat&) { return en(e, Mode::Night) && e.etape >= 5; }},
+    {Sorte::Pile, "PAPER_MOON", [](const Evenement& e, const Etat&) { return en(e, Mode::Paper); }},
+    {Sorte::Pile, "JOIN_THE_PARADE",
+     [](const Evenement& e, const Etat&) { return en(e, Mode::Parade); }},
+    {Sorte::Pile, "BURNING_BRIGHT",
+     [](const Evenement& e, const Etat&) { return en(e, Mode::Rush) && e.piles >= 3; }},
+    {Sorte::Pile, "WHOLE_BOX_OF_INCENSE",
+     [](const Evenement& e, const Etat&) { return en(e, Mode::Rush) && e.piles >= 8; }},
+    {Sorte::Fin12, "CLOSING_TIME", [](const Evenement& e, const Etat&) { return en(e, Mode::Night); }},
+    {Sorte::Fin12, "NOT_A_SINGLE_COIN",
+     [](const Evenement& e, const Etat&) { return en(e, Mode::Night) && e.continues == 0.0; }},
+    {Sorte::Fin12, "FOLDED_TO_PERFECTION",
+     [](const Evenement& e, const Etat&) { return en(e, Mode::Paper); }},
+    {Sorte::Partie, "RED_ENVELOPE", [](const Evenement& e, const Etat&) { return e.score >= 100000; }},
+    {Sorte::Partie, "GOLDEN_ENVELOPE",
+     [](const Evenement& e, const Etat&) { return e.score >= 500000; }},
+    {Sorte::Partie, "RUSH_HOUR",
+     [](const Evenement& e, const Etat&) { return en(e, Mode::Rush) && e.score >= 150000; }},
+    {Sorte::Defi, "MOONLIT", nullptr},
+    {Sorte::Defi, "THREE_MOONS", [](const Evenement&, const Etat& t) { return t.stats[DEFIS] >= 3; }},
+    {Sorte::Defi, "LUNAR_WEEK",
+     [](const Evenement&, const Etat& t) { return t.stats[DEFI_SUITE] >= 7; }},
+    {Sorte::Duel, "MARKET_RIVALS", [](const Evenement& e, const Etat&) { return aDeux(e); }},
+    {Sorte::Duel, "LANTERN_DIMMED", [](const Evenement& e, const Etat&) { return gagneContre(e, 1); }},
+    {Sorte::Duel, "KITE_CUT_DOWN", [](const Evenement& e, const Etat&) { return gagneContre(e, 2); }},
+    // Any other level, a missing one included, is LAMPION.
+    {Sorte::Duel, "LAMPION_SNUFFED",
+     [](const Evenement& e, const Etat&) {
+         return !aDeux(e) && e.gagnant == 1 && !(e.ia == 1.0) && !(e.ia == 2.0);
+     }},
+    {Sorte::Scene, "SKETCHBOOK", [](const Evenement& e, const Etat&) { return e.nom == QLatin1String("galerie"); }},
+    {Sorte::Scene, "NIGHT_MARKET_RADIO",
+     [](const Evenement& e, const Etat&) { return e.nom == QLatin1String("sontest"); }},
+    {Sorte::Scene, "LANTERN_ROOM", [](const Evenement& e, const Etat&) { return e.nom == QLatin1String("salle"); }},
+    {Sorte::Glissant, "STALL_SHUFFLE", [](const Evenement& e, const Etat&) { return e.niveau >= 1; }},
+    {Sorte::Glissant, "MASTER_MERCHANT", [](const Evenement& e, const Etat&) { return e.niveau >= 4; }},
+    {Sorte::Record, "INITIALS_IN_INK", nullptr},
+    {Sorte::Continue, "ONE_MORE_COIN", nullptr},
+    {Sorte::Secret, "BEHIND_THE_CURTAIN", nullptr},
+    {Sorte::Fumee, "SMOKE_SIGNAL", nullptr},
+    {Sorte::Aide, "PEEKING_PANDA", [](const Evenement& e, const Etat&) { return e.nom == QLatin1String("peek"); }},
+};
+// clang-format on
+
+// A day cleared counts once; days in a row make the streak. A day that is not
+// YYYYMMDD is not counted: stored as the last day, it would be dropped on the
+// next read and break the streak anyway.
+void compterJour(Etat& e, const QString& jour) {
+    if (jour == e.defiDernier || !stockage::jourValide(jour)) return;
+    ajouter(e, DEFIS, 1);
+    const bool suite = !e.defiDernier.isEmpty() && lendemain(e.defiDernier) == jour;
+    e.stats[DEFI_SUITE] = suite ? std::min(PLAFOND, e.stats[DEFI_SUITE] + 1) : 1;
+    e.defiDernier = jour;
+}
+
+Resultat appliquer(Etat& e, const Evenement* ev, double date) {
+    std::array<qint64, STATS.size()> avant = e.stats;
+    QStringList candidats;
+    if (ev) {
+        for (const Comptage& c : COMPTAGES) {
+            if (c.sorte != ev->sorte || (c.quand && !c.quand(*ev))) continue;
+            if (c.meilleur)
+                meilleur(e, c.stat, c.valeur(*ev));
+            else
+                ajouter(e, c.stat, qint64(c.valeur(*ev)));
         }
-        if (mode == QLatin1String("paper")) candidats << "PAPER_MOON";
-        if (mode == QLatin1String("parade")) candidats << "JOIN_THE_PARADE";
-        if (mode == QLatin1String("rush") && piles >= 3) candidats << "BURNING_BRIGHT";
-        if (mode == QLatin1String("rush") && piles >= 8) candidats << "WHOLE_BOX_OF_INCENSE";
-    } else if (type == QLatin1String("fin12")) {
-        if (mode == QLatin1String("night")) {
-            candidats << "CLOSING_TIME";
-            if (champ(ev, "continues") == 0.0) candidats << "NOT_A_SINGLE_COIN";
-        }
-        if (mode == QLatin1String("paper")) candidats << "FOLDED_TO_PERFECTION";
-    } else if (type == QLatin1String("partie")) {
-        const double score = nombreOuZero(ev, "score");
-        ajouter(e, PARTIES, 1);
-        if (mode == QLatin1String("rush")) meilleur(e, RUSH_SCORE, score);
-        meilleur(e, SCORE_MAX, score);
-        if (score >= 100000) candidats << "RED_ENVELOPE";
-        if (score >= 500000) candidats << "GOLDEN_ENVELOPE";
-        if (mode == QLatin1String("rush") && score >= 150000) candidats << "RUSH_HOUR";
-    } else if (type == QLatin1String("defi")) {
-        const QString jour = nomDe(ev, "jour");
-        // A day that is not YYYYMMDD is not counted: stored as the last day, it
-        // would be dropped on the next read and break the streak anyway.
-        if (jour != e.defiDernier && stockage::jourValide(jour)) {
-            ajouter(e, DEFIS, 1);
-            const bool suite = !e.defiDernier.isEmpty() && lendemain(e.defiDernier) == jour;
-            e.stats[DEFI_SUITE] = suite ? std::min(PLAFOND, e.stats[DEFI_SUITE] + 1) : 1;
-            e.defiDernier = jour;
-        }
-        candidats << "MOONLIT";
-        if (e.stats[DEFIS] >= 3) candidats << "THREE_MOONS";
-        if (e.stats[DEFI_SUITE] >= 7) candidats << "LUNAR_WEEK";
-    } else if (type == QLatin1String("duel")) {
-        const std::optional<double> ia = champ(ev, "ia");
-        if (ia && *ia < 0)
-            candidats << "MARKET_RIVALS";
-        else if (nombreOuZero(ev, "gagnant") == 1)
-            candidats << (ia == 1.0   ? "LANTERN_DIMMED"
-                          : ia == 2.0 ? "KITE_CUT_DOWN"
-                                      : "LAMPION_SNUFFED");
-    } else if (type == QLatin1String("scene")) {
-        const QString nom = nomDe(ev, "nom");
-        if (nom == QLatin1String("galerie")) candidats << "SKETCHBOOK";
-        if (nom == QLatin1String("sontest")) candidats << "NIGHT_MARKET_RADIO";
-        if (nom == QLatin1String("salle")) candidats << "LANTERN_ROOM";
-    } else if (type == QLatin1String("glissant")) {
-        const double niveau = nombreOuZero(ev, "niveau");
-        meilleur(e, GLISSANT_NIVEAU, niveau);
-        if (niveau >= 1) candidats << "STALL_SHUFFLE";
-        if (niveau >= 4) candidats << "MASTER_MERCHANT";
-    } else if (type == QLatin1String("record")) {
-        candidats << "INITIALS_IN_INK";
-    } else if (type == QLatin1String("continue")) {
-        candidats << "ONE_MORE_COIN";
-    } else if (type == QLatin1String("secret")) {
-        candidats << "BEHIND_THE_CURTAIN";
-    } else if (type == QLatin1String("fumee")) {
-        candidats << "SMOKE_SIGNAL";
-    } else if (type == QLatin1String("aide")) {
-        if (nomDe(ev, "nom") == QLatin1String("peek")) candidats << "PEEKING_PANDA";
+        if (ev->sorte == Sorte::Defi) compterJour(e, ev->jour);
+        for (const Deblocage& d : DEBLOCAGES)
+            if (d.sorte == ev->sorte && (!d.quand || d.quand(*ev, e)))
+                candidats << QLatin1String(d.id);
     }
     for (const Definition& d : LISTE)
         if (d.stat >= 0 && e.stats[std::size_t(d.stat)] >= d.but) candidats << QLatin1String(d.id);
@@ -399,6 +420,17 @@ Resultat evenement(Etat& e, const QJsonObject& ev, double date) {
             r.progres.push_back({QLatin1String(d.id), e.stats[s], d.but, QLatin1String(STATS[s])});
     }
     return r;
+}
+
+} // namespace
+
+Resultat evenement(Etat& e, const evenements::Evenement& ev, double date) {
+    return appliquer(e, &ev, date);
+}
+
+Resultat evenement(Etat& e, const QJsonObject& ev, double date) {
+    const std::optional<evenements::Evenement> lu = evenements::lire(ev);
+    return appliquer(e, lu ? &*lu : nullptr, date);
 }
 
 QStringList rattraper(Etat& e, const stockage::Progression& p, double date) {

@@ -6,6 +6,7 @@
 // rules that turn a game event into counter changes and unlocks. Nothing here
 // keeps state: every operation works on an `Etat` that the durable memory owns.
 
+#include "sauvegarde/evenements.h"
 #include "sauvegarde/stockage.h"
 
 #include <QJsonObject>
@@ -91,7 +92,11 @@ bool debloque(const Etat& e, const QString& id);
 int nombre(const Etat& e);
 Progres progres(const Etat& e, const QString& id);
 
-// Applies one game event to `e`, unlocking with `date`.
+// Applies one game event to `e`, unlocking with `date`: the counters its kind
+// moves, then the achievements its kind unlocks, then every tiered one whose
+// counter reached its goal.
+Resultat evenement(Etat& e, const evenements::Evenement& ev, double date);
+// The same for an event in its JSON form; an unknown type moves no counter.
 Resultat evenement(Etat& e, const QJsonObject& ev, double date);
 
 // Grants what an older save's progression already earned; returns the ids.

@@ -68,14 +68,14 @@ TestCase {
             scenes.push(borne.scene)
             durees.push(borne.minuterieAttract.interval)
             if (borne.scene === "scores")
-                vues.push(borne.table)
+                vues.push(borne.boucle.table)
         }
         compare(scenes.slice(0, 5), ["titre", "demo", "scores", "regles", "titre"])
         compare(durees.slice(0, 5), [8000, 30000, 6000, 8000, 8000])
         compare(vues, ["night", "sliding", "duel", "rush"])
         verify(faussesSons.musiques.indexOf("titre") >= 0)
         // After a game the table is followed by the title.
-        borne.sorte = "pile"
+        borne.enJeu = true
         borne.aller("scores")
         borne.suiteAttract()
         compare(borne.scene, "titre")
@@ -110,7 +110,7 @@ TestCase {
     }
 
     function test_maintien_ouvre_les_extras() {
-        borne.credits = 1
+        borne.monnayeur.inserer()
         borne.aller("titre")
         borne.touchePressee("ok", false)
         borne.minuterieMaintien.stop()
@@ -174,12 +174,12 @@ TestCase {
         borne.lancer("night", { etape: 0 })
         compare(borne.scene, "titre") // coin mode with no credit
         compare(faussesSons.joues, ["erreur"])
-        borne.credits = 1
+        borne.monnayeur.inserer()
         borne.lancer("night", { etape: 3 })
         compare(borne.credits, 0)
         compare(borne.scene, "partie")
-        compare(borne.sorte, "pile")
-        compare(borne.table, "night")
+        verify(borne.enJeu); compare(borne.regle.sorte, RegleMode.Pile)
+        compare(borne.course.table, "night")
         verify(borne.partieItem !== null)
         compare(borne.partieItem.etape, 3)
         compare(borne.partieItem.voile, 1) // every fourth stage is a boss stage
@@ -192,7 +192,7 @@ TestCase {
     // In a stack game: a quick 41 px swipe to the left is UNDO, a press in
     // the top band pauses, and "start" resumes.
     function test_gestes_en_partie() {
-        borne.credits = 1
+        borne.monnayeur.inserer()
         borne.lancer("night", { etape: 0 })
         var jeu = borne.partieItem
         tryCompare(jeu, "phase", "jeu", 5000)

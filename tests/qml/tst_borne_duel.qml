@@ -45,7 +45,7 @@ Item {
         property string manette: ""
         property var evenements: []
         property var fins: []
-        function evenement(ev) { evenements.push(ev) }
+        function evenement(ev) { evenements.push(Evenements.forme(ev)) }
         function finPartie(fin) { fins.push(fin) }
         function types() { return evenements.map(function (e) { return e.type }) }
     }
@@ -74,7 +74,7 @@ Item {
             fausseMemoire.scores = { duel: [] }
             borne = createTemporaryObject(fabrique, scene)
             borne.demarrer()
-            borne.credits = 1
+            borne.monnayeur.inserer()
         }
 
         // The duel just made by the cabinet, from now on on the test's watch.
@@ -113,8 +113,8 @@ Item {
             borne.action("gauche", 1)
             borne.action("ok", 1) // VS LAMPION
             compare(borne.scene, "partie")
-            compare(borne.sorte, "duel")
-            compare(borne.table, "duel")
+            verify(borne.enJeu); compare(borne.regle.sorte, RegleMode.Duel)
+            compare(borne.course.table, "duel")
             compare(borne.credits, 0)
             var d = enMain()
             compare(d.niveauIa, 0)
@@ -142,8 +142,9 @@ Item {
             var ev = fausseCouche.evenements.filter(function (e) { return e.type !== "fumee" })
             compare(ev, [{ type: "duel", ia: 0, gagnant: 1 },
                          { type: "partie", mode: "duel", score: score }])
-            compare(fausseCouche.fins, [{ mode: "duel", score: score, etape: 1, ia: 0 }])
-            compare(borne.scoreFinal, score)
+            compare(fausseCouche.fins, [{ mode: "duel", score: score, etape: 1, piles: 0, classe: true,
+                                          jour: "", ia: 0 }])
+            compare(borne.course.scoreFinal, score)
             // NEW RECORD, then the duel table with the computer's level + 1.
             compare(borne.scene, "saisie")
             compare(faussesSons.musiques.slice(-1), ["record"])
@@ -157,7 +158,7 @@ Item {
 
         function test_le_reglage_choisit_l_adversaire_sans_menu() {
             borne.lancer("duel", {})
-            compare(borne.niveauIa, 2)
+            compare(borne.course.niveauIa, 2)
             compare(enMain().joueur2.ia.niveau, 2)
         }
 
@@ -176,7 +177,7 @@ Item {
 
             // Two players, both at a dead end with no pair: a draw.
             fausseCouche.evenements = []
-            borne.credits = 1
+            borne.monnayeur.inserer()
             d = duelContre(-1)
             d.joueur1.terminer("impasse")
             d.joueur2.terminer("impasse")
@@ -192,9 +193,10 @@ Item {
             var d = duelContre(1)
             d.fini(1, 5000)
             // The leaderboards hear of it; the stage figure does not stay.
-            compare(fausseCouche.fins, [{ mode: "duel", score: 5000, etape: 2, ia: 1 }])
+            compare(fausseCouche.fins, [{ mode: "duel", score: 5000, etape: 2, piles: 0, classe: true,
+                                          jour: "", ia: 1 }])
             compare(borne.scene, "menu")
-            compare(borne.etapeFinale, 0)
+            compare(borne.course.etapeFinale, 0)
             compare(borne.partieItem, null)
         }
 
@@ -218,7 +220,7 @@ Item {
 
             // Two players get no help, and QUIT TO TITLE drops the duel unscored.
             borne.abandon()
-            borne.credits = 1
+            borne.monnayeur.inserer()
             d = duelContre(-1)
             borne.mettrePause()
             compare(ids(), ["reprendre", "titre", "quitter"])
@@ -275,7 +277,7 @@ Item {
         function test_chaque_joueur_sa_planche() {
             var b = borne()
             tryCompare(b, "demarre", true)
-            b.credits = 1
+            b.monnayeur.inserer()
             b.lancer("duel", { ia: -1 })
             var d = b.partieItem
             t = Date.now()

@@ -28,7 +28,7 @@ Item {
             id: fausseCouche
             property string manette: ""
             property var evenements: []
-            function evenement(ev) { evenements.push(ev) }
+            function evenement(ev) { evenements.push(Evenements.forme(ev)) }
             function finPartie(fin) {}
         }
 

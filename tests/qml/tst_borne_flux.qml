@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtTest 1.2
 import Tessimora 1.0
 import "qrc:/app/borne"
+import "qrc:/app/jeu"
 
 // Whole stack games in the real cabinet, on a stand-in stack game whose
 // points the test chooses: INCENSE RUSH to NEW RECORD and the table, the
@@ -31,7 +32,7 @@ Item {
             property string manette: ""
             property var evenements: []
             property var fins: []
-            function evenement(ev) { evenements.push(ev) }
+            function evenement(ev) { evenements.push(Evenements.forme(ev)) }
             function finPartie(fin) { fins.push(fin) }
         }
 
@@ -46,30 +47,18 @@ Item {
             function garderProgression() { gardes.push("progression") }
         }
 
-        // What the flow needs of a stack game, with its calls written down.
+        // What the flow needs of a stack game, with its calls written down
+        // and the end of each stack chosen by the test.
         Component {
             id: fauxJeu
-            Item {
-                property string mode
-                property int scoreBase
-                property int multiplicateur
-                property int record
-                property int voile
-                property bool undoPermis
-                property int tempsImpose
-                property var disposition
-                property string musiqueJeu
-                property int niveauIa
-                property var sons
-                property string phase: "jeu"
-                property var partie: ({ score: 0, tempsMs: 0, tempsMax: 90000,
-                                        stats: { hint: 0, mix: 0, undo: 0 } })
+            ControleurPile {
+                phase: "jeu"
+                property var fin: ({ score: 0, tempsMs: 0, tempsMax: 90000, parfait: false })
                 property var appels: []
-                signal fini(string etat, real score)
                 function demarrer(e, g, depart) { appels.push("demarrer " + e + " " + depart) }
                 function relancerMusique() {}
                 function reprendre() { appels.push("reprendre") }
-                function action(a) { return true }
+                function resultat() { return fin }
                 function poussee() {}
             }
         }
@@ -97,7 +86,7 @@ Item {
             fausseMemoire.gardes = []
             borne = createTemporaryObject(fabrique, scene)
             flux = borne.fluxPartie
-            flux.composants = { pile: fauxJeu, glissant: null, duel: null }
+            flux.composants = [fauxJeu, null, null]
             borne.demarrer()
         }
 
@@ -106,7 +95,7 @@ Item {
         // A stack ends with these points and this much incense left.
         function finir(etat, points, tempsMs, bonus) {
             var j = borne.partieItem
-            j.partie = { score: points, tempsMs: tempsMs || 0, tempsMax: 90000, parfait: true }
+            j.fin = { score: points, tempsMs: tempsMs || 0, tempsMax: 90000, parfait: true }
             j.fini(etat, bonus || 0)
         }
 
@@ -121,28 +110,29 @@ Item {
         function test_rush_jusqu_au_record() {
             borne.lancer("rush", {})
             var j = borne.partieItem
-            compare(j.tempsImpose, 90000)
+            compare(j.tempsImpose, 0) // the mode's own clock
+            compare(j.regle.tempsMs, 90000)
             compare(j.musiqueJeu, "jeu4")
             // A clear with 20 s left: +15 s, the multiplier 2, points banked x1.
             finir("gagne", 3000, 20000)
             compare(borne.scene, "partie")
-            compare(borne.scoreTotal, 3000)
-            compare(borne.multiplicateur, 2)
+            compare(borne.course.scoreTotal, 3000)
+            compare(borne.course.multiplicateur, 2)
             compare(j.tempsImpose, 35000)
             compare(j.multiplicateur, 2)
             compare(j.scoreBase, 3000)
             compare(j.appels[j.appels.length - 1].split(" ")[2], "false") // no READY/GO
             // A dead end: no time bonus, the same multiplier.
             finir("impasse", 2000, 12000)
-            compare(borne.scoreTotal, 7000)
-            compare(borne.multiplicateur, 2)
+            compare(borne.course.scoreTotal, 7000)
+            compare(borne.course.multiplicateur, 2)
             compare(j.tempsImpose, 12000)
             // Time up ends it at once: score x the multiplier, the multiplier as
             // the stage figure, no CONTINUE?.
             finir("temps", 5000)
             compare(borne.scene, "gameover")
-            compare(borne.scoreFinal, 17000)
-            compare(borne.etapeFinale, 2)
+            compare(borne.course.scoreFinal, 17000)
+            compare(borne.course.etapeFinale, 2)
             compare(faussesSons.musiques[faussesSons.musiques.length - 1], "defaite")
             compare(fausseCouche.fins.length, 1)
             compare(fausseCouche.fins[0].mode, "rush")
@@ -156,7 +146,7 @@ Item {
             for (var i = 0; i < 3; ++i)
                 verify(borne.action("ok", 1))
             compare(borne.scene, "scores")
-            compare(borne.table, "rush")
+            compare(borne.course.table, "rush")
             compare(borne.neuf, 9)
             compare(borne.sceneItem.neuf, 9)
             var e = fausseMemoire.scores.rush[9]
@@ -165,19 +155,19 @@ Item {
             compare(fausseMemoire.gardes, ["scores", "reglages"])
             compare(types(), ["pile", "partie", "record"])
             compare(borne.partieItem, null) // dropped at the end
-            compare(borne.etapeFinale, 0)
+            compare(borne.course.etapeFinale, 0)
             borne.suiteAttract()
             compare(borne.scene, "titre")
         }
 
         function test_defi_classe_puis_non_classe() {
             borne.lancer("daily", {})
-            var jour = borne.jour
+            var jour = borne.course.jour
             compare(jour.length, 8)
-            verify(borne.classe)
+            verify(borne.course.classe)
             compare(borne.partieItem.undoPermis, false)
             finir("temps", 4000)
-            compare(borne.scoreFinal, 4000)
+            compare(borne.course.scoreFinal, 4000)
             compare(fausseMemoire.progression.defiClasse, jour)
             compare(fausseMemoire.progression.defisFinis.length, 0)
             compare(fausseMemoire.gardes, ["progression"])
@@ -188,9 +178,9 @@ Item {
             fausseCouche.evenements = []
             faussesSons.musiques = []
             borne.lancer("daily", {})
-            verify(!borne.classe)
+            verify(!borne.course.classe)
             finir("gagne", 60000, 30000, 40000)
-            compare(borne.scoreFinal, 0)
+            compare(borne.course.scoreFinal, 0)
             compare(fausseMemoire.progression.defisFinis, [jour])
             compare(faussesSons.musiques, ["victoire"]) // kept through GAME OVER
             compare(types(), ["pile", "defi", "partie"])
@@ -201,30 +191,29 @@ Item {
         }
 
         function test_continue_puis_refus() {
-            borne.credits = 0
             borne.lancer("night", { etape: 5 })
             var j = borne.partieItem
             finir("gagne", 1000, 30000, 500) // STAGE 06 cleared
-            compare(borne.etape, 6)
-            compare(borne.scoreTotal, 1500)
+            compare(borne.course.etape, 6)
+            compare(borne.course.scoreTotal, 1500)
             compare(fausseMemoire.progression.etapeMax, 6)
             compare(j.voile, 0)
             finir("impasse", 700)
             compare(borne.scene, "continue")
-            compare(borne.scoreTotal, 2200)
+            compare(borne.course.scoreTotal, 2200)
             compare(faussesSons.musiques[faussesSons.musiques.length - 1], "continue")
             verify(borne.partieItem === j) // kept under the scene
             borne.fluxPartie.choixContinue(true)
             compare(borne.scene, "partie")
-            compare(borne.scoreTotal, 0)
-            compare(borne.continues, 1)
-            compare(borne.etape, 6)
+            compare(borne.course.scoreTotal, 0)
+            compare(borne.course.continues, 1)
+            compare(borne.course.etape, 6)
             compare(j.appels[j.appels.length - 1], "reprendre")
             finir("temps", 0)
             compare(borne.scene, "continue")
             borne.fluxPartie.choixContinue(false)
-            compare(borne.scoreFinal, 0)
-            compare(borne.etapeFinale, 7)
+            compare(borne.course.scoreFinal, 0)
+            compare(borne.course.etapeFinale, 7)
             gameOverFini()
             compare(borne.scene, "scores") // a score of 0 never enters a table
             compare(types(), ["pile", "continue", "partie"])
@@ -232,10 +221,10 @@ Item {
 
         function test_douzieme_etape_et_salle() {
             borne.lancer("night", { etape: 11 })
-            borne.continues = 1
+            borne.course.continuer()
             finir("gagne", 200000, 40000, 9000)
             compare(borne.scene, "salle")
-            compare(borne.scoreFinal, 209000)
+            compare(borne.course.scoreFinal, 209000)
             compare(borne.sceneItem.score, 209000)
             compare(faussesSons.musiques[faussesSons.musiques.length - 1], "victoire")
             compare(types(), ["pile", "fin12", "partie"])
@@ -264,15 +253,14 @@ Item {
             // A stage figure left by an abandoned game never reaches the next.
             borne.lancer("night", { etape: 3 })
             finir("impasse", 10)
-            compare(borne.etapeFinale, 4)
+            compare(borne.course.etapeFinale, 4)
             borne.fluxPartie.choixContinue(true)
             borne.abandon()
             compare(borne.scene, "titre")
             compare(borne.partieItem, null)
             borne.lancer("rush", {})
-            borne.multiplicateur = 1
             finir("temps", 99999999)
-            compare(borne.etapeFinale, 1)
+            compare(borne.course.etapeFinale, 1)
             // A score validation refuses is not inserted; the flow reaches the table.
             gameOverFini()
             compare(borne.scene, "saisie")

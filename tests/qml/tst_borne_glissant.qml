@@ -34,7 +34,7 @@ Item {
             property var evenements: []
             property string manette: ""
             property var fins: []
-            function evenement(ev) { evenements.push(ev) }
+            function evenement(ev) { evenements.push(Evenements.forme(ev)) }
             function finPartie(f) { fins.push(f) }
         }
 
@@ -79,7 +79,7 @@ Item {
         function test_fin_du_temps_continue_puis_record() {
             var borne = createTemporaryObject(fabrique, scene)
             borne.demarrer()
-            borne.credits = 2
+            borne.monnayeur.inserer(); borne.monnayeur.inserer()
             borne.lancer("sliding", {})
             var jeu = borne.partieItem
             tryCompare(jeu, "phase", "jeu", 5000)
@@ -92,8 +92,8 @@ Item {
             compare(borne.scene, "partie")
             tryCompare(borne, "scene", "continue", 5000)
             compare(dernierGlissant().niveau, 2)
-            compare(borne.scoreTotal, 3400)
-            compare(borne.etapeFinale, 3)
+            compare(borne.course.scoreTotal, 3400)
+            compare(borne.course.etapeFinale, 3)
             compare(faussesSons.musiques.slice(-1), ["continue"])
             compare(borne.partieItem, jeu) // kept under CONTINUE?
 
@@ -101,7 +101,7 @@ Item {
             borne.fluxPartie.choixContinue(true)
             compare(borne.scene, "partie")
             compare(borne.credits, 0)
-            compare(borne.continues, 1)
+            compare(borne.course.continues, 1)
             compare(jeu.phase, "depart")
             compare(jeu.partie.cases, cases)
             compare(jeu.partie.tempsMs, jeu.partie.tempsMax)
@@ -115,8 +115,8 @@ Item {
             tryCompare(borne, "scene", "continue", 5000)
             borne.fluxPartie.choixContinue(false)
             compare(borne.scene, "gameover")
-            compare(borne.scoreFinal, 152000)
-            compare(borne.etapeFinale, 3)
+            compare(borne.course.scoreFinal, 152000)
+            compare(borne.course.etapeFinale, 3)
             compare(fausseCouche.fins.length, 1)
             compare(fausseCouche.fins[0].mode, "sliding")
             compare(fausseCouche.fins[0].score, 152000)
@@ -128,7 +128,7 @@ Item {
             compare(borne.memoire.scores.sliding[0].score, 152000)
             compare(borne.memoire.scores.sliding[0].etape, 3)
             compare(borne.scene, "scores")
-            compare(borne.table, "sliding")
+            compare(borne.course.table, "sliding")
             compare(borne.partieItem, null)
         }
 
@@ -137,7 +137,7 @@ Item {
         function test_fin_sans_grille() {
             var borne = createTemporaryObject(fabrique, scene)
             borne.demarrer()
-            borne.credits = 1
+            borne.monnayeur.inserer()
             borne.lancer("sliding", {})
             var jeu = borne.partieItem
             tryCompare(jeu, "phase", "jeu", 5000)
@@ -145,7 +145,7 @@ Item {
             perdreLaDerniereSeconde(borne, jeu)
             jeu.partie.vider()
             tryCompare(borne, "scene", "gameover", 5000)
-            compare(borne.scoreFinal, 900)
+            compare(borne.course.scoreFinal, 900)
             compare(dernierGlissant().niveau, 0)
         }
 
@@ -163,7 +163,7 @@ Item {
         function test_aucune_grille() {
             var borne = createTemporaryObject(fabrique, scene)
             borne.demarrer()
-            borne.credits = 1
+            borne.monnayeur.inserer()
             borne.lancer("sliding", {})
             compare(borne.credits, 0)
             var glissant = findChild(borne, "fluxGlissant")
@@ -173,7 +173,7 @@ Item {
             verify(!glissant.depart(j))
             compare(j.graines.length, 1)
             compare(borne.partieItem, null)
-            compare(borne.sorte, "")
+            verify(!borne.enJeu)
             compare(borne.credits, 1)
             compare(borne.scene, "menu")
             compare(faussesSons.joues, ["erreur"])

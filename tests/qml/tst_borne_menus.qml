@@ -56,7 +56,7 @@ Item {
         }
 
         function enPartie(mode) {
-            borne.credits = 1
+            borne.monnayeur.inserer()
             borne.lancer(mode, { etape: 0 })
             tryCompare(borne.partieItem, "phase", "jeu", 5000)
             faussesSons.joues = []
@@ -83,7 +83,7 @@ Item {
         // A game chosen in the menu takes a coin; back in the menu with no
         // credit left, a game sends the player to the title instead.
         function test_credit_pris_depuis_le_menu() {
-            borne.credits = 1
+            borne.monnayeur.inserer()
             borne.aller("menu")
             borne.action("droite", 1)
             borne.action("droite", 1)
@@ -91,7 +91,7 @@ Item {
             borne.action("ok", 1)
             compare(faussesSons.joues.slice(-2), ["selection", "depart"])
             compare(borne.scene, "partie")
-            compare(borne.sorte, "duel")
+            verify(borne.enJeu); compare(borne.regle.sorte, RegleMode.Duel)
             compare(borne.credits, 0)
             borne.abandon()
             borne.aller("menu")
@@ -101,7 +101,7 @@ Item {
             compare(faussesSons.joues.slice(-1), ["erreur"])
             compare(borne.scene, "titre")
             compare(borne.partieItem, null)
-            borne.credits = 1
+            borne.monnayeur.inserer()
             borne.aller("menu")
             borne.action("ok", 1)
             borne.action("ok", 1)
@@ -115,14 +115,14 @@ Item {
         // mode has, HINT played for the player from there.
         function test_stalles_depuis_le_menu() {
             fausseMemoire.scores = { sliding: [{ nom: "ABC", score: 4800, etape: 3 }] }
-            borne.credits = 1
+            borne.monnayeur.inserer()
             borne.aller("menu")
             borne.action("droite", 1)
             borne.action("ok", 1)
             fausseMemoire.scores = {}
             compare(borne.scene, "partie")
-            compare(borne.sorte, "glissant")
-            compare(borne.table, "sliding")
+            verify(borne.enJeu); compare(borne.regle.sorte, RegleMode.Glissant)
+            compare(borne.course.table, "sliding")
             compare(borne.credits, 0)
             var jeu = borne.partieItem
             compare(jeu.record, 4800)
@@ -165,7 +165,7 @@ Item {
                                         "selection", "selection", "depart"])
             compare(borne.scene, "titre")
             compare(borne.partieItem, null)
-            compare(borne.sorte, "")
+            verify(!borne.enJeu)
             verify(!borne.menuDePause.visible)
             compare(faussesSons.musiques, ["titre"])
         }

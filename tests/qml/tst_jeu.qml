@@ -165,7 +165,7 @@ Item {
             compare(faux.compte("son:alerte"), 1)
             passer(j, 3000)
             compare(faux.compte("son:alerte"), 4)
-            var d = nouveau({tempsImpose: 10500, mode: "demo", niveauIa: 1})
+            var d = nouveau({tempsImpose: 10500, mode: Mode.Demo, niveauIa: 1})
             verify(!d.urgence)
             passer(d, 3000)
             compare(faux.compte("son:alerte"), 0)
@@ -179,7 +179,7 @@ Item {
             j.appui(200, 100, Qt.MiddleButton)
             compare(j.partie.restantes, n + 2)
             compare(faux.compte("son:annulation"), 1)
-            var s = nouveau({undoPermis: false})
+            var s = nouveau({mode: Mode.Daily})
             pr = s.partie.paires()[0]
             s.prendre(pr[0]); s.prendre(pr[1])
             verify(s.action("undo"))
@@ -307,7 +307,7 @@ Item {
         }
 
         function test_pileSuivanteDuRush() {
-            var j = nouveau({mode: "rush", multiplicateur: 2, scoreBase: 1000, tempsImpose: 35000})
+            var j = nouveau({mode: Mode.Rush, multiplicateur: 2, scoreBase: 1000, tempsImpose: 35000})
             compare(j.partie.tempsMax, 90000)
             compare(j.partie.tempsMs, 35000)
             compare(faux.compte("logo:go"), 1)

@@ -42,18 +42,17 @@ Item {
         function noms() { return pause.liste.map(function (e) { return e.nom }) }
 
         function test_entrees_selon_la_partie() {
-            nouveau({ sorte: "pile", bureau: true, undoPermis: false })
+            nouveau({ apercu: true, bureau: true, undoPermis: false })
             compare(noms(), ["RESUME", "HINT", "MIX", "PEEK", "QUIT TO TITLE", "QUIT GAME"])
-            pause.sorte = "glissant"
+            pause.apercu = false
             compare(noms(), ["RESUME", "HINT", "MIX", "QUIT TO TITLE", "QUIT GAME"])
-            pause.sorte = "duel"
             pause.aides = false
             pause.bureau = false
             compare(noms(), ["RESUME", "QUIT TO TITLE"])
         }
 
         function test_curseur_et_reprise() {
-            nouveau({ sorte: "pile", bureau: true, undoPermis: true })
+            nouveau({ bureau: true, undoPermis: true })
             pause.action("haut") // wraps to QUIT GAME
             compare(pause.liste[pause.choix].id, "quitter")
             pause.action("droite")
@@ -71,7 +70,7 @@ Item {
         }
 
         function test_confirmations() {
-            nouveau({ sorte: "pile", bureau: true, undoPermis: true })
+            nouveau({ bureau: true, undoPermis: true })
             pause.choix = 5
             journal = []
             pause.action("ok")
@@ -108,7 +107,7 @@ Item {
         }
 
         function test_pointeur() {
-            nouveau({ sorte: "pile", bureau: true, undoPermis: true })
+            nouveau({ bureau: true, undoPermis: true })
             pause.appui(100, 70) // left of the list
             pause.appui(200, 70 + 13 * 7) // below the last entry
             compare(journal, [])

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.2
 import Tessimora 1.0
+import "qrc:/app/jeu"
 import Essais 1.0
 
 // The root scene's own rules: the CRT key, the key router's fall-through,
@@ -16,9 +17,8 @@ TestCase {
 
     Component {
         id: jeuDeTest
-        Item {
-            property string phase: "jeu"
-            property bool undoPermis: true
+        Controleur {
+            phase: "jeu"
             signal recu(string nom, int joueur)
             function action(nom, joueur) { recu(nom, joueur); return true }
         }
@@ -92,8 +92,8 @@ TestCase {
         var jeu = borne.poserJeu(jeuDeTest)
         jeu.recu.connect(function (nom, joueur) { recues.push(nom + joueur) })
         borne.scene = "partie"
-        borne.sorte = "duel"
-        borne.niveauIa = -1
+        borne.course.commencer(Mode.Duel, 0, -1)
+        borne.enJeu = true
         // A held direction repeats for its player, a held non-direction acts once.
         verify(racine.touche({ key: Qt.Key_Left, isAutoRepeat: true, modifiers: 0 }, true))
         verify(racine.touche({ key: Qt.Key_F, isAutoRepeat: true, modifiers: 0 }, true))
@@ -129,7 +129,7 @@ TestCase {
         var recues = []
         jeu.recu.connect(function (nom, joueur) { recues.push(nom) })
         borne.scene = "partie"
-        borne.sorte = "pile"
+        borne.enJeu = true
         var f = facade.createObject(cas)
         trouver("couche").fournisseur = f
         f.surcoucheOuverte(false)
@@ -171,7 +171,7 @@ TestCase {
         Journal.vider()
         borne.lancer("rush", {})
         var jeu = borne.partieItem
-        compare(jeu.mode, "rush")
+        compare(jeu.mode, Mode.Rush)
         var t = Date.now()
         jeu.automatique = false
         jeu.montre = function () { return t }
@@ -191,7 +191,7 @@ TestCase {
         var points = jeu.partie.score
         verify(points > 0)
         verify(attendre(function () { return borne.scene === "gameover" }, 120000), borne.scene)
-        compare(borne.scoreFinal, points)
+        compare(borne.course.scoreFinal, points)
         compare(Journal.lignes("TESSIMORA_CLASSEMENT"), ["TESSIMORA_CLASSEMENT rush " + points])
         borne.fluxPartie.minuterieGameOver.stop()
     }

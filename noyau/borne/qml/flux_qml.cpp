@@ -2,24 +2,13 @@
 
 #include "borne/flux.h"
 #include "borne/saisie.h"
+#include "sauvegarde/qml/evenements_qml.h"
 #include "sauvegarde/qml/js_qml.h"
 
 #include <QJsonArray>
 #include <QQmlEngine>
 
 namespace {
-
-flux::Course courseDe(const QVariantMap& m) {
-    flux::Course c;
-    c.mode = m.value(QStringLiteral("mode"), c.mode).toString();
-    c.etape = m.value(QStringLiteral("etape")).toInt();
-    c.continues = m.value(QStringLiteral("continues")).toInt();
-    c.scoreTotal = m.value(QStringLiteral("scoreTotal")).toInt();
-    c.multiplicateur = m.value(QStringLiteral("multiplicateur"), 1).toInt();
-    c.etapesPartie = m.value(QStringLiteral("etapesPartie")).toInt();
-    c.etapeFinale = m.value(QStringLiteral("etapeFinale")).toInt();
-    return c;
-}
 
 QChar premier(const QString& s) {
     return s.isEmpty() ? QLatin1Char(' ') : s[0];
@@ -35,20 +24,7 @@ int FluxQml::lettres() const {
     return saisie::taille();
 }
 
-int FluxQml::rushMs() const {
-    return flux::RUSH_MS;
-}
-
-FinPile FluxQml::finPile(const QVariantMap& course, const QVariantMap& pile, bool classe,
-                         const QString& jour) const {
-    flux::Pile p;
-    p.etat = pile.value(QStringLiteral("etat")).toString();
-    p.score = pile.value(QStringLiteral("score")).toInt();
-    p.bonus = pile.value(QStringLiteral("bonus")).toInt();
-    p.tempsMs = pile.value(QStringLiteral("tempsMs")).toInt();
-    p.tempsMax = pile.value(QStringLiteral("tempsMax")).toInt();
-    p.parfait = pile.value(QStringLiteral("parfait")).toBool();
-    const flux::Fin f = flux::finPile(courseDe(course), p, classe, jour);
+FinPile finPileDe(const flux::Fin& f) {
     static_assert(int(flux::Suite::GameOver) == int(FinPile::GameOver), "Suite and FinPile differ");
     FinPile r;
     r.suite = static_cast<FinPile::Suite>(static_cast<int>(f.suite));
@@ -64,18 +40,9 @@ FinPile FluxQml::finPile(const QVariantMap& course, const QVariantMap& pile, boo
     r.defiGagne = f.defiGagne;
     r.defiClasse = f.defiClasse;
     r.musique = f.musique;
-    r.evenements = f.evenements;
+    for (const evenements::Evenement& e : f.evenements)
+        r.evenements << QVariant::fromValue(EvenementJeu(e));
     return r;
-}
-
-QVariantMap FluxQml::apresContinue(const QVariantMap& course) const {
-    const flux::Course c = flux::apresContinue(courseDe(course));
-    return {{QStringLiteral("continues"), c.continues},
-            {QStringLiteral("scoreTotal"), c.scoreTotal}};
-}
-
-int FluxQml::etapeFigure(const QVariantMap& course, int mult) const {
-    return flux::etapeFigure(courseDe(course), mult);
 }
 
 int FluxQml::rangFinal(const QJSValue& table, int score) const {
@@ -85,21 +52,9 @@ int FluxQml::rangFinal(const QJSValue& table, int score) const {
     return flux::rangFinal(t, score);
 }
 
-int FluxQml::voile(const QString& mode, int etape) const {
-    return flux::voile(mode, etape);
-}
-
-QString FluxQml::musiqueJeu(const QString& mode) const {
-    return flux::musiqueJeu(mode);
-}
-
-bool FluxQml::classeDuJour(const QString& defiClasse, const QString& jour) const {
-    return flux::classeDuJour(defiClasse, jour);
-}
-
-QVariantMap FluxQml::rapport(const QVariantMap& course, int score, bool classe, const QString& jour,
-                             int niveauIa) const {
-    return flux::rapport(courseDe(course), score, classe, jour, niveauIa);
+double FluxQml::scoreAffiche(double scoreBase, double points, int multiplicateur,
+                             double bonus) const {
+    return flux::scoreAffiche(scoreBase, points, multiplicateur, bonus);
 }
 
 QString FluxQml::deplacerLettre(const QString& c, int pas) const {
@@ -129,10 +84,6 @@ int FluxQml::caseTouchee(double x, double y) const {
 
 bool FluxQml::finTouchee(double x, double y) const {
     return saisie::finTouchee(x, y);
-}
-
-QString FluxQml::nomMode(const QString& mode) const {
-    return flux::nomMode(mode);
 }
 
 QVariantMap FluxQml::colonne(const QVariant& date, double etape) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "borne/flux.h"
+
 #include <QJSValue>
 #include <QObject>
 #include <QVariant>
@@ -33,40 +35,31 @@ public:
     int tempsImpose = 0, scoreFinal = 0, multFinal = 1, etapeNotee = -1;
     bool defiGagne = false, defiClasse = false;
     QString musique;
-    QVariantList evenements;
+    QVariantList evenements; // EvenementJeu, in the order to send them
 };
 Q_DECLARE_METATYPE(FinPile)
 
-// The singleton `Flux`: the rules of whole games and of the end-of-game
-// scenes. A run travels as a map { mode, etape, continues, scoreTotal,
-// multiplicateur, etapesPartie, etapeFinale }; a stack's end as { etat,
-// score, bonus, tempsMs, tempsMax, parfait }.
+FinPile finPileDe(const flux::Fin& f);
+
+// The singleton `Flux`: the rules of the end-of-game scenes (the run itself
+// is a `Course`).
 class FluxQml : public QObject {
     Q_OBJECT
     Q_PROPERTY(int SECONDES_SAISIE READ secondesSaisie CONSTANT)
     Q_PROPERTY(int LETTRES READ lettres CONSTANT)
-    Q_PROPERTY(int RUSH_MS READ rushMs CONSTANT)
 
 public:
     using QObject::QObject;
 
     int secondesSaisie() const;
     int lettres() const;
-    int rushMs() const;
 
-    // -- the run --
-    Q_INVOKABLE FinPile finPile(const QVariantMap& course, const QVariantMap& pile, bool classe,
-                                const QString& jour) const;
-    // { continues, scoreTotal } after a continue.
-    Q_INVOKABLE QVariantMap apresContinue(const QVariantMap& course) const;
-    Q_INVOKABLE int etapeFigure(const QVariantMap& course, int mult) const;
     // `table` is a score table as the memory holds it.
     Q_INVOKABLE int rangFinal(const QJSValue& table, int score) const;
-    Q_INVOKABLE int voile(const QString& mode, int etape) const;
-    Q_INVOKABLE QString musiqueJeu(const QString& mode) const;
-    Q_INVOKABLE bool classeDuJour(const QString& defiClasse, const QString& jour) const;
-    Q_INVOKABLE QVariantMap rapport(const QVariantMap& course, int score, bool classe,
-                                    const QString& jour, int niveauIa) const;
+    // What a stack shows as its score: banked, plus points times the
+    // multiplier, plus the bonus counted so far.
+    Q_INVOKABLE double scoreAffiche(double scoreBase, double points, int multiplicateur,
+                                    double bonus) const;
 
     // -- NEW RECORD --
     Q_INVOKABLE QString deplacerLettre(const QString& c, int pas) const;
@@ -80,7 +73,6 @@ public:
     Q_INVOKABLE bool finTouchee(double x, double y) const;
 
     // -- HIGH SCORES --
-    Q_INVOKABLE QString nomMode(const QString& mode) const;
     // { date, texte }: "03/14" for a dated entry, else the stage's two digits.
     Q_INVOKABLE QVariantMap colonne(const QVariant& date, double etape) const;
     Q_INVOKABLE QString chiffres(double n, int chiffres) const;

@@ -100,10 +100,9 @@ int MenusQml::articleTouche(double x, double y, int taille) const {
     return menu::articleTouche(x, y, taille);
 }
 
-QVariantList MenusQml::entreesPause(const QString& sorte, bool bureau, bool aides,
-                                    bool undoPermis) const {
+QVariantList MenusQml::entreesPause(bool bureau, bool aides, bool undo, bool apercu) const {
     QVariantList r;
-    for (const menupause::Entree& e : menupause::entrees(sorte, bureau, aides, undoPermis))
+    for (const menupause::Entree& e : menupause::entrees(bureau, aides, undo, apercu))
         r.append(QVariantMap{{QStringLiteral("id"), e.id}, {QStringLiteral("nom"), e.nom}});
     return r;
 }

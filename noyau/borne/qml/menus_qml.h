@@ -32,8 +32,7 @@ public:
     Q_INVOKABLE int articleTouche(double x, double y, int taille) const;
 
     // [{ id, nom }]
-    Q_INVOKABLE QVariantList entreesPause(const QString& sorte, bool bureau, bool aides,
-                                          bool undoPermis) const;
+    Q_INVOKABLE QVariantList entreesPause(bool bureau, bool aides, bool undo, bool apercu) const;
     Q_INVOKABLE int entreePauseTouchee(double x, double y, int taille) const;
     Q_INVOKABLE int reponseTouchee(double x, double y) const;
 };

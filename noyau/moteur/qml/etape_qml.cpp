@@ -4,31 +4,22 @@
 
 #include <cmath>
 
-namespace {
-
-std::string texte(const QString& s) {
-    return s.toStdString();
-}
-
-} // namespace
-
-QVariantMap EtapeQml::bilan(PartieQml* partie) const {
+BilanPile EtapeQml::bilan(PartieQml* partie) const {
     const partie::Partie* p = partie ? partie->donnees() : nullptr;
     const etape::Bilan b = p ? etape::bilan(*p) : etape::Bilan{};
-    return {{QStringLiteral("temps"), static_cast<double>(b.temps)},
-            {QStringLiteral("aides"), static_cast<double>(b.aides)},
-            {QStringLiteral("parfait"), static_cast<double>(b.parfait)},
-            {QStringLiteral("restant"), static_cast<double>(b.restant)},
-            {QStringLiteral("compte"), 0}};
+    BilanPile r;
+    r.temps = static_cast<double>(b.temps);
+    r.parSeconde = static_cast<double>(b.parSeconde);
+    r.pointsTemps = static_cast<double>(b.pointsTemps);
+    r.aides = static_cast<double>(b.aides);
+    r.parfait = static_cast<double>(b.parfait);
+    r.restant = static_cast<double>(b.restant);
+    return r;
 }
 
 double EtapeQml::pasCompte(double restant) const {
     const double r = std::isfinite(restant) ? std::min(std::max(restant, -1e15), 1e15) : 0;
     return static_cast<double>(etape::pasCompte(static_cast<std::int64_t>(std::ceil(r))));
-}
-
-QString EtapeQml::logoFin(bool parfait, int numero, const QString& mode) const {
-    return QString::fromLatin1(etape::logoFin(parfait, numero, texte(mode)));
 }
 
 QString EtapeQml::decor(int numero) const {

@@ -39,6 +39,23 @@ public:
 };
 Q_DECLARE_METATYPE(RetourGlissant)
 
+// The end-of-stage summary of a cleared stack (`Etape.bilan`): the whole
+// seconds left, what each is worth and their points, the points for the aids
+// left, the perfect bonus and all there is to count.
+class BilanPile {
+    Q_GADGET
+    Q_PROPERTY(double temps MEMBER temps)
+    Q_PROPERTY(double parSeconde MEMBER parSeconde)
+    Q_PROPERTY(double pointsTemps MEMBER pointsTemps)
+    Q_PROPERTY(double aides MEMBER aides)
+    Q_PROPERTY(double parfait MEMBER parfait)
+    Q_PROPERTY(double restant MEMBER restant)
+
+public:
+    double temps = 0, parSeconde = 0, pointsTemps = 0, aides = 0, parfait = 0, restant = 0;
+};
+Q_DECLARE_METATYPE(BilanPile)
+
 // The stage controller's rules as the scenes see them: the singleton `Etape`.
 class EtapeQml : public QObject {
     Q_OBJECT
@@ -49,14 +66,14 @@ public:
 
     int pasCompteMs() const { return etape::PAS_COMPTE_MS; }
 
-    // The summary of a cleared stack, { temps, aides, parfait, restant,
-    // compte: 0 }; all 0 without a game.
     Q_INVOKABLE double pasHorloge(double dernier, double maintenant) const {
         return etape::pasHorloge(dernier, maintenant);
     }
-    Q_INVOKABLE QVariantMap bilan(PartieQml* partie) const;
+    // The summary of a cleared stack; all 0 without a game.
+    Q_INVOKABLE BilanPile bilan(PartieQml* partie) const;
     Q_INVOKABLE double pasCompte(double restant) const;
-    Q_INVOKABLE QString logoFin(bool parfait, int numero, const QString& mode) const;
+    // Whether a clock with `tempsMs` left is in its last seconds.
+    Q_INVOKABLE bool urgence(double tempsMs) const { return etape::urgence(tempsMs); }
     Q_INVOKABLE QString decor(int numero) const;
     Q_INVOKABLE RetourPaire retourPaire(int comboAffiche, int combo, bool fever) const;
     Q_INVOKABLE RetourGlissant retourGlissant(int combo) const;

@@ -20,6 +20,7 @@ void enregistrerMoteur() {
     qRegisterMetaType<ActionIa>();
     qRegisterMetaType<RetourPaire>();
     qRegisterMetaType<RetourGlissant>();
+    qRegisterMetaType<BilanPile>();
     qRegisterMetaType<PriseGlissante>();
     qRegisterMetaType<CoupGlissant>();
     qRegisterMetaType<IssueDuel>();

@@ -2,6 +2,7 @@
 
 #include "plateforme/couche.h"
 #include "sauvegarde/json.h"
+#include "sauvegarde/qml/evenements_qml.h"
 #include "sauvegarde/qml/js_qml.h"
 
 #include <QJsonArray>
@@ -43,11 +44,12 @@ bool CoucheQml::envoyerScore(const QJSValue& f, const QString& nom, double score
     return couche::envoyerScore(fournisseur(f).get(), nom, entier(score), d);
 }
 
-QVariantMap CoucheQml::evenement(QJSValue etat, const QJSValue& ev, const QJSValue& f,
+QVariantMap CoucheQml::evenement(QJSValue etat, const QVariant& ev, const QJSValue& f,
                                  double date) const {
     succes::Etat e = js::etatSucces(etat);
-    const couche::Resultat r =
-        couche::evenement(e, json::objet(js::versJson(ev)), fournisseur(f).get(), date);
+    const std::optional<evenements::Evenement> lu = evenementDe(ev);
+    const couche::Resultat r = lu ? couche::evenement(e, *lu, fournisseur(f).get(), date)
+                                  : couche::evenement(e, QJsonObject(), fournisseur(f).get(), date);
     if (r.garder) js::remplacer(etat, js::depuisTexte(this, succes::ecrire(e)));
     QVariantMap m = js::resultatSucces(r);
     m.insert(QStringLiteral("garder"), r.garder);

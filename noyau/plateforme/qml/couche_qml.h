@@ -4,6 +4,7 @@
 
 #include <QJSValue>
 #include <QObject>
+#include <QVariant>
 #include <QVariantMap>
 
 // The provider layer as the scenes see it: the QML singleton `Couche`. The
@@ -24,8 +25,9 @@ public:
     // `details`: an array of integers, or nothing.
     Q_INVOKABLE bool envoyerScore(const QJSValue& f, const QString& nom, double score,
                                   const QJSValue& details = QJSValue()) const;
-    // Changes the state `etat` in place; { nouveaux, progres, garder }.
-    Q_INVOKABLE QVariantMap evenement(QJSValue etat, const QJSValue& ev, const QJSValue& f,
+    // Changes the state `etat` in place; { nouveaux, progres, garder }. `ev`
+    // is an EvenementJeu, or its JSON form.
+    Q_INVOKABLE QVariantMap evenement(QJSValue etat, const QVariant& ev, const QJSValue& f,
                                       double date) const;
     Q_INVOKABLE int synchroniser(const QJSValue& etat, const QJSValue& f) const;
     Q_INVOKABLE int finPartie(const QJSValue& fin, const QJSValue& f) const;

@@ -1,6 +1,7 @@
 #include "sauvegarde/qml/succes_qml.h"
 
 #include "sauvegarde/json.h"
+#include "sauvegarde/qml/evenements_qml.h"
 #include "sauvegarde/qml/js_qml.h"
 #include "sauvegarde/succes.h"
 
@@ -84,9 +85,11 @@ QVariantMap SuccesQml::progres(const QJSValue& e, const QString& id) const {
     return {{QStringLiteral("valeur"), double(p.valeur)}, {QStringLiteral("but"), double(p.but)}};
 }
 
-QVariantMap SuccesQml::evenement(QJSValue e, const QJSValue& ev, double date) const {
+QVariantMap SuccesQml::evenement(QJSValue e, const QVariant& ev, double date) const {
     succes::Etat etat = js::etatSucces(e);
-    const succes::Resultat r = succes::evenement(etat, json::objet(js::versJson(ev)), date);
+    const std::optional<evenements::Evenement> lu = evenementDe(ev);
+    const succes::Resultat r =
+        lu ? succes::evenement(etat, *lu, date) : succes::evenement(etat, QJsonObject(), date);
     js::remplacer(e, js::depuisTexte(this, succes::ecrire(etat)));
     return js::resultatSucces(r);
 }

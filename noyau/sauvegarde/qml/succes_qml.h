@@ -31,8 +31,9 @@ public:
     Q_INVOKABLE int nombre(const QJSValue& e) const;
     // { valeur, but }
     Q_INVOKABLE QVariantMap progres(const QJSValue& e, const QString& id) const;
-    // { nouveaux: [ids], progres: [{ id, valeur, but, stat }] }
-    Q_INVOKABLE QVariantMap evenement(QJSValue e, const QJSValue& ev, double date) const;
+    // { nouveaux: [ids], progres: [{ id, valeur, but, stat }] }; `ev` an
+    // EvenementJeu or its JSON form.
+    Q_INVOKABLE QVariantMap evenement(QJSValue e, const QVariant& ev, double date) const;
     // The ids granted; nothing without a progression record.
     Q_INVOKABLE QStringList rattraper(QJSValue e, const QJSValue& progression,
                                       const QJSValue& scores, double date) const;

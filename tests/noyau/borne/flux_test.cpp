@@ -1,5 +1,8 @@
 #include "borne/flux.h"
+#include "borne/lancement.h"
+#include "borne/modes.h"
 #include "borne/saisie.h"
+#include "borne/scenes.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +10,14 @@ namespace {
 
 flux::Course course(const char* mode, int etape = 0) {
     flux::Course c;
-    c.mode = QLatin1String(mode);
+    c.mode = modeDe(mode).value();
     c.etape = etape;
     return c;
 }
 
 flux::Pile pile(const char* etat, int score, int bonus = 0, int tempsMs = 0) {
     flux::Pile p;
-    p.etat = QLatin1String(etat);
+    p.issue = flux::issueDe(QLatin1String(etat));
     p.score = score;
     p.bonus = bonus;
     p.tempsMs = tempsMs;
@@ -24,9 +27,14 @@ flux::Pile pile(const char* etat, int score, int bonus = 0, int tempsMs = 0) {
 
 QStringList types(const flux::Fin& f) {
     QStringList t;
-    for (const QVariant& e : f.evenements)
-        t << e.toMap().value("type").toString();
+    for (const evenements::Evenement& e : f.evenements)
+        t << QLatin1String(evenements::motDe(e.sorte));
     return t;
+}
+
+// An event as its JSON form reads, for checking its fields.
+QVariantMap carte(const evenements::Evenement& e) {
+    return evenements::ecrire(e).toVariantMap();
 }
 
 const QString JOUR = QStringLiteral("20260314");
@@ -44,7 +52,7 @@ TEST(Flux, RushBanqueLesPointsAuMultiplicateur) {
     EXPECT_EQ(f.course.multiplicateur, 3);
     EXPECT_EQ(f.tempsImpose, 35000);
     ASSERT_EQ(types(f), QStringList{"pile"});
-    const QVariantMap ev = f.evenements[0].toMap();
+    const QVariantMap ev = carte(f.evenements[0]);
     EXPECT_EQ(ev.value("mode").toString(), "rush");
     EXPECT_EQ(ev.value("piles").toInt(), 2);
     EXPECT_EQ(ev.value("tempsMs").toInt(), -1);
@@ -56,7 +64,7 @@ TEST(Flux, RushBanqueLesPointsAuMultiplicateur) {
     EXPECT_EQ(f.course.scoreTotal, 1900);
     EXPECT_EQ(f.course.multiplicateur, 3);
     EXPECT_EQ(f.tempsImpose, 12000);
-    EXPECT_TRUE(f.evenements.isEmpty());
+    EXPECT_TRUE(f.evenements.empty());
 
     // A dead end in the last instant keeps a clock of its own, never the
     // stage's full one.
@@ -85,7 +93,7 @@ TEST(Flux, LeDefiDuJourSeClasseUneFoisParJour) {
     EXPECT_TRUE(f.defiClasse);
     EXPECT_FALSE(f.defiGagne);
     EXPECT_TRUE(f.musique.isEmpty());
-    EXPECT_TRUE(f.evenements.isEmpty());
+    EXPECT_TRUE(f.evenements.empty());
     EXPECT_EQ(flux::etapeFigure(f.course, 1), 1);
 
     // A later game the same day, won: score 0 for the tables, the day cleared.
@@ -95,7 +103,7 @@ TEST(Flux, LeDefiDuJourSeClasseUneFoisParJour) {
     EXPECT_TRUE(f.defiGagne);
     EXPECT_EQ(f.musique, "victoire");
     EXPECT_EQ(types(f), (QStringList{"pile", "defi"}));
-    EXPECT_EQ(f.evenements[1].toMap().value("jour").toString(), JOUR);
+    EXPECT_EQ(carte(f.evenements[1]).value("jour").toString(), JOUR);
     EXPECT_LT(flux::rangFinal(stockage::Table{}, f.scoreFinal), 0);
 }
 
@@ -112,7 +120,7 @@ TEST(Flux, LesEtapesSEnchainentJusquALaSalle) {
     EXPECT_EQ(f.course.etapesPartie, 4);
     EXPECT_EQ(f.etapeNotee, 3);
     ASSERT_EQ(types(f), QStringList{"pile"});
-    const QVariantMap ev = f.evenements[0].toMap();
+    const QVariantMap ev = carte(f.evenements[0]);
     EXPECT_EQ(ev.value("etape").toInt(), 3);
     EXPECT_TRUE(ev.value("boss").toBool());
     EXPECT_TRUE(ev.value("parfait").toBool());
@@ -120,9 +128,9 @@ TEST(Flux, LesEtapesSEnchainentJusquALaSalle) {
     EXPECT_EQ(ev.value("tempsMs").toInt(), 40000);
 
     // PAPER MOON has no boss stage and records no progress.
-    c.mode = "paper";
+    c.mode = Mode::Paper;
     f = flux::finPile(c, p, true, "");
-    EXPECT_FALSE(f.evenements[0].toMap().value("boss").toBool());
+    EXPECT_FALSE(carte(f.evenements[0]).value("boss").toBool());
     EXPECT_EQ(f.etapeNotee, -1);
 
     // STAGE 12 cleared: the LANTERN ROOM with the score and the continues.
@@ -136,7 +144,7 @@ TEST(Flux, LesEtapesSEnchainentJusquALaSalle) {
     EXPECT_EQ(f.etapeNotee, 11);
     EXPECT_EQ(f.musique, "victoire");
     ASSERT_EQ(types(f), (QStringList{"pile", "fin12"}));
-    EXPECT_EQ(f.evenements[1].toMap().value("continues").toInt(), 2);
+    EXPECT_EQ(carte(f.evenements[1]).value("continues").toInt(), 2);
 }
 
 TEST(Flux, UneEtapePerdueOffreLeContinue) {
@@ -147,7 +155,7 @@ TEST(Flux, UneEtapePerdueOffreLeContinue) {
     EXPECT_EQ(f.course.scoreTotal, 30700);
     EXPECT_EQ(f.course.etapeFinale, 7);
     EXPECT_EQ(f.course.etape, 6);
-    EXPECT_TRUE(f.evenements.isEmpty());
+    EXPECT_TRUE(f.evenements.empty());
 
     // The continue starts the score again and keeps the stage.
     const flux::Course d = flux::apresContinue(f.course);
@@ -169,18 +177,38 @@ TEST(Flux, QuandUnScoreEntreDansUneTable) {
     EXPECT_EQ(flux::rangFinal(stockage::Table{}, -5), -1);
 }
 
-TEST(Flux, MiseEnPlaceDesPiles) {
-    EXPECT_EQ(flux::voile("night", 3), 1);
-    EXPECT_EQ(flux::voile("night", 4), 0);
-    EXPECT_EQ(flux::voile("parade", 11), 1);
-    EXPECT_EQ(flux::voile("paper", 0), 2);
-    EXPECT_EQ(flux::voile("rush", 3), 0);
-    EXPECT_EQ(flux::voile("daily", 7), 0);
-    EXPECT_EQ(flux::musiqueJeu("daily"), "jeu2");
-    EXPECT_EQ(flux::musiqueJeu("rush"), "jeu4");
-    EXPECT_TRUE(flux::musiqueJeu("night").isEmpty());
-    EXPECT_EQ(flux::nomMode("daily"), "MOON OF THE DAY");
-    EXPECT_EQ(flux::nomMode("sliding"), "SLIDING STALLS");
+TEST(Modes, LaTableDesModes) {
+    using modes::Voile;
+    // One row per mode, in the order of the modes, and the stored words.
+    for (int i = 0; i < modes::NOMBRE; ++i)
+        EXPECT_EQ(int(modes::REGLES[std::size_t(i)].mode), i);
+    EXPECT_EQ(motDe(Mode::Sliding), "sliding");
+    EXPECT_EQ(modeDe("daily"), Mode::Daily);
+    EXPECT_FALSE(modeDe("glissant").has_value());
+    // The boss veil every fourth stage, PAPER MOON's on every stage.
+    const auto& nuit = modes::regle(Mode::Night);
+    EXPECT_EQ(modes::voile(nuit, 3), Voile::Boss);
+    EXPECT_EQ(modes::voile(nuit, 4), Voile::Aucun);
+    EXPECT_TRUE(modes::boss(modes::regle(Mode::Parade), 11));
+    EXPECT_EQ(modes::voile(modes::regle(Mode::Paper), 0), Voile::Tout);
+    EXPECT_FALSE(modes::boss(modes::regle(Mode::Paper), 3));
+    EXPECT_EQ(modes::voile(modes::regle(Mode::Rush), 3), Voile::Aucun);
+    // What differs: the music, UNDO, CONTINUE?, the push, the tables.
+    EXPECT_STREQ(modes::regle(Mode::Daily).musique, "jeu2");
+    EXPECT_STREQ(modes::regle(Mode::Rush).musique, "jeu4");
+    EXPECT_STREQ(nuit.musique, "");
+    EXPECT_FALSE(modes::regle(Mode::Daily).undo);
+    EXPECT_TRUE(nuit.continuer);
+    EXPECT_FALSE(modes::regle(Mode::Rush).continuer);
+    EXPECT_EQ(modes::regle(Mode::Parade).pousseeMs, 20000);
+    EXPECT_STREQ(modes::regle(Mode::Daily).nom, "MOON OF THE DAY");
+    EXPECT_STREQ(modes::regle(Mode::Sliding).table, "sliding");
+    // The attract loop shows five tables in turn, never PAPER MOON's nor PANDA PARADE's.
+    QStringList vues;
+    for (int k = 0; k < 6; ++k)
+        vues << modes::tableAttract(k);
+    EXPECT_EQ(vues, (QStringList{"night", "sliding", "duel", "rush", "daily", "night"}));
+    EXPECT_EQ(modes::etapeDe(25), 1);
 }
 
 TEST(Saisie, LettresEtPlaces) {
@@ -221,4 +249,37 @@ TEST(Saisie, GrilleEtColonnes) {
     EXPECT_EQ(e.texte, "07");
     EXPECT_EQ(saisie::chiffres(1234, 7), "0001234");
     EXPECT_EQ(saisie::chiffres(-3, 2), "00");
+}
+
+TEST(Lancement, LaLigneDeCommande) {
+    using lancement::lire;
+    const auto l = lire({"tessimora", "--scene=duel", "--etape=3", "--pilote=2"});
+    EXPECT_EQ(l.scene, "duel");
+    EXPECT_EQ(l.mode, Mode::Duel);
+    EXPECT_EQ(l.etape, 3);
+    EXPECT_EQ(l.pilote, 2);
+    // A mode named on a game start wins; a word that names none is ignored.
+    EXPECT_EQ(lire({"--scene=partie", "--mode=rush"}).mode, Mode::Rush);
+    EXPECT_EQ(lire({"--scene=partie", "--mode=glissant"}).mode, Mode::Night);
+    EXPECT_EQ(lire({"--scene=glissant", "--mode=demo"}).mode, Mode::Sliding);
+    // A scene that is no game, and bad numbers, start nothing of the kind.
+    const auto m = lire({"--scene=menu", "--mode=rush", "--etape=x", "--pilote=", "--etape=-4"});
+    EXPECT_FALSE(m.mode.has_value());
+    EXPECT_EQ(m.etape, 0);
+    EXPECT_EQ(m.pilote, -1);
+    EXPECT_EQ(lire({}).scene, "");
+}
+
+TEST(Scenes, LaBoucleDAttente) {
+    EXPECT_EQ(scenes::suiteAttract("mire", false), "titre");
+    EXPECT_EQ(scenes::suiteAttract("titre", false), "demo");
+    EXPECT_EQ(scenes::suiteAttract("demo", false), "scores");
+    EXPECT_EQ(scenes::suiteAttract("scores", false), "regles");
+    EXPECT_EQ(scenes::suiteAttract("scores", true), "titre");
+    EXPECT_EQ(scenes::suiteAttract("menu", false), "");
+    EXPECT_EQ(scenes::scene("titre")->dureeMs, 8000);
+    EXPECT_EQ(scenes::scene("provisoire"), nullptr);
+    // Every scene but the game's own layers has a file of its own.
+    for (const char* nom : {"mire", "titre", "menu", "options", "saisie", "salle"})
+        EXPECT_STRNE(scenes::scene(nom)->fichier, "") << nom;
 }

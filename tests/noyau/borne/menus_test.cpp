@@ -109,14 +109,14 @@ TEST(Menu, CordeEtPointeur) {
 
 TEST(Pause, EntreesSelonLaPartie) {
     const QStringList tout = {"reprendre", "hint", "mix", "undo", "peek", "titre", "quitter"};
-    EXPECT_EQ(ids(menupause::entrees("pile", true, true, true)), tout);
-    EXPECT_EQ(ids(menupause::entrees("pile", true, true, false)),
+    EXPECT_EQ(ids(menupause::entrees(true, true, true, true)), tout);
+    EXPECT_EQ(ids(menupause::entrees(true, true, false, true)),
               QStringList({"reprendre", "hint", "mix", "peek", "titre", "quitter"}));
-    EXPECT_EQ(ids(menupause::entrees("glissant", true, true, true)),
+    EXPECT_EQ(ids(menupause::entrees(true, true, false, false)),
               QStringList({"reprendre", "hint", "mix", "titre", "quitter"}));
-    EXPECT_EQ(ids(menupause::entrees("duel", true, false, false)),
+    EXPECT_EQ(ids(menupause::entrees(true, false, true, true)),
               QStringList({"reprendre", "titre", "quitter"}));
-    EXPECT_EQ(ids(menupause::entrees("pile", false, true, true)).last(), "titre");
+    EXPECT_EQ(ids(menupause::entrees(false, true, true, true)).last(), "titre");
 }
 
 TEST(Pause, Pointeur) {

@@ -81,10 +81,10 @@ TEST(Etape, PasDHorloge) {
 }
 
 TEST(Etape, NoticeEtDecor) {
-    EXPECT_EQ(s(etape::logoFin(true, 11, "night")), "perfect");
-    EXPECT_EQ(s(etape::logoFin(false, 11, "night")), "all_clear");
-    EXPECT_EQ(s(etape::logoFin(false, 11, "daily")), "stage_clear");
-    EXPECT_EQ(s(etape::logoFin(false, 10, "night")), "stage_clear");
+    EXPECT_EQ(s(etape::logoFin(true, 11, true)), "perfect");
+    EXPECT_EQ(s(etape::logoFin(false, 11, true)), "all_clear");
+    EXPECT_EQ(s(etape::logoFin(false, 11, false)), "stage_clear");
+    EXPECT_EQ(s(etape::logoFin(false, 10, true)), "stage_clear");
     const char* attendus[] = {"marche", "marche", "marche", "pont", "pont", "pont",  "temple",
                               "temple", "temple", "port",   "port", "port", "marche"};
     for (int e = 0; e < 13; ++e)

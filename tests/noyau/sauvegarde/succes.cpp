@@ -236,3 +236,24 @@ TEST(Rattrapage, DepuisUneAncienneProgression) {
     EXPECT_EQ(rattraper(vide, sept, 1),
               QStringList({"FIRST_LANTERN", "STALL_IS_OPEN", "HALF_MOON"}));
 }
+
+TEST(Evenement, LaFormeTypeeEtLaFormeJsonSeValent) {
+    // What the cabinet builds and what its JSON form reads unlock the same,
+    // in the same order, and the JSON form reads back as it was written.
+    const std::vector<evenements::Evenement> liste = {
+        evenements::paire(9, true, true), evenements::partie(Mode::Rush, 160000),
+        evenements::duel(2, 1),           evenements::duel(-1, 0),
+        evenements::glissant(4),          evenements::scene("salle"),
+        evenements::aide("peek"),         evenements::simple(evenements::Sorte::Fumee)};
+    Etat type, json;
+    for (const evenements::Evenement& x : liste) {
+        const QJsonObject o = evenements::ecrire(x);
+        EXPECT_EQ(evenements::ecrire(*evenements::lire(o)), o);
+        EXPECT_EQ(evenement(type, x, 5).nouveaux, evenement(json, o, 5).nouveaux);
+    }
+    EXPECT_EQ(type, json);
+    EXPECT_TRUE(debloque(type, "KITE_CUT_DOWN"));
+    EXPECT_TRUE(debloque(type, "RUSH_HOUR"));
+    // An unknown kind is no event: nothing counts.
+    EXPECT_FALSE(evenements::lire(ev("{\"type\":\"inconnu\"}")).has_value());
+}
