@@ -77,6 +77,14 @@ std::optional<Partie> creer(const Options& options) {
     p.tempsMs = p.tempsMax = options.tempsMs != 0 ? options.tempsMs : calcule;
     p.aides = options.aides ? *options.aides : REGLES.aides;
     p.undo = options.undo;
+    if (options.sansEncens) {
+        // With no stick, a pair's time gain is capped at nothing, and the
+        // aids are not counted down.
+        p.sansEncens = true;
+        p.tempsMs = p.tempsMax = 0;
+        p.aides = Aides{0, 0, 0};
+        p.mixGratuit = false;
+    }
     return p;
 }
 
@@ -95,7 +103,7 @@ std::vector<Paire> paires(const Partie& p) {
 void etatApres(Partie& p) {
     if (p.restantes <= 0)
         p.etat = Etat::Gagne;
-    else if (p.tempsMs <= 0)
+    else if (p.tempsMs <= 0 && !p.sansEncens)
         p.etat = Etat::Temps;
     else if (paires(p).empty())
         p.etat = Etat::Bloque;
@@ -199,7 +207,8 @@ bool annuler(Partie& p) {
     p.stats.comboMax = e.comboMax;
     // The pair's time gain is taken back and the undo charged, but an undo
     // never empties the clock.
-    p.tempsMs = std::max<std::int64_t>(1, p.tempsMs - e.tempsGagne - REGLES.coutUndo);
+    if (!p.sansEncens)
+        p.tempsMs = std::max<std::int64_t>(1, p.tempsMs - e.tempsGagne - REGLES.coutUndo);
     p.selection = -1;
     p.stats.undo += 1;
     etatApres(p);
@@ -209,6 +218,7 @@ bool annuler(Partie& p) {
 bool avancer(Partie& p, std::int64_t dt) {
     if (!jouable(p.etat) || dt < 0) return false;
     p.horloge += dt;
+    if (p.sansEncens) return false;
     p.tempsMs -= dt;
     if (p.tempsMs > 0) return false;
     p.tempsMs = 0;
@@ -326,10 +336,10 @@ std::optional<Paire> paireConseillee(Partie& p) {
 }
 
 std::optional<Paire> indice(Partie& p) {
-    if (p.aides.hint <= 0 || p.etat != Etat::Jeu) return std::nullopt;
+    if ((p.aides.hint <= 0 && !p.sansEncens) || p.etat != Etat::Jeu) return std::nullopt;
     const std::optional<Paire> paire = paireRapide(p);
     if (!paire) return std::nullopt;
-    p.aides.hint -= 1;
+    if (!p.sansEncens) p.aides.hint -= 1;
     p.stats.hint += 1;
     return paire;
 }
@@ -338,14 +348,18 @@ Melange melanger(Partie& p) {
     Melange m;
     if (!jouable(p.etat)) return m;
     enum { Aide, Gratuit, Paye } paiement;
-    if (p.aides.mix > 0)
+    if (p.sansEncens) {
+        // Offered only when no pair is left, and then always free.
+        if (p.etat != Etat::Bloque) return m;
+        paiement = Gratuit;
+    } else if (p.aides.mix > 0)
         paiement = Aide;
     else if (p.etat == Etat::Bloque && p.mixGratuit)
         paiement = Gratuit;
     else
         paiement = Paye;
     const std::int64_t cout = paiement == Paye ? REGLES.coutMixPaye : 0;
-    if (cout >= p.tempsMs) return m;
+    if (cout >= p.tempsMs && !p.sansEncens) return m;
 
     std::optional<generation::Pose> pose = generation::melanger(*p.g, p.motifs, p.present, p.rng);
     if (!pose) {
@@ -355,7 +369,7 @@ Melange melanger(Partie& p) {
         return m;
     }
     if (paiement == Aide) p.aides.mix -= 1;
-    if (paiement == Gratuit) p.mixGratuit = false;
+    if (paiement == Gratuit && !p.sansEncens) p.mixGratuit = false;
     m.ancien = std::move(p.motifs);
     p.motifs = std::move(pose->motifs);
     p.temoin = std::move(pose->solution);
@@ -370,7 +384,8 @@ Melange melanger(Partie& p) {
 }
 
 std::int64_t apercu(Partie& p) {
-    if (p.aides.peek <= 0 || p.etat != Etat::Jeu || p.tempsMs <= REGLES.coutPeek) return 0;
+    if (p.sansEncens || p.aides.peek <= 0 || p.etat != Etat::Jeu || p.tempsMs <= REGLES.coutPeek)
+        return 0;
     p.aides.peek -= 1;
     p.stats.peek += 1;
     p.tempsMs -= REGLES.coutPeek;

@@ -99,6 +99,8 @@ struct Partie {
     Aides aides;
     bool mixGratuit = true;
     bool undo = true;
+    // No incense: see Options.
+    bool sansEncens = false;
     std::int64_t apercuJusqua = -1;
     Etat etat = Etat::Jeu;
     Stats stats;
@@ -112,6 +114,12 @@ struct Options {
     std::int64_t tempsMs = 0; // 0: from the layout's size
     bool undo = true;
     std::optional<Aides> aides;
+    // A calm game with no incense clock: `horloge` counts the time spent and
+    // never ends the game, `tempsMs` and `tempsMax` stay 0, pairs give no
+    // time and undos cost none; HINT is unlimited (counted in `stats`), MIX
+    // free and unlimited but only on a blocked stack, PEEK refused (faces
+    // show); no end bonus. Combos, twins and fever score as ever.
+    bool sansEncens = false;
 };
 
 // Null when no deal could be made.

@@ -3,6 +3,7 @@
 #include "ecran/plateau.h"
 #include "ecran/qml/remplacer.h"
 #include "moteur/etape.h"
+#include "moteur/importation.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -153,12 +154,50 @@ void PartieQml::publier() {
     if (apercu_) emit apercuChanged();
 }
 
+namespace {
+
+// A layout the scene holds whole, { nom, couches }: nothing unless every
+// layer is a list of texts and the shape holds at most as many tiles as a
+// stack file may.
+std::optional<dispositions::Disposition> dispositionDe(const QVariantMap& m) {
+    const QVariant couches = m.value(QStringLiteral("couches"));
+    if (couches.type() != QVariant::List && couches.type() != QVariant::StringList)
+        return std::nullopt;
+    dispositions::Disposition d;
+    d.nom = m.value(QStringLiteral("nom")).toString().toStdString();
+    for (const QVariant& c : couches.toList()) {
+        if (c.type() != QVariant::List && c.type() != QVariant::StringList) return std::nullopt;
+        pile::Couche couche;
+        for (const QVariant& rang : c.toList()) {
+            if (rang.type() != QVariant::String) return std::nullopt;
+            couche.push_back(rang.toString().toStdString());
+        }
+        d.couches.push_back(std::move(couche));
+    }
+    const pile::Lecture l = pile::lire(d.couches);
+    if (!l.ok() || l.places.size() > static_cast<std::size_t>(importation::TUILES_MAX))
+        return std::nullopt;
+    return d;
+}
+
+} // namespace
+
 bool PartieQml::creer(const QVariantMap& options) {
     const dispositions::Disposition* d = nullptr;
+    std::optional<dispositions::Disposition> entiere;
+    bool donneeEntiere = false;
     QVariant choix = options.value(QStringLiteral("disposition"));
-    if (choix.type() == QVariant::Map)
-        choix = choix.toMap().value(QStringLiteral("nom"), QString());
-    if (choix.type() == QVariant::String) {
+    if (choix.type() == QVariant::Map) {
+        const QVariantMap m = choix.toMap();
+        donneeEntiere = m.contains(QStringLiteral("couches"));
+        if (donneeEntiere)
+            entiere = dispositionDe(m);
+        else
+            choix = m.value(QStringLiteral("nom"), QString());
+    }
+    if (donneeEntiere) {
+        d = entiere ? &*entiere : nullptr;
+    } else if (choix.type() == QVariant::String) {
         d = dispositions::parNom(choix.toString().toStdString());
     } else {
         const int n = static_cast<int>(dispositions::LISTE.size());
@@ -177,6 +216,7 @@ bool PartieQml::creer(const QVariantMap& options) {
         double t = options.value(QStringLiteral("tempsMs")).toDouble();
         o.tempsMs = std::isfinite(t) && t > 0 ? static_cast<std::int64_t>(t) : 0;
         o.undo = options.value(QStringLiteral("undo"), true).toBool();
+        o.sansEncens = options.value(QStringLiteral("sansEncens"), false).toBool();
         p_ = partie::creer(o);
     }
     nouvelle();
@@ -386,7 +426,7 @@ bool PartieQml::reprendre() {
 }
 
 void PartieQml::allonger(double ms) {
-    if (!p_ || !std::isfinite(ms) || ms <= p_->tempsMax) return;
+    if (!p_ || p_->sansEncens || !std::isfinite(ms) || ms <= p_->tempsMax) return;
     p_->tempsMax = static_cast<std::int64_t>(ms);
     publier();
 }

@@ -93,6 +93,10 @@ class PartieQml : public QObject {
     Q_PROPERTY(int peek READ peek NOTIFY peekChanged)
     Q_PROPERTY(bool mixGratuit READ mixGratuit NOTIFY mixGratuitChanged)
     Q_PROPERTY(bool undo READ undo NOTIFY undoChanged)
+    // A calm game with no incense (the `sansEncens` option): `horloge` is the
+    // time spent, `tempsMs` and `tempsMax` stay 0, HINT and UNDO are
+    // unlimited, MIX is free on a blocked stack only, PEEK is refused.
+    Q_PROPERTY(bool sansEncens READ sansEncens NOTIFY donneChanged)
     Q_PROPERTY(QVariantMap stats READ stats NOTIFY statsChanged)
     // No HINT, MIX or UNDO used so far: a clear now earns the perfect bonus.
     Q_PROPERTY(bool parfait READ parfait NOTIFY parfaitChanged)
@@ -107,10 +111,13 @@ public:
 
     explicit PartieQml(QObject* parent = nullptr);
 
-    // A new game. `options`: `disposition` (a layout, its name, or an index into
-    // the stage list; missing takes entry `etape` mod 12), `etape`, `graine`
-    // (number or text), `tempsMs` (0 or missing: from the layout), `undo`.
-    // False, with no game, when the layout is unknown or no deal was made.
+    // A new game. `options`: `disposition` (a layout { nom, couches }, a
+    // layout's name, or an index into the stage list; missing takes entry
+    // `etape` mod 12), `etape`, `graine` (number or text), `tempsMs` (0 or
+    // missing: from the layout), `undo`, `sansEncens`. A layout given whole
+    // is dealt from its own shape (a stack from a file may share a catalogue
+    // name), and refused past the largest stack a file may hold. False, with
+    // no game, when the layout is unknown or unreadable or no deal was made.
     Q_INVOKABLE bool creer(const QVariantMap& options);
     Q_INVOKABLE void vider();
 
@@ -174,6 +181,7 @@ public:
     int peek() const { return p_ ? p_->aides.peek : 0; }
     bool mixGratuit() const { return p_ && p_->mixGratuit; }
     bool undo() const { return p_ && p_->undo; }
+    bool sansEncens() const { return p_ && p_->sansEncens; }
     QVariantMap stats() const;
     bool parfait() const { return vu_.parfait; }
     QVariantMap bornes() const;
