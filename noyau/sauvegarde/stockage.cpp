@@ -221,6 +221,13 @@ Reglages lireReglages(const QJsonValue& v) {
                                       [&](const auto& t) { return double(t.second) == code; });
         if (!pris) r.touches.emplace_back(QLatin1String(action), qint64(code));
     }
+
+    const QJsonObject acces = json::objet(o.value(QLatin1String("acces")));
+    r.acces.parole = booleen(acces.value(QLatin1String("parole")), d.acces.parole);
+    r.acces.tuilesClaires =
+        booleen(acces.value(QLatin1String("tuilesClaires")), d.acces.tuilesClaires);
+    r.acces.mouvementCalme =
+        booleen(acces.value(QLatin1String("mouvementCalme")), d.acces.mouvementCalme);
     return r;
 }
 
@@ -244,11 +251,17 @@ QString ecrireReglages(const Reglages& r) {
     json::Objet touches;
     for (const auto& [action, code] : r.touches)
         touches.nombre(action, double(code));
+    json::Objet acces;
+    acces.booleen(QStringLiteral("parole"), r.acces.parole)
+        .booleen(QStringLiteral("tuilesClaires"), r.acces.tuilesClaires)
+        .booleen(QStringLiteral("mouvementCalme"), r.acces.mouvementCalme);
+    // Last, after the keys: the fields every earlier version wrote keep their places.
     return json::Objet()
         .brut(QStringLiteral("crt"), crt.fin())
         .brut(QStringLiteral("son"), son.fin())
         .brut(QStringLiteral("jeu"), jeu.fin())
         .brut(QStringLiteral("touches"), touches.fin())
+        .brut(QStringLiteral("acces"), acces.fin())
         .fin();
 }
 

@@ -24,9 +24,9 @@ inline constexpr int PLACES = 10;
 // The characters a three-letter name may use.
 inline constexpr const char* LETTRES = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789. ";
 // The remappable actions, in the order their keys are checked on reading.
-inline constexpr std::array<const char*, 14> ACTIONS = {
-    "gauche", "droite", "haut", "bas",   "ok",    "retour",  "hint",
-    "mix",    "undo",   "peek", "piece", "start", "glisseG", "glisseD"};
+inline constexpr std::array<const char*, 17> ACTIONS = {
+    "gauche", "droite", "haut",  "bas",     "ok",      "retour",  "hint",         "mix",     "undo",
+    "peek",   "piece",  "start", "glisseG", "glisseD", "trouver", "trouverPaire", "sommaire"};
 inline constexpr int SCORE_MAX = 9999999;
 // Key codes from here on are gamepad buttons, which cannot be reassigned.
 inline constexpr qint64 PREMIERE_MANETTE = 0x01F00000;
@@ -75,6 +75,14 @@ struct Reglages {
     } jeu;
     // Action -> Qt key code, in ACTIONS order, each action and code at most once.
     std::vector<std::pair<QString, qint64>> touches;
+    // Play for everyone: the game speaks, the tiles carry large indices and
+    // colours that colour-blind eyes tell apart, and effects stop shaking and
+    // flashing. Each is off unless chosen, so an older save reads as before.
+    struct Acces {
+        bool parole = false;
+        bool tuilesClaires = false;
+        bool mouvementCalme = false;
+    } acces;
 };
 
 struct Extras {

@@ -138,13 +138,36 @@ TEST(Reglages, DefautsEtAllerRetour) {
               "{\"crt\":{\"actif\":true,\"balayage\":0.6,\"lueur\":0.4,\"courbure\":0.5,"
               "\"masque\":0.5,\"vignette\":0.5,\"affichage\":\"\"},\"son\":{\"musique\":0.8,"
               "\"effets\":1},\"jeu\":{\"freePlay\":true,\"niveauIa\":1,\"initiales\":\"PND\","
-              "\"langue\":\"\"},\"touches\":{}}");
+              "\"langue\":\"\"},\"touches\":{},\"acces\":{\"parole\":false,"
+              "\"tuilesClaires\":false,\"mouvementCalme\":false}}");
     const QString change =
         "{\"crt\":{\"actif\":false,\"balayage\":0,\"lueur\":1,\"courbure\":0.25,\"masque\":0.125,"
         "\"vignette\":0.75,\"affichage\":\"remplir\"},\"son\":{\"musique\":0,\"effets\":0.3},"
         "\"jeu\":{\"freePlay\":false,\"niveauIa\":2,\"initiales\":\"XY.\",\"langue\":\"zh-Hant\"},"
-        "\"touches\":{\"gauche\":16777234,\"ok\":65}}";
+        "\"touches\":{\"gauche\":16777234,\"ok\":65,\"sommaire\":73},\"acces\":{\"parole\":true,"
+        "\"tuilesClaires\":true,\"mouvementCalme\":true}}";
     EXPECT_EQ(ecrireReglages(lireReglages(change)), change);
+}
+
+TEST(Reglages, AccesLuChampParChamp) {
+    // A save from before these settings reads as it did: all three off.
+    const Reglages ancien = lireReglages(QStringLiteral("{\"jeu\":{\"freePlay\":false}}"));
+    EXPECT_FALSE(ancien.acces.parole || ancien.acces.tuilesClaires || ancien.acces.mouvementCalme);
+    // Each damaged value falls back alone; the sound ones stay.
+    const Reglages r = lireReglages(QStringLiteral(
+        "{\"acces\":{\"parole\":\"true\",\"tuilesClaires\":true,\"mouvementCalme\":1}}"));
+    EXPECT_FALSE(r.acces.parole);
+    EXPECT_TRUE(r.acces.tuilesClaires);
+    EXPECT_FALSE(r.acces.mouvementCalme);
+    const Reglages s = lireReglages(QStringLiteral(
+        "{\"acces\":{\"parole\":true,\"tuilesClaires\":null,\"mouvementCalme\":true}}"));
+    EXPECT_TRUE(s.acces.parole && s.acces.mouvementCalme);
+    EXPECT_FALSE(s.acces.tuilesClaires);
+    for (const char* casse :
+         {"{\"acces\":[true,true,true]}", "{\"acces\":true}", "{\"acces\":\"x\"}"}) {
+        const Reglages c = lireReglages(QString::fromUtf8(casse));
+        EXPECT_FALSE(c.acces.parole || c.acces.tuilesClaires || c.acces.mouvementCalme) << casse;
+    }
 }
 
 TEST(Reglages, ChaqueChampEndommagePrendSonDefautSeul) {
