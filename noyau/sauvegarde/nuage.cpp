@@ -32,26 +32,28 @@ bool memeEntree(const stockage::Entree& a, const stockage::Entree& b) {
 
 Enveloppe envelopper(const stockage::Scores& scores, const stockage::Reglages& reglages,
                      const stockage::Progression& progression, const succes::Etat& etat,
-                     double ecrit) {
+                     double ecrit, const salon::Salon& salon) {
     Enveloppe env;
     env.ecrit = std::isfinite(ecrit) && ecrit > 0 ? std::floor(ecrit) : 0;
     env.scores = stockage::lireScores(stockage::ecrireScores(scores));
     env.reglages = stockage::lireReglages(stockage::ecrireReglages(reglages));
     env.progression = stockage::lireProgression(stockage::ecrireProgression(progression));
     env.succes = succes::copie(etat);
+    env.salon = salon::lire(salon::ecrire(salon));
     return env;
 }
 
 QString ecrire(const Enveloppe& env) {
-    return json::Objet()
-        .texte(QStringLiteral("format"), QLatin1String(FORMAT))
+    json::Objet o;
+    o.texte(QStringLiteral("format"), QLatin1String(FORMAT))
         .nombre(QStringLiteral("version"), VERSION)
         .nombre(QStringLiteral("ecrit"), env.ecrit)
         .brut(QStringLiteral("scores"), stockage::ecrireScores(env.scores))
         .brut(QStringLiteral("reglages"), stockage::ecrireReglages(env.reglages))
         .brut(QStringLiteral("progression"), stockage::ecrireProgression(env.progression))
-        .brut(QStringLiteral("succes"), succes::ecrire(env.succes))
-        .fin();
+        .brut(QStringLiteral("succes"), succes::ecrire(env.succes));
+    if (!env.salon.piles.empty()) o.brut(QStringLiteral("salon"), salon::ecrire(env.salon));
+    return o.fin();
 }
 
 PeutEtre lire(const QString& texte) {
@@ -74,6 +76,7 @@ Enveloppe depuisObjet(const QJsonObject& o) {
     env.reglages = stockage::lireReglages(json::objet(membre(o, "reglages")));
     env.progression = stockage::lireProgression(json::objet(membre(o, "progression")));
     env.succes = succes::lire(json::objet(membre(o, "succes")));
+    env.salon = salon::lire(membre(o, "salon"));
     return env;
 }
 
@@ -169,6 +172,7 @@ PeutEtre fusion(const PeutEtre& a, const PeutEtre& b) {
     r.reglages = recent.reglages;
     r.progression = fusionProgression(a->progression, b->progression);
     r.succes = fusionSucces(a->succes, b->succes);
+    r.salon = salon::fusion(a->salon, b->salon);
     return r;
 }
 

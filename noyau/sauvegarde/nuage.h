@@ -8,6 +8,7 @@
 // merges symmetrically, so two devices merging each other's envelopes end on
 // the same text.
 
+#include "sauvegarde/salon.h"
 #include "sauvegarde/stockage.h"
 #include "sauvegarde/succes.h"
 
@@ -29,14 +30,19 @@ struct Enveloppe {
     stockage::Reglages reglages;
     stockage::Progression progression;
     succes::Etat succes;
+    // TEA HOUSE's records. Written last, and only when it holds a stack:
+    // a build that knows nothing of it reads the envelope as it always did
+    // (an unknown member is dropped), and an envelope from such a build
+    // reads here with an empty record.
+    salon::Salon salon{};
 };
 using PeutEtre = std::optional<Enveloppe>;
 
-// The four records, each written and read back so it holds exactly its
-// stored fields.
+// The records, each written and read back so it holds exactly its stored
+// fields.
 Enveloppe envelopper(const stockage::Scores& scores, const stockage::Reglages& reglages,
                      const stockage::Progression& progression, const succes::Etat& etat,
-                     double ecrit);
+                     double ecrit, const salon::Salon& salon = {});
 QString ecrire(const Enveloppe& env);
 // Nothing for an empty, oversized, unreadable or foreign text.
 PeutEtre lire(const QString& texte);
