@@ -23,14 +23,16 @@ int ExtrasQml::pages() const {
     return vitrine::PAGES;
 }
 
-QVariantMap ExtrasQml::motif(int m) const {
+MotifGalerie ExtrasQml::motif(int m) const {
     const galerie::Nom n = galerie::nom(m);
     const galerie::Case c = galerie::place(m);
-    return {{QStringLiteral("nom"), n.cle},
-            {QStringLiteral("valeurs"), n.valeurs},
-            {QStringLiteral("regle"), galerie::regle(m)},
-            {QStringLiteral("x"), c.x},
-            {QStringLiteral("y"), c.y}};
+    MotifGalerie r;
+    r.nom = n.cle;
+    r.valeurs = n.valeurs;
+    r.regle = galerie::regle(m);
+    r.x = c.x;
+    r.y = c.y;
+    return r;
 }
 
 int ExtrasQml::deplacerMotif(int choix, const QString& action) const {
@@ -90,14 +92,19 @@ int ExtrasQml::deplacerSucces(int choix, const QString& action) const {
     return vitrine::deplacer(choix, action);
 }
 
-QVariantMap ExtrasQml::appuiSucces(int choix, double x, double y) const {
+AppuiSucces ExtrasQml::appuiSucces(int choix, double x, double y) const {
     const vitrine::Appui a = vitrine::appui(choix, x, y);
     // The two enums name the same answers in the same order.
     static_assert(int(vitrine::Appui::Choix) == int(Choix), "Appui and vitrine::Appui differ");
-    return {{QStringLiteral("quoi"), static_cast<int>(a.quoi)}, {QStringLiteral("choix"), a.choix}};
+    AppuiSucces r;
+    r.quoi = static_cast<int>(a.quoi);
+    r.choix = a.choix;
+    return r;
 }
 
 void enregistrerExtras() {
+    qRegisterMetaType<MotifGalerie>();
+    qRegisterMetaType<AppuiSucces>();
     qmlRegisterSingletonType<ExtrasQml>(
         "Tessimora", 1, 0, "Extras",
         [](QQmlEngine*, QJSEngine*) -> QObject* { return new ExtrasQml; });

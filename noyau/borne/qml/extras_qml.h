@@ -4,6 +4,35 @@
 #include <QObject>
 #include <QVariant>
 
+// A face of TILE GALLERY: its name (a catalogue key and the values of its
+// placeholders), its rule line (a key) and its cell.
+class MotifGalerie {
+    Q_GADGET
+    Q_PROPERTY(QString nom MEMBER nom)
+    Q_PROPERTY(QVariantMap valeurs MEMBER valeurs)
+    Q_PROPERTY(QString regle MEMBER regle)
+    Q_PROPERTY(int x MEMBER x)
+    Q_PROPERTY(int y MEMBER y)
+
+public:
+    QString nom, regle;
+    QVariantMap valeurs;
+    int x = 0, y = 0;
+};
+Q_DECLARE_METATYPE(MotifGalerie)
+
+// What a press on the achievements list means (`quoi`, a value of
+// Extras.Appui) and the row it chose.
+class AppuiSucces {
+    Q_GADGET
+    Q_PROPERTY(int quoi MEMBER quoi)
+    Q_PROPERTY(int choix MEMBER choix)
+
+public:
+    int quoi = 0, choix = 0;
+};
+Q_DECLARE_METATYPE(AppuiSucces)
+
 // The singleton `Extras`: the rules of TILE GALLERY, SOUND TEST and
 // ACHIEVEMENTS as their scenes call them. Records travel as maps; an
 // achievement state is the memory's JS object, or null before it is read.
@@ -29,9 +58,7 @@ public:
     int pages() const;
 
     // -- TILE GALLERY --
-    // { nom, valeurs, regle, x, y }: the face's name and rule line (keys) and
-    // its cell.
-    Q_INVOKABLE QVariantMap motif(int m) const;
+    Q_INVOKABLE MotifGalerie motif(int m) const;
     // The motif after a move, or -1 when the action is not one.
     Q_INVOKABLE int deplacerMotif(int choix, const QString& action) const;
     Q_INVOKABLE int motifTouche(double x, double y) const;
@@ -51,8 +78,7 @@ public:
     Q_INVOKABLE int pageDe(int choix) const;
     Q_INVOKABLE QString pageSurTotal(int choix) const;
     Q_INVOKABLE int deplacerSucces(int choix, const QString& action) const;
-    // { quoi (Appui), choix }
-    Q_INVOKABLE QVariantMap appuiSucces(int choix, double x, double y) const;
+    Q_INVOKABLE AppuiSucces appuiSucces(int choix, double x, double y) const;
 };
 
 void enregistrerExtras();

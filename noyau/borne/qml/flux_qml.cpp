@@ -74,8 +74,8 @@ QString FluxQml::lettre(int k) const {
     return QString(QLatin1Char(stockage::LETTRES[k]));
 }
 
-QVariantMap FluxQml::caseLettre(int k) const {
-    return {{QStringLiteral("x"), saisie::caseX(k)}, {QStringLiteral("y"), saisie::caseY(k)}};
+QPointF FluxQml::caseLettre(int k) const {
+    return QPointF(saisie::caseX(k), saisie::caseY(k));
 }
 
 int FluxQml::caseTouchee(double x, double y) const {
@@ -86,10 +86,13 @@ bool FluxQml::finTouchee(double x, double y) const {
     return saisie::finTouchee(x, y);
 }
 
-QVariantMap FluxQml::colonne(const QVariant& date, double etape) const {
+ColonneScore FluxQml::colonne(const QVariant& date, double etape) const {
     const QString d = date.type() == QVariant::String ? date.toString() : QString();
     const saisie::Colonne c = saisie::colonne(d, etape);
-    return {{QStringLiteral("date"), c.date}, {QStringLiteral("texte"), c.texte}};
+    ColonneScore r;
+    r.date = c.date;
+    r.texte = c.texte;
+    return r;
 }
 
 QString FluxQml::chiffres(double n, int k) const {
@@ -98,6 +101,7 @@ QString FluxQml::chiffres(double n, int k) const {
 
 void enregistrerFlux() {
     qRegisterMetaType<FinPile>();
+    qRegisterMetaType<ColonneScore>();
     // Only its values are read in QML: FinPile.Continue, FinPile.GameOver.
     qmlRegisterUncreatableMetaObject(FinPile::staticMetaObject, "Tessimora", 1, 0, "FinPile",
                                      QStringLiteral("a stack's end"));

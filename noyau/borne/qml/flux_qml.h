@@ -4,6 +4,7 @@
 
 #include <QJSValue>
 #include <QObject>
+#include <QPointF>
 #include <QVariant>
 
 // What the end of a stack decides, as the play flow branches on it: `suite`
@@ -41,6 +42,19 @@ Q_DECLARE_METATYPE(FinPile)
 
 FinPile finPileDe(const flux::Fin& f);
 
+// The last column of a HIGH SCORES row: "03/14" for a dated entry (`date`
+// true), else the stage's two digits.
+class ColonneScore {
+    Q_GADGET
+    Q_PROPERTY(bool date MEMBER date)
+    Q_PROPERTY(QString texte MEMBER texte)
+
+public:
+    bool date = false;
+    QString texte;
+};
+Q_DECLARE_METATYPE(ColonneScore)
+
 // The singleton `Flux`: the rules of the end-of-game scenes (the run itself
 // is a `Course`).
 class FluxQml : public QObject {
@@ -67,14 +81,13 @@ public:
     Q_INVOKABLE QString lettreDe(const QString& initiales, int place,
                                  const QString& precedente) const;
     Q_INVOKABLE QString lettre(int k) const;
-    // { x, y } of the grid's character k.
-    Q_INVOKABLE QVariantMap caseLettre(int k) const;
+    // The place of the grid's character k.
+    Q_INVOKABLE QPointF caseLettre(int k) const;
     Q_INVOKABLE int caseTouchee(double x, double y) const;
     Q_INVOKABLE bool finTouchee(double x, double y) const;
 
     // -- HIGH SCORES --
-    // { date, texte }: "03/14" for a dated entry, else the stage's two digits.
-    Q_INVOKABLE QVariantMap colonne(const QVariant& date, double etape) const;
+    Q_INVOKABLE ColonneScore colonne(const QVariant& date, double etape) const;
     Q_INVOKABLE QString chiffres(double n, int chiffres) const;
 };
 

@@ -91,9 +91,9 @@ int MenusQml::lanterneTouchee(double x, double y, int decalage) const {
     return menu::lanterneTouchee(x, y, decalage);
 }
 
-QVariantMap MenusQml::placeArticle(int k, int taille) const {
+QPointF MenusQml::placeArticle(int k, int taille) const {
     const menu::Place p = menu::placeArticle(k, taille);
-    return {{QStringLiteral("x"), p.x}, {QStringLiteral("y"), p.y}};
+    return QPointF(p.x, p.y);
 }
 
 int MenusQml::articleTouche(double x, double y, int taille) const {

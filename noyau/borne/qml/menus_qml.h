@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointF>
 #include <QVariant>
 
 // The singleton `Menus`: the rules of MODE SELECT, the pause menu, the
@@ -28,7 +29,7 @@ public:
     Q_INVOKABLE int decalage(int choix) const;
     Q_INVOKABLE int lanterneTouchee(double x, double y, int decalage) const;
     // { x, y } of item k in a row of `taille`.
-    Q_INVOKABLE QVariantMap placeArticle(int k, int taille) const;
+    Q_INVOKABLE QPointF placeArticle(int k, int taille) const;
     Q_INVOKABLE int articleTouche(double x, double y, int taille) const;
 
     // [{ id, nom }]
