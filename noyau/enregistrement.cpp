@@ -14,8 +14,9 @@
 #include "ecran/qml/pixel_qml.h"
 #include "ecran/qml/police_qml.h"
 #include "ecran/qml/tuiles_plateau_qml.h"
-#include "i18n/qml/Langue.h"
+#include "i18n/qml/langue_qml.h"
 #include "moteur/qml/moteur_qml.h"
+#include "piles/qml/piles_qml.h"
 #include "plateforme/qml/plateforme_qml.h"
 #include "sauvegarde/qml/evenements_qml.h"
 #include "sauvegarde/qml/sauvegarde_qml.h"
@@ -37,6 +38,7 @@ void enregistrerTypes() {
     enregistrerEcran();
     enregistrerLangue();
     enregistrerMoteur();
+    enregistrerPiles();
     enregistrerPolice();
     enregistrerPixel();
     enregistrerAnimations();

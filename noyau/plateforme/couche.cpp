@@ -6,7 +6,7 @@ namespace couche {
 
 namespace {
 
-bool envoyer(Fournisseur* f, const QString& operation, const QVariantList& arguments) {
+bool envoyer(Port* f, const QString& operation, const QVariantList& arguments) {
     return f && f->appeler(operation, arguments).has_value();
 }
 
@@ -18,26 +18,25 @@ int entier(qint64 v) {
 
 } // namespace
 
-bool a(const Fournisseur* f, const QString& nom) {
+bool a(const Port* f, const QString& nom) {
     return f && f->a(nom);
 }
 
-bool actif(const Fournisseur* f) {
+bool actif(const Port* f) {
     if (!f) return false;
     const std::optional<QString> nom = f->texte(QStringLiteral("nom"));
     return nom && !nom->isEmpty();
 }
 
-bool debloquer(Fournisseur* f, const QString& id) {
+bool debloquer(Port* f, const QString& id) {
     return envoyer(f, QStringLiteral("debloquer"), {id});
 }
 
-bool progresser(Fournisseur* f, const QString& id, qint64 valeur, qint64 but, const QString& stat) {
+bool progresser(Port* f, const QString& id, qint64 valeur, qint64 but, const QString& stat) {
     return envoyer(f, QStringLiteral("progresser"), {id, entier(valeur), entier(but), stat});
 }
 
-bool envoyerScore(Fournisseur* f, const QString& nom, qint64 score,
-                  const std::vector<qint64>& details) {
+bool envoyerScore(Port* f, const QString& nom, qint64 score, const std::vector<qint64>& details) {
     return envoyer(f, QStringLiteral("envoyerScore"),
                    {nom, entier(score), classements::detailsJson(details)});
 }
@@ -45,7 +44,7 @@ bool envoyerScore(Fournisseur* f, const QString& nom, qint64 score,
 namespace {
 
 template <typename Evenement>
-Resultat appliquer(succes::Etat& e, const Evenement& ev, Fournisseur* f, double date) {
+Resultat appliquer(succes::Etat& e, const Evenement& ev, Port* f, double date) {
     const classements::Compteurs avant = e.stats;
     Resultat r;
     static_cast<succes::Resultat&>(r) = succes::evenement(e, ev, date);
@@ -63,15 +62,15 @@ Resultat appliquer(succes::Etat& e, const Evenement& ev, Fournisseur* f, double 
 
 } // namespace
 
-Resultat evenement(succes::Etat& e, const evenements::Evenement& ev, Fournisseur* f, double date) {
+Resultat evenement(succes::Etat& e, const evenements::Evenement& ev, Port* f, double date) {
     return appliquer(e, ev, f, date);
 }
 
-Resultat evenement(succes::Etat& e, const QJsonObject& ev, Fournisseur* f, double date) {
+Resultat evenement(succes::Etat& e, const QJsonObject& ev, Port* f, double date) {
     return appliquer(e, ev, f, date);
 }
 
-int synchroniser(const succes::Etat& e, Fournisseur* f) {
+int synchroniser(const succes::Etat& e, Port* f) {
     int n = 0;
     for (const succes::Definition& d : succes::LISTE) {
         const QString id = QLatin1String(d.id);
@@ -87,14 +86,14 @@ int synchroniser(const succes::Etat& e, Fournisseur* f) {
     return n;
 }
 
-int finPartie(const classements::Fin& fin, Fournisseur* f) {
+int finPartie(const classements::Fin& fin, Port* f) {
     int n = 0;
     for (const classements::Envoi& e : classements::envois(fin))
         n += envoyerScore(f, e.nom, e.score, e.details) ? 1 : 0;
     return n;
 }
 
-QString presence(const presence::EtatBorne& b, Fournisseur* f, const QString& dernier) {
+QString presence(const presence::EtatBorne& b, Port* f, const QString& dernier) {
     const presence::Statut st = presence::statut(b);
     const QString cle = presence::cle(st);
     if (cle == dernier) return dernier;
@@ -103,13 +102,13 @@ QString presence(const presence::EtatBorne& b, Fournisseur* f, const QString& de
     return fait ? cle : dernier;
 }
 
-QString lireNuage(Fournisseur* f) {
+QString lireNuage(Port* f) {
     if (!f) return QString();
     const std::optional<QVariant> r = f->appeler(QStringLiteral("lireNuage"), {});
     return r && r->userType() == QMetaType::QString ? r->toString() : QString();
 }
 
-bool ecrireNuage(Fournisseur* f, const nuage::Enveloppe& env) {
+bool ecrireNuage(Port* f, const nuage::Enveloppe& env) {
     return envoyer(f, QStringLiteral("ecrireNuage"), {nuage::ecrire(env)});
 }
 

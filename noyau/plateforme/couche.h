@@ -21,9 +21,9 @@ namespace couche {
 
 // A provider as the layer sees it, whatever it is made of: the host's
 // facade, a script object, a test double. Asking never fails.
-class Fournisseur {
+class Port {
 public:
-    virtual ~Fournisseur() = default;
+    virtual ~Port() = default;
     // Whether `operation` exists and can be called.
     virtual bool a(const QString& operation) const = 0;
     // Property `nom` when it is a text, else nothing.
@@ -35,13 +35,13 @@ public:
 };
 
 // Every function takes the provider as a pointer that may be null.
-bool a(const Fournisseur* f, const QString& nom);
+bool a(const Port* f, const QString& nom);
 // A provider counts only when it names itself.
-bool actif(const Fournisseur* f);
+bool actif(const Port* f);
 
-bool debloquer(Fournisseur* f, const QString& id);
-bool progresser(Fournisseur* f, const QString& id, qint64 valeur, qint64 but, const QString& stat);
-bool envoyerScore(Fournisseur* f, const QString& nom, qint64 score,
+bool debloquer(Port* f, const QString& id);
+bool progresser(Port* f, const QString& id, qint64 valeur, qint64 but, const QString& stat);
+bool envoyerScore(Port* f, const QString& nom, qint64 score,
                   const std::vector<qint64>& details = {});
 
 // One game event: the achievements' step on `e`, then its unlocks, progress
@@ -50,25 +50,25 @@ bool envoyerScore(Fournisseur* f, const QString& nom, qint64 score,
 struct Resultat : succes::Resultat {
     bool garder = false;
 };
-Resultat evenement(succes::Etat& e, const evenements::Evenement& ev, Fournisseur* f, double date);
+Resultat evenement(succes::Etat& e, const evenements::Evenement& ev, Port* f, double date);
 // The same for an event in its JSON form.
-Resultat evenement(succes::Etat& e, const QJsonObject& ev, Fournisseur* f, double date);
+Resultat evenement(succes::Etat& e, const QJsonObject& ev, Port* f, double date);
 
 // At start: every unlock again and the progress of every tiered achievement
 // begun, so what was earned offline reaches the service (which ignores what
 // it already has). Returns the number of unlocks that went through.
-int synchroniser(const succes::Etat& e, Fournisseur* f);
+int synchroniser(const succes::Etat& e, Port* f);
 
 // The leaderboard posts of a finished game; returns how many went through.
-int finPartie(const classements::Fin& fin, Fournisseur* f);
+int finPartie(const classements::Fin& fin, Port* f);
 
 // Sends the friends' status when it differs from `dernier` (the key of the
 // last one sent); returns the key now current. A failed send keeps `dernier`,
 // so the next call tries again.
-QString presence(const presence::EtatBorne& b, Fournisseur* f, const QString& dernier);
+QString presence(const presence::EtatBorne& b, Port* f, const QString& dernier);
 
 // The provider's cloud text, or an empty text whatever goes wrong.
-QString lireNuage(Fournisseur* f);
-bool ecrireNuage(Fournisseur* f, const nuage::Enveloppe& env);
+QString lireNuage(Port* f);
+bool ecrireNuage(Port* f, const nuage::Enveloppe& env);
 
 } // namespace couche

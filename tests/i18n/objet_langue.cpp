@@ -2,7 +2,7 @@
 // change, loads end in a callback, files are skipped or warned about.
 
 #include "i18n/langue.h"
-#include "i18n/qml/Langue.h"
+#include "i18n/qml/langue_qml.h"
 
 #include <QCoreApplication>
 #include <QDir>

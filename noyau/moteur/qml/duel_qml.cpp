@@ -4,7 +4,7 @@ ArbitreDuelQml::ArbitreDuelQml(QObject* parent) : QObject(parent) {}
 
 void ArbitreDuelQml::commencer() {
     a_ = duel::Arbitre{};
-    emit change();
+    emit etatChanged();
 }
 
 bool ArbitreDuelQml::finJoueur(int n, const QString& etat, double s1, double s2) {
@@ -19,7 +19,7 @@ bool ArbitreDuelQml::finJoueur(int n, const QString& etat, double s1, double s2)
         return false;
     const duel::Arbitre avant = a_;
     const bool decide = duel::finJoueur(a_, n, e, s1, s2);
-    if (avant.joue != a_.joue || avant.fin1 != a_.fin1 || avant.fin2 != a_.fin2) emit change();
+    if (avant.joue != a_.joue || avant.fin1 != a_.fin1 || avant.fin2 != a_.fin2) emit etatChanged();
     return decide;
 }
 

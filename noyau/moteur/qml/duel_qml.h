@@ -26,10 +26,10 @@ Q_DECLARE_METATYPE(IssueDuel)
 // won and what each board shows.
 class ArbitreDuelQml : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool joue READ joue NOTIFY change)
-    Q_PROPERTY(bool fin1 READ fin1 NOTIFY change)
-    Q_PROPERTY(bool fin2 READ fin2 NOTIFY change)
-    Q_PROPERTY(int gagnant READ gagnant NOTIFY change)
+    Q_PROPERTY(bool joue READ joue NOTIFY etatChanged)
+    Q_PROPERTY(bool fin1 READ fin1 NOTIFY etatChanged)
+    Q_PROPERTY(bool fin2 READ fin2 NOTIFY etatChanged)
+    Q_PROPERTY(int gagnant READ gagnant NOTIFY etatChanged)
     // The incense both boards start with, in ms.
     Q_PROPERTY(int tempsMs READ tempsMs CONSTANT)
 
@@ -57,7 +57,7 @@ public:
     int tempsMs() const { return static_cast<int>(duel::TEMPS_MS); }
 
 signals:
-    void change();
+    void etatChanged();
 
 private:
     duel::Arbitre a_;

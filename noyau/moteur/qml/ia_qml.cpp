@@ -8,12 +8,12 @@ IaQml::IaQml(QObject* parent) : QObject(parent) {}
 
 void IaQml::creer(int niveau, const QVariant& graine) {
     ia_ = ia::creer(niveau, graineDe(graine));
-    emit change();
+    emit etatChanged();
 }
 
 void IaQml::vider() {
     ia_.reset();
-    emit change();
+    emit etatChanged();
 }
 
 QString IaQml::nomNiveau() const {
@@ -37,7 +37,7 @@ QVariantList IaQml::pas(PartieQml* partie, double dt) {
     }
     if (!l.isEmpty()) {
         partie->publier();
-        emit change();
+        emit etatChanged();
     }
     return l;
 }

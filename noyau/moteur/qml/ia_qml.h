@@ -32,10 +32,10 @@ Q_DECLARE_METATYPE(ActionIa)
 // moves the ordinary feedback.
 class IaQml : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool existe READ existe NOTIFY change)
-    Q_PROPERTY(int niveau READ niveau NOTIFY change)
-    Q_PROPERTY(QString nomNiveau READ nomNiveau NOTIFY change)
-    Q_PROPERTY(int curseur READ curseur NOTIFY change)
+    Q_PROPERTY(bool existe READ existe NOTIFY etatChanged)
+    Q_PROPERTY(int niveau READ niveau NOTIFY etatChanged)
+    Q_PROPERTY(QString nomNiveau READ nomNiveau NOTIFY etatChanged)
+    Q_PROPERTY(int curseur READ curseur NOTIFY etatChanged)
 
 public:
     explicit IaQml(QObject* parent = nullptr);
@@ -53,7 +53,7 @@ public:
     int curseur() const { return ia_ ? ia_->curseur : -1; }
 
 signals:
-    void change();
+    void etatChanged();
 
 private:
     std::optional<ia::IA> ia_;

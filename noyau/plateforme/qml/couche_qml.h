@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plateforme/qml/fournisseur_js.h"
+#include "plateforme/qml/port_js.h"
 
 #include <QJSValue>
 #include <QObject>
@@ -36,8 +36,6 @@ public:
                                  const QString& dernier) const;
 
 private:
-    std::unique_ptr<FournisseurJs> fournisseur(const QJSValue& f) const {
-        return m_gardes.pour(this, f);
-    }
-    mutable GardesFournisseur m_gardes;
+    std::unique_ptr<PortJs> fournisseur(const QJSValue& f) const { return m_gardes.pour(this, f); }
+    mutable GardesPort m_gardes;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plateforme/qml/fournisseur_js.h"
+#include "plateforme/qml/port_js.h"
 
 #include <QJSValue>
 #include <QObject>
@@ -45,5 +45,5 @@ public:
     Q_INVOKABLE bool ecrireNuage(const QJSValue& f, const QJSValue& env) const;
 
 private:
-    mutable GardesFournisseur m_gardes;
+    mutable GardesPort m_gardes;
 };

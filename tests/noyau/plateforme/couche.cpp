@@ -12,7 +12,7 @@ QJsonObject objet(const char* texte) {
 
 // A provider double: it writes down every call that reaches it, and can lack
 // operations, fail some, or give answers of the wrong kind.
-class Double : public couche::Fournisseur {
+class Double : public couche::Port {
 public:
     std::optional<QString> nom = QStringLiteral("double");
     QSet<QString> absentes;

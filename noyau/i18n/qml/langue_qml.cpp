@@ -1,4 +1,4 @@
-#include "i18n/qml/Langue.h"
+#include "i18n/qml/langue_qml.h"
 
 #include "i18n/index.h"
 

@@ -14,9 +14,9 @@ class QObject;
 // throw anything, not only Error objects, its properties may be getters that
 // throw, and the engine has no other way to tell a thrown value from a
 // returned one.
-class FournisseurJs final : public couche::Fournisseur {
+class PortJs final : public couche::Port {
 public:
-    FournisseurJs(QJSEngine* moteur, QJSValue gardes, QJSValue f);
+    PortJs(QJSEngine* moteur, QJSValue gardes, QJSValue f);
 
     bool a(const QString& operation) const override;
     std::optional<QString> texte(const QString& nom) const override;
@@ -30,11 +30,11 @@ private:
 };
 
 // Kept by a face: the guards, compiled once for the face's engine.
-class GardesFournisseur {
+class GardesPort {
 public:
     // The provider of a script value, or null for anything that is not an
     // object (no provider at all).
-    std::unique_ptr<FournisseurJs> pour(const QObject* face, const QJSValue& f);
+    std::unique_ptr<PortJs> pour(const QObject* face, const QJSValue& f);
 
 private:
     QJSValue m_gardes;

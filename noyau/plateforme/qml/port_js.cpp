@@ -1,4 +1,4 @@
-#include "plateforme/qml/fournisseur_js.h"
+#include "plateforme/qml/port_js.h"
 
 #include <QJSEngine>
 #include <QObject>
@@ -28,22 +28,21 @@ const char* const GARDES = R"((function () {
 
 } // namespace
 
-FournisseurJs::FournisseurJs(QJSEngine* moteur, QJSValue gardes, QJSValue f)
+PortJs::PortJs(QJSEngine* moteur, QJSValue gardes, QJSValue f)
     : m_moteur(moteur), m_gardes(std::move(gardes)), m_f(std::move(f)) {}
 
-bool FournisseurJs::a(const QString& operation) const {
+bool PortJs::a(const QString& operation) const {
     const QJSValue r = m_gardes.property(QStringLiteral("a")).call({m_f, QJSValue(operation)});
     return r.isBool() && r.toBool();
 }
 
-std::optional<QString> FournisseurJs::texte(const QString& nom) const {
+std::optional<QString> PortJs::texte(const QString& nom) const {
     const QJSValue r = m_gardes.property(QStringLiteral("texte")).call({m_f, QJSValue(nom)});
     if (!r.isObject() || r.isError()) return std::nullopt;
     return r.property(QStringLiteral("v")).toString();
 }
 
-std::optional<QVariant> FournisseurJs::appeler(const QString& operation,
-                                               const QVariantList& arguments) {
+std::optional<QVariant> PortJs::appeler(const QString& operation, const QVariantList& arguments) {
     QJSValue args = m_moteur->newArray(uint(arguments.size()));
     for (int i = 0; i < arguments.size(); ++i)
         args.setProperty(quint32(i), m_moteur->toScriptValue(arguments[i]));
@@ -54,11 +53,11 @@ std::optional<QVariant> FournisseurJs::appeler(const QString& operation,
     return QVariant(r.property(QStringLiteral("r")).toString());
 }
 
-std::unique_ptr<FournisseurJs> GardesFournisseur::pour(const QObject* face, const QJSValue& f) {
+std::unique_ptr<PortJs> GardesPort::pour(const QObject* face, const QJSValue& f) {
     if (!f.isObject()) return nullptr;
     QJSEngine* moteur = qjsEngine(face);
     if (!moteur) return nullptr;
     if (m_gardes.isUndefined()) m_gardes = moteur->evaluate(QLatin1String(GARDES));
     if (!m_gardes.isObject()) return nullptr;
-    return std::make_unique<FournisseurJs>(moteur, m_gardes, f);
+    return std::make_unique<PortJs>(moteur, m_gardes, f);
 }
