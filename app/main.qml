@@ -11,7 +11,7 @@ import "borne"
 Application {
     id: app
 
-    readonly property string plateforme: typeof tessimoraHote === "string" ? tessimoraHote
+    readonly property string systeme: typeof tessimoraHote === "string" ? tessimoraHote
                                                                             : "freebox"
 
     // Qt's key code of the letter C: the CRT look's own key, before anything else.
@@ -46,10 +46,10 @@ Application {
         anchors.fill: parent
         reglages: memoire.reglages.crt
         affichage: memoire.reglages.crt.affichage
-        boite: app.plateforme === "freebox"
+        boite: app.systeme === "freebox"
         routeur: app.touche
         onAppui: function (x, y, bouton) {
-            if (app.plateforme === "android") borne.appareil = "tactile"
+            if (app.systeme === "android") borne.appareil = "tactile"
             borne.appui(x, y, bouton)
         }
         onRelache: function (x, y) { borne.relache(x, y) }
@@ -64,7 +64,7 @@ Application {
             sons: sons
             modeEcran: ecran.mode
             couche: couche
-            plateforme: app.plateforme
+            systeme: app.systeme
             tele: typeof tessimoraTele === "boolean" ? tessimoraTele : false
             onQuitter: {
                 memoire.garderTout()
@@ -111,7 +111,7 @@ Application {
         function onStateChanged() {
             var s = Qt.application.state
             if (s === Qt.ApplicationSuspended || s === Qt.ApplicationHidden
-                    || (s === Qt.ApplicationInactive && app.plateforme === "android")) {
+                    || (s === Qt.ApplicationInactive && app.systeme === "android")) {
                 borne.mettrePause()
                 if (s !== Qt.ApplicationInactive) memoire.garderTout()
             }

@@ -96,8 +96,8 @@ EtatBorne {
         Commandes.choisirFamille(familleManette)
         versionTouches += 1
     }
-    onPlateformeChanged: appareil = Commandes.appareilDe(plateforme, tele)
-    onTeleChanged: appareil = Commandes.appareilDe(plateforme, tele)
+    onSystemeChanged: appareil = Commandes.appareilDe(systeme, tele)
+    onTeleChanged: appareil = Commandes.appareilDe(systeme, tele)
     // Trials follow the cabinet by this line: the scene (the start card is
     // the first), "pause" while the pause menu is shown, with the exit it
     // asks to confirm, and "sortie" while the title asks whether to quit.

@@ -16,7 +16,7 @@ Item {
     property var sons: null
     property string modeEcran: "entier"
     property var couche: null
-    property string plateforme: "linux"
+    property string systeme: "linux"
     property bool tele: false
 
     // -- the cabinet's own state ------------------------------------------------
@@ -45,8 +45,8 @@ Item {
     // The place the last game's entry took in its table, or -1.
     property int neuf: -1
     property bool retourCommandes: false
-    readonly property bool bureau: plateforme === "linux" || plateforme === "macos"
-    property string appareil: Commandes.appareilDe(plateforme, tele)
+    readonly property bool bureau: systeme === "linux" || systeme === "macos"
+    property string appareil: Commandes.appareilDe(systeme, tele)
     readonly property var persoTouches: memoire && memoire.reglages && memoire.reglages.touches
                                         ? memoire.reglages.touches : ({})
     property int versionTouches: 0
@@ -54,7 +54,7 @@ Item {
     readonly property var touches: {
         versionTouches
         Langue.revision
-        return Commandes.etiquettes(appareil, plateforme, Langue.t)
+        return Commandes.etiquettes(appareil, systeme, Langue.t)
     }
     property bool demandeSortie: false
     property bool okTenu: false

@@ -27,7 +27,7 @@ Loader {
         lien("touches", function () { return b.touches })
         lien("progression", function () { return b.memoire ? b.memoire.progression : null })
         lien("extrasOuverts", function () { return b.extrasOuverts })
-        lien("deuxJoueurs", function () { return b.plateforme !== "freebox" })
+        lien("deuxJoueurs", function () { return b.systeme !== "freebox" })
         lien("graine", function () { return b.graineScene })
         // The room shows a twelve-stage game's score; the record entry any game's.
         lien("score", function () {
@@ -49,10 +49,10 @@ Loader {
         lien("reglages", function () { return b.memoire ? b.memoire.reglages : null })
         lien("crtSeul", function () { return b.scene === "crt" })
         lien("modeEcran", function () { return b.modeEcran })
-        lien("plateforme", function () { return b.plateforme })
+        lien("systeme", function () { return b.systeme })
         // CONTROLS opens on the device in use; from then on the player picks.
         if (b.scene === "commandes")
-            item.appareil = Math.max(0, Commandes.appareils(b.plateforme).indexOf(b.appareil))
+            item.appareil = Math.max(0, Commandes.appareils(b.systeme).indexOf(b.appareil))
         // OPTIONS reopened from CONTROLS starts on its CONTROLS line.
         if (b.scene === "options" && b.retourCommandes)
             item.choix = item.lignes.length - 1

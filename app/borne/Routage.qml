@@ -150,7 +150,7 @@ QtObject {
 
     function toucheBrute(code) {
         var b = borne
-        var a = Commandes.appareil(code, b.plateforme, b.appareil)
+        var a = Commandes.appareil(code, b.systeme, b.appareil)
         if (a !== "")
             b.appareil = a
         var item = b.sceneItem

@@ -13,7 +13,7 @@ Item {
     id: scene
 
     property var reglages: null
-    property string plateforme: "linux"
+    property string systeme: "linux"
     property var touches: ({})
     // The device shown, an index in the platform's list.
     property int appareil: 0
@@ -23,10 +23,10 @@ Item {
     // Bumped whenever this scene rebuilds the key table, for the rows to re-read it.
     property int version: 0
 
-    readonly property var appareils: Commandes.appareils(plateforme)
+    readonly property var appareils: Commandes.appareils(systeme)
     readonly property string appareilVu: appareils[appareil] !== undefined ? appareils[appareil]
                                                                           : appareils[0]
-    readonly property bool reglable: Options.reglable(appareilVu, plateforme)
+    readonly property bool reglable: Options.reglable(appareilVu, systeme)
     readonly property int nombre: Options.nombreLignesCommandes(reglable)
 
     signal change(var reglages)
@@ -131,7 +131,7 @@ Item {
         textes: {
             Langue.revision
             return scene.appareils.map(function (a) {
-                return Langue.t(Options.nomAppareil(a, scene.plateforme))
+                return Langue.t(Options.nomAppareil(a, scene.systeme))
             })
         }
     }
@@ -164,7 +164,7 @@ Item {
                     scene.touches
                     if (scene.attend === rang.modelData)
                         return Langue.t("PRESS A KEY")
-                    return Commandes.libelle(rang.modelData, scene.appareilVu, scene.plateforme,
+                    return Commandes.libelle(rang.modelData, scene.appareilVu, scene.systeme,
                                              Langue.t)
                 }
                 style: scene.attend === rang.modelData ? "or" : "jade"

@@ -27,20 +27,28 @@ enum {
     START,
     GLISSE_G,
     GLISSE_D,
+    TROUVER,
+    TROUVER_PAIRE,
+    SOMMAIRE,
     AUCUNE = -1
 };
 
-// Action of each gamepad button number (Qt's numbering); l3 and r3 have none.
-constexpr int PAR_BOUTON[] = {OK,    RETOUR, HINT,   MIX,    UNDO, PEEK, GLISSE_G, GLISSE_D,
-                              PIECE, START,  AUCUNE, AUCUNE, HAUT, BAS,  DROITE,   GAUCHE};
+// Action of each gamepad button number (Qt's numbering). The sticks' presses
+// were the pad's last free buttons; the spoken summary is on the guide button,
+// which a pad sends only where the host lets it through (the centre button
+// has none: few pads have one).
+constexpr int PAR_BOUTON[] = {OK,       RETOUR,   HINT,   MIX,    UNDO,    PEEK,
+                              GLISSE_G, GLISSE_D, PIECE,  START,  TROUVER, TROUVER_PAIRE,
+                              HAUT,     BAS,      DROITE, GAUCHE, AUCUNE,  SOMMAIRE};
 
 using Liste = QVector<int>;
 
 // Default keyboard: the first key of each action is its main key (shown on
 // screen, replaced by a remapping); the others cover AZERTY without Shift and
-// QWERTY.
-const std::array<Liste, 14>& CLAVIER() {
-    static const std::array<Liste, 14> t = {{
+// QWERTY. The finding keys sit where both layouts agree (N, B, I), with the
+// digits after the helps' for the box's remote, which sends digits.
+const std::array<Liste, NOMBRE_ACTIONS>& CLAVIER() {
+    static const std::array<Liste, NOMBRE_ACTIONS> t = {{
         {K::gauche, 'Q', 'A'},
         {K::droite, 'D'},
         {K::haut, 'Z', 'W'},
@@ -55,13 +63,16 @@ const std::array<Liste, 14>& CLAVIER() {
         {K::f1, K::pause},
         {K::virgule, K::crochetG, K::inferieur, K::pageHaut},
         {K::pointVirgule, K::crochetD, K::point, K::superieur, K::pageBas},
+        {'N', '6'},
+        {'B', '7'},
+        {'I', '8'},
     }};
     return t;
 }
 
 // Box and television remotes, fixed; bound after the keyboard, in this order.
-const std::array<Liste, 14>& TELECOMMANDE() {
-    static const std::array<Liste, 14> t = {{
+const std::array<Liste, NOMBRE_ACTIONS>& TELECOMMANDE() {
+    static const std::array<Liste, NOMBRE_ACTIONS> t = {{
         {},
         {},
         {},
@@ -76,6 +87,9 @@ const std::array<Liste, 14>& TELECOMMANDE() {
         {K::lecture, K::lecturePause, K::mediaPause, K::play, K::menu},
         {K::rembobine, K::precedent},
         {K::avance, K::suivant},
+        {},
+        {},
+        {},
     }};
     return t;
 }
@@ -143,19 +157,22 @@ QString traduire(const Traduction& tr, const QString& cle) {
     return tr ? tr(cle) : sans(cle);
 }
 
-// Labels per action, in ACTIONS order (moves are filled with arrows).
-using Colonne = std::array<const char*, 14>;
+// Labels per action, in ACTIONS order (moves are filled with arrows). A
+// device that has no way to an action shows a dash: touch and the pointer
+// reach a tile directly, and the television remote has no spare key.
+using Colonne = std::array<const char*, NOMBRE_ACTIONS>;
 
 constexpr Colonne FREE_NOMS = {nullptr, nullptr, nullptr, nullptr, "OK", T("remote|BACK"),
                                "1",     "2",     "3",     "4",     "5",  "▶",
-                               "«",     "»"};
+                               "«",     "»",     "6",     "7",     "8"};
 constexpr Colonne TELE_ANDROID = {
     nullptr,       nullptr,       nullptr,       nullptr,       "OK", T("remote|BACK"),
     T("IN PAUSE"), T("IN PAUSE"), T("IN PAUSE"), T("IN PAUSE"), "OK", T("remote|BACK"),
-    "OK+←",        "OK+→"};
+    "OK+←",        "OK+→",        "—",           "—",           "—"};
 constexpr Colonne TACTILE = {nullptr,          nullptr,   nullptr,     nullptr,      T("TAP"),
                              T("remote|BACK"), T("HINT"), T("MIX"),    T("SWIPE ←"), T("HOLD"),
-                             T("HOLD"),        "⏸",     T("DRAG ←"), T("DRAG →")};
+                             T("HOLD"),        "⏸",     T("DRAG ←"), T("DRAG →"),  T("TAP"),
+                             T("TAP"),         "—"};
 constexpr Colonne SOURIS = {T("POINT"),
                             T("POINT"),
                             T("POINT"),
@@ -169,22 +186,27 @@ constexpr Colonne SOURIS = {T("POINT"),
                             T("HOLD ON TITLE"),
                             T("TOP BAR"),
                             T("DRAG ←"),
-                            T("DRAG →")};
+                            T("DRAG →"),
+                            T("POINT"),
+                            T("POINT"),
+                            "—"};
 
 // Gamepad labels: the generic column, then each family's own where it differs.
-constexpr Colonne MANETTE_GENERIQUE = {nullptr,  nullptr,  nullptr,  nullptr, "\uE000",
-                                       "\uE001", "\uE002", "\uE003", "L1",    "R1",
-                                       "SELECT", "START",  "L2",     "R2"};
-constexpr Colonne MANETTE_XBOX = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                  nullptr, "LB",    "RB",    "VIEW",  "MENU",  "LT",    "RT"};
-constexpr Colonne MANETTE_DECK = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                  nullptr, nullptr, nullptr, "VIEW",  "MENU",  nullptr, nullptr};
-constexpr Colonne MANETTE_PLAYSTATION = {nullptr,  nullptr,   nullptr,  nullptr, "\uE004",
-                                         "\uE005", "\uE006",  "\uE007", nullptr, nullptr,
-                                         "CREATE", "OPTIONS", nullptr,  nullptr};
-constexpr Colonne MANETTE_NINTENDO = {nullptr,  nullptr,  nullptr,  nullptr, "\uE001",
-                                      "\uE000", "\uE003", "\uE002", "L",     "R",
-                                      "-",      "+",      "ZL",     "ZR"};
+constexpr Colonne MANETTE_GENERIQUE = {nullptr,  nullptr,  nullptr, nullptr, "\uE000", "\uE001",
+                                       "\uE002", "\uE003", "L1",    "R1",    "SELECT", "START",
+                                       "L2",     "R2",     "L3",    "R3",    "HOME"};
+constexpr Colonne MANETTE_XBOX = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                  nullptr, nullptr, "LB",    "RB",    "VIEW",  "MENU",
+                                  "LT",    "RT",    "LS",    "RS",    "XBOX"};
+constexpr Colonne MANETTE_DECK = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                  nullptr, nullptr, nullptr, nullptr, "VIEW",  "MENU",
+                                  nullptr, nullptr, nullptr, nullptr, "STEAM"};
+constexpr Colonne MANETTE_PLAYSTATION = {nullptr,  nullptr,  nullptr, nullptr, "\uE004", "\uE005",
+                                         "\uE006", "\uE007", nullptr, nullptr, "CREATE", "OPTIONS",
+                                         nullptr,  nullptr,  nullptr, nullptr, "PS"};
+constexpr Colonne MANETTE_NINTENDO = {nullptr,  nullptr,  nullptr, nullptr, "\uE001", "\uE000",
+                                      "\uE003", "\uE002", "L",     "R",     "-",      "+",
+                                      "ZL",     "ZR",     "LS",    "RS",    nullptr};
 
 bool estMouvement(int action) {
     return action >= GAUCHE && action <= BAS;
@@ -268,14 +290,14 @@ std::optional<ActionDuel> Table::actionDuel(int code) const {
     return std::nullopt;
 }
 
-QString Table::appareil(int code, const QString& plateforme, const QString& actuel) const {
+QString Table::appareil(int code, const QString& systeme, const QString& actuel) const {
     if (estManette(code)) return QStringLiteral("manette");
     if (CLES_TELECOMMANDE().contains(code)) return QStringLiteral("telecommande");
-    const bool android = plateforme == QLatin1String("android");
+    const bool android = systeme == QLatin1String("android");
     if (android && actuel == QLatin1String("tactile") && (estFleche(code) || code == K::entreePave))
         return QStringLiteral("telecommande");
     if (estFleche(code)) return QString(QLatin1String(""));
-    if (plateforme == QLatin1String("freebox")) return QString(QLatin1String(""));
+    if (systeme == QLatin1String("freebox")) return QString(QLatin1String(""));
     if (android && code == K::entreePave) return QString(QLatin1String(""));
     return m_table.contains(code) ? QStringLiteral("clavier") : QString(QLatin1String(""));
 }
@@ -298,7 +320,7 @@ QString Table::nomManette(const QString& nom) const {
     return QString::fromUtf8(MANETTE_GENERIQUE[a]);
 }
 
-QString Table::etiquette(const QString& nom, const QString& app, const QString& plateforme,
+QString Table::etiquette(const QString& nom, const QString& app, const QString& systeme,
                          const Traduction& tr) const {
     const int a = indexAction(nom);
     if (a < 0) return QString(QLatin1String(""));
@@ -306,24 +328,24 @@ QString Table::etiquette(const QString& nom, const QString& app, const QString& 
     const bool tele = app == QLatin1String("telecommande");
     if (tele || app == QLatin1String("tactile")) {
         if (estMouvement(a)) return fleche(a);
-        const Colonne& colonne = !tele                                    ? TACTILE
-                                 : plateforme == QLatin1String("android") ? TELE_ANDROID
-                                                                          : FREE_NOMS;
+        const Colonne& colonne = !tele                                 ? TACTILE
+                                 : systeme == QLatin1String("android") ? TELE_ANDROID
+                                                                       : FREE_NOMS;
         return traduire(tr, QString::fromUtf8(colonne[a]));
     }
     const Liste touches = clavier(nom);
     return touches.isEmpty() ? QString(QLatin1String("")) : traduire(tr, nomTouche(touches[0]));
 }
 
-QMap<QString, QString> Table::etiquettes(const QString& app, const QString& plateforme,
+QMap<QString, QString> Table::etiquettes(const QString& app, const QString& systeme,
                                          const Traduction& tr) const {
     QMap<QString, QString> r;
     for (const char* a : ACTIONS)
-        r.insert(QLatin1String(a), etiquette(QLatin1String(a), app, plateforme, tr));
+        r.insert(QLatin1String(a), etiquette(QLatin1String(a), app, systeme, tr));
     return r;
 }
 
-QString Table::libelle(const QString& nom, const QString& app, const QString& plateforme,
+QString Table::libelle(const QString& nom, const QString& app, const QString& systeme,
                        const Traduction& tr) const {
     const int a = indexAction(nom);
     if (a < 0) return QString(QLatin1String(""));
@@ -338,14 +360,14 @@ QString Table::libelle(const QString& nom, const QString& app, const QString& pl
         }
         return noms.join(QLatin1Char(' '));
     }
-    return etiquette(nom, app, plateforme, tr);
+    return etiquette(nom, app, systeme, tr);
 }
 
-QStringList Table::trous(const QString& plateforme) const {
+QStringList Table::trous(const QString& systeme) const {
     QStringList r;
-    for (const QString& app : appareils(plateforme))
+    for (const QString& app : appareils(systeme))
         for (const char* a : ACTIONS)
-            if (libelle(QLatin1String(a), app, plateforme).isEmpty())
+            if (libelle(QLatin1String(a), app, systeme).isEmpty())
                 r.append(app + QLatin1Char(':') + QLatin1String(a));
     return r;
 }
@@ -421,15 +443,15 @@ QString nomTouche(int code) {
     return QStringLiteral("?");
 }
 
-QString appareilDe(const QString& plateforme, bool tele) {
-    if (plateforme == QLatin1String("freebox") || tele) return QStringLiteral("telecommande");
-    if (plateforme == QLatin1String("android")) return QStringLiteral("tactile");
+QString appareilDe(const QString& systeme, bool tele) {
+    if (systeme == QLatin1String("freebox") || tele) return QStringLiteral("telecommande");
+    if (systeme == QLatin1String("android")) return QStringLiteral("tactile");
     return QStringLiteral("clavier");
 }
 
-QStringList appareils(const QString& plateforme) {
-    if (plateforme == QLatin1String("freebox")) return {QStringLiteral("telecommande")};
-    if (plateforme == QLatin1String("android"))
+QStringList appareils(const QString& systeme) {
+    if (systeme == QLatin1String("freebox")) return {QStringLiteral("telecommande")};
+    if (systeme == QLatin1String("android"))
         return {QStringLiteral("tactile"), QStringLiteral("telecommande"),
                 QStringLiteral("manette"), QStringLiteral("clavier")};
     return {QStringLiteral("clavier"), QStringLiteral("souris"), QStringLiteral("manette")};

@@ -11,15 +11,18 @@
 
 // The single key table of the game: every device reaches the game as key
 // codes (keyboard and remote keys with Qt's codes, gamepad buttons in a range
-// of their own), and this turns them into the fourteen actions, tells which
+// of their own), and this turns them into the game's actions, tells which
 // device a key came from, reads the two touch gestures and gives the label of
 // each action for the device in use.
 namespace commandes {
 
-// The fourteen actions, in the order of CONTROLS and of table building.
-inline const std::array<const char*, 14> ACTIONS = {"gauche", "droite", "haut",    "bas",    "ok",
-                                                    "retour", "hint",   "mix",     "undo",   "peek",
-                                                    "piece",  "start",  "glisseG", "glisseD"};
+// The actions, in the order of CONTROLS and of table building: the fourteen
+// of play and the cabinet, then the three that find tiles and speak the
+// state of play for a player who cannot sweep the board by eye.
+inline const std::array<const char*, 17> ACTIONS = {
+    "gauche", "droite", "haut",  "bas",     "ok",      "retour",  "hint",         "mix",     "undo",
+    "peek",   "piece",  "start", "glisseG", "glisseD", "trouver", "trouverPaire", "sommaire"};
+constexpr int NOMBRE_ACTIONS = int(ACTIONS.size());
 
 // Qt key codes the tables name.
 namespace K {
@@ -70,23 +73,23 @@ public:
     QVector<int> clavier(const QString& action) const;
     QString action(int code, bool ctrl) const;
     std::optional<ActionDuel> actionDuel(int code) const;
-    QString appareil(int code, const QString& plateforme, const QString& actuel) const;
+    QString appareil(int code, const QString& systeme, const QString& actuel) const;
 
     void choisirFamille(const QString& famille);
     QString famille() const { return m_famille; }
     QString nomManette(const QString& action) const;
 
-    QString etiquette(const QString& action, const QString& appareil, const QString& plateforme,
+    QString etiquette(const QString& action, const QString& appareil, const QString& systeme,
                       const Traduction& tr = {}) const;
-    QMap<QString, QString> etiquettes(const QString& appareil, const QString& plateforme,
+    QMap<QString, QString> etiquettes(const QString& appareil, const QString& systeme,
                                       const Traduction& tr = {}) const;
-    QString libelle(const QString& action, const QString& appareil, const QString& plateforme,
+    QString libelle(const QString& action, const QString& appareil, const QString& systeme,
                     const Traduction& tr = {}) const;
-    QStringList trous(const QString& plateforme) const;
+    QStringList trous(const QString& systeme) const;
 
 private:
-    QHash<int, int> m_table;     // key code -> action index
-    std::array<int, 14> m_perso; // action index -> remapped code, 0 when none
+    QHash<int, int> m_table;                 // key code -> action index
+    std::array<int, NOMBRE_ACTIONS> m_perso; // action index -> remapped code, 0 when none
     QString m_famille;
 };
 
@@ -94,7 +97,7 @@ std::optional<std::array<int, 2>> direction(const QString& action);
 QString geste(double dx, double dy, double dureeMs);
 std::optional<BoutonManette> manette(int code);
 QString nomTouche(int code);
-QString appareilDe(const QString& plateforme, bool tele);
-QStringList appareils(const QString& plateforme);
+QString appareilDe(const QString& systeme, bool tele);
+QStringList appareils(const QString& systeme);
 
 } // namespace commandes

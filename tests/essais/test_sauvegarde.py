@@ -36,7 +36,7 @@ class Sauvegarde(unittest.TestCase):
             self.assertEqual(list(scores), list(MODES))
             self.assertEqual(scores["night"][0], {"nom": "PND", "score": 100000, "etape": 10})
             reglages = json.loads(textes["reglages"])
-            self.assertEqual(list(reglages), ["crt", "son", "jeu", "touches"])
+            self.assertEqual(list(reglages), ["crt", "son", "jeu", "touches", "acces"])
             self.assertEqual(json.loads(textes["progression"])["etapeMax"], 0)
             self.assertEqual(list(json.loads(textes["succes"])), ["debloques", "stats", "defiDernier"])
 

@@ -127,12 +127,12 @@ TestCase {
 
     function test_retour_au_titre_selon_la_plateforme() {
         borne.aller("titre")
-        borne.plateforme = "android"
+        borne.systeme = "android"
         verify(!borne.action("retour", 1))
         verify(!borne.toucheRelachee("retour", false))
-        borne.plateforme = "freebox"
+        borne.systeme = "freebox"
         verify(!borne.action("retour", 1))
-        borne.plateforme = "linux"
+        borne.systeme = "linux"
         verify(borne.action("retour", 1))
         verify(borne.demandeSortie)
         var quitte = false

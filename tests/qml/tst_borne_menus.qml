@@ -70,7 +70,7 @@ Item {
             compare(menu.progression.etapeMax, 2)
             verify(menu.deuxJoueurs)
             compare(menu.touches.ok, borne.touches.ok)
-            borne.plateforme = "freebox"
+            borne.systeme = "freebox"
             verify(!menu.deuxJoueurs)
             borne.extrasOuverts = true
             verify(menu.extrasOuverts)
@@ -197,7 +197,7 @@ Item {
             borne.mettrePause()
             compare(borne.menuDePause.liste.map(function (e) { return e.id }),
                     ["reprendre", "hint", "mix", "peek", "titre", "quitter"])
-            borne.plateforme = "android"
+            borne.systeme = "android"
             compare(borne.menuDePause.liste.length, 5) // no QUIT GAME off the desktop
         }
 

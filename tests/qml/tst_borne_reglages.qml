@@ -128,7 +128,7 @@ Item {
             borne.action("ok", 1)
             compare(borne.scene, "commandes")
             var c = borne.sceneItem
-            compare(c.plateforme, "linux")
+            compare(c.systeme, "linux")
             compare(c.appareil, 0)
             verify(c.reglable)
             borne.action("retour", 1)

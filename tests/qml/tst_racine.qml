@@ -60,8 +60,8 @@ TestCase {
         return chercher(racine)
     }
 
-    function test_plateforme() {
-        compare(racine.plateforme, "linux")
+    function test_systeme() {
+        compare(racine.systeme, "linux")
         verify(!trouver("ecran").boite)
     }
 

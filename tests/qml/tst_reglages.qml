@@ -191,7 +191,7 @@ Item {
         }
 
         function test_les_appareils_de_linux() {
-            var c = controles({ plateforme: "linux" })
+            var c = controles({ systeme: "linux" })
             compare(c.appareils, ["clavier", "souris", "manette"])
             var t = textes(c)
             verify(t.indexOf("KEYBOARD") >= 0 && t.indexOf("MOUSE") >= 0 && t.indexOf("PAD") >= 0)
@@ -208,7 +208,7 @@ Item {
             c.action("gauche")
             compare(c.appareilVu, "manette")
 
-            c = controles({ plateforme: "freebox" })
+            c = controles({ systeme: "freebox" })
             compare(c.appareils, ["telecommande"])
             verify(textes(c).indexOf("FREE REMOTE") >= 0)
             verify(!c.reglable)

@@ -55,16 +55,16 @@ QString CommandesQml::geste(double dx, double dy, double dureeMs) const {
     return commandes::geste(dx, dy, dureeMs);
 }
 
-QString CommandesQml::appareil(int code, const QString& plateforme, const QString& actuel) const {
-    return m_table.appareil(code, plateforme, actuel);
+QString CommandesQml::appareil(int code, const QString& systeme, const QString& actuel) const {
+    return m_table.appareil(code, systeme, actuel);
 }
 
-QString CommandesQml::appareilDe(const QString& plateforme, bool tele) const {
-    return commandes::appareilDe(plateforme, tele);
+QString CommandesQml::appareilDe(const QString& systeme, bool tele) const {
+    return commandes::appareilDe(systeme, tele);
 }
 
-QStringList CommandesQml::appareils(const QString& plateforme) const {
-    return commandes::appareils(plateforme);
+QStringList CommandesQml::appareils(const QString& systeme) const {
+    return commandes::appareils(systeme);
 }
 
 void CommandesQml::choisirFamille(const QString& f) {
@@ -77,23 +77,23 @@ QString CommandesQml::nomManette(const QString& a) const {
     return m_table.nomManette(a);
 }
 
-QString CommandesQml::etiquette(const QString& a, const QString& app, const QString& plateforme,
+QString CommandesQml::etiquette(const QString& a, const QString& app, const QString& systeme,
                                 const QJSValue& tr) const {
-    return m_table.etiquette(a, app, plateforme, traduction(tr));
+    return m_table.etiquette(a, app, systeme, traduction(tr));
 }
 
-QVariantMap CommandesQml::etiquettes(const QString& app, const QString& plateforme,
+QVariantMap CommandesQml::etiquettes(const QString& app, const QString& systeme,
                                      const QJSValue& tr) const {
     QVariantMap r;
-    const auto e = m_table.etiquettes(app, plateforme, traduction(tr));
+    const auto e = m_table.etiquettes(app, systeme, traduction(tr));
     for (auto it = e.begin(); it != e.end(); ++it)
         r.insert(it.key(), it.value());
     return r;
 }
 
-QString CommandesQml::libelle(const QString& a, const QString& app, const QString& plateforme,
+QString CommandesQml::libelle(const QString& a, const QString& app, const QString& systeme,
                               const QJSValue& tr) const {
-    return m_table.libelle(a, app, plateforme, traduction(tr));
+    return m_table.libelle(a, app, systeme, traduction(tr));
 }
 
 QVariant CommandesQml::manette(int code) const {
@@ -102,8 +102,8 @@ QVariant CommandesQml::manette(int code) const {
     return QVariantMap{{QStringLiteral("rang"), b->rang}, {QStringLiteral("bouton"), b->bouton}};
 }
 
-QStringList CommandesQml::trous(const QString& plateforme) const {
-    return m_table.trous(plateforme);
+QStringList CommandesQml::trous(const QString& systeme) const {
+    return m_table.trous(systeme);
 }
 
 QStringList CommandesQml::actions() const {

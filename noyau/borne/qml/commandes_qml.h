@@ -24,20 +24,20 @@ public:
     Q_INVOKABLE QVariant actionDuel(int code) const;
     Q_INVOKABLE QVariant direction(const QString& a) const;
     Q_INVOKABLE QString geste(double dx, double dy, double dureeMs) const;
-    Q_INVOKABLE QString appareil(int code, const QString& plateforme, const QString& actuel) const;
-    Q_INVOKABLE QString appareilDe(const QString& plateforme, bool tele) const;
-    Q_INVOKABLE QStringList appareils(const QString& plateforme) const;
+    Q_INVOKABLE QString appareil(int code, const QString& systeme, const QString& actuel) const;
+    Q_INVOKABLE QString appareilDe(const QString& systeme, bool tele) const;
+    Q_INVOKABLE QStringList appareils(const QString& systeme) const;
     Q_INVOKABLE void choisirFamille(const QString& f);
     Q_INVOKABLE QString nomManette(const QString& a) const;
     Q_INVOKABLE QString nomTouche(int code) const { return commandes::nomTouche(code); }
-    Q_INVOKABLE QString etiquette(const QString& a, const QString& app, const QString& plateforme,
+    Q_INVOKABLE QString etiquette(const QString& a, const QString& app, const QString& systeme,
                                   const QJSValue& tr = QJSValue()) const;
-    Q_INVOKABLE QVariantMap etiquettes(const QString& app, const QString& plateforme,
+    Q_INVOKABLE QVariantMap etiquettes(const QString& app, const QString& systeme,
                                        const QJSValue& tr = QJSValue()) const;
-    Q_INVOKABLE QString libelle(const QString& a, const QString& app, const QString& plateforme,
+    Q_INVOKABLE QString libelle(const QString& a, const QString& app, const QString& systeme,
                                 const QJSValue& tr = QJSValue()) const;
     Q_INVOKABLE QVariant manette(int code) const;
-    Q_INVOKABLE QStringList trous(const QString& plateforme) const;
+    Q_INVOKABLE QStringList trous(const QString& systeme) const;
     Q_INVOKABLE QString T(const QString& s) const { return s; }
 
     QStringList actions() const;

@@ -91,12 +91,12 @@ QString OptionsQml::nomAction(const QString& action) const {
     return controles::nomAction(action);
 }
 
-QString OptionsQml::nomAppareil(const QString& appareil, const QString& plateforme) const {
-    return controles::nomAppareil(appareil, plateforme);
+QString OptionsQml::nomAppareil(const QString& appareil, const QString& systeme) const {
+    return controles::nomAppareil(appareil, systeme);
 }
 
-bool OptionsQml::reglable(const QString& appareil, const QString& plateforme) const {
-    return controles::reglable(appareil, plateforme);
+bool OptionsQml::reglable(const QString& appareil, const QString& systeme) const {
+    return controles::reglable(appareil, systeme);
 }
 
 int OptionsQml::nombreLignesCommandes(bool reglable) const {

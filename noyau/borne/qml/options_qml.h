@@ -45,8 +45,8 @@ public:
 
     // -- CONTROLS ------------------------------------------------------------------
     Q_INVOKABLE QString nomAction(const QString& action) const;
-    Q_INVOKABLE QString nomAppareil(const QString& appareil, const QString& plateforme) const;
-    Q_INVOKABLE bool reglable(const QString& appareil, const QString& plateforme) const;
+    Q_INVOKABLE QString nomAppareil(const QString& appareil, const QString& systeme) const;
+    Q_INVOKABLE bool reglable(const QString& appareil, const QString& systeme) const;
     Q_INVOKABLE int nombreLignesCommandes(bool reglable) const;
     // The new record, or null when the key cannot be given to the action.
     Q_INVOKABLE QJSValue remapper(const QJSValue& reglages, const QString& action, int code) const;

@@ -56,8 +56,9 @@ TEST(Commandes, CtrlZEtManettes) {
     EXPECT_EQ(t.action('Z', true), "undo");
     EXPECT_EQ(t.action('Z', false), "peek");
     EXPECT_EQ(t.action(0x01f00103, false), "mix");
-    EXPECT_EQ(t.action(0x01f0030a, false), ""); // l3
-    EXPECT_EQ(t.action(0x01f00020, false), ""); // unnamed button
+    EXPECT_EQ(t.action(0x01f0030a, false), "trouver"); // l3
+    EXPECT_EQ(t.action(0x01f00010, false), "");        // the centre button
+    EXPECT_EQ(t.action(0x01f00020, false), "");        // unnamed button
     EXPECT_EQ(t.action(0x01f00400, false), "");
     EXPECT_FALSE(manette(0x01f00400).has_value());
     const auto b = manette(0x01f00207);
@@ -76,7 +77,7 @@ TEST(Commandes, Duel) {
     EXPECT_EQ(duel(MANETTE + 0x100 + 1), "2:retour");
     EXPECT_EQ(duel(MANETTE + 0x300 + 12), "2:haut");
     EXPECT_EQ(duel(MANETTE + 0x200 + 9), "0:start");
-    EXPECT_EQ(duel(MANETTE + 10), "-");
+    EXPECT_EQ(duel(MANETTE + 16), "-");
     EXPECT_EQ(duel('F'), "1:ok");
     EXPECT_EQ(duel(K::gauche), "2:gauche");
     EXPECT_EQ(duel(K::rouge), "2:hint");
@@ -149,5 +150,40 @@ TEST(Commandes, Etiquettes) {
     t.choisirFamille("sega");
     EXPECT_EQ(t.famille(), "");
     EXPECT_EQ(t.nomManette("piece"), "SELECT");
-    EXPECT_EQ(t.etiquettes("manette", "linux").size(), 14);
+    EXPECT_EQ(t.etiquettes("manette", "linux").size(), NOMBRE_ACTIONS);
+}
+
+TEST(Commandes, TrouverEtSommaireNeGenentRien) {
+    Table t;
+    // Every key and button an action had before keeps it, and the new ones
+    // take nothing from them.
+    const QVector<QString> anciennes = {"gauche", "droite", "haut",    "bas",    "ok",
+                                        "retour", "hint",   "mix",     "undo",   "peek",
+                                        "piece",  "start",  "glisseG", "glisseD"};
+    for (int code : {int('N'), int('6'), int('B'), int('7'), int('I'), int('8')}) {
+        for (const QString& a : anciennes)
+            EXPECT_FALSE(t.clavier(a).contains(code)) << a.toStdString() << code;
+        EXPECT_FALSE(t.actionDuel(code).has_value()) << code; // not the duel's either
+    }
+    EXPECT_EQ(t.clavier("trouver"), v({'N', '6'}));
+    EXPECT_EQ(t.clavier("trouverPaire"), v({'B', '7'}));
+    EXPECT_EQ(t.clavier("sommaire"), v({'I', '8'}));
+    EXPECT_EQ(t.action('H', false), "hint");
+    EXPECT_EQ(t.action(MANETTE + 0x10b, false), "trouverPaire"); // r3
+    EXPECT_EQ(t.action(MANETTE + 17, false), "sommaire");        // guide
+    EXPECT_EQ(t.action(MANETTE + 8, false), "piece");
+
+    // Remappable like the others, and a key given to them leaves its action.
+    t.regler({{"trouver", 'H'}});
+    EXPECT_EQ(t.action('H', false), "trouver");
+    EXPECT_EQ(t.clavier("hint"), v({'1', K::esperluette}));
+
+    // Labels on every device; the remote of the box sends the digits.
+    Table d;
+    EXPECT_EQ(d.etiquette("trouver", "clavier", "linux"), "N");
+    EXPECT_EQ(d.etiquette("sommaire", "telecommande", "freebox"), "8");
+    EXPECT_EQ(d.etiquette("trouverPaire", "manette", "linux"), "R3");
+    d.choisirFamille("xbox");
+    EXPECT_EQ(d.etiquette("trouver", "manette", "linux"), "LS");
+    EXPECT_EQ(d.libelle("trouverPaire", "souris", "linux"), "POINT");
 }

@@ -173,8 +173,8 @@ TEST(Controles, AppareilsLignesEtPointeur) {
     EXPECT_FALSE(controles::reglable("clavier", "android"));
     EXPECT_FALSE(controles::reglable("manette", "linux"));
     EXPECT_FALSE(controles::reglable("telecommande", "freebox"));
-    EXPECT_EQ(controles::nombreLignes(true), 15);
-    EXPECT_EQ(controles::nombreLignes(false), 14);
+    EXPECT_EQ(controles::nombreLignes(true), commandes::NOMBRE_ACTIONS + 1);
+    EXPECT_EQ(controles::nombreLignes(false), commandes::NOMBRE_ACTIONS);
 
     QStringList noms;
     for (const QString& a : commandes::appareils("linux"))
@@ -191,8 +191,30 @@ TEST(Controles, AppareilsLignesEtPointeur) {
     EXPECT_EQ(controles::appareilTouche(280, 30, 3), -1);
     EXPECT_EQ(controles::appareilTouche(39, 30, 3), -1);
     EXPECT_EQ(controles::appareilTouche(60, 44, 3), -1);
-    EXPECT_EQ(controles::ligneTouchee(47.9, 15), -1);
-    EXPECT_EQ(controles::ligneTouchee(48, 15), 0);
-    EXPECT_EQ(controles::ligneTouchee(192, 15), controles::LIGNE_RAZ);
-    EXPECT_EQ(controles::ligneTouchee(198, 15), -1);
+    const int toutes = controles::nombreLignes(true);
+    EXPECT_EQ(controles::ligneTouchee(47.9, toutes), -1);
+    EXPECT_EQ(controles::ligneTouchee(48, toutes), 0);
+    EXPECT_EQ(controles::ligneTouchee(192, toutes), controles::LIGNE_RAZ);
+    EXPECT_EQ(controles::ligneTouchee(192, controles::nombreLignes(false)), -1);
+    EXPECT_EQ(controles::ligneTouchee(198, toutes), -1);
+}
+
+TEST(Controles, LaListeDefilePourGarderLaLigneEnVue) {
+    using controles::premierePourVoir;
+    const int dernier = commandes::NOMBRE_ACTIONS - 1;
+    const int bas = commandes::NOMBRE_ACTIONS - controles::RANGS_VUS;
+    EXPECT_EQ(premierePourVoir(0, 13), 0);
+    EXPECT_EQ(premierePourVoir(0, 14), 1);
+    EXPECT_EQ(premierePourVoir(0, dernier), bas);
+    EXPECT_EQ(premierePourVoir(bas, 5), bas); // still in sight: no move
+    EXPECT_EQ(premierePourVoir(bas, 0), 0);   // wrapped to the top
+    EXPECT_EQ(premierePourVoir(2, controles::LIGNE_RAZ), 2);
+    EXPECT_EQ(premierePourVoir(99, -1), bas);
+    EXPECT_EQ(controles::defiler(0, -1), 0);
+    EXPECT_EQ(controles::defiler(bas, 1), bas);
+    EXPECT_EQ(controles::defiler(1, 1), 2);
+    // A press lands on the action its row shows.
+    EXPECT_EQ(controles::ligneTouchee(50, controles::nombreLignes(false), bas), bas);
+    EXPECT_EQ(controles::ligneTouchee(180, controles::nombreLignes(false), bas), dernier);
+    EXPECT_EQ(controles::nomAction("trouverPaire"), "FIND PAIR");
 }
