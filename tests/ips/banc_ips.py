@@ -67,6 +67,15 @@ def temps_processeur(pid):
     return (int(champs[11]) + int(champs[12])) / TIC
 
 
+class Releve:
+    """One measured stretch: the median of the `--ips` frame counts, the
+    processor ms per frame, the share of one core the program used (process
+    time over wall time) and every frame count."""
+
+    def __init__(self, ips, ms_par_image, part, images):
+        self.ips, self.ms_par_image, self.part, self.images = ips, ms_par_image, part, images
+
+
 class Mesure:
     """One program in a window of the given size on its own X server."""
 
@@ -87,7 +96,7 @@ class Mesure:
         return subprocess.run(["xdotool", "search", "--name", f"^{self.titre}$"] + list(arguments),
                               env=self.env, capture_output=True, text=True, timeout=10).stdout
 
-    def _attendre(self, motif, delai):
+    def attendre(self, motif, delai):
         fin = time.monotonic() + delai
         while time.monotonic() < fin:
             if any(re.search(motif, l) for _, l in self.lignes):
@@ -111,6 +120,37 @@ class Mesure:
                 return
         raise RuntimeError(f"the window never took the size {l} x {h}")
 
+    def touche(self, nom):
+        """Presses a key in the program's window, which gets the focus first
+        (without a window manager nobody else gives it). The key goes to the
+        focus as a real one: sent to a window named in the same xdotool
+        command, it would be a synthetic event, which the toolkit ignores."""
+        self._xdotool("windowfocus", "--sync", "%@")
+        subprocess.run(["xdotool", "key", nom], env=self.env, capture_output=True, timeout=10)
+
+    def mesurer(self, secondes):
+        """What the running program did over the next `secondes`: its
+        `TESSIMORA_IPS` lines and the processor time it took, with what the
+        rest of the machine took meanwhile in `self.autres`."""
+        debut, cpu0 = time.monotonic(), temps_processeur(self.processus.pid)
+        x0, machine0 = temps_processeur(self.serveur.processus.pid), processeurs_occupes()
+        fin = debut + secondes + 0.5
+        while time.monotonic() < fin and self.processus.poll() is None:
+            time.sleep(0.1)
+        if self.processus.poll() is not None:
+            raise RuntimeError(f"{' '.join(self.commande)}: ended with code "
+                               f"{self.processus.returncode} while measured")
+        cpu1 = temps_processeur(self.processus.pid)
+        x1, machine1 = temps_processeur(self.serveur.processus.pid), processeurs_occupes()
+        duree = max(0.1, time.monotonic() - debut)
+        self.autres = max(0.0, (machine1 - machine0) - (cpu1 - cpu0) - (x1 - x0)) / duree
+        images = [int(l.split()[1]) for t, l in self.lignes
+                  if debut < t <= fin and l.startswith("TESSIMORA_IPS ")]
+        if not images:
+            raise RuntimeError(f"{' '.join(self.commande)}: no TESSIMORA_IPS line")
+        return Releve(statistics.median(images), 1000 * (cpu1 - cpu0) / max(1, sum(images)),
+                      (cpu1 - cpu0) / duree, images)
+
     def executer(self, chauffe, secondes, capture=None, suivre=None):
         """(median frames per second, processor ms per frame) over `secondes`
         whole report lines after `chauffe` seconds of warming up; with
@@ -118,7 +158,7 @@ class Mesure:
         and nothing is measured; with `suivre`, it is called after the warming
         up, the program still running, and its answer is returned instead."""
         temp = tempfile.mkdtemp(prefix="tessimora-ips-")
-        serveur = ServeurX(*self.taille)
+        serveur = self.serveur = ServeurX(*self.taille)
         try:
             self.env = dict(os.environ, DISPLAY=serveur.display, LIBGL_ALWAYS_SOFTWARE="1",
                             XDG_CONFIG_HOME=os.path.join(temp, "config"),
@@ -132,7 +172,7 @@ class Mesure:
                                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                                               text=True, bufsize=1)
             threading.Thread(target=self._lire, args=(self.processus.stdout,), daemon=True).start()
-            self._attendre("^TESSIMORA_PRET$", 60)
+            self.attendre("^TESSIMORA_PRET$", 60)
             self._dimensionner()
             time.sleep(chauffe)
             if capture:
@@ -141,20 +181,8 @@ class Mesure:
                 return None
             if suivre:
                 return suivre()
-            debut, cpu0 = time.monotonic(), temps_processeur(self.processus.pid)
-            x0, machine0 = temps_processeur(serveur.processus.pid), processeurs_occupes()
-            fin = debut + secondes + 0.5
-            while time.monotonic() < fin and self.processus.poll() is None:
-                time.sleep(0.1)
-            cpu1 = temps_processeur(self.processus.pid)
-            x1, machine1 = temps_processeur(serveur.processus.pid), processeurs_occupes()
-            self.autres = max(0.0, (machine1 - machine0) - (cpu1 - cpu0) - (x1 - x0)) / max(
-                0.1, time.monotonic() - debut)
-            images = [int(l.split()[1]) for t, l in self.lignes
-                      if debut < t <= fin and l.startswith("TESSIMORA_IPS ")]
-            if not images:
-                raise RuntimeError(f"{' '.join(self.commande)}: no TESSIMORA_IPS line")
-            return statistics.median(images), 1000 * (cpu1 - cpu0) / max(1, sum(images))
+            releve = self.mesurer(secondes)
+            return releve.ips, releve.ms_par_image
         finally:
             if getattr(self, "processus", None) and self.processus.poll() is None:
                 self.processus.terminate()

@@ -1,0 +1,127 @@
+"""What the game costs the machine in each state a player leaves it in: the
+share of one core it uses (process processor time over wall time, all its
+threads, the software renderer's included) and the frames it draws, with the
+tube look on, a stage untouched and paused, the title and the still screens.
+Each state is measured for the game and, with --avant, right after it for an
+older build, so that both see the same machine; the ratio says how much of
+the older build's share is left.
+
+    TESSIMORA_EXE=construction/essais/tessimora \\
+    python3 tests/ips/part_processeur.py [--avant OLD_BUILD] [--secondes 12] [--taille 1280x720]
+
+A game that draws only what changes draws nothing on a still screen, so the
+frame counts are printed beside the shares: a paused stage should show only
+the pause menu's own animation. Shares are compared with the targets below,
+never asserted: the machine decides them. The processor time the rest of the
+machine took while measuring is printed, with a warning when it was high.
+"""
+
+import argparse
+import os
+import statistics
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from banc_ips import Mesure  # noqa: E402
+
+LOOK = '{"crt":{"actif":true}}'
+GO = r"^TESSIMORA_SON \d+ voix_go$"
+
+
+def au_jeu(m):
+    m.attendre(GO, 40)
+    time.sleep(1.5)
+
+
+def en_pause(m):
+    au_jeu(m)
+    m.touche("Escape")
+    m.attendre(r"^TESSIMORA_SCENE partie pause$", 10)
+    time.sleep(1.5)
+
+
+def au_titre_qui_demande(m):
+    m.attendre(r"^TESSIMORA_SCENE titre$", 20)
+    time.sleep(1)
+    m.touche("Escape")
+    m.attendre(r"^TESSIMORA_SCENE titre sortie$", 10)
+    time.sleep(1)
+
+
+def attendre_scene(nom, secondes):
+    def preparer(m):
+        m.attendre(rf"^TESSIMORA_SCENE {nom}$", 20)
+        time.sleep(secondes)
+    return preparer
+
+
+# State, options, how to reach it once the window has its size, and the
+# largest share of one core it should take.
+ETATS = [
+    ("title", ["--scene=titre"], attendre_scene("titre", 2), 0.50),
+    ("stage running, untouched", ["--scene=partie", "--mode=night"], au_jeu, 0.90),
+    ("stage paused", ["--scene=partie", "--mode=night"], en_pause, 0.10),
+    ("OPTIONS", ["--scene=options"], attendre_scene("options", 2), 0.10),
+    ("confirmation (quit?)", ["--scene=titre"], au_titre_qui_demande, 0.10),
+    # After its entry animation.
+    ("HIGH SCORES", ["--scene=scores"], attendre_scene("scores", 5), 0.10),
+]
+
+
+def mesurer(programme, options, preparer, taille, secondes):
+    m = Mesure([programme, "--muet", "--journal-sons"] + options, "Tessimora", *taille, LOOK)
+
+    def suivre():
+        preparer(m)
+        return m.mesurer(secondes)
+
+    releve = m.executer(0, secondes, suivre=suivre)
+    return releve, m.autres
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--secondes", type=float, default=12)
+    parser.add_argument("--taille", default="1280x720")
+    parser.add_argument("--avant", help="an older build of the game, measured in the same run")
+    parser.add_argument("--etats", help="the states to measure, by the start of their names, "
+                        "separated by commas (all by default)")
+    args = parser.parse_args()
+
+    jeu = os.environ.get("TESSIMORA_EXE")
+    if not jeu:
+        sys.exit("TESSIMORA_EXE must name the game")
+    programmes = [os.path.abspath(jeu)] + ([os.path.abspath(args.avant)] if args.avant else [])
+    taille = tuple(int(v) for v in args.taille.split("x"))
+    etats = [e for e in ETATS
+             if not args.etats or any(e[0].startswith(n) for n in args.etats.split(","))]
+
+    print(f"share of one core and median frames per second over {args.secondes:g} s, "
+          f"{taille[0]} x {taille[1]}, look on", flush=True)
+    entete = f"  {'state':28}{'target':>8}{'now':>16}"
+    if args.avant:
+        entete += f"{'before':>16}{'now/before':>12}"
+    print(entete, flush=True)
+    autres = []
+    for nom, options, preparer, cible in etats:
+        cases = []
+        for programme in programmes:
+            releve, autre = mesurer(programme, options, preparer, taille, args.secondes)
+            autres.append(autre)
+            cases.append(releve)
+        ligne = f"  {nom:28}{100 * cible:7.0f}%"
+        ligne += "".join(f"{100 * r.part:7.1f}% {r.ips:5g} fps" for r in cases)
+        if len(cases) == 2:
+            ligne += f"{cases[0].part / max(1e-6, cases[1].part):12.2f}"
+        if cases[0].part > cible:
+            ligne += "  over the target"
+        print(ligne, flush=True)
+    print(f"\nthe rest of the machine used {100 * statistics.mean(autres):.0f} % of a core on "
+          f"average while measuring, {100 * max(autres):.0f} % at most")
+    if max(autres) > 0.15:
+        print("warning: the machine was busy; the shares are not meaningful", flush=True)
+
+
+if __name__ == "__main__":
+    main()
