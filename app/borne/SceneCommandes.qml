@@ -8,7 +8,9 @@ import "../jeu"
 // action waits for a key ("PRESS A KEY"), Escape gives up, and a key that
 // cannot be given plays "erreur" and the wait goes on. A given key leaves
 // whichever action had it. The cabinet hands every raw key press to
-// `capturer` first, so a key awaited never acts as well.
+// `capturer` first, so a key awaited never acts as well. The actions
+// outnumber the rows: the list scrolls to keep the cursor in sight, and
+// Up and Down scroll it where there is no cursor.
 Item {
     id: scene
 
@@ -18,6 +20,8 @@ Item {
     // The device shown, an index in the platform's list.
     property int appareil: 0
     property int choix: 0
+    // The action on the top row.
+    property int premiere: 0
     // The action waiting for its key, "" when none.
     property string attend: ""
     // Bumped whenever this scene rebuilds the key table, for the rows to re-read it.
@@ -53,9 +57,14 @@ Item {
             var n = appareils.length
             appareil = (appareil + (a === "gauche" ? n - 1 : 1)) % n
             choix = 0
+            premiere = 0
             son("selection")
         } else if ((a === "haut" || a === "bas") && reglable) {
             choix = (choix + (a === "haut" ? nombre - 1 : 1)) % nombre
+            premiere = Options.premierePourVoir(premiere, choix)
+            son("selection")
+        } else if (a === "haut" || a === "bas") {
+            premiere = Options.defiler(premiere, a === "haut" ? -1 : 1)
             son("selection")
         } else if (a === "ok" && reglable) {
             if (choix === Options.LIGNE_RAZ) {
@@ -101,10 +110,11 @@ Item {
         if (k >= 0) {
             appareil = k
             choix = 0
+            premiere = 0
             son("selection")
             return
         }
-        var i = reglable ? Options.ligneCommandeTouchee(y, nombre) : -1
+        var i = reglable ? Options.ligneCommandeTouchee(y, nombre, premiere) : -1
         if (i >= 0) {
             choix = i
             action("ok")
@@ -137,12 +147,13 @@ Item {
     }
 
     Repeater {
-        model: Commandes.ACTIONS
+        model: Options.RANGS_VUS
         Item {
             id: rang
             required property int index
-            required property string modelData
-            readonly property bool courante: scene.reglable && index === scene.choix
+            readonly property int ligne: scene.premiere + index
+            readonly property string modelData: Commandes.ACTIONS[ligne] || ""
+            readonly property bool courante: scene.reglable && ligne === scene.choix
             y: 50 + 10 * index
             height: 7
 

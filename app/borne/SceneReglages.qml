@@ -3,11 +3,13 @@ import Tessimora 1.0
 import "../ecran"
 import "../jeu"
 
-// OPTIONS (all thirteen lines) and CRT SETTINGS (the seven screen lines):
-// the settings record edited line by line. Each change is a validated copy
+// OPTIONS (fourteen lines), CRT SETTINGS (the seven screen lines) and the
+// ACCESS page that OPTIONS opens (speech, clear tiles, calm motion): the
+// settings record edited line by line. Each change is a validated copy
 // handed to the cabinet at once, so the screen, the volumes, the coins, the
-// language and the keys follow while the player is still here; the cabinet
-// writes the record when the scene is left. The lines and how each one
+// language, the keys and the access choices follow while the player is
+// still here; the cabinet writes the record when the scene is left. BACK on
+// ACCESS returns to OPTIONS on its ACCESS line. The lines and how each one
 // moves are the rules' (`Options`).
 Item {
     id: scene
@@ -18,9 +20,31 @@ Item {
     property string modeEcran: "entier"
     property var touches: ({})
     property int choix: 0
+    // ACCESS shows in place of OPTIONS while this is set.
+    property bool acces: false
 
-    readonly property var lignes: Options.lignes(crtSeul)
-    readonly property int pas: Options.pas(crtSeul)
+    readonly property int page: crtSeul ? Options.PageCrt : acces ? Options.PageAcces
+                                                                  : Options.PageOptions
+    readonly property var lignes: Options.lignes(page)
+    readonly property int pas: Options.pas(page)
+
+    // What SPEECH says of the line under the cursor: its label and value as shown.
+    readonly property var annonce: {
+        Langue.revision
+        var l = lignes[choix]
+        if (!l || !reglages)
+            return []
+        var valeur = ""
+        if (l.sorte === Options.Niveau)
+            valeur = String(Options.pourcent(Options.niveau(reglages, l.ligne)))
+        else if (l.sorte === Options.Bascule || l.sorte === Options.Choix)
+            valeur = Langue.t(l.textes[Options.position(reglages, l.ligne, modeEcran)])
+        else if (l.sorte === Options.Langage) {
+            var code = Options.langues[Options.position(reglages, l.ligne, modeEcran)]
+            valeur = code !== "" ? Langue.nom(code) : Langue.t("AUTO")
+        }
+        return [l.cle, {}, valeur]
+    }
 
     signal change(var reglages)
     signal sortie()
@@ -30,18 +54,38 @@ Item {
     width: 384
     height: 224
 
-    function regler(ligne, sens) {
-        if (ligne < 0 || ligne >= lignes.length)
+    // The row of the page's line of a sort, -1 when it has none.
+    function rangDe(sorte) {
+        for (var i = 0; i < lignes.length; ++i)
+            if (lignes[i].sorte === sorte)
+                return i
+        return -1
+    }
+
+    function ouvrirAcces(oui) {
+        acces = oui
+        choix = oui ? 0 : rangDe(Options.Acces)
+        if (oui)
+            Parole.scene("acces", annonce)
+    }
+
+    function regler(rang, sens) {
+        if (rang < 0 || rang >= lignes.length)
             return
-        if (lignes[ligne].sorte === Options.Controles) {
+        if (lignes[rang].sorte === Options.Controles) {
             son("selection")
             commandes()
             return
         }
-        var copie = Options.regler(reglages, ligne, sens, modeEcran)
+        if (lignes[rang].sorte === Options.Acces) {
+            son("selection")
+            ouvrirAcces(true)
+            return
+        }
+        var copie = Options.regler(reglages, lignes[rang].ligne, sens, modeEcran)
         if (!copie)
             return
-        if (lignes[ligne].sorte === Options.Langage)
+        if (lignes[rang].sorte === Options.Langage)
             Langue.choisir(copie.jeu.langue)
         change(copie)
         // The cabinet binds `reglages` to the memory, which now holds the
@@ -61,6 +105,9 @@ Item {
             regler(choix, -1)
         } else if (a === "droite" || a === "ok") {
             regler(choix, 1)
+        } else if ((a === "retour" || a === "start") && acces) {
+            son("deselection")
+            ouvrirAcces(false)
         } else if (a === "retour" || a === "start") {
             son("deselection")
             sortie()
@@ -71,7 +118,7 @@ Item {
     }
 
     function appui(x, y) {
-        var i = Options.ligneTouchee(y, crtSeul)
+        var i = Options.ligneTouchee(y, page)
         if (i >= 0) {
             choix = i
             regler(i, Options.sensTouche(x))
@@ -84,10 +131,22 @@ Item {
     Voile {}
 
     Grand {
+        visible: !scene.acces
         y: 8
         nom: scene.crtSeul ? "ecrans_titre_crt_settings" : "ecrans_titre_options"
         titre: scene.crtSeul ? "CRT SETTINGS" : "OPTIONS"
         reprise: 3500
+    }
+    // ACCESS has no drawn strip: its title is the text at twice the size,
+    // as a translated title is.
+    Texte {
+        visible: scene.acces
+        x: Math.floor((384 - 2 * width) / 2)
+        y: 12
+        scale: 2
+        transformOrigin: Item.TopLeft
+        texte: Langue.t("ACCESS")
+        style: "or"
     }
 
     Repeater {
@@ -96,10 +155,10 @@ Item {
             id: rang
             required property int index
             required property var modelData
-            readonly property int ligne: index
+            readonly property int ligne: modelData.ligne
             readonly property int sorte: modelData.sorte
             readonly property bool courante: index === scene.choix
-            y: Options.premiereLigne(scene.crtSeul) + scene.pas * index
+            y: Options.premiereLigne(scene.page) + scene.pas * index
             height: 7
 
             Anim {
@@ -117,7 +176,8 @@ Item {
             Loader {
                 sourceComponent: rang.sorte === Options.Niveau ? niveau
                                : rang.sorte === Options.Langage ? langage
-                               : rang.sorte === Options.Controles ? null : valeurs
+                               : rang.sorte === Options.Controles || rang.sorte === Options.Acces
+                                 ? null : valeurs
             }
 
             Component {

@@ -46,6 +46,20 @@ double* champ(Reglages& r, int ligne) {
     }
 }
 
+// The ACCESS lines: each shows its off value first.
+bool* drapeau(Reglages& r, int ligne) {
+    switch (ligne) {
+    case PAROLE:
+        return &r.acces.parole;
+    case TUILES:
+        return &r.acces.tuilesClaires;
+    case MOUVEMENT:
+        return &r.acces.mouvementCalme;
+    default:
+        return nullptr;
+    }
+}
+
 bool existe(int ligne) {
     return ligne >= 0 && ligne < NOMBRE;
 }
@@ -65,11 +79,26 @@ const std::array<Ligne, NOMBRE> LIGNES = {{
     {T("COINS"), Sorte::Bascule, {T("FREE"), T("1 COIN"), nullptr}},
     {T("CPU"), Sorte::Choix, {T("LAMPION"), T("LANTERN"), T("DRAGON")}},
     {T("LANGUAGE"), Sorte::Langage, {}},
+    {T("ACCESS"), Sorte::Acces, {}},
     {T("CONTROLS"), Sorte::Controles, {}},
+    {T("SPEECH"), Sorte::Choix, {T("OFF"), T("ON"), nullptr}},
+    {T("TILES"), Sorte::Choix, {T("CLASSIC"), T("CLEAR"), nullptr}},
+    {T("MOTION"), Sorte::Choix, {T("FULL"), T("CALM"), nullptr}},
 }};
 
-int nombre(bool crtSeul) {
-    return crtSeul ? NOMBRE_CRT : NOMBRE;
+int nombre(Page page) {
+    switch (page) {
+    case Page::Crt:
+        return NOMBRE_CRT;
+    case Page::Acces:
+        return NOMBRE_ACCES;
+    default:
+        return NOMBRE_OPTIONS;
+    }
+}
+
+int premiere(Page page) {
+    return page == Page::Acces ? PAROLE : 0;
 }
 
 int nombreTextes(int ligne) {
@@ -110,14 +139,19 @@ int position(const Reglages& r, int ligne, const QString& modeEcran) {
     }
     case LANGUE:
         return std::max(0, int(langues().indexOf(r.jeu.langue)));
-    default:
-        return -1;
+    default: {
+        Reglages copie = r;
+        const bool* d = drapeau(copie, ligne);
+        return d ? (*d ? 1 : 0) : -1;
+    }
     }
 }
 
 std::optional<Reglages> regler(const Reglages& actuel, int ligne, int sens,
                                const QString& modeEcran) {
-    if (!existe(ligne) || LIGNES[ligne].sorte == Sorte::Controles) return std::nullopt;
+    if (!existe(ligne) || LIGNES[ligne].sorte == Sorte::Controles ||
+        LIGNES[ligne].sorte == Sorte::Acces)
+        return std::nullopt;
     Reglages r = stockage::lireReglages(stockage::ecrireReglages(actuel));
     const int s = sens < 0 ? -1 : 1;
     if (double* v = champ(r, ligne)) {
@@ -126,6 +160,8 @@ std::optional<Reglages> regler(const Reglages& actuel, int ligne, int sens,
         r.crt.actif = !r.crt.actif;
     } else if (ligne == PIECES) {
         r.jeu.freePlay = !r.jeu.freePlay;
+    } else if (bool* d = drapeau(r, ligne)) {
+        *d = !*d;
     } else if (ligne == IA) {
         r.jeu.niveauIa = tour(r.jeu.niveauIa + s, 3);
     } else if (ligne == ECRAN) {
@@ -147,18 +183,19 @@ int braise(double v) {
     return BATON_X + int(std::floor((1 - reste) * (BATON_FIN - BATON_X) + 0.5));
 }
 
-int pas(bool crtSeul) {
-    return crtSeul ? 22 : 13;
+// OPTIONS' fourteen rows fit above the help line only 12 pixels apart.
+int pas(Page page) {
+    return page == Page::Options ? 12 : 22;
 }
 
-int premiereLigne(bool crtSeul) {
-    return crtSeul ? 44 : 42;
+int premiereLigne(Page page) {
+    return page == Page::Options ? 42 : 44;
 }
 
-int ligneTouchee(double y, bool crtSeul) {
+int ligneTouchee(double y, Page page) {
     if (!std::isfinite(y) || y < 40) return -1;
-    const int i = int(std::floor((y - 40) / pas(crtSeul)));
-    return i < nombre(crtSeul) ? i : -1;
+    const int i = int(std::floor((y - 40) / pas(page)));
+    return i < nombre(page) ? i : -1;
 }
 
 int sensTouche(double x) {

@@ -7,11 +7,13 @@
 #include <array>
 #include <optional>
 
-// The rules of OPTIONS and CRT SETTINGS: the thirteen lines, what each one
-// edits in the settings record, how Left and Right move its value, what the
-// line shows, and where the pointer lands. Every change gives a new record
-// that went through the settings reader, so nothing out of range is ever
-// handed to the memory. CRT SETTINGS is the first seven lines.
+// The rules of OPTIONS, CRT SETTINGS and the ACCESS page: the lines, what
+// each one edits in the settings record, how Left and Right move its value,
+// what the line shows, and where the pointer lands. Every change gives a new
+// record that went through the settings reader, so nothing out of range is
+// ever handed to the memory. OPTIONS is the first fourteen lines, CRT
+// SETTINGS the first seven, and ACCESS (opened from its OPTIONS line, as
+// CONTROLS is) the three after them.
 namespace options {
 
 enum class Sorte {
@@ -20,7 +22,11 @@ enum class Sorte {
     Choix,     // one of a few values, wrapping
     Langage,   // AUTO and the offered languages, wrapping
     Controles, // opens CONTROLS
+    Acces,     // opens the ACCESS page
 };
+
+// The pages the scene shows.
+enum class Page { Options, Crt, Acces };
 
 struct Ligne {
     const char* cle; // label (a catalogue key, except "CRT", never translated)
@@ -29,8 +35,10 @@ struct Ligne {
     std::array<const char*, 3> textes;
 };
 
-constexpr int NOMBRE = 13;
+constexpr int NOMBRE = 17; // every line of every page
+constexpr int NOMBRE_OPTIONS = 14;
 constexpr int NOMBRE_CRT = 7;
+constexpr int NOMBRE_ACCES = 3;
 extern const std::array<Ligne, NOMBRE> LIGNES;
 
 // Line indexes, in order.
@@ -47,11 +55,16 @@ enum : int {
     PIECES,
     IA,
     LANGUE,
-    COMMANDES
+    ACCES,
+    COMMANDES,
+    PAROLE,
+    TUILES,
+    MOUVEMENT
 };
 
-// How many lines the scene shows.
-int nombre(bool crtSeul);
+// How many lines a page shows, and the line on its first row.
+int nombre(Page page);
+int premiere(Page page);
 // How many values a Bascule or Choix line offers; 0 for the others.
 int nombreTextes(int ligne);
 
@@ -83,13 +96,14 @@ int pourcent(double v);
 int braise(double v);
 
 // -- rows ---------------------------------------------------------------------------
-// Row step and the first row's y: CRT SETTINGS has room to space its seven.
-int pas(bool crtSeul);
-int premiereLigne(bool crtSeul);
+// Row step and the first row's y: CRT SETTINGS and ACCESS have room to space
+// their few lines.
+int pas(Page page);
+int premiereLigne(Page page);
 
 // -- pointer ------------------------------------------------------------------------
-// The line under a press, or -1.
-int ligneTouchee(double y, bool crtSeul);
+// The row under a press (0 for the page's first line), or -1.
+int ligneTouchee(double y, Page page);
 // A press left of the values lowers, right of them raises.
 int sensTouche(double x);
 // Outside the lines, a press at the bottom leaves.

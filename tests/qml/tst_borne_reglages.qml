@@ -74,7 +74,7 @@ Item {
             borne.modeEcran = "remplir"
             borne.aller("options")
             var o = borne.sceneItem
-            compare(o.lignes.length, 13)
+            compare(o.lignes.length, 14)
             verify(!o.crtSeul)
             compare(o.modeEcran, "remplir")
             verify(o.reglages === fausseMemoire.reglages)

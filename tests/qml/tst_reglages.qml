@@ -153,7 +153,7 @@ Item {
         function test_controls_et_sortie() {
             var o = options()
             o.action("haut")
-            compare(o.choix, 12)
+            compare(o.choix, 13)
             o.action("ok")
             compare(commandes, 1)
             compare(changes.length, 0)
@@ -162,6 +162,36 @@ Item {
             compare(sorties, 1)
             compare(sons[sons.length - 1], "deselection")
             verify(!o.action("hint"))
+        }
+
+        function test_la_page_acces_s_ouvre_et_se_referme_dans_les_options() {
+            var o = options()
+            o.choix = 12
+            o.action("ok")
+            verify(o.acces)
+            compare(o.lignes.length, 3)
+            compare(o.choix, 0)
+            compare(changes.length, 0)
+            var t = textes(o)
+            verify(t.indexOf("SPEECH") >= 0 && t.indexOf("CLASSIC") >= 0 && t.indexOf("CALM") >= 0,
+                   t.join(" | "))
+            compare(o.annonce[0], "SPEECH")
+            compare(o.annonce[2], "OFF")
+            o.action("droite")
+            compare(changes.length, 1)
+            verify(o.reglages.acces.parole)
+            compare(o.annonce[2], "ON")
+            // 22-pixel rows: the third is MOTION.
+            o.appui(300, 40 + 22 * 2 + 5)
+            verify(o.reglages.acces.mouvementCalme)
+            verify(!o.reglages.acces.tuilesClaires)
+            // BACK goes back to OPTIONS, on the ACCESS line; only then does it leave.
+            o.action("retour")
+            verify(!o.acces)
+            compare(o.choix, 12)
+            compare(sorties, 0)
+            o.action("retour")
+            compare(sorties, 1)
         }
 
         function test_crt_settings_n_a_que_sept_lignes() {
@@ -180,12 +210,14 @@ Item {
 
         function test_pointeur_des_options() {
             var o = options()
-            o.appui(100, 40 + 13 * musique + 2)
+            o.appui(100, 40 + 12 * musique + 2)
             compare(o.choix, musique)
             compare(o.reglages.son.musique, 0.75)
-            o.appui(300, 40 + 13 * musique + 2)
+            compare(o.annonce[0], "MUSIC")
+            compare(o.annonce[2], "75")
+            o.appui(300, 40 + 12 * musique + 2)
             compare(o.reglages.son.musique, 0.8)
-            // Below the last line (CONTROLS ends at y 209), a press leaves.
+            // Below the last line (CONTROLS ends at y 207), a press leaves.
             o.appui(100, 212)
             compare(sorties, 1)
         }
@@ -253,6 +285,29 @@ Item {
             c.action("ok")
             compare(Object.keys(c.reglages.touches).length, 0)
             compare(Commandes.action(0x48), "hint")
+        }
+
+        function test_la_liste_des_commandes_defile() {
+            var c = controles()
+            compare(c.premiere, 0)
+            // Up from the first line goes to RESET KEYS, drawn apart: nothing scrolls.
+            c.action("haut")
+            compare(c.choix, Options.LIGNE_RAZ)
+            compare(c.premiere, 0)
+            c.action("haut")
+            compare(c.choix, Commandes.ACTIONS.length - 1)
+            compare(c.premiere, Commandes.ACTIONS.length - Options.RANGS_VUS)
+            var t = textes(c)
+            verify(t.indexOf("SUMMARY") >= 0 && t.indexOf("FIND PAIR") >= 0, t.join(" | "))
+            // A press on a row names the action shown there.
+            c.appui(60, 50 + 10 * (Options.RANGS_VUS - 1))
+            compare(c.attend, "sommaire")
+            verify(c.capturer(Commandes.K.echap))
+            // Without a cursor, Up and Down scroll.
+            c.action("droite")
+            compare(c.premiere, 0)
+            c.action("bas")
+            compare(c.premiere, 1)
         }
 
         function test_pointeur_des_commandes() {

@@ -12,6 +12,17 @@ stockage::Reglages lire(const QJSValue& r) {
     return stockage::lireReglages(js::versJson(r));
 }
 
+options::Page page(int p) {
+    switch (p) {
+    case OptionsQml::PageCrt:
+        return options::Page::Crt;
+    case OptionsQml::PageAcces:
+        return options::Page::Acces;
+    default:
+        return options::Page::Options;
+    }
+}
+
 QJSValue rendre(const QObject* o, const std::optional<stockage::Reglages>& r) {
     if (!r) return QJSValue(QJSValue::NullValue);
     return js::depuisTexte(o, stockage::ecrireReglages(*r));
@@ -31,27 +42,32 @@ QStringList OptionsQml::langues() const {
 int OptionsQml::ligneRaz() const {
     return controles::LIGNE_RAZ;
 }
+int OptionsQml::rangsVus() const {
+    return controles::RANGS_VUS;
+}
 
-QVariantList OptionsQml::lignes(bool crtSeul) const {
+QVariantList OptionsQml::lignes(int p) const {
     QVariantList r;
-    for (int i = 0; i < options::nombre(crtSeul); ++i) {
+    const int premiere = options::premiere(page(p));
+    for (int i = premiere; i < premiere + options::nombre(page(p)); ++i) {
         const options::Ligne& l = options::LIGNES[i];
         QStringList textes;
         for (int k = 0; k < options::nombreTextes(i); ++k)
             textes << QString::fromUtf8(l.textes[k]);
         r.append(QVariantMap{{QStringLiteral("cle"), QString::fromUtf8(l.cle)},
                              {QStringLiteral("sorte"), int(l.sorte)},
-                             {QStringLiteral("textes"), textes}});
+                             {QStringLiteral("textes"), textes},
+                             {QStringLiteral("ligne"), i}});
     }
     return r;
 }
 
-int OptionsQml::pas(bool crtSeul) const {
-    return options::pas(crtSeul);
+int OptionsQml::pas(int p) const {
+    return options::pas(page(p));
 }
 
-int OptionsQml::premiereLigne(bool crtSeul) const {
-    return options::premiereLigne(crtSeul);
+int OptionsQml::premiereLigne(int p) const {
+    return options::premiereLigne(page(p));
 }
 
 double OptionsQml::niveau(const QJSValue& reglages, int ligne) const {
@@ -75,8 +91,8 @@ int OptionsQml::braise(double v) const {
     return options::braise(v);
 }
 
-int OptionsQml::ligneTouchee(double y, bool crtSeul) const {
-    return options::ligneTouchee(y, crtSeul);
+int OptionsQml::ligneTouchee(double y, int p) const {
+    return options::ligneTouchee(y, page(p));
 }
 
 int OptionsQml::sensTouche(double x) const {
@@ -115,8 +131,16 @@ int OptionsQml::appareilTouche(double x, double y, int nombre) const {
     return controles::appareilTouche(x, y, nombre);
 }
 
-int OptionsQml::ligneCommandeTouchee(double y, int nombre) const {
-    return controles::ligneTouchee(y, nombre);
+int OptionsQml::premierePourVoir(int premiere, int choix) const {
+    return controles::premierePourVoir(premiere, choix);
+}
+
+int OptionsQml::defiler(int premiere, int sens) const {
+    return controles::defiler(premiere, sens);
+}
+
+int OptionsQml::ligneCommandeTouchee(double y, int nombre, int premiere) const {
+    return controles::ligneTouchee(y, nombre, premiere);
 }
 
 bool OptionsQml::sortieCommandesTouchee(double y) const {

@@ -112,8 +112,35 @@ TEST(Options, LaLigneDesCommandesEtLesLignesAbsentesNeChangentRien) {
     EXPECT_FALSE(options::regler(r, -1, 1, "").has_value());
     EXPECT_FALSE(options::regler(r, options::NOMBRE, 1, "").has_value());
     EXPECT_EQ(options::position(r, options::MUSIQUE, ""), -1);
-    EXPECT_EQ(options::nombre(false), 13);
-    EXPECT_EQ(options::nombre(true), 7);
+    EXPECT_FALSE(options::regler(r, options::ACCES, -1, "").has_value());
+    EXPECT_EQ(options::nombre(options::Page::Options), 14);
+    EXPECT_EQ(options::nombre(options::Page::Crt), 7);
+    EXPECT_EQ(options::nombre(options::Page::Acces), 3);
+    // The pages open on their own lines: OPTIONS and CRT SETTINGS share the
+    // screen's, ACCESS shows the three after CONTROLS.
+    EXPECT_EQ(options::premiere(options::Page::Crt), options::BALAYAGE);
+    EXPECT_EQ(options::premiere(options::Page::Acces), options::PAROLE);
+    EXPECT_EQ(options::premiere(options::Page::Options) + options::nombre(options::Page::Options) -
+                  1,
+              options::COMMANDES);
+}
+
+TEST(Options, LesReglagesDAccesBasculentChacunLeSienSeul) {
+    const Reglages r;
+    for (int sens : {-1, 1}) {
+        const Reglages parle = regle(r, options::PAROLE, sens);
+        EXPECT_TRUE(parle.acces.parole);
+        EXPECT_FALSE(parle.acces.tuilesClaires);
+        EXPECT_FALSE(parle.acces.mouvementCalme);
+        EXPECT_TRUE(regle(r, options::TUILES, sens).acces.tuilesClaires);
+        EXPECT_TRUE(regle(r, options::MOUVEMENT, sens).acces.mouvementCalme);
+        EXPECT_FALSE(regle(parle, options::PAROLE, sens).acces.parole);
+    }
+    // The off value is shown first: OFF, CLASSIC, FULL.
+    EXPECT_EQ(options::position(r, options::TUILES, ""), 0);
+    EXPECT_EQ(options::position(regle(r, options::TUILES, 1), options::TUILES, ""), 1);
+    EXPECT_EQ(options::nombreTextes(options::MOUVEMENT), 2);
+    EXPECT_EQ(options::nombreTextes(options::ACCES), 0);
 }
 
 TEST(Options, BatonDEncensEtPointeur) {
@@ -121,14 +148,17 @@ TEST(Options, BatonDEncensEtPointeur) {
     EXPECT_EQ(options::braise(0.0), 300);
     EXPECT_EQ(options::braise(0.5), 225);
     EXPECT_EQ(options::braise(1.7), 150);
-    // OPTIONS: 13-pixel rows from y 40; CRT SETTINGS: 22-pixel rows.
-    EXPECT_EQ(options::ligneTouchee(39.9, false), -1);
-    EXPECT_EQ(options::ligneTouchee(42, false), 0);
-    EXPECT_EQ(options::ligneTouchee(195.9, false), 11);
-    EXPECT_EQ(options::ligneTouchee(208.9, false), 12);
-    EXPECT_EQ(options::ligneTouchee(209, false), -1);
-    EXPECT_EQ(options::ligneTouchee(193.9, true), 6);
-    EXPECT_EQ(options::ligneTouchee(194, true), -1);
+    // OPTIONS: 12-pixel rows from y 40; CRT SETTINGS and ACCESS: 22-pixel rows.
+    using options::Page;
+    EXPECT_EQ(options::ligneTouchee(39.9, Page::Options), -1);
+    EXPECT_EQ(options::ligneTouchee(42, Page::Options), 0);
+    EXPECT_EQ(options::ligneTouchee(183.9, Page::Options), 11);
+    EXPECT_EQ(options::ligneTouchee(207.9, Page::Options), 13);
+    EXPECT_EQ(options::ligneTouchee(208, Page::Options), -1);
+    EXPECT_EQ(options::ligneTouchee(193.9, Page::Crt), 6);
+    EXPECT_EQ(options::ligneTouchee(194, Page::Crt), -1);
+    EXPECT_EQ(options::ligneTouchee(105.9, Page::Acces), 2);
+    EXPECT_EQ(options::ligneTouchee(106, Page::Acces), -1);
     EXPECT_EQ(options::sensTouche(224.9), -1);
     EXPECT_EQ(options::sensTouche(225), 1);
     EXPECT_FALSE(options::sortieTouchee(196));
