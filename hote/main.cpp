@@ -9,7 +9,9 @@
 #ifdef TESSIMORA_MANETTES_ESSAI
 #include "manettes_essai.h"
 #endif
+#include "orateur.h"
 #include "plateforme.h"
+#include "sauvegarde/stockage.h"
 #include "signaux.h"
 #include "vue.h"
 
@@ -53,6 +55,9 @@ int main(int argc, char* argv[]) {
     auto facade = std::make_unique<Plateforme>(*arguments);
 
     enregistrerTypes();
+    // SPEECH's voice, and the screen reader that turns it on at a first start.
+    auto orateur = std::make_unique<Orateur>();
+    stockage::installerLecteurEcran(&Orateur::lecteurEcranActif);
     auto vue = std::make_unique<Vue>();
     vue->engine()->addImportPath(QStringLiteral("qrc:/hote/qml"));
     vue->rootContext()->setContextProperty(QStringLiteral("tessimoraHote"), nomHote());
@@ -66,6 +71,7 @@ int main(int argc, char* argv[]) {
     vue->setSource(racine());
     if (vue->status() != QQuickView::Ready) {
         vue.reset();
+        orateur.reset();
         facade.reset();
         arguments.reset();
         signaux.reset();
@@ -113,6 +119,7 @@ int main(int argc, char* argv[]) {
     manettes.reset();
     rapport.reset();
     vue.reset();
+    orateur.reset();
     facade.reset();
     arguments.reset();
     // The saves are written by now; a signal from here on ends the process.

@@ -48,6 +48,8 @@ Item {
     function geste(g) {}
     // After a continue: the game goes on.
     function reprendre() {}
+    // The player moved the cursor: SPEECH says what it is on.
+    function annoncerCurseur() {}
 
     // -- shared ---------------------------------------------------------------
     function son(id) { if (sons) sons.jouer(id) }
@@ -56,8 +58,10 @@ Item {
         if (phase !== "jeu" || curseur < 0)
             return
         var v = voisine(curseur, dx, dy)
-        if (v >= 0)
+        if (v >= 0) {
             curseur = v
+            annoncerCurseur()
+        }
     }
 
     // A pause freezes the item's timed steps too: its beat puts them off by

@@ -178,8 +178,32 @@ bool langueValide(const QString& langue) {
     return true;
 }
 
+namespace {
+
+struct LecteurEcran {
+    std::function<bool()> actif;
+    std::optional<bool> reponse;
+};
+
+LecteurEcran& lecteurEcran() {
+    static LecteurEcran l;
+    return l;
+}
+
+} // namespace
+
+void installerLecteurEcran(std::function<bool()> actif) {
+    lecteurEcran() = {std::move(actif), std::nullopt};
+}
+
 Reglages lireReglages(const QString& texte) {
-    return lireReglages(json::analyser(texte));
+    Reglages r = lireReglages(json::analyser(texte));
+    if (texte.isEmpty()) {
+        LecteurEcran& l = lecteurEcran();
+        if (!l.reponse) l.reponse = l.actif && l.actif();
+        r.acces.parole = *l.reponse;
+    }
+    return r;
 }
 
 Reglages lireReglages(const QJsonValue& v) {

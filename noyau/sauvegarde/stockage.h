@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -125,7 +126,11 @@ int inserer(Scores& scores, const QString& mode, const QJsonValue& e);
 int inserer(Scores& scores, const QString& mode, const Entree& e);
 int meilleur(const Scores& scores, const QString& mode);
 
+// An empty text is a first start: nothing was saved yet, and SPEECH starts
+// on when the desktop's screen reader is on (asked once, through the
+// function the host installs; off without one).
 Reglages lireReglages(const QString& texte);
+void installerLecteurEcran(std::function<bool()> actif);
 Reglages lireReglages(const QJsonValue& v);
 QString ecrireReglages(const Reglages& r);
 bool langueValide(const QString& langue);
