@@ -45,7 +45,7 @@ int mod(int a, int n) {
 // which every shape is repeated at each period.
 class Plan {
 public:
-    explicit Plan(int largeur) : t(largeur + 2 * MARGE, 224), largeur(largeur) {}
+    explicit Plan(int l) : t(l + 2 * MARGE, 224), largeur(l) {}
     Toile t;
     // Runs a drawing once per period, given the x shift of that copy.
     void rep(const std::function<void(Toile&, int)>& f) {

@@ -41,8 +41,8 @@ struct Posture {
 // over the body or the head over the shoulders keeps a dark edge.
 class Figure {
 public:
-    Figure(Toile& cible, double ax, double ay, double s, int cote)
-        : cible(cible), ax(ax), ay(ay), s(s), cote(cote) {}
+    Figure(Toile& toile, double x, double y, double echelle, int sens)
+        : cible(toile), ax(x), ay(y), s(echelle), cote(sens) {}
 
     void dessiner(const Posture& p) {
         posture = p;

@@ -132,7 +132,7 @@ void Toile::attenuer(double facteur) {
         }
 }
 
-Bande::Bande(int l, int h, int images) : l(l), h(h) {
+Bande::Bande(int largeur, int hauteur, int images) : l(largeur), h(hauteur) {
     for (int i = 0; i < images; ++i)
         frames.emplace_back(l, h);
 }

@@ -201,7 +201,7 @@ const char* nom(TypePrise t) {
         return "lachee";
     case TypePrise::Refus:
         return "refus";
-    case TypePrise::Paire:
+    case TypePrise::PaireFaite:
         return "paire";
     }
     return "fini";
@@ -258,7 +258,7 @@ Prise prendre(Partie& p, int i) {
     p.tempsMs = std::min(p.tempsMax, p.tempsMs + REGLES.tempsPaire);
     p.temoin.reset();
     if (p.restantes <= 0) p.etat = Etat::Gagne;
-    r.type = TypePrise::Paire;
+    r.type = TypePrise::PaireFaite;
     r.i = -1;
     r.a = a;
     r.b = i;

@@ -35,12 +35,12 @@ inline bool operator==(const Grille& a, const Grille& b) {
 }
 
 struct Coup {
-    enum class Type { Paire, Glisse };
-    Type type = Type::Paire;
+    enum class Type { PaireFaite, Glisse };
+    Type type = Type::PaireFaite;
     int a = -1, b = -1;      // a pair's two cells
     int rang = -1, sens = 0; // a rotation's row and direction (+1 right, -1 left)
 
-    static Coup paire(int a, int b) { return {Type::Paire, a, b, -1, 0}; }
+    static Coup paire(int a, int b) { return {Type::PaireFaite, a, b, -1, 0}; }
     static Coup glisse(int rang, int sens) { return {Type::Glisse, -1, -1, rang, sens}; }
 };
 inline bool operator==(const Coup& x, const Coup& y) {
@@ -113,7 +113,7 @@ struct Partie {
 // Null when no deal could be made.
 std::optional<Partie> creerPartie(const Options& options = Options());
 
-enum class TypePrise { Fini, Vide, Prise, Lachee, Refus, Paire };
+enum class TypePrise { Fini, Vide, Prise, Lachee, Refus, PaireFaite };
 const char* nom(TypePrise t); // "fini", "vide", "prise", "lachee", "refus", "paire"
 
 struct Prise {

@@ -53,7 +53,7 @@ const char* nom(TypeResultat t) {
         return "lachee";
     case TypeResultat::Refus:
         return "refus";
-    case TypeResultat::Paire:
+    case TypeResultat::PaireFaite:
         return "paire";
     }
     return "fini";
@@ -180,7 +180,7 @@ Resultat retirer(Partie& p, int a, int b) {
     etatApres(p);
 
     Resultat r;
-    r.type = TypeResultat::Paire;
+    r.type = TypeResultat::PaireFaite;
     r.a = a;
     r.b = b;
     r.points = points;

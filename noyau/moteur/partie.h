@@ -130,7 +130,7 @@ bool libre(const Partie& p, int i);
 std::vector<Paire> paires(const Partie& p);
 void etatApres(Partie& p);
 
-enum class TypeResultat { Fini, Bloquee, Prise, Lachee, Refus, Paire };
+enum class TypeResultat { Fini, Bloquee, Prise, Lachee, Refus, PaireFaite };
 const char* nom(TypeResultat t); // "fini", "bloquee", "prise", "lachee", "refus", "paire"
 
 struct Resultat {

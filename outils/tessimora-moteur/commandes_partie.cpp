@@ -40,7 +40,7 @@ std::string resultatJson(const partie::Resultat& r) {
     case partie::TypeResultat::Refus:
         s += ",\"ancienne\":" + std::to_string(r.ancienne) + ",\"i\":" + std::to_string(r.i);
         break;
-    case partie::TypeResultat::Paire:
+    case partie::TypeResultat::PaireFaite:
         s += ",\"a\":" + std::to_string(r.a) + ",\"b\":" + std::to_string(r.b) +
              ",\"points\":" + std::to_string(r.points) + ",\"combo\":" + std::to_string(r.combo) +
              ",\"jumelle\":" + booleen(r.jumelle) + ",\"bonusMs\":" + std::to_string(r.bonusMs) +

@@ -33,7 +33,7 @@ PriseGlissante::Type typeDe(glissant::TypePrise t) {
         return PriseGlissante::Lachee;
     case glissant::TypePrise::Refus:
         return PriseGlissante::Refus;
-    case glissant::TypePrise::Paire:
+    case glissant::TypePrise::PaireFaite:
         return PriseGlissante::Paire;
     }
     return PriseGlissante::Fini;

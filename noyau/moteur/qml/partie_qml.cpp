@@ -52,7 +52,7 @@ PrisePile::Type typeDe(partie::TypeResultat t) {
         return PrisePile::Lachee;
     case partie::TypeResultat::Refus:
         return PrisePile::Refus;
-    case partie::TypeResultat::Paire:
+    case partie::TypeResultat::PaireFaite:
         return PrisePile::Paire;
     }
     return PrisePile::Fini;

@@ -193,7 +193,7 @@ TEST(Glissant, Prises) {
 
     avancer(p, 4000);
     r = prendre(p, 2);
-    ASSERT_EQ(r.type, TypePrise::Paire);
+    ASSERT_EQ(r.type, TypePrise::PaireFaite);
     EXPECT_EQ(r.a, 0);
     EXPECT_EQ(r.b, 2);
     EXPECT_EQ(r.points, 200);
@@ -207,7 +207,7 @@ TEST(Glissant, Prises) {
     EXPECT_EQ(prendre(p, 6).type, TypePrise::Refus);
     avancer(p, 2999);
     r = prendre(p, 11);
-    ASSERT_EQ(r.type, TypePrise::Paire);
+    ASSERT_EQ(r.type, TypePrise::PaireFaite);
     EXPECT_EQ(r.combo, 2);
     EXPECT_EQ(r.points, 400);
     EXPECT_EQ(p.score, 600);
@@ -220,7 +220,7 @@ TEST(Glissant, Prises) {
     EXPECT_EQ(p.tempsMs, 3001);
     prendre(p, 2);
     r = prendre(p, 4);
-    ASSERT_EQ(r.type, TypePrise::Paire);
+    ASSERT_EQ(r.type, TypePrise::PaireFaite);
     EXPECT_EQ(r.combo, 1);
     EXPECT_EQ(p.score, 800);
     EXPECT_EQ(p.etat, Etat::Gagne);
@@ -230,7 +230,7 @@ TEST(Glissant, FinDePartie) {
     Partie p = partieSur(depuis(4, 1, {3, -1, -1, 3}), 20000);
     prendre(p, 0);
     const Prise r = prendre(p, 3);
-    EXPECT_EQ(r.type, TypePrise::Paire);
+    EXPECT_EQ(r.type, TypePrise::PaireFaite);
     EXPECT_EQ(p.tempsMs, 20000); // never beyond the starting time
     EXPECT_EQ(p.etat, Etat::Gagne);
     EXPECT_EQ(prendre(p, 0).type, TypePrise::Fini);

@@ -45,7 +45,7 @@ TEST(IA, LeDragonNeSeTrompeJamais) {
         for (const auto& a : actions) {
             EXPECT_FALSE(a.mix);
             EXPECT_NE(a.resultat.type, partie::TypeResultat::Refus);
-            paires += a.resultat.type == partie::TypeResultat::Paire ? 1 : 0;
+            paires += a.resultat.type == partie::TypeResultat::PaireFaite ? 1 : 0;
         }
         partie::avancer(p, 16);
     }

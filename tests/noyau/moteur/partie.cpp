@@ -102,7 +102,7 @@ TEST(Partie, Prises) {
     EXPECT_EQ(p.selection, autre);
     prendre(p, autre);
     r = jouer(p, premier);
-    ASSERT_EQ(r.type, TypeResultat::Paire);
+    ASSERT_EQ(r.type, TypeResultat::PaireFaite);
     EXPECT_EQ(r.points, 200);
     EXPECT_EQ(p.restantes, 218);
     EXPECT_EQ(p.selection, -1);
@@ -134,7 +134,7 @@ TEST(Partie, CombosJumellesEtFever) {
         const std::int64_t avant = p.tempsMs;
         const int famillePrecedente = p.derniereFamille;
         r = jouer(p, p.temoin->front());
-        ASSERT_EQ(r.type, TypeResultat::Paire);
+        ASSERT_EQ(r.type, TypeResultat::PaireFaite);
         const int combo = std::min(k + 1, 9);
         EXPECT_EQ(r.combo, combo);
         EXPECT_EQ(comboCourant(p), combo);
