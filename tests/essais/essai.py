@@ -340,3 +340,34 @@ class Partie:
         subprocess.run(["import", "-window", "root", chemin], env=self.env, check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=20)
         return chemin
+
+    def depenser_encens(self):
+        """Burns a stack's incense down through its aids, as a player in a
+        hurry would, so that a trial of what follows a burnt-out clock need
+        not wait minutes for it: the two MIX aids, then MIXes paid with 15 s
+        each until one is refused or the incense is out, then the PEEK (10 s)
+        if the clock still runs. Needs --journal-sons and a stage under way;
+        returns the seconds of incense so spent (the last MIX may have cost
+        less than its 15 s). TIME UP, when it came, is left for the caller:
+        see `temps_ecoule`."""
+        def reponse(touche, succes):
+            self.touche(touche)
+            ligne = self.attendre(r"^TESSIMORA_SON \d+ (%s|erreur|voix_time_up)$" % succes, 10)
+            return ligne.split()[-1] == succes
+
+        melanges = 0
+        while reponse("m", "melange"):
+            melanges += 1
+            # Each MIX is answered before the next key, so none is lost in the whirl.
+            time.sleep(0.1)
+        # A stack starts with two MIX aids; every later MIX was paid.
+        depense = 15 * max(0, melanges - 2)
+        if melanges < 3:
+            raise AssertionError(f"only {melanges} MIX before the first refusal")
+        if not self.temps_ecoule() and reponse("p", "indice"):
+            depense += 10
+        return depense
+
+    def temps_ecoule(self):
+        """Whether TIME UP has been heard (its line may already be consumed)."""
+        return any(l.endswith(" voix_time_up") for l in self.lignes_de("TESSIMORA_SON"))

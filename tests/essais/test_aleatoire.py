@@ -8,7 +8,7 @@ and in the long run on resident memory growing more than 20 % between the
 second minute and the last.
 
     TESSIMORA_ALEA_GRAINE=N   play that stream again (the seed is printed first)
-    TESSIMORA_ALEA_DUREE=S    seconds of play, 60 by default
+    TESSIMORA_ALEA_DUREE=S    seconds of play, 45 by default (600 in the long run)
     TESSIMORA_ALEA_LONG=1     one process for the whole time: every quit is
                               answered NO and the memory is judged
     TESSIMORA_ALEA_JOURNAL=1  print every input with the state it was drawn for
@@ -505,7 +505,7 @@ class Joueur:
 class Aleatoire(unittest.TestCase):
     def test_jeu_au_hasard(self):
         graine = int(os.environ.get("TESSIMORA_ALEA_GRAINE") or random.randrange(1, 10 ** 9))
-        duree = float(os.environ.get("TESSIMORA_ALEA_DUREE") or 60)
+        duree = float(os.environ.get("TESSIMORA_ALEA_DUREE") or 45)
         long_ = os.environ.get("TESSIMORA_ALEA_LONG") == "1"
         journal = os.environ.get("TESSIMORA_ALEA_JOURNAL") == "1"
         print(f"\nrandom play: seed {graine} (TESSIMORA_ALEA_GRAINE={graine}), {duree:.0f} s"
