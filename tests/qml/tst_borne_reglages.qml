@@ -124,7 +124,7 @@ Item {
 
         function test_retour_des_commandes_sur_controls() {
             borne.aller("options")
-            borne.sceneItem.choix = 12
+            borne.sceneItem.choix = 13
             borne.action("ok", 1)
             compare(borne.scene, "commandes")
             var c = borne.sceneItem
@@ -133,7 +133,7 @@ Item {
             verify(c.reglable)
             borne.action("retour", 1)
             compare(borne.scene, "options")
-            compare(borne.sceneItem.choix, 12)
+            compare(borne.sceneItem.choix, 13)
             verify(!borne.retourCommandes)
             compare(fausseMemoire.ecritures, 1)
             // Entered from the menu, OPTIONS starts on its first line.
