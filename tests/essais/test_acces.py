@@ -1,0 +1,95 @@
+"""Trials of playing by ear and by keyboard alone with the real game: with
+SPEECH on in the settings, the title, MODE SELECT and NIGHT MARKET are
+reached by keyboard, and the TESSIMORA_PAROLE lines name each screen, each
+menu entry and each tile the cursor reaches; the finding keys reach a free
+tile and its partner and a pair is cleared; the ACCESS page is grabbed in a
+Latin and a wide-script language, kept in $TESSIMORA_CAPTURES when it names
+a folder."""
+
+import json
+import os
+import sys
+import tempfile
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from essai import Partie, ecrire_textes  # noqa: E402
+
+PAROLE = r"^TESSIMORA_PAROLE "
+TUILE = PAROLE + r".+, (FREE|BLOCKED), LAYER \d+$"
+
+
+def reglages(**jeu):
+    return json.dumps({"jeu": jeu, "acces": {"parole": True}})
+
+
+class Acces(unittest.TestCase):
+    def test_au_clavier_et_a_l_oreille(self):
+        with tempfile.TemporaryDirectory() as config:
+            ecrire_textes(config, {"reglages": reglages(langue="en")})
+            with Partie(["--journal-parole", "--muet"], config=config) as p:
+                p.attendre("^TESSIMORA_PRET$")
+                p.attendre(PAROLE + "TESSIMORA, ARCADE MAHJONG$", 20)
+                time.sleep(0.5)
+                p.touche("Return")
+                p.attendre(PAROLE + "MODE SELECT, NIGHT MARKET, ")
+                p.touche("Right")
+                p.attendre(PAROLE + "SLIDING STALLS, ")
+                p.touche("Left")
+                p.attendre(PAROLE + "NIGHT MARKET, ")
+                p.touche("Return")
+                p.attendre(PAROLE + "STAGE 01$", 20)
+                # The first tile is said when play begins.
+                p.attendre(TUILE, 20)
+                time.sleep(0.2)
+                p.touche("Right")
+                p.attendre(TUILE)
+                # FIND TILE until the tile found has a free partner: FIND PAIR
+                # then says it, and OK clears the pair.
+                for _ in range(40):
+                    p.touche("n")  # FIND TILE
+                    self.assertRegex(p.attendre(TUILE), ", FREE, ")
+                    p.touche("Return")
+                    p.attendre(PAROLE + ".+, PICKED$")
+                    p.touche("b")  # FIND PAIR
+                    try:
+                        partenaire = p.attendre(TUILE, 1.5)
+                        break
+                    except AssertionError:
+                        p.touche("Escape")  # no partner: let the tile go
+                        time.sleep(0.2)
+                else:
+                    self.fail("no free tile with a free partner was found")
+                self.assertRegex(partenaire, ", FREE, ")
+                p.touche("Return")
+                p.attendre(PAROLE + "PAIR, ")
+                p.touche("i")  # the summary
+                p.attendre(PAROLE + r"PAIRS LEFT \d+, FREE PAIRS \d+, \d+ SECONDS LEFT$")
+                self.assertLess(time.monotonic() - p.debut, 60)
+
+    def captures(self, langue, dossier):
+        with tempfile.TemporaryDirectory() as config:
+            ecrire_textes(config, {"reglages": reglages(langue=langue)})
+            with Partie(["--journal-parole", "--muet", "--scene=options"], config=config) as p:
+                p.attendre("^TESSIMORA_PRET$")
+                p.attendre(PAROLE + ".+", 20)
+                time.sleep(0.5)
+                p.touche("Up")
+                p.touche("Up")  # CONTROLS, then ACCESS above it
+                p.touche("Return")
+                p.attendre(PAROLE + ".+", 10)
+                p.touche("Right")  # SPEECH goes off, and says so no more
+                time.sleep(1)
+                p.capture(os.path.join(dossier, "acces-%s.png" % langue))
+
+    def test_la_page_acces_en_deux_langues(self):
+        dossier = os.environ.get("TESSIMORA_CAPTURES")
+        with tempfile.TemporaryDirectory() as ici:
+            for langue in ("fr", "ja"):
+                self.captures(langue, dossier or ici)
+                self.assertTrue(os.path.exists(os.path.join(dossier or ici, "acces-%s.png" % langue)))
+
+
+if __name__ == "__main__":
+    unittest.main()
