@@ -50,7 +50,7 @@ void Orateur::choisirLangue(const QString& langue) {
             voix_->setLocale(l);
             break;
         }
-    if (!sansVoix_.contains(langue)) {
+    if (voulue.language() != QLocale::English && !sansVoix_.contains(langue)) {
         sansVoix_.insert(langue);
         std::fprintf(stderr, "tessimora: no voice for %s, speaking English\n",
                      langue.toUtf8().constData());
