@@ -19,7 +19,7 @@ EtatBorne {
     function demarrer() {
         demarre = true
         if (Lancement.mode >= 0)
-            flux.commencer(Lancement.mode, { etape: Lancement.etape, ia: 1 })
+            flux.commencer(Lancement.mode, { etape: Lancement.etape })
         else
             aller(Lancement.scene !== "" ? Lancement.scene : "mire")
     }

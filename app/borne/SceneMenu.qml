@@ -17,6 +17,8 @@ Item {
     property var touches: ({})
     // False on the box, whose single remote cannot serve two players.
     property bool deuxJoueurs: true
+    // The settings record: the opponent row opens on OPTIONS' CPU level.
+    property var reglages: null
 
     property int choix: 0
     // The cursor in the second row, -1 while it is closed.
@@ -53,7 +55,8 @@ Item {
             var liste = Menus.listeDe(entree.id, progression, extrasOuverts, deuxJoueurs)
             if (liste.length > 0) {
                 sousListe = liste
-                sous = Menus.curseurDe(entree.id, liste.length)
+                sous = Menus.curseurDe(entree.id, liste.length,
+                                       reglages ? reglages.jeu.niveauIa : 1)
                 son("selection")
             } else {
                 son("depart")

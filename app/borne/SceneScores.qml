@@ -9,7 +9,7 @@ import "../jeu"
 Item {
     id: tableau
     property var table: []
-    property string mode: "night"
+    property string mode: Modes.regle(Mode.Night).table
     property int neuf: -1
 
     readonly property var entrees: table ? table.slice(0, Stockage.PLACES) : []

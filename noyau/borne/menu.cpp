@@ -105,11 +105,13 @@ QVector<Article> listeDe(const QString& id, const Ouvertures& o, bool deuxJoueur
     return r;
 }
 
-int curseurDe(const QString& id, int taille) {
+int curseurDe(const QString& id, int taille, int niveauIa) {
     if (taille <= 0) return -1;
     const modes::Rangee rangee = rangeeDe(id);
     if (rangee == modes::Rangee::Etapes) return taille - 1;
-    if (rangee == modes::Rangee::Adversaires) return taille > 1 ? 1 : 0;
+    // The opponents come in the order of the CPU levels, 2 PLAYERS last.
+    if (rangee == modes::Rangee::Adversaires)
+        return std::clamp(niveauIa, 0, std::min(2, taille - 1));
     return 0;
 }
 

@@ -57,8 +57,8 @@ struct Article {
 // where a single remote cannot serve two players.
 QVector<Article> listeDe(const QString& id, const Ouvertures& o, bool deuxJoueurs);
 // Where the cursor opens in a row of `taille` items: the last stage reached,
-// the middle opponent, the first extra.
-int curseurDe(const QString& id, int taille);
+// the opponent of OPTIONS' CPU setting (`niveauIa`, 0 to 2), the first extra.
+int curseurDe(const QString& id, int taille, int niveauIa = 1);
 
 // -- layout, in native pixels --------------------------------------------------
 constexpr int ECART_LANTERNES = 54;

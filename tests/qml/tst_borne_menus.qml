@@ -110,6 +110,26 @@ Item {
             compare(borne.partieItem.etape, 1)
         }
 
+        // OPTIONS' CPU level is where the opponent row opens, and what a
+        // duel started without a choice plays against.
+        function test_le_niveau_cpu_choisit_l_adversaire() {
+            fausseMemoire.reglages = { jeu: { freePlay: false, niveauIa: 2 }, touches: {} }
+            borne.monnayeur.inserer()
+            borne.aller("menu")
+            borne.action("droite", 1)
+            borne.action("droite", 1)
+            borne.action("ok", 1)
+            compare(borne.sceneItem.sous, 2)
+            borne.action("ok", 1)
+            compare(borne.course.niveauIa, 2)
+            borne.abandon()
+            borne.monnayeur.inserer()
+            borne.lancer("duel", {})
+            compare(borne.course.niveauIa, 2)
+            borne.abandon()
+            fausseMemoire.reglages = { jeu: { freePlay: false }, touches: {} }
+        }
+
         // SLIDING STALLS from the menu: a coin, the sliding game with the
         // table's best score on its HUD, and a pause with only the helps the
         // mode has, HINT played for the player from there.

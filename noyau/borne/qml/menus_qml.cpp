@@ -79,8 +79,8 @@ QVariantList MenusQml::listeDe(const QString& id, const QVariant& progression, b
     return r;
 }
 
-int MenusQml::curseurDe(const QString& id, int taille) const {
-    return menu::curseurDe(id, taille);
+int MenusQml::curseurDe(const QString& id, int taille, int niveauIa) const {
+    return menu::curseurDe(id, taille, niveauIa);
 }
 
 int MenusQml::decalage(int choix) const {

@@ -25,7 +25,7 @@ public:
     // [{ nom, valeurs, options, ouvert }]: an entry's second row.
     Q_INVOKABLE QVariantList listeDe(const QString& id, const QVariant& progression,
                                      bool extrasOuverts, bool deuxJoueurs) const;
-    Q_INVOKABLE int curseurDe(const QString& id, int taille) const;
+    Q_INVOKABLE int curseurDe(const QString& id, int taille, int niveauIa = 1) const;
     Q_INVOKABLE int decalage(int choix) const;
     Q_INVOKABLE int lanterneTouchee(double x, double y, int decalage) const;
     // { x, y } of item k in a row of `taille`.

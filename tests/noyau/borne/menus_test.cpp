@@ -73,6 +73,10 @@ TEST(Menu, AdversairesEtExtras) {
     EXPECT_EQ(duel[3].options["ia"].toInt(), -1);
     EXPECT_EQ(menu::curseurDe("duel", duel.size()), 1);
     // The box's single remote: no two-player duel.
+    for (int niveau : {0, 1, 2})
+        EXPECT_EQ(duel[menu::curseurDe("duel", duel.size(), niveau)].options["ia"].toInt(), niveau);
+    EXPECT_EQ(menu::curseurDe("duel", duel.size(), 7), 2);
+    EXPECT_EQ(menu::curseurDe("duel", duel.size(), -3), 0);
     EXPECT_EQ(menu::listeDe("duel", rien, false).size(), 3);
 
     auto extras = menu::listeDe("extras", rien, true);
