@@ -158,27 +158,26 @@ void DessinBandeQml::suivreHorloge() {
         Horloge::instance().retirer(this);
 }
 
-void DessinBandeQml::avancer(qint64 maintenant) {
-    const int n = frameCount();
-    qint64 cadre = (maintenant - debut_) / duree();
-    if (ligne_[4] == 1) {
-        fixerCadre(static_cast<int>(cadre % n));
-        return;
-    }
-    if (tenir_ && cadre >= n - 1) {
+rythme::Ms DessinBandeQml::avancer(qint64 maintenant) {
+    const rythme::Pas p =
+        rythme::bande(frameCount(), duree(), ligne_[4] == 1, tenir_, maintenant - debut_);
+    if (p.tenu) {
         // Held on the last frame as soon as it shows.
-        fixerCadre(n - 1);
+        fixerCadre(p.cadre);
         ecoule_ = maintenant - debut_;
         fixerPause(true);
         suivreHorloge();
-    } else if (cadre >= n) {
+        return rythme::JAMAIS;
+    }
+    if (p.fini) {
         // Played once: back to the first frame, stopped.
         fixerCadre(0);
         jouer(false);
         suivreHorloge();
-    } else {
-        fixerCadre(static_cast<int>(cadre));
+        return rythme::JAMAIS;
     }
+    fixerCadre(p.cadre);
+    return debut_ + p.prochain;
 }
 
 void DessinBandeQml::disposer() {

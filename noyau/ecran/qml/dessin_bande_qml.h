@@ -72,7 +72,7 @@ protected:
     bool dansAtlas() const override { return false; }
 
 private:
-    void avancer(qint64 maintenant) override;
+    rythme::Ms avancer(qint64 maintenant) override;
     int duree() const { return std::max(16, ligne_[3]); }
     bool parDefaut() const { return connue_ && ligne_[2] > 1 && ligne_[3] > 0; }
     void jouer(bool oui);

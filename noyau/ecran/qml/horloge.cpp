@@ -11,15 +11,21 @@ Horloge& Horloge::instance() {
     return *seule;
 }
 
-Horloge::Horloge(QObject* parent) : QAbstractAnimation(parent) {
+Horloge::Horloge(QObject* parent) : QAbstractAnimation(parent), reveil_(this) {
     abonnes_.reserve(1024);
     montre_.start();
+    reveil_.setSingleShot(true);
+    // A strip's frame times are a player's: a coarse timer would let them
+    // drift by up to a twentieth of their length.
+    reveil_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&reveil_, &QTimer::timeout, this, [this] { tour(); });
 }
 
 void Horloge::inscrire(Abonne* a) {
     abonnes_.push_back(a);
-    repos_ = 0;
-    if (state() != Running) start();
+    // Walked soon, from the event loop: a subscriber joins from its own
+    // property setters, where it must not be walked yet.
+    if (state() != Running && !enTour_) reveil_.start(0);
 }
 
 void Horloge::retirer(Abonne* a) {
@@ -33,18 +39,42 @@ void Horloge::tasser() {
 }
 
 void Horloge::updateCurrentTime(int) {
+    tour();
+}
+
+void Horloge::tour() {
     const qint64 temps = maintenant();
     const qint64 pas = dernier_ >= 0 ? temps - dernier_ : 0;
     dernier_ = temps;
+    bool continu = false;
+    rythme::Ms prochain = rythme::JAMAIS;
     enTour_ = true;
     // By index: a subscriber added by another's frame joins this walk.
-    for (std::size_t i = 0; i < abonnes_.size(); ++i)
-        if (Abonne* a = abonnes_[i]) a->avancer(temps);
+    for (std::size_t i = 0; i < abonnes_.size(); ++i) {
+        Abonne* a = abonnes_[i];
+        if (!a) continue;
+        const rythme::Ms voulu = a->avancer(temps);
+        // One that left during its own frame asks for nothing.
+        if (!abonnes_[i]) continue;
+        if (voulu == rythme::CHAQUE_IMAGE)
+            continu = true;
+        else
+            prochain = std::min(prochain, voulu);
+    }
     enTour_ = false;
     tasser();
-    // Stopped from a frame, after a second with nobody: play subscribes
-    // every few frames, and each stop and start is work for the shared
-    // animation timer (stopping one that has not ticked yet upsets it).
-    repos_ = abonnes_.empty() ? repos_ + pas : 0;
-    if (repos_ >= REPOS_AVANT_ARRET_MS) stop();
+    repos_ = continu ? 0 : std::min<rythme::Ms>(repos_ + pas, rythme::REPOS_AVANT_ARRET_MS);
+    const rythme::Plan plan = rythme::planifier(continu, prochain, temps, repos_);
+    if (plan.images) {
+        reveil_.stop();
+        if (state() != Running) start();
+        return;
+    }
+    // Stopped from a frame or a timer, never before the animation's first
+    // tick (stopping one that has not ticked yet upsets the shared timer).
+    if (state() == Running) stop();
+    if (plan.attente >= 0)
+        reveil_.start(static_cast<int>(std::min<rythme::Ms>(plan.attente, 1 << 30)));
+    else
+        reveil_.stop();
 }

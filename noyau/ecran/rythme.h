@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <limits>
+
+// When the screen's moving things need the next frame. A strip changes
+// only at its own frame times (most step every 80 to 200 ms), so a screen
+// of looping strips wakes at those times and draws nothing in between; only
+// something that moves or fades continuously (a posed effect) asks for every
+// frame of the display, and only while it plays.
+namespace rythme {
+
+using Ms = std::int64_t;
+
+// A subscriber's answer: the clock time it next changes at, or one of these.
+constexpr Ms CHAQUE_IMAGE = 0;
+constexpr Ms JAMAIS = std::numeric_limits<Ms>::max();
+
+// A strip of `images` frames of `duree` ms each, `ecoule` ms after its
+// frame 0 showed.
+struct Pas {
+    int cadre = 0;
+    // Played once and ended: back to frame 0, stopped.
+    bool fini = false;
+    // A once-only strip that holds its last frame: it shows, and nothing
+    // follows.
+    bool tenu = false;
+    // Ms after frame 0 of the next frame change, JAMAIS when none comes.
+    Ms prochain = JAMAIS;
+};
+Pas bande(int images, int duree, bool boucle, bool tenir, Ms ecoule);
+
+// What the clock does after a walk over its subscribers at `maintenant`:
+// `continu` when one of them asked for every frame, `prochain` the earliest
+// time another asked for, `repos` ms since the last one asked for every
+// frame. It keeps following the display's frames a while after the last
+// continuous subscriber (play poses one every few frames, and each stop and
+// start of the display's driver costs), then sleeps until `prochain`.
+struct Plan {
+    bool images = false; // follow the display's frames
+    Ms attente = -1;     // else wake after this many ms, -1 never
+};
+constexpr Ms REPOS_AVANT_ARRET_MS = 1000;
+Plan planifier(bool continu, Ms prochain, Ms maintenant, Ms repos);
+
+} // namespace rythme

@@ -1,0 +1,51 @@
+#include "ecran/rythme.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using rythme::JAMAIS;
+
+TEST(Rythme, UneBandeNeChangeQuASesPropresTemps) {
+    // Four frames of 120 ms, looping: frame 2 from 240 to 359 ms, then 3.
+    auto p = rythme::bande(4, 120, true, false, 250);
+    EXPECT_EQ(p.cadre, 2);
+    EXPECT_EQ(p.prochain, 360);
+    p = rythme::bande(4, 120, true, false, 480);
+    EXPECT_EQ(p.cadre, 0);
+    EXPECT_EQ(p.prochain, 600);
+    // A strip that cannot move never asks to be woken.
+    EXPECT_EQ(rythme::bande(1, 120, true, false, 500).prochain, JAMAIS);
+    EXPECT_EQ(rythme::bande(4, 0, true, false, 500).prochain, JAMAIS);
+}
+
+TEST(Rythme, UneBandeJoueeUneFoisFinitOuTientSaDerniereImage) {
+    auto p = rythme::bande(3, 50, false, false, 149);
+    EXPECT_FALSE(p.fini);
+    EXPECT_EQ(p.cadre, 2);
+    EXPECT_EQ(p.prochain, 150);
+    p = rythme::bande(3, 50, false, false, 150);
+    EXPECT_TRUE(p.fini);
+    EXPECT_EQ(p.cadre, 0);
+    EXPECT_EQ(p.prochain, JAMAIS);
+    // Held as soon as the last frame shows, and nothing wakes it again.
+    p = rythme::bande(3, 50, false, true, 100);
+    EXPECT_TRUE(p.tenu);
+    EXPECT_EQ(p.cadre, 2);
+    EXPECT_EQ(p.prochain, JAMAIS);
+}
+
+TEST(Rythme, LHorlogeNeSuitLesImagesQuePourCeQuiBougeSansCesse) {
+    // Something fades: every frame of the display.
+    EXPECT_TRUE(rythme::planifier(true, JAMAIS, 1000, 0).images);
+    // It ended a moment ago: still every frame for a while.
+    EXPECT_TRUE(rythme::planifier(false, 1100, 1000, 400).images);
+    // Only strips: asleep until the next one steps, and never for nothing.
+    auto p = rythme::planifier(false, 1100, 1000, rythme::REPOS_AVANT_ARRET_MS);
+    EXPECT_FALSE(p.images);
+    EXPECT_EQ(p.attente, 100);
+    EXPECT_EQ(rythme::planifier(false, 900, 1000, rythme::REPOS_AVANT_ARRET_MS).attente, 0);
+    EXPECT_EQ(rythme::planifier(false, JAMAIS, 1000, rythme::REPOS_AVANT_ARRET_MS).attente, -1);
+}
+
+} // namespace
