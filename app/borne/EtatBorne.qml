@@ -74,6 +74,15 @@ Item {
 
     signal quitter()
 
+    // MOTION follows the settings at once, for every effects layer and
+    // whatever shakes or blinks.
+    Binding {
+        target: Mouvement
+        property: "calme"
+        value: !!(borne.memoire && borne.memoire.reglages && borne.memoire.reglages.acces
+                  && borne.memoire.reglages.acces.mouvementCalme)
+    }
+
     property bool demarre: false
 
     // -- small services -------------------------------------------------------------

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Tessimora 1.0
 
 // The arcade blink: shown half of `periode`, hidden the other half, while
 // `actif`; steady otherwise. It fades by opacity, so what blinks keeps its
@@ -12,7 +13,8 @@ Item {
     opacity: !actif || allume ? 1 : 0
 
     Timer {
-        interval: Math.max(1, clignote.periode / 2)
+        // Under calm motion, never three flashes a second or more.
+        interval: Mouvement.demiPeriode(Math.max(1, clignote.periode / 2))
         repeat: true
         running: clignote.actif && clignote.visible
         onTriggered: clignote.allume = !clignote.allume

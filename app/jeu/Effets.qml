@@ -57,13 +57,17 @@ Item {
     function poser(p) {
         var liste = libresEffets[p.nom]
         var e = liste && liste.length > 0 ? liste.pop() : nouvelEffet(p.nom)
+        // Calm motion turns what flashes into a fade (see Mouvement).
+        var calme = Mouvement.effet(p.nom)
         e.px = p.x || 0
         e.py = p.y || 0
         e.dx = p.dx || 0
         e.dy = p.dy || 0
         e.delai = p.delai || 0
-        e.vie = p.vie || 0
-        e.fondu = p.fondu === true
+        e.vie = calme.vie !== undefined ? calme.vie : p.vie || 0
+        e.fondu = calme.fondu !== undefined ? calme.fondu : p.fondu === true
+        e.fige = calme.fige === true
+        e.intensite = calme.intensite !== undefined ? calme.intensite : 1
         e.z = p.z || 0
         e.titre = p.titre || ""
         e.echelle = p.echelle || 2
@@ -212,8 +216,11 @@ Item {
     }
 
     function secouer(x, y) {
-        pasTremble = 0
-        minuterie.restart()
+        // Calm motion keeps the shards and leaves the picture still.
+        if (Mouvement.secousse) {
+            pasTremble = 0
+            minuterie.restart()
+        }
         if (x !== undefined && y !== undefined) {
             for (var i = 0; i < 4; ++i) {
                 var ex = 40 * (hasard() - 0.5)

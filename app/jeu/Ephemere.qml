@@ -14,6 +14,8 @@ EffetPose {
     property var reserve: null
     property string titre: ""
     property int echelle: 2
+    // Shown on its first frame only (a flash under calm motion).
+    property bool fige: false
 
     readonly property bool traduit: {
         Langue.revision
@@ -35,7 +37,7 @@ EffetPose {
     // Shown on frame 0, then the strip plays once from the start.
     onMontre: {
         bande.currentFrame = 0
-        if (bande.d[2] > 1 && bande.d[3] > 0)
+        if (!fige && bande.d[2] > 1 && bande.d[3] > 0)
             bande.rejouer()
     }
     onFinie: if (reserve) reserve.rendre(eph); else arreter()

@@ -73,13 +73,14 @@ void PoseQml::montrer() {
     emit montre();
 }
 
-void PoseQml::avancer(qint64 maintenant) {
+rythme::Ms PoseQml::avancer(qint64 maintenant) {
     const qint64 ecoule = maintenant - debut_;
     if (!montree_) {
-        if (ecoule < delai_) return;
+        // Hidden until then: nothing to draw before.
+        if (ecoule < delai_) return debut_ + delai_;
         montrer();
         // A handler may have stopped it.
-        if (!enJeu_) return;
+        if (!enJeu_) return rythme::JAMAIS;
     }
     const qreal u =
         std::clamp(static_cast<qreal>(ecoule - std::max(0, delai_)) / std::max(1, dureeVie()),
@@ -88,7 +89,10 @@ void PoseQml::avancer(qint64 maintenant) {
     if (u >= 1) {
         Horloge::instance().retirer(this);
         emit finie();
+        return rythme::JAMAIS;
     }
+    // It moves or fades along its whole life.
+    return rythme::CHAQUE_IMAGE;
 }
 
 void PoseQml::geometryChanged(const QRectF& neuve, const QRectF& ancienne) {
@@ -121,6 +125,12 @@ void EffetPoseQml::setFondu(bool v) {
     replacer();
 }
 
+void EffetPoseQml::setIntensite(qreal v) {
+    if (!remplacer(intensite_, std::clamp<qreal>(v, 0, 1))) return;
+    emit fonduChanged();
+    replacer();
+}
+
 void EffetPoseQml::setOrigineX(int v) {
     if (!remplacer(origineX_, v)) return;
     emit formeChanged();
@@ -144,7 +154,7 @@ int EffetPoseQml::dureeVie() const {
 void EffetPoseQml::suivre() {
     setX(auPixel(px() + dx_ * t() - origineX_));
     setY(auPixel(py() + dy_ * t() - origineY_));
-    setOpacity(fondu_ ? std::min<qreal>(1, 2 - 2 * t()) : 1);
+    setOpacity(intensite_ * (fondu_ ? std::min<qreal>(1, 2 - 2 * t()) : 1));
 }
 
 // -- floating numbers ------------------------------------------------------------

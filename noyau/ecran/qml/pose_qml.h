@@ -59,7 +59,7 @@ protected:
     void geometryChanged(const QRectF& neuve, const QRectF& ancienne) override;
 
 private:
-    void avancer(qint64 maintenant) override;
+    rythme::Ms avancer(qint64 maintenant) override;
     void montrer();
     void fixerT(qreal t);
 
@@ -73,13 +73,15 @@ private:
 
 // A posed effect strip: its anchor (origineX, origineY) sits at (px, py)
 // moved by (dx, dy) over the life; with `fondu` it fades over the second
-// half. Life 0 takes the strip's own length, `dureeBande`, at least 16 ms.
+// half, from `intensite`. Life 0 takes the strip's own length, `dureeBande`, at least 16 ms.
 class EffetPoseQml : public PoseQml {
     Q_OBJECT
     Q_PROPERTY(qreal dx READ dx WRITE setDx NOTIFY formeChanged)
     Q_PROPERTY(qreal dy READ dy WRITE setDy NOTIFY formeChanged)
     Q_PROPERTY(int vie READ vie WRITE setVie NOTIFY vieChanged)
     Q_PROPERTY(bool fondu READ fondu WRITE setFondu NOTIFY fonduChanged)
+    // Opacity at the start of the life (a calm flash is a faint one).
+    Q_PROPERTY(qreal intensite READ intensite WRITE setIntensite NOTIFY fonduChanged)
     Q_PROPERTY(int origineX READ origineX WRITE setOrigineX NOTIFY formeChanged)
     Q_PROPERTY(int origineY READ origineY WRITE setOrigineY NOTIFY formeChanged)
     Q_PROPERTY(int dureeBande READ dureeBande WRITE setDureeBande NOTIFY vieChanged)
@@ -96,6 +98,8 @@ public:
     void setVie(int v);
     bool fondu() const { return fondu_; }
     void setFondu(bool v);
+    qreal intensite() const { return intensite_; }
+    void setIntensite(qreal v);
     int origineX() const { return origineX_; }
     void setOrigineX(int v);
     int origineY() const { return origineY_; }
@@ -116,6 +120,7 @@ private:
     qreal dx_ = 0, dy_ = 0;
     int vie_ = 0;
     bool fondu_ = false;
+    qreal intensite_ = 1;
     int origineX_ = 0, origineY_ = 0;
     int dureeBande_ = 16;
 };
