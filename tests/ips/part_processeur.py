@@ -107,16 +107,24 @@ def main():
     for nom, options, preparer, cible in etats:
         cases = []
         for programme in programmes:
-            releve, autre = mesurer(programme, options, preparer, taille, args.secondes)
-            autres.append(autre)
+            # A build that ends or never reaches the state leaves its cell
+            # empty, and the rest of the table is still measured.
+            try:
+                releve, autre = mesurer(programme, options, preparer, taille, args.secondes)
+                autres.append(autre)
+            except RuntimeError as e:
+                print(f"  {nom}: {e}", file=sys.stderr, flush=True)
+                releve = None
             cases.append(releve)
         ligne = f"  {nom:28}{100 * cible:7.0f}%"
-        ligne += "".join(f"{100 * r.part:7.1f}% {r.ips:5g} fps" for r in cases)
-        if len(cases) == 2:
+        ligne += "".join(f"{100 * r.part:7.1f}% {r.ips:5g} fps" if r else f"{'failed':>16}"
+                         for r in cases)
+        if len(cases) == 2 and all(cases):
             ligne += f"{cases[0].part / max(1e-6, cases[1].part):12.2f}"
-        if cases[0].part > cible:
+        if cases[0] and cases[0].part > cible:
             ligne += "  over the target"
         print(ligne, flush=True)
+    autres = autres or [0.0]
     print(f"\nthe rest of the machine used {100 * statistics.mean(autres):.0f} % of a core on "
           f"average while measuring, {100 * max(autres):.0f} % at most")
     if max(autres) > 0.15:
