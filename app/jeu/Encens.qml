@@ -84,15 +84,27 @@ Item {
         }
     }
 
+    // The smoke drifts while the stick burns: a paused game (whose clock
+    // stands still) draws no frame for it.
+    property bool brule: false
+    onResteChanged: { brule = true; braiseEteinte.restart() }
+    Timer {
+        id: braiseEteinte
+        interval: 250
+        onTriggered: encens.brule = false
+    }
     NumberAnimation on phase {
         from: 0
         to: 6.2832
         duration: 2400
         loops: Animation.Infinite
         running: encens.visible
+        // Paused rather than stopped, so the smoke goes on from where it was.
+        paused: !encens.brule
     }
     Timer {
-        interval: 120
+        // Calm motion keeps the ember's blink under three flashes a second.
+        interval: Mouvement.demiPeriode(120)
         repeat: true
         running: encens.urgence && encens.visible
         onTriggered: encens.bat = !encens.bat
