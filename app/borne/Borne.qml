@@ -38,6 +38,14 @@ EtatBorne {
 
     function annoncer(id) { annonce.annoncer(id) }
 
+    // SPEECH follows the settings at once, like the volumes and the keys.
+    Binding {
+        target: Parole
+        property: "actif"
+        value: !!(borne.memoire && borne.memoire.reglages && borne.memoire.reglages.acces
+                  && borne.memoire.reglages.acces.parole)
+    }
+
     function etatPresence() {
         var glissant = enJeu && regle.sorte === RegleMode.Glissant ? porteJeu.item : null
         return {
@@ -149,6 +157,7 @@ EtatBorne {
         // Two players at one keyboard get no aid from the pause menu.
         aides: borne.regle.sorte !== RegleMode.Duel || borne.course.niveauIa >= 0
         undoPermis: borne.regle.undo
+        plateauFini: fluxDuel.plateauFini
         touches: borne.touches
         onVisibleChanged: if (visible) ouvrir()
         onReprendre: borne.reprendre()

@@ -31,6 +31,12 @@ QtObject {
         }
     }
 
+    // The duel being played, or null.
+    property Duel duel: null
+    // Player 1's board is over while the other plays on (the pause menu
+    // then offers no help).
+    readonly property bool plateauFini: duel !== null && duel.plateau1Fini
+
     // Only for its rule of where a duel leads; it referees no race.
     readonly property ArbitreDuel regles: ArbitreDuel {}
 
@@ -39,6 +45,7 @@ QtObject {
     // back and the player is sent to choose again rather than left in front
     // of empty boards.
     function depart(d) {
+        duel = d
         d.niveauIa = course.niveauIa
         d.graine = flux.borne.graineScene
         if (d.demarrer())

@@ -15,13 +15,15 @@ Item {
     // False in a two-player duel, where a help would favour one player.
     property bool aides: true
     property bool undoPermis: true
+    // Player 1's board is over while the other plays on (a duel): no help.
+    property bool plateauFini: false
     property var touches: ({})
 
     property int choix: 0
     // The exit awaiting its confirmation: "", "titre" or "quitter".
     property string demande: ""
 
-    readonly property var liste: Menus.entreesPause(bureau, aides, undoPermis, apercu)
+    readonly property var liste: Menus.entreesPause(bureau, aides, undoPermis, apercu, plateauFini)
     readonly property alias confirmation: confirmation
 
     signal reprendre()

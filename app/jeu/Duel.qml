@@ -34,6 +34,9 @@ Controleur {
     property bool commence: false
     // Set once the duel is decided, for the pandas and the tests.
     property bool conclu: false
+    // Player 1's board is over while the other may play on: the pause then
+    // offers no help, there being no board of player 1's to help.
+    readonly property bool plateau1Fini: j1.phase === "fin"
 
     signal fini(int gagnant, real score)
     signal fumee(int joueur)
@@ -67,6 +70,21 @@ Controleur {
 
     ArbitreDuel { id: arbitre }
 
+    // What the boards are given as their sound player: their sounds and
+    // voices go to the duel's, but the music is the duel's alone. A board
+    // stops the music when it ends and pauses it with itself; here the other
+    // board plays on, so the shared music runs from READY-GO to the
+    // conclusion and follows the duel's common pause.
+    readonly property QtObject sonsPlateaux: QtObject {
+        function jouer(id) { if (duel.sons) duel.sons.jouer(id) }
+        function paire(combo) { if (duel.sons) duel.sons.paire(combo) }
+        function idEtape(etape) { return duel.sons ? duel.sons.idEtape(etape) : "" }
+        function jouerMusique(id) {}
+        function assurer(id) {}
+        function arreterMusique() {}
+        function pause(oui) {}
+    }
+
     // -- what is drawn ------------------------------------------------------------
     Fond {
         mode: "port"
@@ -82,7 +100,7 @@ Controleur {
         tempsImpose: arbitre.tempsMs
         joueur: "1P"
         niveauIa: -1
-        sons: duel.sons
+        sons: duel.sonsPlateaux
         sonsCommuns: true
         montre: duel.montreCommune
         automatique: false
@@ -99,7 +117,7 @@ Controleur {
         tempsImpose: arbitre.tempsMs
         joueur: { Langue.revision; return duel.deuxJoueurs ? "2P" : Langue.t("CPU") }
         niveauIa: duel.niveauIa
-        sons: duel.deuxJoueurs ? duel.sons : null
+        sons: duel.deuxJoueurs ? duel.sonsPlateaux : null
         sonsCommuns: false
         montre: duel.montreCommune
         automatique: false
@@ -179,15 +197,13 @@ Controleur {
     // -- input ----------------------------------------------------------------------
     // The pause is common: "start" from anyone pauses both boards, or resumes
     // both when one is paused.
+    // The music pauses with whichever board still plays.
     function basculerPause() {
         var oui = j1.phase !== "pause" && j2.phase !== "pause"
-        var avant1 = j1.phase, avant2 = j2.phase
+        var avant = phase
         j1.pause(oui)
         j2.pause(oui)
-        // Board 1 holds the music with its pause; once it has ended, the
-        // computer's board, which has no sound player, pauses alone, and
-        // the music must still stop with it.
-        if (sons && !j2.sons && j1.phase === avant1 && j2.phase !== avant2)
+        if (sons && phase !== avant)
             sons.pause(oui)
     }
 

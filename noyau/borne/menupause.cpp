@@ -15,13 +15,13 @@ constexpr int PAS = 13;
 
 } // namespace
 
-QVector<Entree> entrees(bool bureau, bool aides, bool undo, bool apercu) {
+QVector<Entree> entrees(bool bureau, bool aides, bool undo, bool apercu, bool plateauFini) {
     QVector<Entree> r;
     auto ajouter = [&r](const char* id, const char* nom) {
         r.append({QLatin1String(id), QLatin1String(nom)});
     };
     ajouter("reprendre", T("RESUME"));
-    if (aides) {
+    if (aides && !plateauFini) {
         ajouter("hint", T("HINT"));
         ajouter("mix", T("MIX"));
         if (undo) ajouter("undo", T("UNDO"));

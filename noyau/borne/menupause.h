@@ -13,9 +13,11 @@ struct Entree {
 };
 
 // RESUME; the helps when the game offers them (HINT and MIX, UNDO and PEEK
-// where its mode has them); QUIT TO TITLE; and QUIT GAME on a desktop, where
-// the program can end itself.
-QVector<Entree> entrees(bool bureau, bool aides, bool undo, bool apercu);
+// where its mode has them) and player 1's board still plays: a duel whose
+// first board has ended goes on for the other one alone, and a help would
+// reach a board that is over; QUIT TO TITLE; and QUIT GAME on a desktop,
+// where the program can end itself.
+QVector<Entree> entrees(bool bureau, bool aides, bool undo, bool apercu, bool plateauFini);
 
 // The entry under a press in a list of `taille`, or -1.
 int entreeTouchee(double x, double y, int taille);

@@ -218,6 +218,18 @@ Item {
             verify(d.joueur1.indice !== null)
             compare(d.joueur2.indice, null)
 
+            // Player 1's board over, the computer's playing on: the pause
+            // still opens, without the helps.
+            d.joueur1.terminer("temps")
+            passer(d, 2600)
+            verify(d.joue)
+            verify(borne.action("retour", 1))
+            compare(d.phase, "pause")
+            verify(borne.menuDePause.visible)
+            compare(ids(), ["reprendre", "titre", "quitter"])
+            borne.action("ok", 1)
+            compare(d.phase, "jeu")
+
             // Two players get no help, and QUIT TO TITLE drops the duel unscored.
             borne.abandon()
             borne.monnayeur.inserer()

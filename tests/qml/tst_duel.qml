@@ -270,6 +270,83 @@ Item {
             compare(sons.compte("reprise"), reprises + 1)
         }
 
+        // A board that ends leaves the shared music alone while the other
+        // plays on: only the conclusion changes it.
+        function test_musiqueJusquALaFin() {
+            var d = nouveau(1, 3)
+            d.joueur1.terminer("temps")
+            passer(d, 2600)
+            verify(d.joue && d.plateau1Fini)
+            compare(sons.compte("musique:"), 0)
+            d.joueur2.terminer("temps")
+            passer(d, 2600)
+            var m = sons.journal.filter(function (x) { return x.indexOf("musique:") === 0 })
+            compare(m, ["musique:duel", "musique:" + (d.gagnant === 2 ? "defaite" : "victoire")])
+
+            // Two players: the second board's end does not stop it either,
+            // and a common pause pauses the music once.
+            sons.journal = []
+            var e = nouveau(-1, 3)
+            e.joueur2.terminer("impasse")
+            passer(e, 2600)
+            verify(!e.plateau1Fini)
+            compare(sons.compte("musique:"), 0)
+            verify(e.action("start", 2))
+            compare([sons.compte("pause"), e.phase], [1, "pause"])
+        }
+
+        // The translated logos of a duel board (READY, GO!, WIN, LOSE) in
+        // every language: each inside its own half and centred on its board.
+        function logosEnPlace(d, noms) {
+            var vus = 0
+            for (var n = 0; n < 2; ++n) {
+                var enfants = (n === 0 ? d.joueur1 : d.joueur2).effets.children
+                for (var i = 0; i < enfants.length; ++i) {
+                    var e = enfants[i]
+                    // The earlier logo may still live: its life is wall-clock time.
+                    if (e.enJeu !== true || noms.indexOf(e.titre) < 0 || !e.traduit)
+                        continue
+                    var texte = null
+                    for (var k = 0; k < e.children.length; ++k)
+                        if ("texte" in e.children[k])
+                            texte = e.children[k]
+                    var a = texte.mapToItem(d, 0, 0), b = texte.mapToItem(d, texte.width, texte.height)
+                    var bord = 192 * n, gauche = a.x - bord, droite = bord + 192 - b.x
+                    var quoi = Langue.code + " " + e.titre + " board " + (n + 1) + " [" + a.x + ", " + b.x + "]"
+                    verify(gauche >= 4 && droite >= 4, quoi)
+                    verify(Math.abs(gauche - droite) <= 1, quoi)
+                    ++vus
+                }
+            }
+            return vus
+        }
+
+        function test_logosTraduits() {
+            var codes = Langue.disponibles
+            for (var c = 0; c < codes.length; ++c) {
+                if (codes[c] === "en")
+                    continue
+                Langue.choisir(codes[c])
+                tryCompare(Langue, "code", codes[c])
+                t = 1000000
+                var d = createTemporaryObject(fabrique, scene, {niveauIa: 1, sons: sons, graine: 3})
+                d.montre = function () { return t }
+                verify(d.demarrer())
+                passer(d, 600)
+                // A logo whose text is the English one keeps its drawn strip.
+                compare(logosEnPlace(d, ["READY"]), Langue.traduit("READY") ? 2 : 0)
+                passer(d, 1000)
+                compare(logosEnPlace(d, ["GO!"]), Langue.traduit("GO!") ? 2 : 0)
+                d.finJoueur(2, "gagne")
+                passer(d, 16)
+                compare(logosEnPlace(d, ["WIN", "LOSE"]),
+                        (Langue.traduit("WIN") ? 1 : 0) + (Langue.traduit("LOSE") ? 1 : 0))
+                d.destroy()
+            }
+            Langue.choisir("en")
+            tryCompare(Langue, "code", "en")
+        }
+
         function test_entreesParJoueur() {
             // Two players: each player's actions and presses reach his board.
             var d = nouveau(-1, 3)

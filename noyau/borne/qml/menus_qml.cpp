@@ -100,9 +100,10 @@ int MenusQml::articleTouche(double x, double y, int taille) const {
     return menu::articleTouche(x, y, taille);
 }
 
-QVariantList MenusQml::entreesPause(bool bureau, bool aides, bool undo, bool apercu) const {
+QVariantList MenusQml::entreesPause(bool bureau, bool aides, bool undo, bool apercu,
+                                    bool plateauFini) const {
     QVariantList r;
-    for (const menupause::Entree& e : menupause::entrees(bureau, aides, undo, apercu))
+    for (const menupause::Entree& e : menupause::entrees(bureau, aides, undo, apercu, plateauFini))
         r.append(QVariantMap{{QStringLiteral("id"), e.id}, {QStringLiteral("nom"), e.nom}});
     return r;
 }

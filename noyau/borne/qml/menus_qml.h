@@ -32,8 +32,9 @@ public:
     Q_INVOKABLE QPointF placeArticle(int k, int taille) const;
     Q_INVOKABLE int articleTouche(double x, double y, int taille) const;
 
-    // [{ id, nom }]
-    Q_INVOKABLE QVariantList entreesPause(bool bureau, bool aides, bool undo, bool apercu) const;
+    // [{ id, nom }]; `plateauFini`: player 1's board is over (a duel's).
+    Q_INVOKABLE QVariantList entreesPause(bool bureau, bool aides, bool undo, bool apercu,
+                                          bool plateauFini) const;
     Q_INVOKABLE int entreePauseTouchee(double x, double y, int taille) const;
     Q_INVOKABLE int reponseTouchee(double x, double y) const;
 };

@@ -71,12 +71,13 @@ TEST(Menu, AdversairesEtExtras) {
     auto duel = menu::listeDe("duel", rien, true);
     EXPECT_EQ(noms(duel), QStringList({"VS LAMPION", "VS LANTERN", "VS DRAGON KITE", "2 PLAYERS"}));
     EXPECT_EQ(duel[3].options["ia"].toInt(), -1);
+    // The row opens on the saved CPU level, whatever the record holds.
     EXPECT_EQ(menu::curseurDe("duel", duel.size()), 1);
-    // The box's single remote: no two-player duel.
     for (int niveau : {0, 1, 2})
         EXPECT_EQ(duel[menu::curseurDe("duel", duel.size(), niveau)].options["ia"].toInt(), niveau);
     EXPECT_EQ(menu::curseurDe("duel", duel.size(), 7), 2);
     EXPECT_EQ(menu::curseurDe("duel", duel.size(), -3), 0);
+    // The box's single remote: no two-player duel.
     EXPECT_EQ(menu::listeDe("duel", rien, false).size(), 3);
 
     auto extras = menu::listeDe("extras", rien, true);
@@ -94,13 +95,14 @@ TEST(Menu, CordeEtPointeur) {
     EXPECT_EQ(menu::decalage(0), 0);
     EXPECT_EQ(menu::decalage(3), 0); // 2 pixels short of the left end
     EXPECT_EQ(menu::decalage(4), 192 - (4 + 216 + 24));
-    EXPECT_EQ(menu::decalage(8), 384 - 8 - 486);
+    EXPECT_EQ(menu::decalage(menu::NOMBRE - 1), 384 - 8 - 54 * menu::NOMBRE);
     EXPECT_EQ(menu::lanterneTouchee(4, 50, 0), 0);
     EXPECT_EQ(menu::lanterneTouchee(3, 50, 0), -1);
     EXPECT_EQ(menu::lanterneTouchee(60, 30, 0), -1); // above the rope's band
     EXPECT_EQ(menu::lanterneTouchee(383, 89, 0), 7);
-    EXPECT_EQ(menu::lanterneTouchee(370, 89, -110), 8);
-    EXPECT_EQ(menu::lanterneTouchee(383, 89, -110), -1); // past the last lantern
+    const int fin = menu::decalage(menu::NOMBRE - 1);
+    EXPECT_EQ(menu::lanterneTouchee(370, 89, fin), menu::NOMBRE - 1);
+    EXPECT_EQ(menu::lanterneTouchee(383, 89, fin), -1); // past the last lantern
     // Rows: two columns up to four items, then four.
     EXPECT_EQ(menu::placeArticle(1, 3).x, 210);
     EXPECT_EQ(menu::placeArticle(2, 3).y, 160);
@@ -113,14 +115,20 @@ TEST(Menu, CordeEtPointeur) {
 
 TEST(Pause, EntreesSelonLaPartie) {
     const QStringList tout = {"reprendre", "hint", "mix", "undo", "peek", "titre", "quitter"};
-    EXPECT_EQ(ids(menupause::entrees(true, true, true, true)), tout);
-    EXPECT_EQ(ids(menupause::entrees(true, true, false, true)),
+    EXPECT_EQ(ids(menupause::entrees(true, true, true, true, false)), tout);
+    EXPECT_EQ(ids(menupause::entrees(true, true, false, true, false)),
               QStringList({"reprendre", "hint", "mix", "peek", "titre", "quitter"}));
-    EXPECT_EQ(ids(menupause::entrees(true, true, false, false)),
+    EXPECT_EQ(ids(menupause::entrees(true, true, false, false, false)),
               QStringList({"reprendre", "hint", "mix", "titre", "quitter"}));
-    EXPECT_EQ(ids(menupause::entrees(true, false, true, true)),
+    EXPECT_EQ(ids(menupause::entrees(true, false, true, true, false)),
               QStringList({"reprendre", "titre", "quitter"}));
-    EXPECT_EQ(ids(menupause::entrees(false, true, true, true)).last(), "titre");
+    EXPECT_EQ(ids(menupause::entrees(false, true, true, true, false)).last(), "titre");
+    // A duel whose first board has ended, the computer playing on: the pause
+    // still resumes and leaves, but no help reaches the board that is over.
+    EXPECT_EQ(ids(menupause::entrees(true, true, false, true, true)),
+              QStringList({"reprendre", "titre", "quitter"}));
+    EXPECT_EQ(ids(menupause::entrees(false, true, false, true, true)),
+              QStringList({"reprendre", "titre"}));
 }
 
 TEST(Pause, Pointeur) {
