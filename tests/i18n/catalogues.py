@@ -250,6 +250,34 @@ def _exceptions(code, nom, sauf, concernees, problemes):
     return set(sauf)
 
 
+def _voisins(code, concepts, concernees, formes, termes, entrees):
+    """Concepts one screen shows side by side (UNDO beside BACK and the
+    capture's CANCEL on CONTROLS) must not even hold each other's word: the
+    one word must not contain the other's, and a text naming one of them and
+    not the other must hold none of the other's forms."""
+    problemes = []
+    for nom, concept in concepts.items():
+        voisins = concept.get("voisins", [])
+        if not isinstance(voisins, list) or any(v not in concepts for v in voisins):
+            problemes.append("%s: %s: \"voisins\" must list concepts" % (code, nom))
+            continue
+        for autre in voisins:
+            if nom in termes and autre in termes and (
+                    any(f.search(cles.majuscules(termes[nom])) for f in formes.get(autre, []))
+                    or any(f.search(cles.majuscules(termes[autre])) for f in formes.get(nom, []))):
+                problemes.append("%s: %s %r and %s %r, shown side by side, hold the same word" % (
+                    code, nom, termes[nom], autre, termes[autre]))
+            for a, b in ((nom, autre), (autre, nom)):
+                if not formes.get(b):
+                    continue
+                for cle in sorted(concernees.get(a, set()) - concernees.get(b, set())):
+                    for texte in cles.textes(entrees.get(cle)):
+                        if any(f.search(cles.majuscules(cles.sans_parametres(texte))) for f in formes[b]):
+                            problemes.append("%s: %r (%s) names %s with the word of %s %r" % (
+                                code, texte, cles.anglais_de(cle), a, b, termes.get(b, "?")))
+    return problemes
+
+
 def verifier_glossaire():
     concepts, probleme = charger_glossaire("en")
     if probleme:
@@ -300,6 +328,7 @@ def verifier_glossaire():
                 if autre != nom and any(f.fullmatch(cles.majuscules(terme)) for f in siennes):
                     problemes.append("%s: %s and %s share the word %r" % (code, nom, autre, terme))
         entrees = cles.entrees(table)
+        problemes += _voisins(code, concepts, concernees, formes, termes, entrees)
         for nom, cles_concept in concernees.items():
             if nom not in formes or not formes[nom]:
                 continue
