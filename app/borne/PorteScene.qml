@@ -14,7 +14,25 @@ Loader {
     // The scene's file (none for the game's own layers); an unknown scene
     // is reported on standard error and leaves the holder empty.
     source: borne && borne.demarre ? Scenes.fichier(borne.scene) : ""
-    onLoaded: lier(item)
+    // SPEECH says the title of each scene that opens, with the entry under
+    // its cursor, then each entry the cursor reaches (`annonce`).
+    onLoaded: {
+        // The inputs given to a new scene move its cursor's entry too: that
+        // is said with the title, not before it.
+        annonceOuverte = false
+        lier(item)
+        Parole.scene(borne.scene, annonce())
+        annonceOuverte = true
+    }
+    property bool annonceOuverte: false
+    // The entry under the scene's cursor as it announces it, [] when it has none.
+    function annonce() { return item && "annonce" in item ? item["annonce"] : [] }
+    // A scene whose file does not load would leave a blank screen with no
+    // way on: say so on standard error, naming the scene.
+    onStatusChanged: {
+        if (status === Loader.Error)
+            console.error("tessimora: the scene \"" + borne.scene + "\" has no loadable file " + source)
+    }
 
     // Binds each input the scene declares to the cabinet's state.
     function lier(item) {
@@ -99,5 +117,6 @@ Loader {
         function onCommandes() { porte.borne.aller("commandes") }
         function onChoix(oui) { porte.flux.choixContinue(oui) }
         function onFini(nom) { porte.flux.apresSaisie(nom) }
+        function onAnnonceChanged() { if (porte.annonceOuverte) Parole.entree(porte.annonce()) }
     }
 }
