@@ -17,6 +17,8 @@ Item {
     // Facing right instead of left.
     property bool miroir: false
     property string passage: ""
+    // False while the game is paused: the panda holds its frame.
+    property bool anime: true
     property int tour: 0
 
     readonly property string montree: passage !== "" ? passage : pose
@@ -54,6 +56,7 @@ Item {
         id: anim
         nom: panda.bande
         tenir: true
+        paused: !panda.anime
         // Flipped about its centre, so the feet stay where they were.
         transform: Scale {
             origin.x: anim.width / 2
