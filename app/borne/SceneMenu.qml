@@ -2,6 +2,7 @@ import QtQuick 2.15
 import Tessimora 1.0
 import "../ecran"
 import "../jeu"
+import "../commun"
 
 // MODE SELECT: a rope of nine paper lanterns, one per mode or screen, the
 // chosen one lit with its name and two lines below; some entries open a
@@ -29,6 +30,13 @@ Item {
     readonly property var entree: entrees[choix]
     readonly property int decalage: Menus.decalage(choix)
     readonly property alias panda: panda
+    // What SPEECH says of the entry under the cursor: [key, values, value shown].
+    readonly property var annonce: {
+        Langue.revision
+        if (sous >= 0 && sousListe[sous])
+            return [sousListe[sous].nom, sousListe[sous].valeurs]
+        return entree ? [entree.nom, {}, Langue.t(entree.ligne1)] : []
+    }
 
     signal choisi(string mode, var options)
     signal sortie()
@@ -164,13 +172,19 @@ Item {
         }
     }
 
+    // The name and its two lines lie over the stalls and their lanterns.
+    Cartouche {
+        autour: lignesEntree.count >= 0 ? [nomEntree, lignesEntree.itemAt(0), lignesEntree.itemAt(1)] : []
+    }
     Texte {
+        id: nomEntree
         y: 100
         x: Math.floor((384 - width) / 2)
         texte: Langue.t(menu.entree.nom)
         style: menu.entree.ouverte ? "or" : "gris"
     }
     Repeater {
+        id: lignesEntree
         model: [menu.entree.ligne1, menu.entree.ligne2]
         Texte {
             required property int index
