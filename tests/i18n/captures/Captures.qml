@@ -105,12 +105,16 @@ Item {
                     sauver(codes[i] + "_" + noms[k] + ".png")
                 }
                 b.aller("menu")
-                var m = b.sceneItem
-                for (var e = 0; e < m.entrees.length; ++e) {
+                var n = b.sceneItem.entrees.length
+                for (var e = 0; e < n; ++e) {
+                    // An entry without a row starts its game: back to the menu.
+                    if (b.scene !== "menu")
+                        b.aller("menu")
+                    var m = b.sceneItem
                     m.choix = e
                     wait(150)
                     sauver(codes[i] + "_menu_" + e + ".png")
-                    if (m.action("ok") && m.sous >= 0) {
+                    if (m.action("ok") && b.scene === "menu" && m.sous >= 0) {
                         sauver(codes[i] + "_menu_" + e + "_rangee.png")
                         m.action("retour")
                     }
