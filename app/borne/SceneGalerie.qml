@@ -2,6 +2,7 @@ import QtQuick 2.15
 import Tessimora 1.0
 import "../ecran"
 import "../jeu"
+import "../commun"
 
 // TILE GALLERY: the 42 faces in three rows of fourteen, the chosen one
 // raised, shown again below with its name and what it pairs with. Names,
@@ -82,6 +83,8 @@ Item {
         couche: 3
     }
 
+    // The tile's name and rule lie over the stalls behind the veil.
+    Cartouche { autour: [nom, regle] }
     Texte {
         id: nom
         y: 172

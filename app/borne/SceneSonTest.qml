@@ -2,6 +2,7 @@ import QtQuick 2.15
 import Tessimora 1.0
 import "../ecran"
 import "../jeu"
+import "../commun"
 
 // SOUND TEST: every track of the sound catalogue by its number, played on
 // demand, with the temple's bell and smoke while it plays. Entering leaves
@@ -87,6 +88,8 @@ Item {
         style: "or"
     }
 
+    // The track's title and kind lie over the stalls' lanterns.
+    Cartouche { autour: [ligneTitre, ligneGenre] }
     Texte {
         id: ligneTitre
         y: 86
