@@ -7,7 +7,7 @@ namespace scenes {
 namespace {
 
 // clang-format off
-const std::array<Scene, 17> SCENES = {{
+const std::array<Scene, 18> SCENES = {{
     //  nom          fichier                 ms     titre  hors   attract
     {"mire",      "SceneMire.qml",       1000,  false, true,  true},
     {"titre",     "SceneTitre.qml",      8000,  true,  true,  false},
@@ -15,6 +15,7 @@ const std::array<Scene, 17> SCENES = {{
     {"scores",    "SceneScores.qml",     6000,  true,  false, true},
     {"regles",    "SceneRegles.qml",     8000,  true,  true,  true},
     {"menu",      "SceneMenu.qml",       0,     true,  true,  false},
+    {"salon",     "SceneSalon.qml",      0,     true,  true,  false},
     {"options",   "SceneReglages.qml",   0,     true,  false, false},
     {"commandes", "SceneCommandes.qml",  0,     true,  false, false},
     {"crt",       "SceneReglages.qml",   0,     true,  false, false},
@@ -39,6 +40,13 @@ const Scene* scene(const QString& nom) {
     for (const Scene& s : SCENES)
         if (est(nom, s.nom)) return &s;
     return nullptr;
+}
+
+QStringList noms() {
+    QStringList r;
+    for (const Scene& s : SCENES)
+        r << QLatin1String(s.nom);
+    return r;
 }
 
 QString suiteAttract(const QString& nom, bool apresPartie) {

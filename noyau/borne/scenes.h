@@ -5,6 +5,7 @@
 // next. The cabinet only times and shows what these say.
 
 #include <QString>
+#include <QStringList>
 
 namespace scenes {
 
@@ -22,6 +23,9 @@ struct Scene {
 
 // The scene named `nom`, or null.
 const Scene* scene(const QString& nom);
+
+// Every scene's name, in the table's order.
+QStringList noms();
 
 // Where the attract loop goes when `nom`'s time is up; `apresPartie` says the
 // HIGH SCORES shown are those of the game just played. Empty for a scene the

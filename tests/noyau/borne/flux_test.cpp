@@ -4,6 +4,8 @@
 #include "borne/saisie.h"
 #include "borne/scenes.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -282,4 +284,25 @@ TEST(Scenes, LaBoucleDAttente) {
     // Every scene but the game's own layers has a file of its own.
     for (const char* nom : {"mire", "titre", "menu", "options", "saisie", "salle"})
         EXPECT_STRNE(scenes::scene(nom)->fichier, "") << nom;
+}
+
+// A row naming a file that is not there would leave the cabinet in front of
+// an empty screen, and a scene file no row names is a leftover no player
+// reaches: both fail here.
+TEST(Scenes, ChaqueFichierExiste) {
+    const QDir borne(QStringLiteral(TESSIMORA_SOURCES "/app/borne"));
+    QFile qmldir(borne.filePath(QStringLiteral("qmldir")));
+    ASSERT_TRUE(qmldir.open(QIODevice::ReadOnly));
+    const QString declares = QString::fromUtf8(qmldir.readAll());
+    QStringList nommes;
+    for (const QString& nom : scenes::noms()) {
+        const QString f = QLatin1String(scenes::scene(nom)->fichier);
+        if (f.isEmpty()) continue;
+        nommes << f;
+        EXPECT_TRUE(borne.exists(f)) << qPrintable(nom) << " " << qPrintable(f);
+        EXPECT_TRUE(declares.contains(QLatin1Char(' ') + f)) << qPrintable(f);
+    }
+    EXPECT_TRUE(scenes::noms().contains("partie"));
+    for (const QString& f : borne.entryList({QStringLiteral("Scene*.qml")}, QDir::Files))
+        EXPECT_TRUE(nommes.contains(f)) << qPrintable(f) << " is no scene's file";
 }
