@@ -109,7 +109,8 @@ Item {
             borne.action("droite", 1)
             borne.action("droite", 1)
             borne.action("ok", 1)
-            compare(borne.sceneItem.sous, 1) // VS LANTERN first
+            compare(borne.sceneItem.sous, 2) // the saved level: VS DRAGON KITE
+            borne.action("gauche", 1)
             borne.action("gauche", 1)
             borne.action("ok", 1) // VS LAMPION
             compare(borne.scene, "partie")
