@@ -111,6 +111,15 @@ Fin finPile(const Course& c, const Pile& p, bool classe, const QString& jour) {
         if (gagne) f.evenements.push_back(evenementPile(c, p));
         finUneSeule(f, p, gagne, classe, jour);
         break;
+    case modes::Enchainement::Liste:
+        // A stack chosen from a list stands alone: its record is its own
+        // (the stack's best time and score), no table takes it and it sends
+        // no stack event, so an untimed game cannot earn what the clock
+        // makes hard.
+        f.suite = Suite::GameOver;
+        f.course.scoreTotal = p.score;
+        f.scoreFinal = 0;
+        break;
     case modes::Enchainement::Etapes:
     case modes::Enchainement::Propre:
         if (gagne) f.evenements.push_back(evenementPile(c, p));

@@ -36,6 +36,8 @@ Lancement lire(const QStringList& arguments) {
         const std::optional<Mode> m = modeDe(mot.toStdString());
         l.mode = m && *m != Mode::Demo ? m : defaut;
     }
+    l.pile = valeur(arguments, QStringLiteral("pile")).value_or(QString());
+    if (!l.pile.isEmpty() && !l.mode && l.scene.isEmpty()) l.mode = Mode::Salon;
     l.etape = std::max(0, nombre(valeur(arguments, QStringLiteral("etape"))).value_or(0));
     l.pilote = nombre(valeur(arguments, QStringLiteral("pilote"))).value_or(-1);
     return l;

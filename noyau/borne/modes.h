@@ -26,6 +26,7 @@ enum class Enchainement {
     SansFin,  // stack after stack on one clock, the multiplier growing with each clear
     UneSeule, // one stack, and the game is over
     Propre,   // the game item runs its own course (sliding grids, the duel, the demo)
+    Liste,    // one stack chosen from a list, its own summary, then the list again
 };
 
 // Which faces are hidden under the jade back.
@@ -87,6 +88,14 @@ struct Regle {
     bool noteEtapes;     // cleared stages are recorded in the progression
     bool unJour;         // one stack a day, of which only the first game ranks
     bool attract;        // its table is among those the attract loop shows
+    // Where the rows of the modes that need it differ from every arcade
+    // mode; the others leave these as they are.
+    // The incense burns and ends the stack; without it the time spent counts
+    // up, HINT is unlimited and MIX free on a blocked stack only.
+    bool encens = true;
+    // The scene the lantern opens to choose what to play, "" for none: the
+    // game starts from MODE SELECT itself.
+    const char* scene = "";
 };
 
 namespace detail {
@@ -98,7 +107,7 @@ inline constexpr int RUSH_MS = static_cast<int>(etape::RUSH_MS);
 inline constexpr int POUSSEE_PARADE_MS = 20000;
 } // namespace detail
 
-inline constexpr int NOMBRE = 8;
+inline constexpr int NOMBRE = 9;
 using detail::POUSSEE_PARADE_MS;
 using detail::RUSH_MS;
 using detail::T;
@@ -146,6 +155,14 @@ inline constexpr std::array<Regle, NOMBRE> REGLES = {{
      "parade", T("PARADE"), 0, Voile::Boss, Depart::Titre, Victoire::Bilan,
      true, true, true, false, POUSSEE_PARADE_MS, "",
      true, false, false, false},
+    // No table: a stack of the player's own has no common measure with
+    // another, so each stack keeps its own best time and score instead.
+    {Mode::Salon, Sorte::Pile, Enchainement::Liste,
+     "gallery", T("TEA HOUSE"), T("UNTIMED STACKS"), T("YOUR OWN STACKS"),
+     nullptr, nullptr, "", Rangee::Aucune,
+     "", T("TEA HOUSE"), 0, Voile::Aucun, Depart::Pret, Victoire::Logo,
+     /*undo*/ true, /*apercu*/ false, /*continuer*/ false, /*multiplicateur*/ false, 0, "jeu1",
+     /*urgence*/ false, false, false, false, /*encens*/ false, /*scene*/ "salon"},
     {Mode::Demo, Sorte::Pile, Enchainement::Propre,
      nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, "", Rangee::Aucune,
      "", T("STAGE {n}"), 0, Voile::Aucun, Depart::Aussitot, Victoire::Pose,

@@ -19,11 +19,12 @@ enum class Mode {
     Daily,   // MOON OF THE DAY
     Paper,   // PAPER MOON
     Parade,  // PANDA PARADE
+    Salon,   // TEA HOUSE: any stack, untimed
     Demo,    // the attract loop's game, played by the computer
 };
 
-inline constexpr std::array<std::string_view, 8> MOTS_MODES = {
-    "night", "sliding", "duel", "rush", "daily", "paper", "parade", "demo"};
+inline constexpr std::array<std::string_view, 9> MOTS_MODES = {
+    "night", "sliding", "duel", "rush", "daily", "paper", "parade", "salon", "demo"};
 
 inline constexpr std::string_view motDe(Mode m) {
     return MOTS_MODES[static_cast<std::size_t>(m)];

@@ -163,4 +163,14 @@ Salon fusion(const Salon& a, const Salon& b) {
     return r;
 }
 
+QString duree(double ms) {
+    const qint64 s =
+        std::isfinite(ms) && ms > 0 ? static_cast<qint64>(std::min(ms, TEMPS_MAX) / 1000) : 0;
+    const QLatin1Char zero('0');
+    const QString ms2 = QStringLiteral("%1:%2")
+                            .arg(s / 60 % 60, s >= 3600 ? 2 : 1, 10, zero)
+                            .arg(s % 60, 2, 10, zero);
+    return s >= 3600 ? QStringLiteral("%1:").arg(s / 3600) + ms2 : ms2;
+}
+
 } // namespace salon

@@ -82,6 +82,10 @@ struct Bilan {
 // nothing: leaving a game keeps nothing of it.
 Bilan apres(Salon& s, const QString& nom, const QString& empreinte, const Fin& fin);
 
+// A time as TEA HOUSE shows it: whole seconds as M:SS, H:MM:SS from an hour
+// on; a negative or unknown time is 0:00, one past TEMPS_MAX shows as it.
+QString duree(double ms);
+
 // Every stack of either side, each best kept, the mark if either has it;
 // the same whichever side comes first.
 Salon fusion(const Salon& a, const Salon& b);

@@ -19,6 +19,7 @@ public:
         Daily = int(Mode::Daily),
         Paper = int(Mode::Paper),
         Parade = int(Mode::Parade),
+        Salon = int(Mode::Salon),
         Demo = int(Mode::Demo),
     };
     Q_ENUM(Valeur)
@@ -48,6 +49,8 @@ class RegleModeQml : public QObject {
     Q_PROPERTY(QString musique READ musique CONSTANT)
     Q_PROPERTY(bool urgence READ urgence CONSTANT)
     Q_PROPERTY(bool unJour READ unJour CONSTANT)
+    Q_PROPERTY(bool encens READ encens CONSTANT)
+    Q_PROPERTY(QString scene READ scene CONSTANT)
 
 public:
     enum Sorte {
@@ -61,6 +64,7 @@ public:
         SansFin = int(modes::Enchainement::SansFin),
         UneSeule = int(modes::Enchainement::UneSeule),
         Propre = int(modes::Enchainement::Propre),
+        Liste = int(modes::Enchainement::Liste),
     };
     Q_ENUM(Enchainement)
     enum Depart {
@@ -101,6 +105,8 @@ public:
     QString musique() const { return QLatin1String(r_.musique); }
     bool urgence() const { return r_.urgence; }
     bool unJour() const { return r_.unJour; }
+    bool encens() const { return r_.encens; }
+    QString scene() const { return QLatin1String(r_.scene); }
 
     // The veil of stage `etape`: 0 none, 1 a boss stage's, 2 every hidden face.
     Q_INVOKABLE int voile(int etape) const;

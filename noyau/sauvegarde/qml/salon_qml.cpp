@@ -94,6 +94,10 @@ bool SalonQml::differe(const QJSValue& a, const QJSValue& b) const {
     return salon::ecrire(salonDe(a)) != salon::ecrire(salonDe(b));
 }
 
+QString SalonQml::duree(double ms) const {
+    return salon::duree(ms);
+}
+
 QJSValue SalonQml::depuisNuage(const QString& texte) const {
     const nuage::PeutEtre env = nuage::lire(texte);
     return js::depuisTexte(this, salon::ecrire(env ? env->salon : salon::Salon{}));

@@ -56,6 +56,8 @@ public:
                                  QObject* partie, double date) const;
     Q_INVOKABLE QJSValue fusion(const QJSValue& a, const QJSValue& b) const;
     Q_INVOKABLE bool differe(const QJSValue& a, const QJSValue& b) const;
+    // A time in ms as M:SS, H:MM:SS from an hour on.
+    Q_INVOKABLE QString duree(double ms) const;
     // The record a cloud text carries; empty for none.
     Q_INVOKABLE QJSValue depuisNuage(const QString& texte) const;
 };

@@ -5,6 +5,7 @@
 
 #include "sauvegarde/nuage.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace salon;
@@ -201,4 +202,14 @@ TEST(Salon, UnRecordPleinTientDansLEnveloppe) {
     EXPECT_LT(texte.size(), nuage::TAILLE_MAX / 4 * 3);
     ASSERT_TRUE(nuage::lire(texte));
     EXPECT_EQ(nuage::lire(texte)->salon.piles.size(), std::size_t(PILES_MAX));
+}
+
+TEST(Salon, DureeMontree) {
+    EXPECT_EQ(duree(0), "0:00");
+    EXPECT_EQ(duree(59999), "0:59"); // whole seconds, never rounded up
+    EXPECT_EQ(duree(754000), "12:34");
+    EXPECT_EQ(duree(3600000), "1:00:00");
+    EXPECT_EQ(duree(TEMPS_MAX + 1e9), "99:59:59");
+    EXPECT_EQ(duree(-5), "0:00");
+    EXPECT_EQ(duree(std::nan("")), "0:00");
 }
