@@ -3,7 +3,7 @@ import fbx.application 1.0
 import Tessimora 1.0
 
 // The game's durable memory: the four records (scores, settings, progression,
-// achievements) held in memory, read once at start from the settings store,
+// achievements) and TEA HOUSE's record of stacks held in memory, read once at start from the settings store,
 // merged with the provider's cloud copy, and written back on request.
 //
 // A record is changed by assigning a validated copy (`memoire.reglages = r`)
@@ -16,6 +16,7 @@ Item {
     property var reglages: Stockage.lireReglages("")
     property var progression: Stockage.lireProgression("")
     property var succes: Succes.etatVide()
+    property var salon: Salon.vide()
     // True once the stored records have been read and merged with the cloud.
     property bool pret: false
     // The provider facade, or null; only its cloud operations are used here.
@@ -30,6 +31,7 @@ Item {
     function garderReglages() { interne.garder("reglages") }
     function garderProgression() { interne.garder("progression") }
     function garderSucces() { interne.garder("succes") }
+    function garderSalon() { interne.garder("salon") }
 
     // On quit and on going to the background: every text, and the cloud copy
     // at once rather than 2 s later, when there will be no later.
@@ -70,6 +72,12 @@ Item {
             succes = d.env.succes
             interne.ecrireTout()
         }
+        // Each best of the stacks' record, from either side.
+        var s = Salon.fusion(salon, Salon.depuisNuage(texte))
+        if (Salon.differe(s, salon)) {
+            salon = s
+            interne.ecrire("salon")
+        }
         if (d.versNuage)
             Nuage.ecrireNuage(f, d.env)
     }
@@ -102,6 +110,8 @@ Item {
                 magasin.progression = Stockage.ecrireProgression(memoire.progression)
             else if (cle === "succes")
                 magasin.succes = Succes.ecrire(memoire.succes)
+            else if (cle === "salon")
+                magasin.salon = Salon.ecrire(memoire.salon)
         }
 
         function ecrireTout() {
@@ -109,6 +119,7 @@ Item {
             ecrire("reglages")
             ecrire("progression")
             ecrire("succes")
+            ecrire("salon")
         }
 
         function envoyer() {
@@ -121,6 +132,7 @@ Item {
             memoire.scores = Stockage.lireScores(magasin.scores)
             memoire.reglages = Stockage.lireReglages(magasin.reglages)
             memoire.progression = Stockage.lireProgression(magasin.progression)
+            memoire.salon = Salon.lire(magasin.salon)
             var s = Succes.lire(magasin.succes)
             // Only an empty text means a save from before achievements; an
             // unreadable one is not caught up.
@@ -173,6 +185,7 @@ Item {
         property string reglages: ""
         property string progression: ""
         property string succes: ""
+        property string salon: ""
         onReady: interne.premiereLecture()
     }
 }

@@ -128,6 +128,9 @@ Controleur {
         var temps = tempsImpose > 0 ? tempsImpose : regle.tempsMs
         if (temps > 0)
             options.tempsMs = temps
+        // Without incense the time spent counts up and the aids are free.
+        if (!regle.encens)
+            options.sansEncens = true
         var ok = partieObj.creer(options)
         // A mode's own clock is also the shortest stick its stacks get: the
         // time carried over never makes a stack shorter than the first.
@@ -170,10 +173,14 @@ Controleur {
         battement.repartir()
         changer()
         relancerMusique()
+        if (humain)
+            annoncerCurseur()
     }
 
     function sequenceDepart() {
         phase = "depart"
+        if (humain)
+            Parole.entree([regle.libelle, {n: numeroEtape}])
         var aussitot = regle.depart === RegleMode.Aussitot
         if (!compact) {
             poseUnique("saut")
@@ -207,6 +214,8 @@ Controleur {
         if (phase !== "jeu")
             return
         var e = partieObj.etat
+        if (humain && (e === Partie.Gagne || e === Partie.Temps || e === Partie.Impasse))
+            Parole.fin(e, partieObj.score)
         if (e === Partie.Gagne) {
             terminer("gagne")
         } else if (e === Partie.Temps) {
@@ -218,6 +227,8 @@ Controleur {
                 annonceBloque = true
                 effets.logo("no_more_pairs", 92, 1600)
                 son("erreur")
+                if (humain)
+                    Parole.plusDePaires()
                 if (humain)
                     indice = null
             }
@@ -240,6 +251,8 @@ Controleur {
         switch (r.type) {
         case PrisePile.Prise:
             son("selection")
+            if (humain)
+                Parole.prise(partieObj, i)
             plateau.appui = true
             plusTard(140, function () { plateau.appui = false })
             break
@@ -281,6 +294,8 @@ Controleur {
             effets.points(132 + Math.round(160 * (1 - tempsReste)), 188,
                           "+" + Math.round(r.bonusMs / 1000) + "S", "jade", false, 120)
         combo = r.combo
+        if (humain)
+            Parole.paire(partieObj.motif(r.a), r.combo)
         if (sons)
             sons.paire(r.combo)
         if (retour.voix)
@@ -322,9 +337,22 @@ Controleur {
             else
                 son("erreur")
             return true
+        case "trouver": case "trouverPaire":
+            var t = a === "trouver" ? Recherche.suivante(partieObj, curseur)
+                                    : Recherche.partenaire(partieObj, curseur)
+            if (t >= 0) {
+                curseur = t
+                annoncerCurseur()
+            } else {
+                son("erreur")
+            }
+            return true
+        case "sommaire": Parole.sommaire(partieObj); return true
         }
         return false
     }
+
+    function annoncerCurseur() { Parole.tuile(partieObj, curseur) }
 
     // -- pointer ----------------------------------------------------------------
     function tuileSous(x, y) {
@@ -373,12 +401,15 @@ Controleur {
             if (phase !== "jeu")
                 return
         }
+        var avant = partieObj.tempsMs
         if (partieObj.avancer(dt)) {
             changer()
             return
         }
-        if (humain)
+        if (humain) {
             partieObj.travailler(2)
+            Parole.temps(avant, partieObj.tempsMs)
+        }
         rafraichir()
         var s = Math.ceil(partieObj.tempsMs / 1000)
         if (urgence && s !== derniereSeconde) {

@@ -4,7 +4,9 @@ import "../ecran"
 
 // The status bar of play: player, score, record and stage along the top; the
 // aids left, the incense clock and the pairs left along the bottom. The duel
-// uses a compact half-screen form with the pairs at the top right.
+// uses a compact half-screen form with the pairs at the top right. A game
+// without incense shows the time spent instead of the stick, and no count
+// of aids, which it does not limit.
 Item {
     id: hud
 
@@ -12,8 +14,12 @@ Item {
     property real record: 0
     property int etape: 1
     property string libelleEtape: { Langue.revision; return Langue.t("STAGE {n}", {n: chiffres(etape, 2)}) }
-    property int hint: 3
-    property int mix: 2
+    // The game record shown, when there is one: the aids left and whether
+    // it burns incense come from it.
+    property Partie partie: null
+    readonly property bool sansEncens: partie !== null && partie.sansEncens
+    property int hint: partie ? partie.hint : 3
+    property int mix: partie ? partie.mix : 2
     // Share of time left, 0..1.
     property real temps: 1
     property int paires: 0
@@ -78,7 +84,7 @@ Item {
     }
     Repeater {
         id: iconesHint
-        model: Math.max(0, hud.hint)
+        model: hud.sansEncens ? 0 : Math.max(0, hud.hint)
         Image {
             x: hud.xHint + 7 * index
             y: 198
@@ -94,7 +100,7 @@ Item {
     }
     Repeater {
         id: iconesMix
-        model: Math.max(0, hud.mix)
+        model: hud.sansEncens ? 0 : Math.max(0, hud.mix)
         Image {
             x: hud.xMix + 9 * index
             y: 210
@@ -112,11 +118,21 @@ Item {
     }
     Encens {
         id: encens
+        visible: !hud.sansEncens
         x: hud.compact ? 58 : 112
         y: 198
         longueur: hud.compact ? 100 : 160
         reste: hud.temps
         urgence: hud.urgence
+    }
+    // The time spent, where the stick burns in the other modes.
+    Texte {
+        id: texteHorloge
+        visible: hud.sansEncens && !hud.compact
+        x: 112
+        y: 204
+        texte: hud.sansEncens ? Salon.duree(hud.partie.horloge) : ""
+        style: "or"
     }
     Texte {
         id: textePaires

@@ -54,8 +54,7 @@ ControleurPile {
         record: Math.max(jeu.record, jeu.scoreAffiche)
         etape: jeu.etape + 1
         libelleEtape: jeu.libelleEtape
-        hint: jeu.partie.hint
-        mix: jeu.partie.mix
+        partie: jeu.partie
         temps: jeu.tempsReste
         paires: jeu.partie.restantes / 2
         pandaPose: jeu.urgence ? "peur" : jeu.poseRepos === "combo" ? "joie" : "attente"
@@ -66,8 +65,8 @@ ControleurPile {
     Panda {
         id: pandaObj
         visible: !jeu.compact
-        px: 358
-        py: jeu.pandaY
+        px: 358; py: jeu.pandaY
+        anime: jeu.phase !== "pause"
         pose: jeu.poseFin !== "" ? jeu.poseFin : jeu.poseRepos
     }
 
