@@ -1,6 +1,7 @@
 #include "enregistrement.h"
 
 #include "borne/qml/borne_qml.h"
+#include "borne/qml/calme_qml.h"
 #include "borne/qml/commandes_qml.h"
 #include "borne/qml/course_qml.h"
 #include "borne/qml/extras_qml.h"
@@ -16,6 +17,7 @@
 #include "ecran/qml/tuiles_plateau_qml.h"
 #include "i18n/qml/langue_qml.h"
 #include "moteur/qml/moteur_qml.h"
+#include "parole/qml/parole_qml.h"
 #include "piles/qml/piles_qml.h"
 #include "plateforme/qml/plateforme_qml.h"
 #include "sauvegarde/qml/evenements_qml.h"
@@ -32,6 +34,7 @@ void enregistrerTypes() {
     enregistrerExtras();
     enregistrerFlux();
     enregistrerModes();
+    enregistrerCalme();
     enregistrerCourse();
     enregistrerBorne();
     enregistrerOptions();
@@ -39,6 +42,7 @@ void enregistrerTypes() {
     enregistrerLangue();
     enregistrerMoteur();
     enregistrerPiles();
+    enregistrerParole();
     enregistrerPolice();
     enregistrerPixel();
     enregistrerAnimations();

@@ -7,7 +7,7 @@ namespace scenes {
 namespace {
 
 // clang-format off
-const std::array<Scene, 18> SCENES = {{
+const std::array<Scene, 17> SCENES = {{
     //  nom          fichier                 ms     titre  hors   attract
     {"mire",      "SceneMire.qml",       1000,  false, true,  true},
     {"titre",     "SceneTitre.qml",      8000,  true,  true,  false},
@@ -15,7 +15,6 @@ const std::array<Scene, 18> SCENES = {{
     {"scores",    "SceneScores.qml",     6000,  true,  false, true},
     {"regles",    "SceneRegles.qml",     8000,  true,  true,  true},
     {"menu",      "SceneMenu.qml",       0,     true,  true,  false},
-    {"salon",     "SceneSalon.qml",      0,     true,  true,  false},
     {"options",   "SceneReglages.qml",   0,     true,  false, false},
     {"commandes", "SceneCommandes.qml",  0,     true,  false, false},
     {"crt",       "SceneReglages.qml",   0,     true,  false, false},

@@ -70,7 +70,7 @@ QStringList CommandesQml::appareils(const QString& systeme) const {
 void CommandesQml::choisirFamille(const QString& f) {
     const QString avant = m_table.famille();
     m_table.choisirFamille(f);
-    if (m_table.famille() != avant) emit familleChange();
+    if (m_table.famille() != avant) emit familleChanged();
 }
 
 QString CommandesQml::nomManette(const QString& a) const {

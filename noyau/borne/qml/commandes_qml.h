@@ -12,7 +12,7 @@ class CommandesQml : public QObject {
     Q_PROPERTY(QStringList ACTIONS READ actions CONSTANT)
     Q_PROPERTY(int MANETTE READ manetteBase CONSTANT)
     Q_PROPERTY(QVariantMap K READ cles CONSTANT)
-    Q_PROPERTY(QString famille READ famille NOTIFY familleChange)
+    Q_PROPERTY(QString famille READ famille NOTIFY familleChanged)
 
 public:
     using QObject::QObject;
@@ -46,7 +46,7 @@ public:
     QString famille() const { return m_table.famille(); }
 
 signals:
-    void familleChange();
+    void familleChanged();
 
 private:
     commandes::Table m_table;

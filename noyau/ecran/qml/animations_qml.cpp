@@ -1,6 +1,5 @@
 #include "ecran/qml/animations_qml.h"
 
-#include "borne/qml/calme_qml.h"
 #include "ecran/qml/dessin_bande_qml.h"
 #include "ecran/qml/pose_qml.h"
 
@@ -10,6 +9,4 @@ void enregistrerAnimations() {
     qmlRegisterType<DessinBandeQml>("Tessimora", 1, 0, "DessinBande");
     qmlRegisterType<EffetPoseQml>("Tessimora", 1, 0, "EffetPose");
     qmlRegisterType<NombrePoseQml>("Tessimora", 1, 0, "NombrePose");
-    // How all of them move: full or calm.
-    enregistrerCalme();
 }

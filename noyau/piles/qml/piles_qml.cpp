@@ -160,9 +160,9 @@ void PilesQml::componentComplete() {
     relire();
 }
 
-void PilesQml::changerDossier(const QString& d) {
-    if (d == dossier_) return;
-    dossier_ = d;
+void PilesQml::changerDossier(const QString& chemin) {
+    if (chemin == dossier_) return;
+    dossier_ = chemin;
     emit dossierChanged();
 }
 

@@ -116,7 +116,7 @@ public:
     int nombreCatalogue() const { return static_cast<int>(catalogue_.size()); }
     bool enLecture() const { return lecteur_.enCours(); }
     QString dossier() const { return dossier_; }
-    void changerDossier(const QString& d);
+    void changerDossier(const QString& chemin);
     QJSValue salon() const { return salon_; }
     void changerSalon(const QJSValue& s);
     QString demandee() const;

@@ -373,7 +373,7 @@ private:
 
 TubeQml::TubeQml(QQuickItem* parent) : QQuickItem(parent), compteurs_(new CompteursTube) {
     setFlag(ItemHasContents);
-    connect(this, &TubeQml::changement, this, &QQuickItem::update);
+    connect(this, &TubeQml::reglagesChanged, this, &QQuickItem::update);
 }
 
 void TubeQml::redessiner() {

@@ -17,24 +17,24 @@
 // uniforms only the tube declares, `programmeLueur` the glow's.
 class TubeQml : public QQuickItem {
     Q_OBJECT
-    Q_PROPERTY(QQuickItem* source MEMBER source_ NOTIFY changement)
-    Q_PROPERTY(QQuickItem* marge MEMBER marge_ NOTIFY changement)
-    Q_PROPERTY(QString sommets MEMBER sommets_ NOTIFY changement)
-    Q_PROPERTY(QString programme MEMBER programme_ NOTIFY changement)
-    Q_PROPERTY(QString entete MEMBER entete_ NOTIFY changement)
-    Q_PROPERTY(QString programmeLueur MEMBER programmeLueur_ NOTIFY changement)
-    Q_PROPERTY(double eclatMarge MEMBER eclatMarge_ NOTIFY changement)
-    Q_PROPERTY(double miroirMarge MEMBER miroirMarge_ NOTIFY changement)
-    Q_PROPERTY(QSizeF echelle MEMBER echelle_ NOTIFY changement)
-    Q_PROPERTY(QPointF origine MEMBER origine_ NOTIFY changement)
-    Q_PROPERTY(QSizeF tailleMarge MEMBER tailleMarge_ NOTIFY changement)
-    Q_PROPERTY(QSizeF natif MEMBER natif_ NOTIFY changement)
-    Q_PROPERTY(QRectF interieur MEMBER interieur_ NOTIFY changement)
-    Q_PROPERTY(double uBalayage MEMBER uBalayage_ NOTIFY changement)
-    Q_PROPERTY(double uLueur MEMBER uLueur_ NOTIFY changement)
-    Q_PROPERTY(double uCourbure MEMBER uCourbure_ NOTIFY changement)
-    Q_PROPERTY(double uMasque MEMBER uMasque_ NOTIFY changement)
-    Q_PROPERTY(double uVignette MEMBER uVignette_ NOTIFY changement)
+    Q_PROPERTY(QQuickItem* source MEMBER source_ NOTIFY reglagesChanged)
+    Q_PROPERTY(QQuickItem* marge MEMBER marge_ NOTIFY reglagesChanged)
+    Q_PROPERTY(QString sommets MEMBER sommets_ NOTIFY reglagesChanged)
+    Q_PROPERTY(QString programme MEMBER programme_ NOTIFY reglagesChanged)
+    Q_PROPERTY(QString entete MEMBER entete_ NOTIFY reglagesChanged)
+    Q_PROPERTY(QString programmeLueur MEMBER programmeLueur_ NOTIFY reglagesChanged)
+    Q_PROPERTY(double eclatMarge MEMBER eclatMarge_ NOTIFY reglagesChanged)
+    Q_PROPERTY(double miroirMarge MEMBER miroirMarge_ NOTIFY reglagesChanged)
+    Q_PROPERTY(QSizeF echelle MEMBER echelle_ NOTIFY reglagesChanged)
+    Q_PROPERTY(QPointF origine MEMBER origine_ NOTIFY reglagesChanged)
+    Q_PROPERTY(QSizeF tailleMarge MEMBER tailleMarge_ NOTIFY reglagesChanged)
+    Q_PROPERTY(QSizeF natif MEMBER natif_ NOTIFY reglagesChanged)
+    Q_PROPERTY(QRectF interieur MEMBER interieur_ NOTIFY reglagesChanged)
+    Q_PROPERTY(double uBalayage MEMBER uBalayage_ NOTIFY reglagesChanged)
+    Q_PROPERTY(double uLueur MEMBER uLueur_ NOTIFY reglagesChanged)
+    Q_PROPERTY(double uCourbure MEMBER uCourbure_ NOTIFY reglagesChanged)
+    Q_PROPERTY(double uMasque MEMBER uMasque_ NOTIFY reglagesChanged)
+    Q_PROPERTY(double uVignette MEMBER uVignette_ NOTIFY reglagesChanged)
 
 public:
     explicit TubeQml(QQuickItem* parent = nullptr);
@@ -46,7 +46,7 @@ public:
     Q_INVOKABLE double pixelsRedessines() const;
 
 signals:
-    void changement();
+    void reglagesChanged();
 
 protected:
     QSGNode* updatePaintNode(QSGNode* ancien, UpdatePaintNodeData*) override;
