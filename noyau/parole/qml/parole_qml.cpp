@@ -32,7 +32,7 @@ void ParoleQml::dire(const parole::Enonce& e) {
     if (texte.isEmpty()) return;
     dernier_ = texte;
     parole::dire(texte, langue ? langue->code() : QStringLiteral("en"));
-    emit dit(texte);
+    emit dernierChanged(texte);
 }
 
 namespace {

@@ -17,7 +17,7 @@ class ParoleQml : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool actif READ actif WRITE setActif NOTIFY actifChanged)
     // What was said last, for the scenes' tests.
-    Q_PROPERTY(QString dernier READ dernier NOTIFY dit)
+    Q_PROPERTY(QString dernier READ dernier NOTIFY dernierChanged)
 
 public:
     explicit ParoleQml(QQmlEngine* moteur = nullptr, QObject* parent = nullptr);
@@ -45,7 +45,7 @@ public:
 
 signals:
     void actifChanged();
-    void dit(const QString& texte);
+    void dernierChanged(const QString& texte);
 
 private:
     void dire(const parole::Enonce& e);
