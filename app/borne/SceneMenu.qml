@@ -211,7 +211,10 @@ Item {
                 y: -5
                 nom: parent.courant ? "ecrans_lampion_allume" : "ecrans_lampion_eteint"
             }
+            // A stage or an opponent of the second row lies over the stalls too.
+            Cartouche { autour: [texteArticle] }
             Texte {
+                id: texteArticle
                 texte: Langue.t(article.modelData.nom, article.modelData.valeurs)
                 style: !article.modelData.ouvert ? "gris" : parent.courant ? "or" : "blanc"
             }
