@@ -48,9 +48,9 @@ Item {
         if (pret) interne.envoyer()
     }
 
-    // The cloud envelope of the four records, written now.
+    // The cloud envelope of the records, written now.
     function enveloppe() {
-        return Nuage.envelopper(scores, reglages, progression, succes, Date.now())
+        return Nuage.envelopper(scores, reglages, progression, succes, Date.now(), salon)
     }
 
     // Merges a cloud text into the records; rewrites the cloud when it lacks

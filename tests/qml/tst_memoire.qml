@@ -18,6 +18,7 @@ TestCase {
             property string reglages: ""
             property string progression: ""
             property string succes: ""
+            property string salon: ""
         }
     }
 
@@ -55,6 +56,7 @@ TestCase {
         s.reglages = textes.reglages || ""
         s.progression = textes.progression || ""
         s.succes = textes.succes || ""
+        s.salon = textes.salon || ""
         s.destroy()
         wait(0)
     }
@@ -193,6 +195,24 @@ TestCase {
         compare(f.ecrits.length, 0)
         arreter()
         verify(relire().scores.indexOf("CLD") > 0)
+    }
+
+    // TEA HOUSE's record travels with the cloud copy: a copy sent after the
+    // merge keeps the stacks the cloud held.
+    function test_le_salon_du_nuage_reste_dans_la_copie() {
+        stocker({})
+        var f = fournisseurFaux.createObject(cas)
+        var env = Nuage.envelopper(Stockage.lireScores(""), Stockage.lireReglages(""),
+                                   Stockage.lireProgression(""), Succes.etatVide(), 5,
+                                   { piles: [{ nom: "PETITE", empreinte: "0123456789abcdef",
+                                               temps: 3613, score: 2000, fini: true, date: 1 }] })
+        f.nuage = Nuage.ecrire(env)
+        var m = demarrer(f)
+        compare(Salon.entree(m.salon, "PETITE", "0123456789abcdef").score, 2000)
+        var avant = f.ecrits.length
+        m.garderScores()
+        tryCompare(f.ecrits, "length", avant + 1, 5000)
+        verify(f.ecrits[avant].indexOf("PETITE") > 0, f.ecrits[avant])
     }
 
     function test_texte_tardif_du_nuage() {

@@ -20,17 +20,20 @@ nuage::PeutEtre enveloppeDe(const QJSValue& v) {
     return nuage::depuisObjet(js::versJson(v).toObject());
 }
 
-// The envelope as the scene holds it: its progression carries the extras.
+// The envelope as the scene holds it: its progression carries the extras, and
+// TEA HOUSE's record goes with it as in the stored envelope, so that a copy
+// the scene sends back to the cloud keeps the stacks the cloud holds.
 QString versScene(const nuage::Enveloppe& env) {
-    return json::Objet()
-        .texte(QStringLiteral("format"), QLatin1String(nuage::FORMAT))
+    json::Objet o;
+    o.texte(QStringLiteral("format"), QLatin1String(nuage::FORMAT))
         .nombre(QStringLiteral("version"), nuage::VERSION)
         .nombre(QStringLiteral("ecrit"), env.ecrit)
         .brut(QStringLiteral("scores"), stockage::ecrireScores(env.scores))
         .brut(QStringLiteral("reglages"), stockage::ecrireReglages(env.reglages))
         .brut(QStringLiteral("progression"), js::progressionAvecExtras(env.progression, true))
-        .brut(QStringLiteral("succes"), succes::ecrire(env.succes))
-        .fin();
+        .brut(QStringLiteral("succes"), succes::ecrire(env.succes));
+    if (!env.salon.piles.empty()) o.brut(QStringLiteral("salon"), salon::ecrire(env.salon));
+    return o.fin();
 }
 
 QJSValue versJs(const QObject* o, const nuage::PeutEtre& env) {
@@ -54,11 +57,11 @@ int NuageQml::tailleMax() const {
 
 QJSValue NuageQml::envelopper(const QJSValue& scores, const QJSValue& reglages,
                               const QJSValue& progression, const QJSValue& etat,
-                              const QJSValue& ecrit) const {
+                              const QJSValue& ecrit, const QJSValue& salon) const {
     const nuage::Enveloppe env = nuage::envelopper(
         stockage::lireScores(js::versJson(scores)), stockage::lireReglages(js::versJson(reglages)),
         stockage::lireProgression(js::versJson(progression)), succes::lire(js::versJson(etat)),
-        ecrit.isNumber() ? ecrit.toNumber() : 0);
+        ecrit.isNumber() ? ecrit.toNumber() : 0, salon::lire(js::versJson(salon)));
     return versJs(this, env);
 }
 

@@ -27,7 +27,8 @@ public:
 
     Q_INVOKABLE QJSValue envelopper(const QJSValue& scores, const QJSValue& reglages,
                                     const QJSValue& progression, const QJSValue& succes,
-                                    const QJSValue& ecrit) const;
+                                    const QJSValue& ecrit,
+                                    const QJSValue& salon = QJSValue()) const;
     Q_INVOKABLE QString ecrire(const QJSValue& env) const;
     Q_INVOKABLE QJSValue lire(const QJSValue& texte) const;
     Q_INVOKABLE QJSValue fusion(const QJSValue& a, const QJSValue& b) const;
