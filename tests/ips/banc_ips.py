@@ -195,6 +195,16 @@ class Mesure:
             shutil.rmtree(temp, ignore_errors=True)
 
 
+def rapporter_autres(autres, quoi):
+    """Prints how much processor time the rest of the machine took while
+    measuring, and warns when that makes the figures (`quoi`) meaningless."""
+    autres = autres or [0.0]
+    print(f"\nthe rest of the machine used {100 * statistics.mean(autres):.0f} % of a core on "
+          f"average while measuring, {100 * max(autres):.0f} % at most")
+    if max(autres) > 0.15:
+        print(f"warning: the machine was busy; {quoi} are not meaningful", flush=True)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--secondes", type=float, default=12)
@@ -238,10 +248,7 @@ def main():
                     cases.append(f"{ips:5g} {ips / ref:5.2f} {ecran:5.2f} ({cpu:5.1f} ms)")
                 print(f"  {prefixe + nom_scene:28}" + "".join(f"{c:>28}" for c in cases),
                       flush=True)
-    print(f"\nthe rest of the machine used {100 * statistics.mean(autres):.0f} % of a core on "
-          f"average while measuring, {100 * max(autres):.0f} % at most")
-    if max(autres) > 0.15:
-        print("warning: the machine was busy; frame rates are not meaningful", flush=True)
+    rapporter_autres(autres, "frame rates")
 
 
 if __name__ == "__main__":

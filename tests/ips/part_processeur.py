@@ -18,12 +18,11 @@ machine took while measuring is printed, with a warning when it was high.
 
 import argparse
 import os
-import statistics
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from banc_ips import Mesure  # noqa: E402
+from banc_ips import Mesure, rapporter_autres  # noqa: E402
 
 LOOK = '{"crt":{"actif":true}}'
 GO = r"^TESSIMORA_SON \d+ voix_go$"
@@ -124,11 +123,7 @@ def main():
         if cases[0] and cases[0].part > cible:
             ligne += "  over the target"
         print(ligne, flush=True)
-    autres = autres or [0.0]
-    print(f"\nthe rest of the machine used {100 * statistics.mean(autres):.0f} % of a core on "
-          f"average while measuring, {100 * max(autres):.0f} % at most")
-    if max(autres) > 0.15:
-        print("warning: the machine was busy; the shares are not meaningful", flush=True)
+    rapporter_autres(autres, "the shares")
 
 
 if __name__ == "__main__":
