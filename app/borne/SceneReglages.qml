@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import Tessimora 1.0
 import "../ecran"
+import "../commun"
 import "../jeu"
 
 // OPTIONS (fourteen lines), CRT SETTINGS (the seven screen lines) and the
@@ -149,6 +150,17 @@ Item {
         style: "or"
     }
 
+    // The lines cross the bridge and its lanterns: one dark backing under
+    // all of them keeps every label and value readable.
+    Item {
+        id: zoneLignes
+        x: 22
+        y: Options.premiereLigne(scene.page)
+        width: 332
+        height: scene.pas * (scene.lignes.length - 1) + 7
+    }
+    Cartouche { autour: [zoneLignes] }
+
     Repeater {
         model: scene.lignes
         Item {
@@ -209,8 +221,9 @@ Item {
         }
     }
 
+    // Lower than elsewhere: OPTIONS' fourteenth line ends at 205.
     Aide {
-        y: 206
+        y: 211
         x: Math.floor((384 - width) / 2)
         texte: Langue.t("{haut} {bas} CHOOSE   {gauche} {droite} ADJUST   {retour} SAVE")
         touches: scene.touches
