@@ -23,7 +23,16 @@ Item {
     width: 384
     height: 224
 
-    function ouvrir() { choix = 1 }
+    // SPEECH says the question, its detail and the answer lit.
+    function ouvrir() {
+        choix = 1
+        Parole.question(question, detail, false)
+    }
+    function allumer(c) {
+        choix = c
+        son("selection")
+        Parole.reponse(c === 0)
+    }
 
     function repondre(oui) {
         son(oui ? "depart" : "deselection")
@@ -32,8 +41,7 @@ Item {
 
     function action(a) {
         if (Commandes.direction(a)) {
-            choix = 1 - choix
-            son("selection")
+            allumer(1 - choix)
         } else if (a === "ok") {
             repondre(choix === 0)
         } else if (a === "retour" || a === "start") {
@@ -50,8 +58,7 @@ Item {
         if (c === choix) {
             repondre(c === 0)
         } else {
-            choix = c
-            son("selection")
+            allumer(c)
         }
     }
 

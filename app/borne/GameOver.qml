@@ -12,6 +12,9 @@ Item {
     width: 384
     height: 224
 
+    // No scene file holds GAME OVER, so it says its own title and score.
+    onVisibleChanged: if (visible) Parole.scene("gameover", ["SCORE {n}", {n: score}])
+
     Voile {}
 
     Anim {

@@ -25,6 +25,14 @@ Item {
 
     readonly property var liste: Menus.entreesPause(bureau, aides, undoPermis, apercu, plateauFini)
     readonly property alias confirmation: confirmation
+    // What SPEECH says of the entry under the cursor, as the scenes' `annonce`.
+    readonly property var annonce: {
+        var e = liste[Math.min(choix, liste.length - 1)]
+        return e ? [e.nom] : []
+    }
+    // Set once the menu has said its title, so that opening it says it once.
+    property bool annonceOuverte: false
+    onAnnonceChanged: if (annonceOuverte && visible && demande === "") Parole.entree(annonce)
 
     signal reprendre()
     signal aideJoueur(string a)
@@ -36,8 +44,11 @@ Item {
     height: 224
 
     function ouvrir() {
+        annonceOuverte = false
         choix = 0
         demande = ""
+        Parole.scene("pause", annonce)
+        annonceOuverte = true
     }
 
     function choisir() {
@@ -89,8 +100,10 @@ Item {
     function repondre(oui) {
         var d = demande
         demande = ""
-        if (!oui)
+        if (!oui) {
+            Parole.entree(annonce)
             return
+        }
         if (d === "titre")
             titre()
         else if (d === "quitter")

@@ -16,6 +16,9 @@ Item {
     property real reste: 1
     readonly property bool peutJouer: freePlay || credits > 0
     readonly property alias minuterie: seconde
+    // SPEECH says what a press does with the title, then each digit.
+    readonly property var annonce: [peutJouer ? "PUSH START" : "INSERT COIN"]
+    onCompteChanged: Parole.decompte(compte)
 
     signal choix(bool oui)
     signal son(string id)

@@ -52,6 +52,8 @@ constexpr Titre TITRES[] = {
     {"gameover", T("GAME OVER")},
     {"saisie", T("NEW RECORD")},
     {"acces", T("ACCESS")},
+    // The pause menu is an overlay, not a scene of the cabinet, but opens like one.
+    {"pause", T("PAUSE")},
 };
 
 } // namespace
@@ -72,6 +74,22 @@ Enonce entree(const QString& c, const QVariantMap& valeurs, const QString& valeu
     if (!c.isEmpty()) e.append({c, valeurs, false});
     if (!valeur.isEmpty()) e.append({valeur, {}, true});
     return e;
+}
+
+Enonce question(const QString& q, const QString& detail, bool oui) {
+    Enonce e;
+    for (const QString& t : {q, detail})
+        if (!t.isEmpty()) e.append({t, {}, true});
+    return e + reponse(oui);
+}
+
+Enonce reponse(bool oui) {
+    return {cle(oui ? T("YES") : T("NO"))};
+}
+
+Enonce decompte(int n) {
+    if (n < 0) return {};
+    return {{QString::number(n), {}, true}};
 }
 
 Enonce tuile(int motif, bool libre, int couche) {

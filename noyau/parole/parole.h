@@ -30,6 +30,15 @@ Enonce scene(const QString& nom);
 // has none): "MUSIC 80".
 Enonce entree(const QString& cle, const QVariantMap& valeurs = {}, const QString& valeur = {});
 
+// A question asked on two lampions: the question and its detail as the
+// screen shows them (already translated), then the answer lit, YES or NO.
+Enonce question(const QString& question, const QString& detail, bool oui);
+// The answer lit when the cursor moves between the two.
+Enonce reponse(bool oui);
+// A countdown's digit as it changes: the number alone, so that a second is
+// long enough to say it.
+Enonce decompte(int n);
+
 // The tile under the cursor: its face as the TILE GALLERY names it, FREE or
 // BLOCKED, and its layer counted from 1 at the bottom.
 Enonce tuile(int motif, bool libre, int couche);

@@ -2,7 +2,8 @@
 SPEECH on in the settings, the title, MODE SELECT and NIGHT MARKET are
 reached by keyboard, and the TESSIMORA_PAROLE lines name each screen, each
 menu entry and each tile the cursor reaches; the finding keys reach a free
-tile and its partner and a pair is cleared; the ACCESS page is grabbed in a
+tile and its partner and a pair is cleared; the pause menu and its
+confirmation say their entries and answers; the ACCESS page is grabbed in a
 Latin and a wide-script language, kept in $TESSIMORA_CAPTURES when it names
 a folder."""
 
@@ -66,6 +67,26 @@ class Acces(unittest.TestCase):
                 p.attendre(PAROLE + "PAIR, ")
                 p.touche("i")  # the summary
                 p.attendre(PAROLE + r"PAIRS LEFT \d+, FREE PAIRS \d+, \d+ SECONDS LEFT$")
+                # The pause menu says its title and each entry; its exit asks
+                # again, saying the question and the answer lit; NO comes back
+                # to the entry.
+                p.touche("F1")
+                p.attendre(PAROLE + "PAUSE, RESUME$")
+                p.touche("Down")
+                p.attendre(PAROLE + "HINT$")
+                p.touche("Up")
+                p.touche("Up")  # round to the last entry, QUIT GAME on a desktop
+                p.attendre(PAROLE + "QUIT GAME$")
+                p.touche("Up")
+                p.attendre(PAROLE + "QUIT TO TITLE$")
+                p.touche("Return")
+                p.attendre(PAROLE + "LEAVE THE NIGHT MARKET\\?, THIS GAME WILL BE LOST, NO$")
+                p.touche("Left")
+                p.attendre(PAROLE + "YES$")
+                p.touche("Right")
+                p.attendre(PAROLE + "NO$")
+                p.touche("Return")
+                p.attendre(PAROLE + "QUIT TO TITLE$")
                 self.assertLess(time.monotonic() - p.debut, 60)
 
     def captures(self, langue, dossier):

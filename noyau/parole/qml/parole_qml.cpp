@@ -51,6 +51,18 @@ void ParoleQml::entree(const QVariantList& e) {
     dire(enonceEntree(e));
 }
 
+void ParoleQml::question(const QString& q, const QString& detail, bool oui) {
+    dire(parole::question(q, detail, oui));
+}
+
+void ParoleQml::reponse(bool oui) {
+    dire(parole::reponse(oui));
+}
+
+void ParoleQml::decompte(int n) {
+    dire(parole::decompte(n));
+}
+
 void ParoleQml::tuile(PartieQml* partie, int i) {
     const partie::Partie* p = partie ? partie->donnees() : nullptr;
     if (!p || !p->g || i < 0 || i >= p->g->n || !p->present[std::size_t(i)]) return;

@@ -31,6 +31,10 @@ public:
     // entry under its cursor, as one utterance.
     Q_INVOKABLE void scene(const QString& nom, const QVariantList& entree = {});
     Q_INVOKABLE void entree(const QVariantList& entree);
+    // A confirmation that opens (its texts as shown), and its lit answer.
+    Q_INVOKABLE void question(const QString& question, const QString& detail, bool oui);
+    Q_INVOKABLE void reponse(bool oui);
+    Q_INVOKABLE void decompte(int n);
     Q_INVOKABLE void tuile(PartieQml* partie, int i);
     Q_INVOKABLE void prise(PartieQml* partie, int i);
     Q_INVOKABLE void paire(int motif, int combo);
