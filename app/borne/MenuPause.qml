@@ -17,6 +17,9 @@ Item {
     property bool undoPermis: true
     // Player 1's board is over while the other plays on (a duel): no help.
     property bool plateauFini: false
+    // Whether the game finds tiles with the FIND keys, which the sliding
+    // grid has not: the help names them under the menu's own.
+    property bool trouve: true
     property var touches: ({})
 
     property int choix: 0
@@ -154,6 +157,13 @@ Item {
             y: 172
             x: Math.floor((384 - width) / 2)
             texte: Langue.t("{haut} {bas} CHOOSE   {ok} OK   {retour} RESUME")
+            touches: pause.touches
+        }
+        Aide {
+            visible: pause.trouve
+            y: 182
+            x: Math.floor((384 - width) / 2)
+            texte: Langue.t("{trouver} FIND TILE   {trouverPaire} FIND PAIR")
             touches: pause.touches
         }
     }
