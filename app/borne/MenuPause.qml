@@ -161,7 +161,8 @@ Item {
         }
         Aide {
             visible: pause.trouve
-            y: 182
+            // Below the first line's backing, which it would otherwise clip.
+            y: 188
             x: Math.floor((384 - width) / 2)
             texte: Langue.t("{trouver} FIND TILE   {trouverPaire} FIND PAIR")
             touches: pause.touches
