@@ -2,6 +2,7 @@
 // play over a tile. A face is 16 x 20 with a dark outline; the signs sit in the
 // 14 x 18 ivory field inside it.
 
+#include "claires.h"
 #include "faces.h"
 #include "familles.h"
 
@@ -45,8 +46,10 @@ void pastille(Toile& t, int cx, int cy, int taille, Couleur c, Couleur clair) {
             {{'o', CONTOUR}, {'C', c}, {'h', clair}});
 }
 
+} // namespace
+
 // One bamboo stick, w wide (2 or 3) and h high, with its joints.
-void baton(Toile& t, int x, int y, int w, int h, Couleur c, Couleur clair, Couleur sombre) {
+void tuiles::baton(Toile& t, int x, int y, int w, int h, Couleur c, Couleur clair, Couleur sombre) {
     t.rect(x, y, w, h, c);
     for (int j = y; j < y + h; ++j)
         t.point(x, j, clair);
@@ -59,6 +62,10 @@ void baton(Toile& t, int x, int y, int w, int h, Couleur c, Couleur clair, Coule
     t.rect(x, y + h - 1, w, 1, sombre);
     if (w == 3) t.point(x + 1, y + h / 2 - 1, clair);
 }
+
+namespace {
+
+using tuiles::baton;
 
 void batonVert(Toile& t, int x, int y, int w, int h) {
     baton(t, x, y, w, h, JADE1, JADE2, JADE0);
@@ -362,8 +369,10 @@ void saison(Toile& t, int i) {
     }
 }
 
+} // namespace
+
 // The ivory face with its outline and a light top edge.
-Toile faceVide() {
+Toile tuiles::faceVide() {
     Toile t(16, 20);
     t.rect(0, 0, 16, 20, CONTOUR);
     t.rect(1, 1, 14, 18, IVOIRE);
@@ -374,7 +383,7 @@ Toile faceVide() {
 }
 
 // The jade back of a veiled tile: a lattice in two greens round a gold moon.
-Toile faceJade() {
+Toile tuiles::faceJade() {
     Toile t(16, 20);
     t.rect(0, 0, 16, 20, CONTOUR);
     t.rect(1, 1, 14, 18, JADE1);
@@ -390,6 +399,11 @@ Toile faceJade() {
     return t;
 }
 
+namespace {
+
+using tuiles::faceJade;
+using tuiles::faceVide;
+
 // Relief behind a face: an ivory layer, then the jade body, then the outline;
 // a tile's relief is its 3 right columns and 4 bottom rows.
 Toile corps() {
@@ -404,13 +418,6 @@ Toile corps() {
         t.point(dx[k], k + 19, CONTOUR);
     }
     return t;
-}
-
-Couleur vers(Couleur c, Couleur teinte) {
-    auto canal = [](int a, int b) { return (a + a * b / 255) / 2 + b / 8; };
-    return qRgba(std::min(255, canal(qRed(c), qRed(teinte))),
-                 std::min(255, canal(qGreen(c), qGreen(teinte))),
-                 std::min(255, canal(qBlue(c), qBlue(teinte))), qAlpha(c));
 }
 
 QImage ombrer(const QImage& im, double f) {
@@ -429,6 +436,13 @@ QImage ombrer(const QImage& im, double f) {
 } // namespace
 
 namespace tuiles {
+
+Couleur vers(Couleur c, Couleur teinte) {
+    auto canal = [](int a, int b) { return (a + a * b / 255) / 2 + b / 8; };
+    return qRgba(std::min(255, canal(qRed(c), qRed(teinte))),
+                 std::min(255, canal(qGreen(c), qGreen(teinte))),
+                 std::min(255, canal(qBlue(c), qBlue(teinte))), qAlpha(c));
+}
 
 Toile face(int motif) {
     if (motif == VOILE) return faceJade();
@@ -485,17 +499,19 @@ Toile flanc() {
 
 } // namespace tuiles
 
-std::vector<Fichier> fichiersTuiles(const std::vector<double>& teintes) {
-    std::vector<Fichier> f;
+void jeuDeTuiles(const QString& prefixe, const std::function<Toile(int)>& face, Couleur prise,
+                 Couleur indice, const std::vector<double>& teintes, std::vector<Fichier>& f) {
     std::vector<QImage> pleines;
-    for (int c = 0; c <= tuiles::VOILE; ++c)
-        pleines.push_back(tuiles::tuile(c).image());
+    for (int c = 0; c <= tuiles::VOILE; ++c) {
+        Toile t = corps();
+        t.poser(face(c), 0, 0);
+        pleines.push_back(t.image());
+    }
     for (int s = 0; s < 4; ++s) {
         const double k = s < int(teintes.size()) ? teintes[s] : 1.0;
         for (int c = 0; c <= tuiles::VOILE; ++c)
-            f.push_back({QString("tuiles/%1_%2.png").arg(s).arg(c), ombrer(pleines[c], k)});
-        f.push_back({QString("tuiles/dos_%1.png").arg(s), ombrer(tuiles::dos().image(), k)});
-        f.push_back({QString("tuiles/flanc_%1.png").arg(s), ombrer(tuiles::flanc().image(), k)});
+            f.push_back(
+                {QString("tuiles/%1%2_%3.png").arg(prefixe).arg(s).arg(c), ombrer(pleines[c], k)});
     }
     for (int m = 0; m < tuiles::NOMBRE; ++m) {
         // Peek: every other pixel in a checkerboard, so what lies beneath shows.
@@ -503,12 +519,24 @@ std::vector<Fichier> fichiersTuiles(const std::vector<double>& teintes) {
         for (int y = 0; y < apercu.height(); ++y)
             for (int x = 0; x < apercu.width(); ++x)
                 if ((x + y) % 2) apercu.setPixel(x, y, 0);
-        f.push_back({QString("tuiles/apercu_%1.png").arg(m), apercu});
-        Toile prise = tuiles::face(m), indice = tuiles::face(m);
-        prise.teindre([](int, int, Couleur c) { return vers(c, OR); });
-        indice.teindre([](int, int, Couleur c) { return vers(c, ROSE); });
-        f.push_back({QString("tuiles/prise_%1.png").arg(m), prise.image()});
-        f.push_back({QString("tuiles/indice_%1.png").arg(m), indice.image()});
+        f.push_back({QString("tuiles/%1apercu_%2.png").arg(prefixe).arg(m), apercu});
+        Toile p = face(m), i = face(m);
+        p.teindre([prise](int, int, Couleur c) { return tuiles::vers(c, prise); });
+        i.teindre([indice](int, int, Couleur c) { return tuiles::vers(c, indice); });
+        f.push_back({QString("tuiles/%1prise_%2.png").arg(prefixe).arg(m), p.image()});
+        f.push_back({QString("tuiles/%1indice_%2.png").arg(prefixe).arg(m), i.image()});
     }
+}
+
+std::vector<Fichier> fichiersTuiles(const std::vector<double>& teintes) {
+    std::vector<Fichier> f;
+    jeuDeTuiles("", tuiles::face, OR, ROSE, teintes, f);
+    for (int s = 0; s < 4; ++s) {
+        const double k = s < int(teintes.size()) ? teintes[s] : 1.0;
+        f.push_back({QString("tuiles/dos_%1.png").arg(s), ombrer(tuiles::dos().image(), k)});
+        f.push_back({QString("tuiles/flanc_%1.png").arg(s), ombrer(tuiles::flanc().image(), k)});
+    }
+    for (auto& c : fichiersClairs(teintes))
+        f.push_back(std::move(c));
     return f;
 }
