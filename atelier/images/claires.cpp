@@ -84,7 +84,7 @@ void cercles(Toile& t, int n) {
     };
     rangee(haut, BANDE + 1);
     rangee(dessous, BANDE + 5);
-    static const int COIN[3][2] = {{11, 2}, {11, 6}, {8, 6}};
+    static const int COIN[3][2] = {{12, 6}, {8, 6}, {12, 2}};
     for (int k = 0; k < n - 6; ++k)
         piece(t, COIN[k][0], COIN[k][1]);
 }
@@ -136,22 +136,22 @@ void vent(Toile& t, int i) {
     index(t, QString("ESWN")[i], ENCRE_VENTS);
     // The character, with its repeated rows taken out to fit the band.
     static const std::initializer_list<int> SANS[4] = {{0, 2}, {0, 2}, {2, 8}, {1, 6}};
-    signeReduit(t, 3, BANDE - 1, faces::VENTS[i], SANS[i], ENCRE);
+    signeReduit(t, 3, BANDE, faces::VENTS[i], SANS[i], ENCRE);
 }
 
 void dragon(Toile& t, int i) {
     if (i == 0) {
         index(t, 'R', ROUGE_VIF);
-        signeReduit(t, 2, BANDE - 1, faces::ZHONG, {0, 9, 10, 11}, ROUGE_VIF);
+        signeReduit(t, 2, BANDE, faces::ZHONG, {0, 9, 10, 11}, ROUGE_VIF);
     } else if (i == 1) {
         index(t, 'G', JADE0);
-        signeReduit(t, 2, BANDE - 1, faces::FA, {1, 4, 12, 13}, JADE0);
+        signeReduit(t, 2, BANDE, faces::FA, {1, 4, 5, 12, 13}, JADE0);
     } else {
         // The blue dragon's double frame, under its initial.
         index(t, 'B', BLEU);
-        t.cadre(2, BANDE - 1, 12, 10, BLEU);
-        t.cadre(3, BANDE, 10, 8, BLEU);
-        t.cadre(5, BANDE + 2, 6, 4, NUIT3);
+        t.cadre(2, BANDE, 12, 9, BLEU);
+        t.cadre(3, BANDE + 1, 10, 7, BLEU);
+        t.cadre(5, BANDE + 3, 6, 3, NUIT3);
     }
 }
 

@@ -42,6 +42,28 @@ ENCRES = {
 }
 
 
+# The workshop's 5 x 7 capitals for the sheet's labels (lettres.cpp).
+LETTRES = {
+    "A": ".###.#...##...#######...##...##...#", "D": "####.#...##...##...##...##...#####.",
+    "E": "######....#....####.#....#....#####", "I": ".###...#....#....#....#....#...###.",
+    "L": "#....#....#....#....#....#....#####", "M": "#...###.###.#.##.#.##...##...##...#",
+    "N": "#...###..##.#.##..###...##...##...#", "O": ".###.#...##...##...##...##...#.###.",
+    "P": "####.#...##...#####.#....#....#....", "R": "####.#...##...#####.#.#..#..#.#...#",
+    "T": "#####..#....#....#....#....#....#..", "U": "#...##...##...##...##...##...#.###.",
+}
+
+
+def ecrire(image, x, y, texte, couleur):
+    for n, c in enumerate(texte):
+        forme = LETTRES.get(c, "." * 35)
+        for j in range(7):
+            for i in range(5):
+                if forme[j * 5 + i] == "#":
+                    for dy in range(2):
+                        for dx in range(2):
+                            image[y + 2 * j + dy][x + 2 * (n * 6 + i) + dx] = couleur
+
+
 def lire_png(chemin):
     with open(chemin, "rb") as f:
         octets = f.read()
@@ -170,16 +192,18 @@ def main():
     ]
     lignes = [tuiles[0:14], tuiles[14:28], tuiles[28:42], marques]
     pas_x, pas_y = 21, 26
-    bloc_h = len(lignes) * pas_y + 6
+    titre = 8
+    bloc_h = titre + len(lignes) * pas_y + 6
     l = (14 * pas_x + 4) * ECHELLE
     h = len(MATRICES) * bloc_h * ECHELLE
     image = [[FOND] * l for _ in range(h)]
     for v, (nom, matrice) in enumerate(MATRICES.items()):
         cache = {}
+        ecrire(image, 4 * ECHELLE, (v * bloc_h + 2) * ECHELLE, nom, (0xFF, 0xF2, 0xB0))
         for j, rangee in enumerate(lignes):
             for i, t in enumerate(rangee):
                 x0 = (4 + i * pas_x) * ECHELLE
-                y0 = (v * bloc_h + 4 + j * pas_y) * ECHELLE
+                y0 = (v * bloc_h + titre + 4 + j * pas_y) * ECHELLE
                 for y, r in enumerate(t):
                     for x, p in enumerate(r):
                         if not p[3]:
