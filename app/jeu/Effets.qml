@@ -16,6 +16,9 @@ Item {
     property int decalY: 0
     property int pasTremble: -1
     readonly property var tremble: Sprites.table.tremblement
+    // Trials follow the shake by the offsets it applies, as they follow the
+    // sounds: a TESSIMORA_SECOUSSE line for each, with --journal-sons.
+    readonly property bool journal: Qt.application.arguments.indexOf("--journal-sons") >= 0
     // The layer's own random source: visual placement only.
     property int graine: 7
     property var libresEffets: ({})
@@ -239,6 +242,8 @@ Item {
                 effets.decalX = effets.tremble[effets.pasTremble][0]
                 effets.decalY = effets.tremble[effets.pasTremble][1]
                 effets.pasTremble++
+                if (effets.journal)
+                    console.log("TESSIMORA_SECOUSSE " + effets.decalX + " " + effets.decalY)
             } else {
                 effets.decalX = 0
                 effets.decalY = 0

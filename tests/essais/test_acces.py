@@ -3,7 +3,8 @@ SPEECH on in the settings, the title, MODE SELECT and NIGHT MARKET are
 reached by keyboard, and the TESSIMORA_PAROLE lines name each screen, each
 menu entry and each tile the cursor reaches; the finding keys reach a free
 tile and its partner and a pair is cleared; the pause menu and its
-confirmation say their entries and answers; the ACCESS page is grabbed in a
+confirmation say their entries and answers; a COMBO shakes the picture
+under MOTION FULL and not under CALM; the ACCESS page is grabbed in a
 Latin and a wide-script language, kept in $TESSIMORA_CAPTURES when it names
 a folder."""
 
@@ -88,6 +89,25 @@ class Acces(unittest.TestCase):
                 p.touche("Return")
                 p.attendre(PAROLE + "QUIT TO TITLE$")
                 self.assertLess(time.monotonic() - p.debut, 60)
+
+    def secousses(self, calme):
+        """The shake offsets applied while the strongest computer player
+        makes a COMBO of 4 or more, which shakes the picture under FULL."""
+        with tempfile.TemporaryDirectory() as config:
+            ecrire_textes(config, {"reglages": json.dumps(
+                {"jeu": {"langue": "en"}, "acces": {"mouvementCalme": calme}})})
+            with Partie(["--scene=partie", "--mode=night", "--pilote=2", "--journal-sons",
+                         "--muet"], config=config) as p:
+                p.attendre("^TESSIMORA_PRET$")
+                p.attendre(r"^TESSIMORA_SON \d+ voix_go$", 20)
+                p.attendre(r"^TESSIMORA_SON \d+ paire_[4-9]$", 45)
+                # The shake lasts a few frames; give it room on a busy machine.
+                time.sleep(1)
+                return [l.split()[1:] for l in p.lignes_de("TESSIMORA_SECOUSSE ")]
+
+    def test_le_mouvement_calme_ne_secoue_rien(self):
+        self.assertTrue(any(d != ["0", "0"] for d in self.secousses(False)))
+        self.assertEqual(self.secousses(True), [])
 
     def captures(self, langue, dossier):
         with tempfile.TemporaryDirectory() as config:
