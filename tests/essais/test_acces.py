@@ -5,11 +5,12 @@ menu entry and each tile the cursor reaches; the finding keys reach a free
 tile and its partner and a pair is cleared; the pause menu and its
 confirmation say their entries and answers; a COMBO shakes the picture
 under MOTION FULL and not under CALM; the ACCESS page is grabbed in a
-Latin and a wide-script language, kept in $TESSIMORA_CAPTURES when it names
-a folder."""
+Latin and a wide-script language and a paused stage in German, kept in
+$TESSIMORA_CAPTURES when it names a folder."""
 
 import json
 import os
+import subprocess
 import sys
 import tempfile
 import time
@@ -22,8 +23,22 @@ PAROLE = r"^TESSIMORA_PAROLE "
 TUILE = PAROLE + r".+, (FREE|BLOCKED), LAYER \d+$"
 
 
-def reglages(**jeu):
-    return json.dumps({"jeu": jeu, "acces": {"parole": True}})
+# Grabs as the software centres' screenshots are taken: the 1280 x 720 window,
+# the CRT look off and the screen at a whole factor, cut to the native screen.
+LARGEUR, HAUTEUR = 1280, 720
+CADRE = "1152x672+64+24"
+
+
+def reglages(parole=True, **jeu):
+    return json.dumps({"jeu": jeu, "acces": {"parole": parole},
+                       "crt": {"actif": False, "affichage": "entier"}})
+
+
+def saisir(p, chemin):
+    with tempfile.TemporaryDirectory() as temp:
+        ecran = p.capture(os.path.join(temp, "ecran.bmp"))
+        subprocess.run(["convert", ecran, "-crop", CADRE, "+repage", chemin],
+                       check=True, timeout=60)
 
 
 class Acces(unittest.TestCase):
@@ -112,7 +127,8 @@ class Acces(unittest.TestCase):
     def captures(self, langue, dossier):
         with tempfile.TemporaryDirectory() as config:
             ecrire_textes(config, {"reglages": reglages(langue=langue)})
-            with Partie(["--journal-parole", "--muet", "--scene=options"], config=config) as p:
+            with Partie(["--journal-parole", "--muet", "--scene=options"], config=config,
+                        largeur=LARGEUR, hauteur=HAUTEUR) as p:
                 p.attendre("^TESSIMORA_PRET$")
                 p.attendre(PAROLE + ".+", 20)
                 time.sleep(0.5)
@@ -122,7 +138,20 @@ class Acces(unittest.TestCase):
                 p.attendre(PAROLE + ".+", 10)
                 p.touche("Right")  # SPEECH goes off, and says so no more
                 time.sleep(1)
-                p.capture(os.path.join(dossier, "acces-%s.png" % langue))
+                saisir(p, os.path.join(dossier, "acces-%s.png" % langue))
+
+    def pause(self, langue, dossier):
+        """A paused stage, whose help lines name the FIND keys."""
+        with tempfile.TemporaryDirectory() as config:
+            ecrire_textes(config, {"reglages": reglages(parole=False, langue=langue)})
+            with Partie(["--scene=partie", "--mode=night", "--journal-sons", "--muet"],
+                        config=config, largeur=LARGEUR, hauteur=HAUTEUR) as p:
+                p.attendre("^TESSIMORA_PRET$")
+                p.attendre(r"^TESSIMORA_SON \d+ voix_go$", 20)
+                time.sleep(0.3)
+                p.touche("F1")
+                time.sleep(1)
+                saisir(p, os.path.join(dossier, "pause-%s.png" % langue))
 
     def test_la_page_acces_en_deux_langues(self):
         dossier = os.environ.get("TESSIMORA_CAPTURES")
@@ -130,6 +159,9 @@ class Acces(unittest.TestCase):
             for langue in ("fr", "ja"):
                 self.captures(langue, dossier or ici)
                 self.assertTrue(os.path.exists(os.path.join(dossier or ici, "acces-%s.png" % langue)))
+            # The longest help line of play, in a long language.
+            self.pause("de", dossier or ici)
+            self.assertTrue(os.path.exists(os.path.join(dossier or ici, "pause-de.png")))
 
 
 if __name__ == "__main__":
