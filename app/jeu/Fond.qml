@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Tessimora 1.0 as T
 import "../images/sprites.js" as Sprites
 import "../ecran"
 
@@ -15,7 +16,7 @@ Item {
     property string mode: "marche"
     property bool anime: true
     // Scroll time in seconds.
-    property real temps: 0
+    property alias temps: defilement.temps
     property int largeurPlan: 768
 
     readonly property var d: Sprites.table.fonds[mode] !== undefined
@@ -34,24 +35,18 @@ Item {
                 r.push(l[i])
         return r
     }
+    // Reads the scroll time, so that a binding calling it follows the scroll.
     function decalage(vitesse) {
-        return Math.floor(temps * vitesse) % largeurPlan
+        return temps >= 0 ? defilement.decalage(vitesse, largeurPlan) : 0
     }
 
     // Background time follows the wall clock, and stops where it is when
-    // paused, so it resumes from there.
-    Timer {
-        id: horloge
-        property double avant: 0
-        interval: 16
-        repeat: true
-        running: fond.enMarche
-        onRunningChanged: avant = Date.now()
-        onTriggered: {
-            var maintenant = Date.now()
-            fond.temps = (fond.temps + (maintenant - avant) / 1000) % 3840
-            avant = maintenant
-        }
+    // paused, so it resumes from there. It wakes the screen only when a
+    // layer moves by a whole pixel.
+    T.Defilement {
+        id: defilement
+        enMarche: fond.enMarche
+        vitesses: fond.d.plans.map(function (p) { return p[1] })
     }
 
     Anim {

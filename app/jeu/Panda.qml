@@ -40,9 +40,16 @@ Item {
         var d = Sprites.table.anim[bandeDe(p)]
         return d === undefined ? 100 : Math.max(100, d[2] * d[3])
     }
+    // From its first frame; held there while the panda stands still
+    // (replaying resumes a paused strip).
+    function depuisDebut() {
+        anim.rejouer()
+        if (!anime)
+            anim.pause()
+    }
     function jouer(p) {
         passage = p
-        anim.rejouer()
+        depuisDebut()
         finPassage.interval = duree(p)
         finPassage.restart()
     }
@@ -62,7 +69,7 @@ Item {
             origin.x: anim.width / 2
             xScale: panda.miroir ? -1 : 1
         }
-        onNomChanged: rejouer()
+        onNomChanged: panda.depuisDebut()
     }
     Timer {
         id: finPassage
@@ -72,7 +79,8 @@ Item {
         id: vie
         interval: 2900
         repeat: true
-        running: !panda.mini && panda.visible && panda.pose === "attente" && panda.passage === ""
+        running: !panda.mini && panda.visible && panda.anime && panda.pose === "attente"
+                 && panda.passage === ""
         onTriggered: {
             panda.tour++
             var r = panda.tour % 4

@@ -30,6 +30,20 @@ struct Pas {
 };
 Pas bande(int images, int duree, bool boucle, bool tenir, Ms ecoule);
 
+// Where a looping strip started at `maintenant` counts its frames from:
+// the last multiple of its frame length. Every loop of one frame length
+// then steps at the same clock times, so a screen full of them wakes once
+// per step rather than once per strip; a strip that has just appeared
+// shows its first frame a little shorter, which no player can tell.
+Ms debutAligne(Ms maintenant, int duree);
+
+// A scrolling layer of `vitesse` pixels a second, `ecoule` ms into its
+// scroll: how many whole pixels it has moved, and the ms of scroll time at
+// which it next moves one (JAMAIS when it stands still). A layer is drawn
+// at whole pixels, so the screen needs a frame only at those times.
+std::int64_t pixels(Ms ecoule, double vitesse);
+Ms pixelSuivant(Ms ecoule, double vitesse);
+
 // What the clock does after a walk over its subscribers at `maintenant`:
 // `continu` when one of them asked for every frame, `prochain` the earliest
 // time another asked for, `repos` ms since the last one asked for every

@@ -96,6 +96,25 @@ Item {
             compare(a.currentFrame, 0)
         }
 
+        // Hidden, a loop wakes nothing and keeps its frame; shown again, it
+        // shows the frame its time has reached.
+        function test_cacheeElleNeChangePas() {
+            var a = createTemporaryObject(fabrique, scene, {nom: "fonds_lanterne_balance"})
+            a.visible = false
+            var f = a.currentFrame
+            var debut = Date.now()
+            var changes = 0
+            a.currentFrameChanged.connect(function () { ++changes })
+            wait(400)
+            compare(changes, 0)
+            compare(a.currentFrame, f)
+            verify(a.running)
+            a.visible = true
+            // Three steps of 117 ms or more have passed, fewer than a loop of 8.
+            if (Date.now() - debut < 7 * 117)
+                verify(a.currentFrame !== f, "still frame " + f)
+        }
+
         // Another strip takes over at once and draws from its own file.
         function test_changementDeBande() {
             var a = createTemporaryObject(fabrique, scene, {nom: "panda_saut", x: 20, y: 20})

@@ -1,5 +1,6 @@
 #pragma once
 
 // Registers what moves on the shared frame clock under "Tessimora" 1.0: the
-// strip player `DessinBande` and the posed effects `EffetPose` and `NombrePose`.
+// strip player `DessinBande`, the posed effects `EffetPose` and `NombrePose`
+// and the scroll time of backgrounds `Defilement`.
 void enregistrerAnimations();

@@ -69,6 +69,7 @@ void DessinBandeQml::setNom(const QString& v) {
     // A new strip plays from its start when it runs (a paused one will).
     if (!runningChoisi_) jouer(parDefaut());
     debut_ = Horloge::instance().maintenant();
+    if (ligne_[4] == 1) debut_ = rythme::debutAligne(debut_, ligne_[3]);
     ecoule_ = 0;
     suivreHorloge();
     redisposer();
@@ -149,13 +150,27 @@ void DessinBandeQml::rejouer() {
 
 void DessinBandeQml::suivreHorloge() {
     // A strip of one frame, or without a duration, has nothing to play.
-    const bool voulu = running_ && !paused_ && ligne_[2] > 1 && ligne_[3] > 0;
+    const bool voulu = running_ && !paused_ && isVisible() && ligne_[2] > 1 && ligne_[3] > 0;
     if (voulu == abonne_) return;
     abonne_ = voulu;
     if (voulu)
         Horloge::instance().inscrire(this);
     else
         Horloge::instance().retirer(this);
+}
+
+void DessinBandeQml::itemChange(ItemChange change, const ItemChangeData& value) {
+    DessinQml::itemChange(change, value);
+    if (change != ItemVisibleHasChanged) return;
+    const bool avant = abonne_;
+    suivreHorloge();
+    // Shown again: the frame its time has reached, from the first picture
+    // (the clock walks it only on the next turn of the event loop).
+    if (abonne_ && !avant) {
+        const rythme::Pas p = rythme::bande(frameCount(), duree(), ligne_[4] == 1, tenir_,
+                                            Horloge::instance().maintenant() - debut_);
+        if (!p.fini) fixerCadre(p.cadre);
+    }
 }
 
 rythme::Ms DessinBandeQml::avancer(qint64 maintenant) {

@@ -12,6 +12,9 @@
 // anchor x, anchor y] comes from the table; a name it does not know reads as
 // [1, 1, 1, 0, 0, 0, 0] and draws nothing. Changing the strip swaps an image
 // the cache already holds; a frame change only moves the piece's window.
+// A hidden player keeps its time but leaves the clock, so that a strip
+// nobody sees never wakes the screen; shown again, it shows the frame its
+// time has reached.
 class DessinBandeQml : public DessinQml, private Horloge::Abonne {
     Q_OBJECT
     Q_PROPERTY(QString nom READ nom WRITE setNom NOTIFY nomChanged)
@@ -69,6 +72,7 @@ signals:
 
 protected:
     void disposer() override;
+    void itemChange(ItemChange change, const ItemChangeData& value) override;
     bool dansAtlas() const override { return false; }
 
 private:

@@ -48,4 +48,37 @@ TEST(Rythme, LHorlogeNeSuitLesImagesQuePourCeQuiBougeSansCesse) {
     EXPECT_EQ(rythme::planifier(false, JAMAIS, 1000, rythme::REPOS_AVANT_ARRET_MS).attente, -1);
 }
 
+TEST(Rythme, LesBouclesDeMemeDureeChangentEnsemble) {
+    // Two loops of 117 ms started 40 ms apart step at the same clock times.
+    const auto a = rythme::debutAligne(1000, 117);
+    const auto b = rythme::debutAligne(1040, 117);
+    EXPECT_EQ(a, b);
+    EXPECT_LE(a, 1000);
+    EXPECT_GT(a, 1000 - 117);
+    EXPECT_EQ(rythme::bande(8, 117, true, false, 1100 - a).prochain + a,
+              rythme::bande(8, 117, true, false, 1100 - b).prochain + b);
+    // Nothing to align on without a frame length.
+    EXPECT_EQ(rythme::debutAligne(1040, 0), 1040);
+}
+
+TEST(Rythme, UnPlanQuiDefileNeReveilleQuAChaquePixelEntier) {
+    // 10 pixels a second: one pixel every 100 ms, exactly on the step.
+    EXPECT_EQ(rythme::pixels(99, 10), 0);
+    EXPECT_EQ(rythme::pixels(100, 10), 1);
+    EXPECT_EQ(rythme::pixelSuivant(0, 10), 100);
+    EXPECT_EQ(rythme::pixelSuivant(100, 10), 200);
+    EXPECT_EQ(rythme::pixelSuivant(150, 10), 200);
+    // 3 pixels a second: steps at 334, 667, 1000 ms; each wake lands where
+    // the pixel has changed, never a ms before.
+    for (rythme::Ms t = 0; t < 3000;) {
+        const auto s = rythme::pixelSuivant(t, 3);
+        EXPECT_EQ(rythme::pixels(s, 3), rythme::pixels(t, 3) + 1);
+        EXPECT_EQ(rythme::pixels(s - 1, 3), rythme::pixels(t, 3));
+        t = s;
+    }
+    // A layer that stands still never wakes anything.
+    EXPECT_EQ(rythme::pixelSuivant(500, 0), JAMAIS);
+    EXPECT_EQ(rythme::pixels(500, -4), 0);
+}
+
 } // namespace
