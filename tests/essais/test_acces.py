@@ -3,7 +3,8 @@ SPEECH on in the settings, the title, MODE SELECT and NIGHT MARKET are
 reached by keyboard, and the TESSIMORA_PAROLE lines name each screen, each
 menu entry and each tile the cursor reaches; the finding keys reach a free
 tile and its partner and a pair is cleared; the pause menu and its
-confirmation say their entries and answers; a COMBO shakes the picture
+confirmation say their entries and answers, CONTINUE? its countdown and
+GAME OVER its score; a COMBO shakes the picture
 under MOTION FULL and not under CALM; the ACCESS page is grabbed in a
 Latin and a wide-script language and a paused stage in German, kept in
 $TESSIMORA_CAPTURES when it names a folder."""
@@ -104,6 +105,24 @@ class Acces(unittest.TestCase):
                 p.touche("Return")
                 p.attendre(PAROLE + "QUIT TO TITLE$")
                 self.assertLess(time.monotonic() - p.debut, 60)
+
+    def test_continue_et_game_over_a_l_oreille(self):
+        # The incense burnt through its aids: TIME UP, CONTINUE? with what a
+        # press does, each digit as BACK counts it down, then GAME OVER.
+        with tempfile.TemporaryDirectory() as config:
+            ecrire_textes(config, {"reglages": reglages(langue="en")})
+            with Partie(["--scene=partie", "--mode=night", "--journal-sons", "--journal-parole",
+                         "--muet"], config=config) as p:
+                p.attendre("^TESSIMORA_PRET$")
+                p.attendre(r"^TESSIMORA_SON \d+ voix_go$", 20)
+                p.depenser_encens()
+                p.attendre(PAROLE + r"TIME UP, SCORE \d+$", 30)
+                p.attendre(PAROLE + r"CONTINUE\?, PUSH START$", 20)
+                time.sleep(1.2)
+                for chiffre in range(8, -1, -1):
+                    p.touche("Escape")
+                    p.attendre(PAROLE + "%d$" % chiffre, 5)
+                p.attendre(PAROLE + r"GAME OVER, SCORE \d+$", 20)
 
     def secousses(self, calme):
         """The shake offsets applied while the strongest computer player
