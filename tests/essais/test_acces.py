@@ -9,6 +9,7 @@ under MOTION FULL and not under CALM; the ACCESS page is grabbed in a
 Latin and a wide-script language and a paused stage in German, kept in
 $TESSIMORA_CAPTURES when it names a folder."""
 
+import contextlib
 import json
 import os
 import subprocess
@@ -30,9 +31,21 @@ LARGEUR, HAUTEUR = 1280, 720
 CADRE = "1152x672+64+24"
 
 
-def reglages(parole=True, **jeu):
-    return json.dumps({"jeu": jeu, "acces": {"parole": parole},
+def reglages(parole=True, calme=False, **jeu):
+    return json.dumps({"jeu": jeu, "acces": {"parole": parole, "mouvementCalme": calme},
                        "crt": {"actif": False, "affichage": "entier"}})
+
+
+@contextlib.contextmanager
+def etape(textes, arguments=(), **taille):
+    """A NIGHT MARKET stage under way, with these settings."""
+    with tempfile.TemporaryDirectory() as config:
+        ecrire_textes(config, {"reglages": textes})
+        with Partie(["--scene=partie", "--mode=night", "--journal-sons", "--muet"]
+                    + list(arguments), config=config, **taille) as p:
+            p.attendre("^TESSIMORA_PRET$")
+            p.attendre(r"^TESSIMORA_SON \d+ voix_go$", 20)
+            yield p
 
 
 def saisir(p, chemin):
@@ -109,35 +122,24 @@ class Acces(unittest.TestCase):
     def test_continue_et_game_over_a_l_oreille(self):
         # The incense burnt through its aids: TIME UP, CONTINUE? with what a
         # press does, each digit as BACK counts it down, then GAME OVER.
-        with tempfile.TemporaryDirectory() as config:
-            ecrire_textes(config, {"reglages": reglages(langue="en")})
-            with Partie(["--scene=partie", "--mode=night", "--journal-sons", "--journal-parole",
-                         "--muet"], config=config) as p:
-                p.attendre("^TESSIMORA_PRET$")
-                p.attendre(r"^TESSIMORA_SON \d+ voix_go$", 20)
-                p.depenser_encens()
-                p.attendre(PAROLE + r"TIME UP, SCORE \d+$", 30)
-                p.attendre(PAROLE + r"CONTINUE\?, PUSH START$", 20)
-                time.sleep(1.2)
-                for chiffre in range(8, -1, -1):
-                    p.touche("Escape")
-                    p.attendre(PAROLE + "%d$" % chiffre, 5)
-                p.attendre(PAROLE + r"GAME OVER, SCORE \d+$", 20)
+        with etape(reglages(langue="en"), ["--journal-parole"]) as p:
+            p.depenser_encens()
+            p.attendre(PAROLE + r"TIME UP, SCORE \d+$", 30)
+            p.attendre(PAROLE + r"CONTINUE\?, PUSH START$", 20)
+            time.sleep(1.2)
+            for chiffre in range(8, -1, -1):
+                p.touche("Escape")
+                p.attendre(PAROLE + "%d$" % chiffre, 5)
+            p.attendre(PAROLE + r"GAME OVER, SCORE \d+$", 20)
 
     def secousses(self, calme):
         """The shake offsets applied while the strongest computer player
         makes a COMBO of 4 or more, which shakes the picture under FULL."""
-        with tempfile.TemporaryDirectory() as config:
-            ecrire_textes(config, {"reglages": json.dumps(
-                {"jeu": {"langue": "en"}, "acces": {"mouvementCalme": calme}})})
-            with Partie(["--scene=partie", "--mode=night", "--pilote=2", "--journal-sons",
-                         "--muet"], config=config) as p:
-                p.attendre("^TESSIMORA_PRET$")
-                p.attendre(r"^TESSIMORA_SON \d+ voix_go$", 20)
-                p.attendre(r"^TESSIMORA_SON \d+ paire_[4-9]$", 45)
-                # The shake lasts a few frames; give it room on a busy machine.
-                time.sleep(1)
-                return [l.split()[1:] for l in p.lignes_de("TESSIMORA_SECOUSSE ")]
+        with etape(reglages(parole=False, calme=calme, langue="en"), ["--pilote=2"]) as p:
+            p.attendre(r"^TESSIMORA_SON \d+ paire_[4-9]$", 45)
+            # The shake lasts a few frames; give it room on a busy machine.
+            time.sleep(1)
+            return [l.split()[1:] for l in p.lignes_de("TESSIMORA_SECOUSSE ")]
 
     def test_le_mouvement_calme_ne_secoue_rien(self):
         self.assertTrue(any(d != ["0", "0"] for d in self.secousses(False)))
@@ -161,16 +163,11 @@ class Acces(unittest.TestCase):
 
     def pause(self, langue, dossier):
         """A paused stage, whose help lines name the FIND keys."""
-        with tempfile.TemporaryDirectory() as config:
-            ecrire_textes(config, {"reglages": reglages(parole=False, langue=langue)})
-            with Partie(["--scene=partie", "--mode=night", "--journal-sons", "--muet"],
-                        config=config, largeur=LARGEUR, hauteur=HAUTEUR) as p:
-                p.attendre("^TESSIMORA_PRET$")
-                p.attendre(r"^TESSIMORA_SON \d+ voix_go$", 20)
-                time.sleep(0.3)
-                p.touche("F1")
-                time.sleep(1)
-                saisir(p, os.path.join(dossier, "pause-%s.png" % langue))
+        with etape(reglages(parole=False, langue=langue), largeur=LARGEUR, hauteur=HAUTEUR) as p:
+            time.sleep(0.3)
+            p.touche("F1")
+            time.sleep(1)
+            saisir(p, os.path.join(dossier, "pause-%s.png" % langue))
 
     def test_la_page_acces_en_deux_langues(self):
         dossier = os.environ.get("TESSIMORA_CAPTURES")
