@@ -63,11 +63,21 @@ Item {
     }
 
     // A new game of mode `m` (a value of Mode); `options.etape` its first
-    // stage, `options.ia` the duel's opponent.
+    // stage, `options.ia` the duel's opponent; in a mode that chooses from a
+    // list, `options.pile` the EntreePile to play and `options.meme` to deal
+    // it as last time. Such a mode without one opens its list (after the
+    // file --pile= names, at start).
     function commencer(m, options) {
         var b = borne
         options = options || {}
         var regle = Modes.regle(m)
+        if (regle.scene !== "" && !options.pile) {
+            options.pile = pileDemandee()
+            if (!options.pile) {
+                ouvrirListe(regle.scene)
+                return
+            }
+        }
         // A game whose controller is not there yet is refused before a credit
         // is taken: the player stays where he chose it.
         var composant = composants[regle.sorte]
@@ -83,6 +93,8 @@ Item {
         var ia = options.ia !== undefined ? options.ia
                : (b.memoire && b.memoire.reglages ? b.memoire.reglages.jeu.niveauIa : 1)
         course.commencer(m, options.etape || 0, ia)
+        pileChoisie = options.pile || null
+        memeDonne = options.meme === true
         b.enJeu = true
         victoireGardee = false
         b.graineScene = course.nouvelleGraine()
@@ -115,7 +127,10 @@ Item {
         j.tempsImpose = 0
         j.disposition = null
         j.niveauIa = Lancement.pilote
-        if (course.regle.unJour) {
+        if (course.regle.enchainement === RegleMode.Liste) {
+            demarrerPileChoisie(j)
+            return
+        } else if (course.regle.unJour) {
             var t = Defi.maintenant()
             course.jouerLeJour(Defi.jour(t), b.memoire ? b.memoire.progression.defiClasse : "")
             j.disposition = Defi.disposition(t)
@@ -143,6 +158,10 @@ Item {
         var b = borne
         if (!pile)
             return
+        if (course.regle.enchainement === RegleMode.Liste) {
+            finPileChoisie()
+            return
+        }
         var p = pile.resultat()
         var r = course.finPile(etat, p.score, bonus, p.tempsMs, p.tempsMax, p.parfait)
         if (r.etapeNotee >= 0)
@@ -344,6 +363,69 @@ Item {
             b.neuf = -1
             terminerPartie()
         }
+    }
+
+    // -- a stack chosen from a list (TEA HOUSE) ---------------------------------
+    // The stacks on offer: the folder is read at start and again each time
+    // the list opens; the record marks the stacks cleared once.
+    readonly property Piles piles: Piles {
+        salon: flux.borne && flux.borne.memoire ? flux.borne.memoire.salon : null
+    }
+    // The stack being played (an EntreePile) and whether it is dealt as last time.
+    property var pileChoisie: null
+    property bool memeDonne: false
+    // The end of the last one, for its summary (a BilanSalon).
+    property var bilanSalon: null
+    property bool demandeeVue: false
+
+    // The file --pile= names, once: its entry when it can be played.
+    function pileDemandee() {
+        if (demandeeVue || piles.demandee === "")
+            return null
+        demandeeVue = true
+        var e = piles.ajouter(piles.demandee)
+        return e.jouable ? e : null
+    }
+
+    function ouvrirListe(scene) {
+        poserJeu(null)
+        borne.enJeu = false
+        course.oublierFin()
+        piles.relire()
+        borne.aller(scene)
+    }
+
+    // The summary left: back to the list the stack came from.
+    function apresBilan() {
+        ouvrirListe(course.regle.scene)
+    }
+
+    function demarrerPileChoisie(j) {
+        var e = pileChoisie
+        var m = borne.memoire
+        var r = m ? Salon.entree(m.salon, e.nom, e.empreinte) : null
+        j.record = r ? r.score : 0
+        j.disposition = e.disposition
+        var g = memeDonne && e.graine > 0 ? e.graine : course.nouvelleGraine()
+        piles.noterDonne(piles.indice(e.nom, e.empreinte), g)
+        console.log("TESSIMORA_PILE " + e.nom + " " + e.tuiles)
+        j.demarrer(0, g, true)
+        j.relancerMusique()
+    }
+
+    // The stack's own summary; a clear goes into its record, written at once.
+    function finPileChoisie() {
+        var b = borne
+        var m = b.memoire
+        var e = pileChoisie
+        var s = m ? Salon.copie(m.salon) : Salon.vide()
+        bilanSalon = Salon.apres(s, e.nom, e.empreinte, pile.partie, Date.now())
+        if (m && bilanSalon.gagne) {
+            m.salon = s
+            m.garderSalon()
+        }
+        b.musique(bilanSalon.gagne ? "victoire" : "defaite")
+        b.aller("bilan")
     }
 
     Timer {

@@ -74,6 +74,19 @@ Loader {
         // OPTIONS reopened from CONTROLS starts on its CONTROLS line.
         if (b.scene === "options" && b.retourCommandes)
             item.choix = item.lignes.length - 1
+        // TEA HOUSE's list and the end of one of its stacks.
+        if (b.scene === "salon") {
+            lien("piles", function () { return porte.flux.piles })
+            lien("salon", function () { return b.memoire ? b.memoire.salon : null })
+            // Back from a stack, the cursor is on it again.
+            var e = porte.flux.pileChoisie
+            if (e)
+                item.choix = Math.max(0, porte.flux.piles.indice(e.nom, e.empreinte))
+        }
+        if (b.scene === "bilan") {
+            lien("bilan", function () { return porte.flux.bilanSalon })
+            lien("titrePile", function () { return porte.flux.pileChoisie ? porte.flux.pileChoisie.nom : "" })
+        }
         if (b.scene === "scores") {
             lien("mode", function () { return b.boucle.table })
             lien("table", function () {
@@ -100,7 +113,9 @@ Loader {
             b.aller("menu")
         } else if (s === "salle") {
             porte.flux.finSalle()
-        } else if (s === "galerie" || s === "succes") {
+        } else if (s === "bilan") {
+            porte.flux.apresBilan()
+        } else if (s === "galerie" || s === "succes" || s === "salon") {
             b.aller("menu")
         } else if (s === "menu") {
             b.aller("titre")

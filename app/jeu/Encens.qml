@@ -100,7 +100,7 @@ Item {
         loops: Animation.Infinite
         running: encens.visible
         // Paused rather than stopped, so the smoke goes on from where it was.
-        paused: !encens.brule
+        paused: encens.visible && !encens.brule
     }
     Timer {
         // Calm motion keeps the ember's blink under three flashes a second.

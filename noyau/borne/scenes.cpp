@@ -7,7 +7,7 @@ namespace scenes {
 namespace {
 
 // clang-format off
-const std::array<Scene, 17> SCENES = {{
+const std::array<Scene, 19> SCENES = {{
     //  nom          fichier                 ms     titre  hors   attract
     {"mire",      "SceneMire.qml",       1000,  false, true,  true},
     {"titre",     "SceneTitre.qml",      8000,  true,  true,  false},
@@ -23,6 +23,8 @@ const std::array<Scene, 17> SCENES = {{
     {"sontest",   "SceneSonTest.qml",    0,     false, false, false},
     {"salle",     "SceneSalle.qml",      0,     false, false, false},
     {"continue",  "SceneContinue.qml",   0,     false, false, false},
+    {"salon",     "SceneSalon.qml",      0,     true,  true,  false},
+    {"bilan",     "SceneBilan.qml",      0,     false, false, false},
     {"saisie",    "SceneSaisie.qml",     0,     false, false, false},
     {"partie",    "",                    0,     false, false, false},
     {"gameover",  "",                    0,     false, false, false},

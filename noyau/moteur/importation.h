@@ -55,9 +55,26 @@ enum class Refus {
     TropProfonde,  // so many layers that their shift leaves the board
     SansDonne,     // the deal generator finds no way to clear it
 };
-inline constexpr std::array<const char*, 14> CLES = {
-    "",        "UNREADABLE", "TOO LARGE", "NOT A STACK", "EMPTY",    "ODD",      "BAD TILE",
-    "OVERLAP", "FLOATING",   "TOO MANY",  "TOO WIDE",    "TOO TALL", "TOO DEEP", "NO DEAL"};
+namespace detail {
+// Marks a catalogue key: the list shows the word translated.
+constexpr const char* T(const char* s) {
+    return s;
+}
+} // namespace detail
+inline constexpr std::array<const char*, 14> CLES = {"",
+                                                     detail::T("UNREADABLE"),
+                                                     detail::T("TOO LARGE"),
+                                                     detail::T("NOT A STACK"),
+                                                     detail::T("EMPTY"),
+                                                     detail::T("ODD"),
+                                                     detail::T("BAD TILE"),
+                                                     detail::T("OVERLAP"),
+                                                     detail::T("FLOATING"),
+                                                     detail::T("TOO MANY"),
+                                                     detail::T("TOO WIDE"),
+                                                     detail::T("TOO TALL"),
+                                                     detail::T("TOO DEEP"),
+                                                     detail::T("NO DEAL")};
 const char* cle(Refus r);
 
 // A verdict with its particulars, for whoever wants to know more than the

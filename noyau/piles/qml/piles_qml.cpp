@@ -1,6 +1,7 @@
 #include "piles/qml/piles_qml.h"
 
 #include "borne/lancement.h"
+#include "piles/liste.h"
 #include "sauvegarde/qml/js_qml.h"
 #include "sauvegarde/qml/salon_qml.h"
 #include "sauvegarde/salon.h"
@@ -31,7 +32,8 @@ QVariantMap disposition(const dispositions::Disposition& d) {
 
 bool memes(const EntreePile& a, const EntreePile& b) {
     return a.nom == b.nom && a.chemin == b.chemin && a.empreinte == b.empreinte &&
-           a.raison == b.raison && a.tuiles == b.tuiles && a.fini == b.fini && a.graine == b.graine;
+           a.raison == b.raison && a.tuiles == b.tuiles && a.fini == b.fini &&
+           a.graine == b.graine && a.meme == b.meme;
 }
 
 } // namespace
@@ -82,14 +84,22 @@ void PilesQml::recomposer() {
     }
     for (const piles::Pile& p : donnees_)
         if (!chemins.contains(p.chemin)) l.push_back(enregistrement(p));
-    for (EntreePile& e : l)
-        completer(e);
+    for (std::size_t i = 0; i < l.size(); ++i) {
+        completer(l[i]);
+        if (l[i].graine > 0) {
+            EntreePile meme = l[i];
+            meme.meme = true;
+            l.insert(l.begin() + static_cast<std::ptrdiff_t>(++i), meme);
+        }
+    }
 
     // Rows that stay where they are only change; the view keeps its place.
     const int avant = count(), apres = static_cast<int>(l.size());
+    bool change = apres != avant;
     for (int i = 0; i < std::min(avant, apres); ++i)
         if (!memes(lignes_[i], l[i])) {
             lignes_[i] = l[i];
+            change = true;
             emit dataChanged(index(i), index(i));
         }
     if (apres > avant) {
@@ -102,6 +112,10 @@ void PilesQml::recomposer() {
         endRemoveRows();
     }
     if (apres != avant) emit countChanged();
+    if (change) {
+        ++revision_;
+        emit revisionChanged();
+    }
 }
 
 int PilesQml::rowCount(const QModelIndex& parent) const {
@@ -136,6 +150,8 @@ QVariant PilesQml::data(const QModelIndex& index, int role) const {
         return e.fini;
     case Graine:
         return e.graine;
+    case Meme:
+        return e.meme;
     default:
         return {};
     }
@@ -153,7 +169,8 @@ QHash<int, QByteArray> PilesQml::roleNames() const {
             {Catalogue, "catalogue"},
             {Disposition, "disposition"},
             {Fini, "fini"},
-            {Graine, "graine"}};
+            {Graine, "graine"},
+            {Meme, "meme"}};
 }
 
 void PilesQml::componentComplete() {
@@ -191,13 +208,21 @@ void PilesQml::relire() {
     lecteur_.lire(dossier_);
 }
 
+int PilesQml::deplacer(int choix, const QString& action) const {
+    return liste::deplacer(choix, action, count(), RANGS_VUS);
+}
+
+int PilesQml::premierePourVoir(int premiere, int choix) const {
+    return liste::premierePourVoir(premiere, choix, count(), RANGS_VUS);
+}
+
 EntreePile PilesQml::entree(int i) const {
     return i >= 0 && i < count() ? lignes_[static_cast<std::size_t>(i)] : EntreePile{};
 }
 
 int PilesQml::indice(const QString& nom, const QString& empreinte) const {
     const auto i = std::find_if(lignes_.begin(), lignes_.end(), [&](const EntreePile& e) {
-        return e.nom == nom && e.empreinte == empreinte;
+        return !e.meme && e.nom == nom && e.empreinte == empreinte;
     });
     return i == lignes_.end() ? -1 : static_cast<int>(i - lignes_.begin());
 }

@@ -29,6 +29,7 @@ class EntreePile {
     Q_PROPERTY(QVariantMap disposition MEMBER disposition)
     Q_PROPERTY(bool fini MEMBER fini)
     Q_PROPERTY(double graine MEMBER graine)
+    Q_PROPERTY(bool meme MEMBER meme)
 
 public:
     // In the order of importation::Refus.
@@ -61,6 +62,7 @@ public:
     QVariantMap disposition;
     bool fini = false; // cleared once, by TEA HOUSE's record
     double graine = 0; // the seed of its last deal in this run; 0 for none
+    bool meme = false; // the SAME DEAL row under a stack dealt in this run
 };
 Q_DECLARE_METATYPE(EntreePile)
 
@@ -72,14 +74,17 @@ Q_DECLARE_METATYPE(EntreePile)
 // `relire()`, on a worker thread: the rows of files stay as they were until
 // the read is done, then change at once (`lu`). Roles: nom, tuiles, couches,
 // empreinte, jouable, raison, refus, chemin, catalogue, disposition, fini
-// (from the record given as `salon`) and graine (the last deal of the run,
-// for SAME DEAL). The record is read once per change, not once per row,
+// (from the record given as `salon`), graine (the last deal of the run) and
+// meme. The record is read once per change, not once per row,
 // so that a hundred rows cost one pass over it.
 class PilesQml : public QAbstractListModel, public QQmlParserStatus {
     Q_OBJECT
     Q_INTERFACES(QQmlParserStatus)
     Q_PROPERTY(int count READ count NOTIFY countChanged)
     Q_PROPERTY(int nombreCatalogue READ nombreCatalogue CONSTANT)
+    Q_PROPERTY(int rangsVus READ rangsVus CONSTANT)
+    // Counts every change of the rows, for views that read them by `entree`.
+    Q_PROPERTY(int revision READ revision NOTIFY revisionChanged)
     Q_PROPERTY(bool enLecture READ enLecture NOTIFY enLectureChanged)
     // The folder read: $XDG_DATA_HOME/tessimora/piles unless set.
     Q_PROPERTY(QString dossier READ dossier WRITE changerDossier NOTIFY dossierChanged)
@@ -102,7 +107,11 @@ public:
         Disposition,
         Fini,
         Graine,
+        Meme,
     };
+    // Rows a list scene shows at once.
+    static constexpr int RANGS_VUS = 11;
+    int rangsVus() const { return RANGS_VUS; }
 
     explicit PilesQml(QObject* parent = nullptr);
 
@@ -113,6 +122,7 @@ public:
     void componentComplete() override;
 
     int count() const { return static_cast<int>(lignes_.size()); }
+    int revision() const { return revision_; }
     int nombreCatalogue() const { return static_cast<int>(catalogue_.size()); }
     bool enLecture() const { return lecteur_.enCours(); }
     QString dossier() const { return dossier_; }
@@ -123,9 +133,16 @@ public:
 
     // Reads the folder again (the row opening); `lu` when done.
     Q_INVOKABLE void relire();
+    // The row the cursor reaches from `choix` by "haut"/"bas" (one row,
+    // wrapping) or "gauche"/"droite" (a screen of rows, stopping at the
+    // ends); -1 for any other action.
+    Q_INVOKABLE int deplacer(int choix, const QString& action) const;
+    // The top row that keeps row `choix` in sight, moving as little as it
+    // can from `premiere`.
+    Q_INVOKABLE int premierePourVoir(int premiere, int choix) const;
     // The row i; an entry with no name out of range.
     Q_INVOKABLE EntreePile entree(int i) const;
-    // The row of that stack, or -1.
+    // The row of that stack (not its SAME DEAL row), or -1.
     Q_INVOKABLE int indice(const QString& nom, const QString& empreinte) const;
     // Reads one file now (a path relative to the working folder is taken
     // from there), lists it and returns its entry; said on standard error
@@ -139,6 +156,7 @@ public:
 signals:
     void lu();
     void countChanged();
+    void revisionChanged();
     void enLectureChanged();
     void dossierChanged();
     void salonChanged();
@@ -157,6 +175,7 @@ private:
     QJSValue salon_;
     QSet<QString> finies_;          // cle() of the stacks cleared once
     QHash<QString, double> donnes_; // cle() -> seed of the last deal
+    int revision_ = 0;
 };
 
 // Registers `Piles`, `EntreePile` and TEA HOUSE's record `Salon` under
