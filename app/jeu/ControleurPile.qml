@@ -27,6 +27,8 @@ Controleur {
     property var disposition: null
     property int niveauIa: -1
     property bool sonsCommuns: true
+    // TILES CLEAR, which the cabinet gives from the settings.
+    property bool claires: false
 
     // -- what the drawing gives it ----------------------------------------------
     property Plateau plateau: null

@@ -23,6 +23,8 @@ Item {
     property alias apercu: modele.apercu
     property bool appui: false
     property var zone: ({x: 8, y: 14, largeur: 368, hauteur: 182})
+    // TILES CLEAR: the clear faces, and the cursor's tile marked by a shape.
+    property bool claires: false
 
     readonly property bool pret: modele.count > 0
     // The stack is centred once per deal: the origin never moves as tiles leave.
@@ -41,6 +43,7 @@ Item {
     readonly property alias tuiles: repeteur
     readonly property alias modele: modele
     readonly property alias patte: patte
+    readonly property alias marqueCurseur: marqueCurseur
 
     function placeSous(px, py) {
         return pret ? partie.sous(origine.x, origine.y, px, py) : -1
@@ -81,7 +84,20 @@ Item {
             voilee: model.voilee
             transparente: model.transparente
             etat: model.etat
+            claires: plateau.claires
         }
+    }
+
+    // In CLEAR the tile under the cursor (where FIND lands) wears notches of
+    // its own, which read where the paw alone is too small to find.
+    Image {
+        id: marqueCurseur
+        z: 1
+        visible: plateau.claires && patte.visible
+        x: plateau.curseurX
+        y: plateau.curseurY
+        source: plateau.claires ? "../images/tuiles/clair_marque_curseur.png" : ""
+        smooth: false
     }
 
     Anim {

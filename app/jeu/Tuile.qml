@@ -4,7 +4,10 @@ import "../ecran"
 // One tile of a stack: its shaded image or jade back, the see-through peek
 // image, the gold or pink face of a selected or hinted tile, and the three
 // short strips (glint, pulse, flip). Which state applies is decided by the
-// board's rules; the tile only shows it.
+// board's rules; the tile only shows it. With TILES CLEAR (`claires`) every
+// image comes from the clear set, and a picked or hinted tile also wears
+// the shape of its state (a frame, four corners), so it is not told by
+// colour alone.
 Item {
     id: tuile
 
@@ -14,6 +17,8 @@ Item {
     // 0 normal, 1 selected, 2 hinted.
     property int etat: 0
     property bool transparente: false
+    // The clear set: large corner indices, colours kept apart for every eye.
+    property bool claires: false
 
     // Layers 3 and above share the brightest of the four shades.
     readonly property int teinte: Math.max(0, Math.min(couche, 3))
@@ -23,7 +28,7 @@ Item {
     height: 24
 
     function chemin(nom) {
-        return Qt.resolvedUrl("../images/tuiles/" + nom + ".png")
+        return Qt.resolvedUrl("../images/tuiles/" + (claires ? "clair_" : "") + nom + ".png")
     }
 
     // The tile keeps its image while hidden: a removed tile costs no image
@@ -58,8 +63,26 @@ Item {
     Anim {
         id: pouls
         nom: "tuiles_pouls_indice"
-        visible: tuile.etat === 2 && !tuile.voilee
+        // Its pink frame would hide the shape of the hint's corners in CLEAR,
+        // where the corners themselves pulse.
+        visible: tuile.etat === 2 && !tuile.voilee && !tuile.claires
         running: visible
+    }
+    // The shape of the state, over the face and its strips. It stays on a
+    // see-through tile, where the tinted face is not drawn.
+    Image {
+        id: marque
+        visible: tuile.claires && tuile.etat > 0 && !tuile.voilee
+        source: visible ? tuile.chemin(tuile.etat === 1 ? "marque_prise" : "marque_indice") : ""
+        smooth: false
+        // The hint's corners breathe at the pulse's pace, a fade with no flash.
+        SequentialAnimation on opacity {
+            running: marque.visible && tuile.etat === 2
+            loops: Animation.Infinite
+            onStopped: marque.opacity = 1
+            NumberAnimation { to: 0.55; duration: 266 }
+            NumberAnimation { to: 1; duration: 266 }
+        }
     }
     Anim {
         id: retournement
@@ -90,4 +113,5 @@ Item {
     readonly property alias bandeReflet: reflet
     readonly property bool pulse: pouls.visible && pouls.running
     readonly property bool retourne: retournement.visible
+    readonly property bool marquee: marque.visible
 }
