@@ -158,7 +158,7 @@ inline constexpr std::array<Regle, NOMBRE> REGLES = {{
     // No table: a stack of the player's own has no common measure with
     // another, so each stack keeps its own best time and score instead.
     {Mode::Salon, Sorte::Pile, Enchainement::Liste,
-     "gallery", T("TEA HOUSE"), T("UNTIMED STACKS"), T("YOUR OWN STACKS"),
+     "tea", T("TEA HOUSE"), T("UNTIMED STACKS"), T("YOUR OWN STACKS"),
      nullptr, nullptr, "", Rangee::Aucune,
      "", T("TEA HOUSE"), 0, Voile::Aucun, Depart::Pret, Victoire::Logo,
      /*undo*/ true, /*apercu*/ false, /*continuer*/ false, /*multiplicateur*/ false, 0, "jeu1",

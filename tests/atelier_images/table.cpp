@@ -159,7 +159,7 @@ const char* const RANGEES[] = {
     "ecrans_icone_night ecrans_icone_sliding ecrans_icone_duel ecrans_icone_rush "
     "ecrans_icone_moon ecrans_icone_paper ecrans_icone_parade ecrans_icone_extras "
     "ecrans_icone_options ecrans_icone_gallery ecrans_icone_sound ecrans_icone_crt "
-    "ecrans_icone_room | 10 10 2 0 0 0 0",
+    "ecrans_icone_room ecrans_icone_tea | 10 10 2 0 0 0 0",
     "ecrans_corde | 32 6 1 100 1 0 0",
     "ecrans_brule_parfum | 12 7 1 100 1 0 0",
     "ecrans_braise | 2 2 3 117 1 0 0",
