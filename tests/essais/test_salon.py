@@ -3,7 +3,9 @@ formats, good and bad, read at start (each bad one said once on standard
 output and standard error); the list reached from the title by keyboard;
 a small file played by the AI to its end screen, back to the list on that
 stack, and SAME DEAL; the best time kept across a restart; --pile=FILE
-starting its stack at once."""
+starting its stack at once. A catalogue stack played to its end takes
+most of a minute: it runs only with TESSIMORA_ESSAIS_LONGS=1 (the build's
+`essai_long` label)."""
 
 import json
 import os
@@ -93,6 +95,33 @@ class Salon(unittest.TestCase):
             self.assertEqual(noms, ["PAPER LANTERN", "PONT"])
             self.assertEqual([r["temps"] for r in salon["piles"] if r["nom"] == "PONT"],
                              [pont[0]["temps"]])
+
+
+@unittest.skipUnless(os.environ.get("TESSIMORA_ESSAIS_LONGS") == "1",
+                     "a whole catalogue stack takes most of a minute: TESSIMORA_ESSAIS_LONGS=1")
+class SalonCatalogue(unittest.TestCase):
+    def test_une_pile_du_catalogue_jusqu_au_bilan(self):
+        with tempfile.TemporaryDirectory() as config, tempfile.TemporaryDirectory() as donnees:
+            ecrire_textes(config, {"reglages": REGLAGES})
+            with Partie(["--journal-parole", "--muet", "--pilote=2"],
+                        env={"XDG_DATA_HOME": donnees}, config=config) as p:
+                p.attendre(PAROLE + "TESSIMORA, ARCADE MAHJONG$", 20)
+                p.touche("Return")
+                p.attendre(PAROLE + "MODE SELECT, ")
+                for _ in range(12):
+                    p.touche("Right")
+                    if p.attendre(PAROLE + r"\S", 5).startswith("TESSIMORA_PAROLE TEA HOUSE"):
+                        break
+                p.touche("Return")
+                p.attendre("^TESSIMORA_SCENE salon$")
+                # With no files the last row is the catalogue's smallest duel stack.
+                p.touche("Up")
+                p.touche("Return")
+                p.attendre("^TESSIMORA_PILE RICE BOWL 106$", 10)
+                p.attendre("^TESSIMORA_SCENE bilan$", 240)
+                p.fermer_fenetre()
+            salon = json.loads(lire_textes(config)["salon"])
+            self.assertEqual([r["nom"] for r in salon["piles"]], ["RICE BOWL"])
 
 
 if __name__ == "__main__":
