@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import Tessimora 1.0
 import "../ecran"
+import "../borne"
 
 // One playable stack on the native screen: what ControleurPile plays, drawn
 // (background, board and effects moving with the shake, status bar, panda,
@@ -11,6 +12,8 @@ ControleurPile {
     height: 224
 
     property bool avecFond: true
+    // The keys of the device in use, which the cabinet gives.
+    property var touches: ({})
     // Where the panda stands; the attract loop's demo lifts it over its band.
     property int pandaY: 197
 
@@ -43,6 +46,7 @@ ControleurPile {
             voile: jeu.voile
             apercu: jeu.apercu
             zone: jeu.zone
+            claires: jeu.claires
         }
         Effets { id: effetsObj; width: jeu.width }
     }
@@ -71,6 +75,16 @@ ControleurPile {
     }
 
     TitreEtape { visible: jeu.titreVisible; numero: jeu.numeroEtape }
+
+    // The FIND keys are named while the stage starts, so a player learns
+    // them without opening CONTROLS; not before the cabinet gives the keys.
+    Aide {
+        visible: jeu.phase === "depart" && jeu.humain && !jeu.compact && "trouver" in jeu.touches
+        y: 184
+        x: Math.floor((384 - width) / 2)
+        texte: Langue.t("{trouver} FIND TILE   {trouverPaire} FIND PAIR")
+        touches: jeu.touches
+    }
 
     Bilan {
         id: bilanObj
