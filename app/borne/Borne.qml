@@ -135,6 +135,9 @@ EtatBorne {
         z: 5
         borne: borne
         flux: flux
+        // A scene under the quit question stands still behind its veil.
+        onLoaded: if ("couverte" in item)
+                      item["couverte"] = Qt.binding(function () { return borne.demandeSortie })
     }
 
     Texte {

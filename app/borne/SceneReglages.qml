@@ -128,7 +128,8 @@ Item {
         }
     }
 
-    Fond { mode: "pont" }
+    // A still screen: the bridge stands still behind the veil.
+    Fond { mode: "pont"; anime: false }
     Voile {}
 
     Grand {

@@ -25,7 +25,9 @@ Item {
         onTriggered: tableau.clin = !tableau.clin
     }
 
-    Fond { mode: "temple" }
+    // A still screen: the temple stands still behind the veil, so that only
+    // the title's shine, a fresh entry's blink and the panda draw frames.
+    Fond { mode: "temple"; anime: false }
     Voile {}
 
     Grand { y: 4; nom: "ecrans_titre_high_scores"; titre: "HIGH SCORES"; reprise: 2500 }
@@ -69,9 +71,16 @@ Item {
         }
     }
 
+    // The panda waves the table in, then stands still with it.
     Panda {
         pose: "salut"
         px: 350
         py: 214
+        anime: accueil.running
+    }
+    Timer {
+        id: accueil
+        interval: 2000
+        running: true
     }
 }

@@ -12,15 +12,22 @@ Item {
     property bool bureau: false
     property var touches: ({})
     readonly property bool peutJouer: freePlay || credits > 0
+    // Under the quit question: everything stands still behind its veil.
+    property bool couverte: false
     readonly property alias panda: pandaSalut
 
     width: 384
     height: 224
 
-    Fond { mode: "marche" }
+    Fond { mode: "marche"; anime: !titre.couverte }
 
-    Grand { y: 18; nom: "ecrans_logo"; reprise: 3200 }
-    Grand { y: 60; nom: "ecrans_titre_arcade_mahjong"; titre: "ARCADE MAHJONG"; reprise: 5000 }
+    Grand { y: 18; nom: "ecrans_logo"; reprise: invite.calme ? 0 : 3200 }
+    Grand {
+        y: 60
+        nom: "ecrans_titre_arcade_mahjong"
+        titre: "ARCADE MAHJONG"
+        reprise: invite.calme ? 0 : 5000
+    }
 
     Repeater {
         model: [31, 9, 18, 27, 7, 34, 39]
@@ -48,6 +55,7 @@ Item {
     Anim {
         id: pandaSalut
         nom: "ecrans_panda2_salut"
+        paused: titre.couverte
         x: 274 - origineX
         y: 174 - origineY
     }
@@ -56,21 +64,23 @@ Item {
         id: invite
         // Read here: inside a title, `titre` is the title's own key.
         readonly property bool jouable: titre.peutJouer
+        readonly property bool calme: titre.couverte
         y: 170
         width: 384
         height: 20
         periode: 1000
+        actif: !titre.couverte
         Grand {
             visible: !invite.jouable
             nom: "ecrans_titre_insert_coin"
             titre: "INSERT COIN"
-            reprise: 2000
+            reprise: invite.calme ? 0 : 2000
         }
         Grand {
             visible: invite.jouable
             nom: "ecrans_titre_push_start"
             titre: "PUSH START"
-            reprise: 2000
+            reprise: invite.calme ? 0 : 2000
         }
     }
 
@@ -84,6 +94,7 @@ Item {
     Anim {
         visible: !titre.freePlay
         nom: "effets_piece"
+        paused: titre.couverte
         x: 318
         y: 210
     }

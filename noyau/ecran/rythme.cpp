@@ -57,6 +57,14 @@ Ms pixelSuivant(Ms ecoule, double vitesse) {
     return t;
 }
 
+Ms tempsDuTour(Ms maintenant, Ms dernier, bool reveil) {
+    return std::max(dernier, maintenant + (reveil ? AVANCE_REVEIL_MS : 0));
+}
+
+Ms departDefilement(Ms maintenant, Ms ecoule) {
+    return debutAligne(maintenant - ecoule, PAS_DEFILEMENT_MS);
+}
+
 Plan planifier(bool continu, Ms prochain, Ms maintenant, Ms repos) {
     Plan p;
     if (continu || repos < REPOS_AVANT_ARRET_MS) {

@@ -57,4 +57,21 @@ struct Plan {
 constexpr Ms REPOS_AVANT_ARRET_MS = 1000;
 Plan planifier(bool continu, Ms prochain, Ms maintenant, Ms repos);
 
+// The clock time a walk at `maintenant` (wall clock) uses, `dernier` being
+// that of the walk before: never back, or a strip could step back a frame.
+// Woken by its timer, the clock walks a display frame ahead, so that every
+// change due before the display's next frame is drawn in this one rather
+// than in a frame of its own (strips of different lengths, a scroll): a
+// frame that could not have shown sooner anyway, and one frame drawn where
+// there were two. Following the display's frames, it walks at the time.
+constexpr Ms AVANCE_REVEIL_MS = 16;
+Ms tempsDuTour(Ms maintenant, Ms dernier, bool reveil);
+
+// Where a scroll that goes on at `maintenant` counts its time from, its
+// scroll time being `ecoule`: on a tenth of a second of the clock, within a
+// tenth of where it stood, so that the steps of layers of 10, 5 or 2 pixels
+// a second fall on those of every loop whose frame length divides 100 ms.
+constexpr int PAS_DEFILEMENT_MS = 100;
+Ms departDefilement(Ms maintenant, Ms ecoule);
+
 } // namespace rythme

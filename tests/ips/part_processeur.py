@@ -18,11 +18,12 @@ machine took while measuring is printed, with a warning when it was high.
 
 import argparse
 import os
+import statistics
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from banc_ips import Mesure, rapporter_autres  # noqa: E402
+from banc_ips import Mesure, Releve, rapporter_autres  # noqa: E402
 
 LOOK = '{"crt":{"actif":true}}'
 GO = r"^TESSIMORA_SON \d+ voix_go$"
@@ -55,28 +56,56 @@ def attendre_scene(nom, secondes):
     return preparer
 
 
-# State, options, how to reach it once the window has its size, and the
-# largest share of one core it should take.
+# State, options, how to reach it once the window has its size, the largest
+# share of one core it should take, and how long it holds once reached (the
+# attract loop leaves the title after 8 s and HIGH SCORES after 6 s), None
+# for as long as it is left alone. A state that holds less than the seconds
+# asked is measured in as many runs as it takes.
 ETATS = [
-    ("title", ["--scene=titre"], attendre_scene("titre", 2), 0.50),
-    ("stage running, untouched", ["--scene=partie", "--mode=night"], au_jeu, 0.90),
-    ("stage paused", ["--scene=partie", "--mode=night"], en_pause, 0.10),
-    ("OPTIONS", ["--scene=options"], attendre_scene("options", 2), 0.10),
-    ("confirmation (quit?)", ["--scene=titre"], au_titre_qui_demande, 0.10),
+    ("title", ["--scene=titre"], attendre_scene("titre", 1.5), 0.50, 5.5),
+    ("stage running, untouched", ["--scene=partie", "--mode=night"], au_jeu, 0.90, None),
+    ("stage paused", ["--scene=partie", "--mode=night"], en_pause, 0.10, None),
+    ("OPTIONS", ["--scene=options"], attendre_scene("options", 2), 0.10, None),
+    ("confirmation (quit?)", ["--scene=titre"], au_titre_qui_demande, 0.10, 4),
     # After its entry animation.
-    ("HIGH SCORES", ["--scene=scores"], attendre_scene("scores", 5), 0.10),
+    ("HIGH SCORES", ["--scene=scores"], attendre_scene("scores", 1.5), 0.10, 3.5),
 ]
 
 
-def mesurer(programme, options, preparer, taille, secondes):
+def mesurer_une_fois(programme, options, preparer, taille, secondes):
     m = Mesure([programme, "--muet", "--journal-sons"] + options, "Tessimora", *taille, LOOK)
 
     def suivre():
         preparer(m)
-        return m.mesurer(secondes)
+        debut = time.monotonic()
+        releve = m.mesurer(secondes)
+        fin = time.monotonic()
+        # A state the cabinet left while measured would be another's figure.
+        partis = [l for t, l in m.lignes
+                  if debut < t <= fin and l.startswith("TESSIMORA_SCENE ")]
+        if partis:
+            raise RuntimeError(f"left the state while measured ({partis[0]})")
+        return releve
 
     releve = m.executer(0, secondes, suivre=suivre)
     return releve, m.autres
+
+
+def mesurer(programme, options, preparer, taille, secondes, tenue):
+    """One state over `secondes` in all, in runs of at most `tenue` seconds:
+    the share over the whole measured time, the median of every frame count."""
+    releves, autres, reste = [], [], secondes
+    while reste > 0.05:
+        duree = min(reste, tenue or reste)
+        releve, autre = mesurer_une_fois(programme, options, preparer, taille, duree)
+        releves.append((duree, releve))
+        autres.append(autre)
+        reste -= duree
+    total = sum(d for d, _ in releves)
+    images = [i for _, r in releves for i in r.images]
+    part = sum(d * r.part for d, r in releves) / total
+    ms = sum(d * r.part * 1000 for d, r in releves) / max(1, sum(images))
+    return Releve(statistics.median(images), ms, part, images), autres
 
 
 def main():
@@ -103,14 +132,15 @@ def main():
         entete += f"{'before':>16}{'now/before':>12}"
     print(entete, flush=True)
     autres = []
-    for nom, options, preparer, cible in etats:
+    for nom, options, preparer, cible, tenue in etats:
         cases = []
         for programme in programmes:
             # A build that ends or never reaches the state leaves its cell
             # empty, and the rest of the table is still measured.
             try:
-                releve, autre = mesurer(programme, options, preparer, taille, args.secondes)
-                autres.append(autre)
+                releve, autre = mesurer(programme, options, preparer, taille, args.secondes,
+                                        tenue)
+                autres.extend(autre)
             except RuntimeError as e:
                 print(f"  {nom}: {e}", file=sys.stderr, flush=True)
                 releve = None

@@ -135,10 +135,17 @@ TestCase {
         borne.systeme = "linux"
         verify(borne.action("retour", 1))
         verify(borne.demandeSortie)
+        // The title stands still under the question, and moves again after.
+        var titre = null
+        for (var i = 0; i < borne.children.length; ++i)
+            if (borne.children[i].flux !== undefined)
+                titre = borne.children[i].item
+        verify(titre.couverte)
         var quitte = false
         borne.quitter.connect(function () { quitte = true })
         borne.action("ok", 1) // NO is lit first
         verify(!borne.demandeSortie)
+        verify(!titre.couverte)
         verify(!quitte)
         borne.action("retour", 1)
         borne.action("gauche", 1)

@@ -14,7 +14,7 @@ DefilementQml::~DefilementQml() {
 void DefilementQml::setEnMarche(bool v) {
     if (!remplacer(enMarche_, v)) return;
     // Goes on from where it stood.
-    if (v) depart_ = Horloge::instance().maintenant() - ecoule_;
+    if (v) depart_ = rythme::departDefilement(Horloge::instance().maintenant(), ecoule_);
     suivreHorloge();
     emit enMarcheChanged();
 }

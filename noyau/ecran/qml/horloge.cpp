@@ -18,7 +18,7 @@ Horloge::Horloge(QObject* parent) : QAbstractAnimation(parent), reveil_(this) {
     // A strip's frame times are a player's: a coarse timer would let them
     // drift by up to a twentieth of their length.
     reveil_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&reveil_, &QTimer::timeout, this, [this] { tour(); });
+    QObject::connect(&reveil_, &QTimer::timeout, this, [this] { tour(true); });
 }
 
 void Horloge::inscrire(Abonne* a) {
@@ -39,11 +39,11 @@ void Horloge::tasser() {
 }
 
 void Horloge::updateCurrentTime(int) {
-    tour();
+    tour(false);
 }
 
-void Horloge::tour() {
-    const qint64 temps = maintenant();
+void Horloge::tour(bool reveil) {
+    const qint64 temps = rythme::tempsDuTour(maintenant(), dernier_, reveil);
     const qint64 pas = dernier_ >= 0 ? temps - dernier_ : 0;
     dernier_ = temps;
     bool continu = false;

@@ -46,7 +46,7 @@ protected:
 
 private:
     explicit Horloge(QObject* parent);
-    void tour();
+    void tour(bool reveil);
     void tasser();
 
     std::vector<Abonne*> abonnes_;

@@ -61,6 +61,30 @@ TEST(Rythme, LesBouclesDeMemeDureeChangentEnsemble) {
     EXPECT_EQ(rythme::debutAligne(1040, 0), 1040);
 }
 
+TEST(Rythme, UnReveilDessineDansLaMemeImageCeQuiTombeAvantLaSuivante) {
+    // Woken at 1000 ms: a strip due at 1010 steps in this walk, and the
+    // clock sleeps until a display frame before the next change.
+    const auto t = rythme::tempsDuTour(1000, 900, true);
+    EXPECT_EQ(t, 1000 + rythme::AVANCE_REVEIL_MS);
+    EXPECT_EQ(rythme::bande(8, 117, true, false, t - 893).cadre, 1);
+    EXPECT_EQ(rythme::planifier(false, 1117, t, rythme::REPOS_AVANT_ARRET_MS).attente, 1117 - t);
+    // Following the display, a walk never goes back behind one walked ahead.
+    EXPECT_EQ(rythme::tempsDuTour(1010, t, false), t);
+    EXPECT_EQ(rythme::tempsDuTour(1030, t, false), 1030);
+}
+
+TEST(Rythme, UnDefilementRepartSurLesPasDesBoucles) {
+    // Stopped 1234 ms into its scroll, going on at 5050 ms: it counts from
+    // a tenth of a second of the clock, less than a tenth from where it was,
+    // so a 10 pixels a second layer steps with the 50 ms loops.
+    const auto depart = rythme::departDefilement(5050, 1234);
+    EXPECT_EQ(depart % rythme::PAS_DEFILEMENT_MS, 0);
+    EXPECT_LE(depart, 5050 - 1234);
+    EXPECT_GT(depart, 5050 - 1234 - rythme::PAS_DEFILEMENT_MS);
+    const auto pas = depart + rythme::pixelSuivant(5050 - depart, 10);
+    EXPECT_EQ(pas % 50, 0);
+}
+
 TEST(Rythme, UnPlanQuiDefileNeReveilleQuAChaquePixelEntier) {
     // 10 pixels a second: one pixel every 100 ms, exactly on the step.
     EXPECT_EQ(rythme::pixels(99, 10), 0);
