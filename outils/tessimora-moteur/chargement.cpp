@@ -1,5 +1,8 @@
 #include "chargement.h"
 
+#include "moteur/importation.h"
+#include "piles/piles.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,6 +23,17 @@ Chargement depuisFichier(const std::string& chemin) {
     if (!f.open(QIODevice::ReadOnly)) return echec("fichier illisible : " + chemin);
     if (f.size() > OCTETS_MAX) return echec("fichier trop grand (1 Mio au plus) : " + chemin);
     const QByteArray octets = f.read(OCTETS_MAX + 1);
+    // A `.layout` text is read as the game reads the player's files, so an
+    // author sees here the verdict the game will give.
+    if (importation::estLayout(std::string_view(octets.constData(), std::size_t(octets.size())))) {
+        const piles::Lecture l = piles::lireOctets(octets, QString::fromStdString(chemin));
+        if (!l.verdict.ok())
+            return echec(chemin + " : " + importation::cle(l.verdict.refus) +
+                         (l.verdict.detail.empty() ? "" : " (" + l.verdict.detail + ")"));
+        Chargement c;
+        c.d = l.d;
+        return c;
+    }
     QJsonParseError e;
     const QJsonDocument doc = QJsonDocument::fromJson(octets, &e);
     if (e.error != QJsonParseError::NoError)
@@ -73,6 +87,13 @@ Chargement charger(const Arguments& a) {
     if (static_cast<int>(l.places.size()) > TUILES_MAX)
         return echec(c.d.nom + " : trop de tuiles (" + std::to_string(l.places.size()) + ", " +
                      std::to_string(TUILES_MAX) + " au plus)");
+    // A file the board cannot show whole is one the game does not offer.
+    if (!c.catalogue) {
+        const importation::Verdict v = piles::montrable(l.places);
+        if (!v.ok())
+            return echec(c.d.nom + " : " + importation::cle(v.refus) +
+                         (v.detail.empty() ? "" : " (" + v.detail + ")"));
+    }
     c.places = std::move(l.places);
     return c;
 }
