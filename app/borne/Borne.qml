@@ -160,6 +160,8 @@ EtatBorne {
         // Two players at one keyboard get no aid from the pause menu.
         aides: borne.regle.sorte !== RegleMode.Duel || borne.course.niveauIa >= 0
         undoPermis: borne.regle.undo
+        // SLIDING STALLS has no stack to search.
+        trouve: borne.regle.sorte !== RegleMode.Glissant
         plateauFini: fluxDuel.plateauFini
         touches: borne.touches
         onVisibleChanged: if (visible) ouvrir()

@@ -465,6 +465,6 @@ Item {
 
     Component {
         id: composantJeu
-        Jeu { sons: flux.borne.sons }
+        Jeu { sons: flux.borne.sons; touches: flux.borne.touches }
     }
 }

@@ -19,6 +19,8 @@ Item {
     property int temps: Flux.SECONDES_SAISIE
     property bool actif: true
     readonly property string courante: lettres.charAt(place)
+    // SPEECH says the letter under the cursor as it changes.
+    readonly property var annonce: ["", {}, courante]
     readonly property alias minuterie: seconde
 
     signal fini(string nom)
