@@ -51,7 +51,7 @@ void caracteres(Toile& t, int n) {
     t.carte(2, BANDE, faces::WAN, {{'#', ROUGE}});
 }
 
-// A 3 x 3 coin: a dark rim round a light centre, round at this size.
+// A 3 x 3 coin: blue round a light centre, its corners dark so it reads round.
 void piece(Toile& t, int x, int y) {
     t.carte(x, y, {".o.", "oCo", ".o."}, {{'o', ENCRE_CERCLES}, {'C', BLEU_CLAIR}});
     t.point(x, y, NUIT3);
