@@ -39,6 +39,8 @@ Item {
         titre = file[0]
         file = file.slice(1)
         duree.restart()
+        // SPEECH says the banner as it shows: ACHIEVEMENT and its title.
+        Parole.entree(["ACHIEVEMENT", {}, titre])
     }
 
     Timer {
