@@ -275,7 +275,7 @@ TEST(TableSprites, ToutesLesBandesDansLOrdre) {
             EXPECT_EQ(anim[nom].toArray(), valeurs) << qPrintable(nom);
         }
     }
-    EXPECT_EQ(attendus.size(), 152);
+    EXPECT_EQ(attendus.size(), 153);
     EXPECT_EQ(clesDansLOrdre(texteTable(), {"anim"}), attendus);
 }
 
