@@ -31,6 +31,10 @@ Item {
     property real uCourbure: 0.5
     property real uMasque: 0.5
     property real uVignette: 0.5
+    // The whole picture's offset in window pixels (the shake): the kept
+    // picture, or the pieces of the pass, move; nothing is drawn again for
+    // it, and the window's black shows along the edge it leaves.
+    property point decalage: Qt.point(0, 0)
 
     readonly property bool tube: uActif >= 0.5
     readonly property string programme: T.Crt.texteShader(Qt.resolvedUrl("crt.frag"), "")
@@ -64,7 +68,10 @@ Item {
 
     T.Tube {
         objectName: "tube"
-        anchors.fill: parent
+        x: passe.decalage.x
+        y: passe.decalage.y
+        width: passe.width
+        height: passe.height
         visible: passe.tube
         source: passe.source
         marge: passe.marge
@@ -86,32 +93,40 @@ Item {
         uVignette: passe.uVignette
     }
 
-    Morceau {
-        milieu: true
-        x: passe.interieur.x
-        y: passe.interieur.y
-        width: passe.interieur.width
-        height: passe.interieur.height
-    }
-    // The frame: above and below across the whole width, then both sides.
-    Morceau {
+    // The pieces, moved together by the offset.
+    Item {
+        x: passe.decalage.x
+        y: passe.decalage.y
         width: passe.width
-        height: passe.interieur.y
-    }
-    Morceau {
-        y: passe.interieur.y + passe.interieur.height
-        width: passe.width
-        height: passe.height - y
-    }
-    Morceau {
-        y: passe.interieur.y
-        width: passe.interieur.x
-        height: passe.interieur.height
-    }
-    Morceau {
-        x: passe.interieur.x + passe.interieur.width
-        y: passe.interieur.y
-        width: passe.width - x
-        height: passe.interieur.height
+        height: passe.height
+
+        Morceau {
+            milieu: true
+            x: passe.interieur.x
+            y: passe.interieur.y
+            width: passe.interieur.width
+            height: passe.interieur.height
+        }
+        // The frame: above and below across the whole width, then both sides.
+        Morceau {
+            width: passe.width
+            height: passe.interieur.y
+        }
+        Morceau {
+            y: passe.interieur.y + passe.interieur.height
+            width: passe.width
+            height: passe.height - y
+        }
+        Morceau {
+            y: passe.interieur.y
+            width: passe.interieur.x
+            height: passe.interieur.height
+        }
+        Morceau {
+            x: passe.interieur.x + passe.interieur.width
+            y: passe.interieur.y
+            width: passe.width - x
+            height: passe.interieur.height
+        }
     }
 }

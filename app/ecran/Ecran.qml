@@ -99,7 +99,13 @@ Item {
         uCourbure: ecran.effet.courbure
         uMasque: ecran.effet.masque
         uVignette: ecran.effet.vignette
+        // The shake moves the whole kept picture by whole native pixels.
+        decalage: Qt.point(Math.round(T.Secousse.x * ecran.geo.sx),
+                           Math.round(T.Secousse.y * ecran.geo.sy))
     }
+    // The effects layers shake the picture through the screen from now on.
+    Component.onCompleted: T.Secousse.prise = true
+    Component.onDestruction: T.Secousse.prise = false
 
     Item {
         id: zoneImage

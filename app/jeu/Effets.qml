@@ -11,7 +11,9 @@ Item {
     width: 384
     height: 224
 
-    // Shake offsets; the owner moves its scene by them.
+    // Shake offsets; the owner moves its scene by them. Under a screen that
+    // has taken the shake they stay 0: the screen moves its kept picture,
+    // which costs no more than a still frame (Secousse).
     property int decalX: 0
     property int decalY: 0
     property int pasTremble: -1
@@ -218,6 +220,14 @@ Item {
             poser({nom: "effets_poussiere", x: x, y: y, dx: pas[i], dy: -3, vie: 300, z: 4})
     }
 
+    function decaler(x, y) {
+        var ecran = Secousse.prise
+        Secousse.x = ecran ? x : 0
+        Secousse.y = ecran ? y : 0
+        decalX = ecran ? 0 : x
+        decalY = ecran ? 0 : y
+    }
+
     function secouer(x, y) {
         // Calm motion keeps the shards and leaves the picture still.
         if (Mouvement.secousse) {
@@ -239,14 +249,13 @@ Item {
         repeat: true
         onTriggered: {
             if (effets.pasTremble >= 0 && effets.pasTremble < effets.tremble.length) {
-                effets.decalX = effets.tremble[effets.pasTremble][0]
-                effets.decalY = effets.tremble[effets.pasTremble][1]
+                var d = effets.tremble[effets.pasTremble]
+                effets.decaler(d[0], d[1])
                 effets.pasTremble++
                 if (effets.journal)
-                    console.log("TESSIMORA_SECOUSSE " + effets.decalX + " " + effets.decalY)
+                    console.log("TESSIMORA_SECOUSSE " + d[0] + " " + d[1])
             } else {
-                effets.decalX = 0
-                effets.decalY = 0
+                effets.decaler(0, 0)
                 effets.pasTremble = -1
                 stop()
             }

@@ -70,10 +70,19 @@ def temps_processeur(pid):
 class Releve:
     """One measured stretch: the median of the `--ips` frame counts, the
     processor ms per frame, the share of one core the program used (process
-    time over wall time) and every frame count."""
+    time over wall time), every frame count, and the slowest frame (ms) of
+    each report second in which the picture shook (`TESSIMORA_SECOUSSE`)."""
 
-    def __init__(self, ips, ms_par_image, part, images):
+    def __init__(self, ips, ms_par_image, part, images, secousses=()):
         self.ips, self.ms_par_image, self.part, self.images = ips, ms_par_image, part, images
+        self.secousses = list(secousses)
+
+    def secousse_lente(self):
+        """The slowest frame of a second that shook, over the median frame's
+        length, or None when nothing shook."""
+        if not self.secousses or not self.ips:
+            return None
+        return max(self.secousses) / (1000 / self.ips)
 
 
 class Mesure:
@@ -144,16 +153,21 @@ class Mesure:
         x1, machine1 = temps_processeur(self.serveur.processus.pid), processeurs_occupes()
         duree = max(0.1, time.monotonic() - debut)
         self.autres = max(0.0, (machine1 - machine0) - (cpu1 - cpu0) - (x1 - x0)) / duree
-        images = [int(l.split()[1]) for t, l in self.lignes
-                  if debut < t <= fin and l.startswith("TESSIMORA_IPS ")]
+        rapports = [(t, l.split()) for t, l in self.lignes
+                    if debut < t <= fin and l.startswith("TESSIMORA_IPS ")]
+        images = [int(c[1]) for _, c in rapports]
         if not images:
             raise RuntimeError(f"{' '.join(self.commande)}: no TESSIMORA_IPS line")
+        # A report covers the second before it: its slowest frame counts for
+        # a shake when one of the shake's offsets was applied in that second.
+        secousses = [t for t, l in self.lignes if l.startswith("TESSIMORA_SECOUSSE ")]
+        lentes = [float(c[2]) for t, c in rapports if any(t - 1 < s <= t for s in secousses)]
         return Releve(statistics.median(images), 1000 * (cpu1 - cpu0) / max(1, sum(images)),
-                      (cpu1 - cpu0) / duree, images)
+                      (cpu1 - cpu0) / duree, images, lentes)
 
     def executer(self, chauffe, secondes, capture=None, suivre=None):
-        """(median frames per second, processor ms per frame) over `secondes`
-        whole report lines after `chauffe` seconds of warming up; with
+        """What the program did (a `Releve`) over `secondes` whole report
+        lines after `chauffe` seconds of warming up; with
         `capture`, the screen is grabbed into that file after the warming up
         and nothing is measured; with `suivre`, it is called after the warming
         up, the program still running, and its answer is returned instead."""
@@ -182,7 +196,7 @@ class Mesure:
             if suivre:
                 return suivre()
             releve = self.mesurer(secondes)
-            return releve.ips, releve.ms_par_image
+            return releve
         finally:
             if getattr(self, "processus", None) and self.processus.poll() is None:
                 self.processus.terminate()
@@ -225,13 +239,14 @@ def main():
     scenes = [s for s in SCENES if s[0].split()[0] in args.scenes.split(",")]
     tailles = [tuple(int(v) for v in t.split("x")) for t in args.tailles.split(",")]
 
-    autres = []
+    autres, secousses = [], []
     print(f"median frames per second over {args.secondes:g} s, ratio to the reference, ratio "
           f"to a {args.affichage:g} Hz display, and processor ms per frame", flush=True)
     resultats = {}
     for l, h in tailles:
         mesure = Mesure([reference], "Tessimora reference", l, h)
-        ref, ref_cpu = mesure.executer(args.chauffe, args.secondes)
+        releve = mesure.executer(args.chauffe, args.secondes)
+        ref, ref_cpu = releve.ips, releve.ms_par_image
         autres.append(mesure.autres)
         print(f"\n{l} x {h}: reference {ref:g} fps ({ref_cpu:.1f} ms)", flush=True)
         print(f"  {'':28}" + "".join(f"{nom:>28}" for nom, _ in LOOKS), flush=True)
@@ -239,15 +254,24 @@ def main():
             for prefixe, programme in programmes:
                 cases = []
                 for nom_look, reglages in LOOKS:
-                    mesure = Mesure([programme, "--muet", "--ips-continu"] + options, "Tessimora",
-                                    l, h, reglages)
-                    ips, cpu = mesure.executer(args.chauffe, args.secondes)
+                    # The sound log also logs each shake's offsets.
+                    mesure = Mesure([programme, "--muet", "--ips-continu", "--journal-sons"]
+                                    + options, "Tessimora", l, h, reglages)
+                    releve = mesure.executer(args.chauffe, args.secondes)
+                    ips, cpu = releve.ips, releve.ms_par_image
                     autres.append(mesure.autres)
                     ecran = min(ips, args.affichage) / min(ref, args.affichage)
                     resultats[(l, h, prefixe, nom_scene, nom_look)] = ips / ref
                     cases.append(f"{ips:5g} {ips / ref:5.2f} {ecran:5.2f} ({cpu:5.1f} ms)")
+                    lente = releve.secousse_lente()
+                    if lente is not None:
+                        secousses.append(f"{l} x {h}, {prefixe + nom_scene}, {nom_look}: {lente:.2f}")
                 print(f"  {prefixe + nom_scene:28}" + "".join(f"{c:>28}" for c in cases),
                       flush=True)
+    if secousses:
+        print("\nslowest frame of a second that shook, over the median frame (at most 2):")
+        for s in secousses:
+            print(f"  {s}")
     rapporter_autres(autres, "frame rates")
 
 

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.2
+import Tessimora 1.0 as T
 import "qrc:/app/ecran"
 
 // The screen as the player meets it: modes follow the window, the pointer
@@ -347,6 +348,27 @@ TestCase {
         const rallume = grabImage(e)
         verify(rallume.equals(toutRedessine()))
         verify(!rallume.equals(retouche))
+    }
+
+    // A shake moves the kept picture by whole native pixels in window pixels,
+    // and nothing is drawn again for it.
+    function test_secousse_deplace_l_image_gardee() {
+        const e = createTemporaryObject(fabriqueMobile, scene, {
+            affichage: "entier", width: 768, height: 448,
+            reglages: { actif: true, balayage: 0.6, masque: 0.5, lueur: 0.4, courbure: 0.5,
+                        vignette: 0.5 } })
+        verify(T.Secousse.prise)
+        const tube = findChild(e.crt, "tube")
+        waitForRendering(e)
+        const pixels = tube.pixelsRedessines()
+        T.Secousse.x = 3
+        T.Secousse.y = -1
+        waitForRendering(e)
+        compare([tube.x, tube.y], [6, -2])
+        compare(tube.pixelsRedessines(), pixels)
+        T.Secousse.x = 0
+        T.Secousse.y = 0
+        compare([tube.x, tube.y], [0, 0])
     }
 }
 }
