@@ -35,11 +35,10 @@ Item {
 
     function appui(x, y) { action("ok") }
 
-    // Marks a catalogue key; the row translates it when it shows it.
-    function T(cle) { return cle }
-
     // Label, value and whether it is a new best, row by row.
     readonly property var rangs: {
+        // T() marks each label for the key tool; the row translates it.
+        function T(cle) { return cle }
         Langue.revision
         var b = bilan
         if (!b)
