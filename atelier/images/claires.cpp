@@ -15,6 +15,7 @@
 #include <algorithm>
 
 using namespace palette;
+using namespace tuiles;
 
 namespace {
 
@@ -101,25 +102,7 @@ void bambous(Toile& t, int n) {
     index(t, QChar('0' + n), ENCRE_BAMBOUS);
     if (n == 1) {
         // The house's red panda: its head over the band, with a shoot.
-        t.carte(1, BANDE - 1,
-                {
-                    ".oo....oo.gG..",
-                    "oRRo..oRRogG..",
-                    "oRwRooRwRogG..",
-                    "oRRRRRRRRo.gg.",
-                    "oRwwRRRwwRo.G.",
-                    "oRkwRRwkRRo.g.",
-                    "oRwwwnwwwRo...",
-                    ".oRwwwwwRo..g.",
-                    "..ooooooo..gG.",
-                },
-                {{'o', CONTOUR},
-                 {'R', ROUX},
-                 {'w', IVOIRE},
-                 {'k', CONTOUR},
-                 {'n', CONTOUR},
-                 {'g', JADE1},
-                 {'G', JADE2}});
+        t.carte(1, BANDE - 1, PANDA_CARTE.mid(1, 9), clePanda());
         return;
     }
     // Two rows, the upper one holding the odd stick, each centred.
@@ -170,15 +153,13 @@ void fleur(Toile& t, int i) {
         t.ligne(2, y + 8, 11, y + 1, BRUN);
         t.ligne(3, y + 8, 12, y + 1, BRUN);
         for (auto [cx, cy] : {std::pair{5, y + 3}, std::pair{11, y + 5}})
-            t.carte(cx - 2, cy - 2, {".p.p.", "ppppp", ".pyp.", "ppppp", ".p.p."},
-                    {{'p', ROSE}, {'y', OR}});
+            t.carte(cx - 2, cy - 2, PRUNIER, {{'p', ROSE}, {'y', OR}});
         break;
     case 1: // orchid: a purple flower on long leaves
         t.ligne(3, y + 8, 6, y + 4, JADE1);
         t.ligne(12, y + 8, 9, y + 4, JADE1);
         t.ligne(7, y + 8, 7, y + 5, JADE1);
-        t.carte(5, y, {"..v..", ".vVv.", "vVyVv", ".vVv.", "v...v"},
-                {{'v', VIOLET2}, {'V', VIOLET3}, {'y', OR}});
+        t.carte(5, y, ORCHIDEE, {{'v', VIOLET2}, {'V', VIOLET3}, {'y', OR}});
         break;
     case 2: // chrysanthemum: a round gold head
         t.disque(8, y + 4, 4, ORANGE);
@@ -198,8 +179,7 @@ void saison(Toile& t, int i) {
     const int y = BANDE;
     switch (i) {
     case 0: // spring: a swallow over a shoot
-        t.carte(2, y, {"kk.......kk", ".kkk...kkk.", "..kkkwkkk..", "....kkk....", "....k.k...."},
-                {{'k', ENCRE}, {'w', ROUGE_VIF}});
+        t.carte(2, y, HIRONDELLE, {{'k', ENCRE}, {'w', ROUGE_VIF}});
         t.ligne(7, y + 8, 7, y + 6, JADE1);
         t.carte(5, y + 6, {"g...g", ".g.g."}, {{'g', JADE2}});
         break;
@@ -212,10 +192,8 @@ void saison(Toile& t, int i) {
         }
         break;
     case 2: // autumn: a maple leaf
-        t.carte(4, y,
-                {"....o....", "..o.oo.o.", "..oooooo.", "ooooooooo", ".ooooooo.", "..ooooo..",
-                 ".oo.o.oo.", "....o....", "....o...."},
-                {{'o', ORANGE}});
+        // its stalk a row shorter than on the classic face
+        t.carte(4, y, ERABLE.mid(0, 9), {{'o', ORANGE}});
         t.ligne(8, y + 2, 8, y + 7, ROUGE);
         break;
     case 3: // winter: a snowflake
@@ -239,23 +217,7 @@ Couleur teinteIndice() {
 }
 
 Toile faceClaire(int motif) {
-    if (motif == VOILE) return faceJade();
-    Toile t = faceVide();
-    if (motif < 9)
-        caracteres(t, motif + 1);
-    else if (motif < 18)
-        cercles(t, motif - 8);
-    else if (motif < 27)
-        bambous(t, motif - 17);
-    else if (motif < 31)
-        vent(t, motif - 27);
-    else if (motif < 34)
-        dragon(t, motif - 31);
-    else if (motif < 38)
-        fleur(t, motif - 34);
-    else
-        saison(t, motif - 38);
-    return t;
+    return composer(motif, {caracteres, cercles, bambous, vent, dragon, fleur, saison});
 }
 
 Toile marque(Marque m) {

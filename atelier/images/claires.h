@@ -10,11 +10,27 @@
 
 #include "familles.h"
 
+#include <array>
+#include <map>
+
 namespace tuiles {
 
 // Drawing pieces both sets share (tuiles.cpp).
 Toile faceVide();
 Toile faceJade();
+// One family's drawing of its motif of rank n on a face: the suits' number
+// (1..9), or the index among the winds, dragons, flowers or seasons (0..3).
+using Dessin = void (*)(Toile& t, int n);
+// The face of a motif drawn by the drawing of its family (characters,
+// circles, bamboos, winds, dragons, flowers, seasons), or the jade back.
+Toile composer(int motif, const std::array<Dessin, 7>& familles);
+// The red panda of the one of bamboo, 14 x 18, and its colours.
+extern const QStringList PANDA_CARTE;
+const std::map<QChar, Couleur>& clePanda();
+// Small signs of the flowers and seasons: a plum blossom ('p', 'y' its
+// heart), an orchid ('v', 'V', 'y'), a swallow ('k', 'w' its throat) and
+// a maple leaf ('o').
+extern const QStringList PRUNIER, ORCHIDEE, HIRONDELLE, ERABLE;
 // A colour pulled towards a tint, as the picked and hinted faces are.
 Couleur vers(Couleur c, Couleur teinte);
 // One bamboo stick, w wide and h high, with its joints.

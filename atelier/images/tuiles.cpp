@@ -166,40 +166,15 @@ void cercles(Toile& t, int n) {
 
 // The one of bamboo is the house's mascot: a red panda hugging a bamboo shoot.
 void panda(Toile& t) {
-    t.carte(FX, FY,
-            {
-                "..........g...",
-                ".oo....oo.gG..",
-                "oRRo..oRRogG..",
-                "oRwRooRwRogG..",
-                "oRRRRRRRRo.gg.",
-                "oRwwRRRwwRo.G.",
-                "oRkwRRwkRRo.g.",
-                "oRwwwnwwwRo...",
-                ".oRwwwwwRo..g.",
-                "..oooRooo..gG.",
-                "..oRRRRRRo.gG.",
-                ".oRRBBBBRRo.G.",
-                ".oRBBggBBRoog.",
-                "oRRBgGGgBRRog.",
-                "oBBoggGgoBBog.",
-                ".oo.gGGg.oo.g.",
-                "....gGGg...gg.",
-                "....gGGg......",
-            },
-            {{'o', CONTOUR},
-             {'R', ROUX},
-             {'w', IVOIRE},
-             {'k', CONTOUR},
-             {'n', CONTOUR},
-             {'B', BRUN},
-             {'g', JADE1},
-             {'G', JADE2}});
+    t.carte(FX, FY, tuiles::PANDA_CARTE, tuiles::clePanda());
 }
 
 void bambous(Toile& t, int n) {
     const int x0 = FX, y0 = FY;
     switch (n) {
+    case 1:
+        panda(t);
+        break;
     case 2:
         batonVert(t, x0 + 4, y0 + 1, 3, 16);
         batonBleu(t, x0 + 8, y0 + 1, 3, 16);
@@ -296,8 +271,7 @@ void fleur(Toile& t, int i) {
         t.ligne(x + 2, y + 17, x + 9, y + 8, BRUN);
         t.ligne(x + 6, y + 11, x + 4, y + 5, BRUN);
         for (auto [cx, cy] : {std::pair{4, 5}, std::pair{9, 8}, std::pair{4, 12}}) {
-            t.carte(x + cx - 2, y + cy - 2, {".p.p.", "ppppp", ".pyp.", "ppppp", ".p.p."},
-                    {{'p', ROSE}, {'y', OR}});
+            t.carte(x + cx - 2, y + cy - 2, tuiles::PRUNIER, {{'p', ROSE}, {'y', OR}});
         }
         break;
     case 1: // orchid: purple flower on long leaves
@@ -305,8 +279,7 @@ void fleur(Toile& t, int i) {
         t.ligne(x + 7, y + 17, x + 7, y + 9, JADE1);
         t.ligne(x + 12, y + 17, x + 9, y + 10, JADE1);
         t.ligne(x + 3, y + 17, x + 1, y + 11, JADE2);
-        t.carte(x + 3, y + 3, {"..v..", ".vVv.", "vVyVv", ".vVv.", "v...v"},
-                {{'v', VIOLET2}, {'V', VIOLET3}, {'y', OR}});
+        t.carte(x + 3, y + 3, tuiles::ORCHIDEE, {{'v', VIOLET2}, {'V', VIOLET3}, {'y', OR}});
         break;
     case 2: // chrysanthemum: a round gold flower head
         t.ligne(x + 7, y + 17, x + 7, y + 10, JADE1);
@@ -333,9 +306,7 @@ void saison(Toile& t, int i) {
     const int x = FX, y = FY;
     switch (i) {
     case 0: // spring: a swallow over a green shoot
-        t.carte(x + 1, y + 6,
-                {"kk.......kk", ".kkk...kkk.", "..kkkwkkk..", "....kkk....", "....k.k...."},
-                {{'k', ENCRE}, {'w', ROUGE_VIF}});
+        t.carte(x + 1, y + 6, tuiles::HIRONDELLE, {{'k', ENCRE}, {'w', ROUGE_VIF}});
         t.ligne(x + 7, y + 17, x + 7, y + 13, JADE1);
         t.carte(x + 5, y + 12, {"g...g", ".g.g."}, {{'g', JADE2}});
         break;
@@ -350,10 +321,7 @@ void saison(Toile& t, int i) {
         }
         break;
     case 2: // autumn: a maple leaf
-        t.carte(x + 2, y + 4,
-                {"....o....", "..o.oo.o.", "..oooooo.", "ooooooooo", ".ooooooo.", "..ooooo..",
-                 ".oo.o.oo.", "....o....", "....o....", "....o...."},
-                {{'o', ORANGE}});
+        t.carte(x + 2, y + 4, tuiles::ERABLE, {{'o', ORANGE}});
         t.ligne(x + 6, y + 6, x + 6, y + 12, ROUGE);
         t.ligne(x + 3, y + 8, x + 9, y + 8, ROUGE);
         break;
@@ -444,26 +412,42 @@ Couleur vers(Couleur c, Couleur teinte) {
                  std::min(255, canal(qBlue(c), qBlue(teinte))), qAlpha(c));
 }
 
-Toile face(int motif) {
+const QStringList PANDA_CARTE = {
+    "..........g...", ".oo....oo.gG..", "oRRo..oRRogG..", "oRwRooRwRogG..", "oRRRRRRRRo.gg.",
+    "oRwwRRRwwRo.G.", "oRkwRRwkRRo.g.", "oRwwwnwwwRo...", ".oRwwwwwRo..g.", "..oooRooo..gG.",
+    "..oRRRRRRo.gG.", ".oRRBBBBRRo.G.", ".oRBBggBBRoog.", "oRRBgGGgBRRog.", "oBBoggGgoBBog.",
+    ".oo.gGGg.oo.g.", "....gGGg...gg.", "....gGGg......",
+};
+
+const std::map<QChar, Couleur>& clePanda() {
+    static const std::map<QChar, Couleur> cle = {{'o', CONTOUR}, {'R', ROUX},    {'w', IVOIRE},
+                                                 {'k', CONTOUR}, {'n', CONTOUR}, {'B', BRUN},
+                                                 {'g', JADE1},   {'G', JADE2}};
+    return cle;
+}
+
+const QStringList PRUNIER = {".p.p.", "ppppp", ".pyp.", "ppppp", ".p.p."};
+const QStringList ORCHIDEE = {"..v..", ".vVv.", "vVyVv", ".vVv.", "v...v"};
+const QStringList HIRONDELLE = {"kk.......kk", ".kkk...kkk.", "..kkkwkkk..", "....kkk....",
+                                "....k.k...."};
+const QStringList ERABLE = {"....o....", "..o.oo.o.", "..oooooo.", "ooooooooo", ".ooooooo.",
+                            "..ooooo..", ".oo.o.oo.", "....o....", "....o....", "....o...."};
+
+Toile composer(int motif, const std::array<Dessin, 7>& familles) {
     if (motif == VOILE) return faceJade();
     Toile t = faceVide();
-    if (motif < 9)
-        caracteres(t, motif + 1);
-    else if (motif < 18)
-        cercles(t, motif - 8);
-    else if (motif == PANDA)
-        panda(t);
-    else if (motif < 27)
-        bambous(t, motif - 17);
-    else if (motif < 31)
-        vent(t, motif - 27);
-    else if (motif < 34)
-        dragon(t, motif - 31);
-    else if (motif < 38)
-        fleur(t, motif - 34);
-    else
-        saison(t, motif - 38);
+    // First motif of each family; the suits count from one, the honours,
+    // flowers and seasons from nought.
+    static const int DEBUT[7] = {0, 9, 18, 27, 31, 34, 38};
+    int f = 6;
+    while (motif < DEBUT[f])
+        --f;
+    familles[f](t, motif - DEBUT[f] + (f < 3 ? 1 : 0));
     return t;
+}
+
+Toile face(int motif) {
+    return composer(motif, {caracteres, cercles, bambous, vent, dragon, fleur, saison});
 }
 
 Toile tuile(int colonne) {
