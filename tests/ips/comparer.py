@@ -10,6 +10,11 @@ looked at.
     TESSIMORA_EXE=construction/essais/tessimora \\
     python3 tests/ips/comparer.py --avant REVISION [--sortie DIR] [--tailles 1280x720,1920x1080]
 
+With --secousse X,Y it compares instead, in the working tree's screen, the
+two ways of shaking the picture by X,Y native pixels: the native picture
+moved inside the native screen (as moving every item would, drawn again
+through the tube) and the screen's kept picture moved (the shake as drawn).
+
 The game must be a test build (it lets a trial choose its root scene).
 """
 
@@ -103,15 +108,24 @@ def difference(a, b, image):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--avant", required=True, help="the git revision to compare with")
+    parser.add_argument("--avant", help="the git revision to compare with")
+    parser.add_argument("--secousse", help="X,Y: compare the two ways of shaking the picture")
     parser.add_argument("--sortie", default=None)
     parser.add_argument("--tailles", default="1280x720,1920x1080")
     args = parser.parse_args()
+    if not args.avant and not args.secousse:
+        parser.error("--avant or --secousse is needed")
     jeu = jeu_d_essai()
     sortie = args.sortie or tempfile.mkdtemp(prefix="tessimora-comparaison-")
     os.makedirs(sortie, exist_ok=True)
-    versions = {"avant": os.path.join(sortie, "avant"), "apres": os.path.join(RACINE, "app")}
-    extraire(args.avant, versions["avant"])
+    ici = os.path.join(RACINE, "app")
+    if args.secousse:
+        # Both ways in the working tree's screen: (screen folder, option).
+        versions = {"avant": (ici, f"--decalage={args.secousse}"),
+                    "apres": (ici, f"--secousse={args.secousse}")}
+    else:
+        versions = {"avant": (os.path.join(sortie, "avant"), ""), "apres": (ici, "")}
+        extraire(args.avant, versions["avant"][0])
     carte = os.path.join(ICI, "carte.qml")
 
     images = natifs(jeu, sortie)
@@ -119,11 +133,11 @@ def main():
     print(f"grabs in {sortie}; mean absolute difference per channel, largest, share > 8")
     for taille, l, h, court, image, nom_look, crt in cas(args.tailles, images):
         grabs = {}
-        for version, dossier in versions.items():
+        for version, (dossier, option) in versions.items():
             grabs[version] = os.path.join(
                 sortie, f"{court}_{taille}_{nom_look.replace(' ', '_')}_{version}.png")
             Mesure([jeu, f"--ecran={dossier}/ecran", f"--image={image}",
-                    f"--reglages={crt}"], "Tessimora", l, h,
+                    f"--reglages={crt}"] + ([option] if option else []), "Tessimora", l, h,
                    env={"TESSIMORA_RACINE": "file://" + carte}).executer(
                 3, 0, capture=grabs[version])
         moyenne, pire, hors = difference(
