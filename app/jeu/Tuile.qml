@@ -77,6 +77,7 @@ Item {
         smooth: false
         // The hint's corners breathe at the pulse's pace, a fade with no flash.
         SequentialAnimation on opacity {
+            id: souffle
             running: marque.visible && tuile.etat === 2
             loops: Animation.Infinite
             onStopped: marque.opacity = 1
@@ -111,7 +112,7 @@ Item {
     // Read by tests and scenes that want to know which strip shows.
     readonly property bool reflete: reflet.visible
     readonly property alias bandeReflet: reflet
-    readonly property bool pulse: pouls.visible && pouls.running
+    readonly property bool pulse: (pouls.visible && pouls.running) || souffle.running
     readonly property bool retourne: retournement.visible
     readonly property bool marquee: marque.visible
 }
