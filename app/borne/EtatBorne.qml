@@ -74,6 +74,10 @@ Item {
 
     signal quitter()
 
+    // TILES CLEAR, for every board, the gallery and the demo.
+    readonly property bool tuilesClaires: !!(memoire && memoire.reglages && memoire.reglages.acces
+                                             && memoire.reglages.acces.tuilesClaires)
+
     // MOTION follows the settings at once, for every effects layer and
     // whatever shakes or blinks.
     Binding {

@@ -18,6 +18,7 @@ QtObject {
     readonly property Component composant: Component {
         Duel {
             sons: fluxDuel.flux.borne.sons
+            claires: fluxDuel.flux.borne.tuilesClaires
             onFini: function (gagnant, score) { fluxDuel.finDuel(gagnant, score) }
             onFumee: fluxDuel.flux.evenement(Evenements.simple(EvenementJeu.Fumee))
         }

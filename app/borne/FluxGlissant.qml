@@ -16,6 +16,7 @@ QtObject {
     readonly property Component composant: Component {
         Glissant {
             sons: fluxGlissant.flux.borne.sons
+            claires: fluxGlissant.flux.borne.tuilesClaires
             onFini: fluxGlissant.fin(this)
         }
     }

@@ -465,6 +465,10 @@ Item {
 
     Component {
         id: composantJeu
-        Jeu { sons: flux.borne.sons; touches: flux.borne.touches }
+        Jeu {
+            sons: flux.borne.sons
+            touches: flux.borne.touches
+            claires: flux.borne.tuilesClaires
+        }
     }
 }

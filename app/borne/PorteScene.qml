@@ -68,6 +68,7 @@ Loader {
         lien("crtSeul", function () { return b.scene === "crt" })
         lien("modeEcran", function () { return b.modeEcran })
         lien("systeme", function () { return b.systeme })
+        lien("tuilesClaires", function () { return b.tuilesClaires })
         // CONTROLS opens on the device in use; from then on the player picks.
         if (b.scene === "commandes")
             item.appareil = Math.max(0, Commandes.appareils(b.systeme).indexOf(b.appareil))

@@ -12,6 +12,7 @@ Rectangle {
     property int graine: 1
     property int record: 0
     property var sons: null
+    property bool tuilesClaires: false
     readonly property bool peutJouer: freePlay || credits > 0
 
     width: 384
@@ -25,6 +26,7 @@ Rectangle {
         pandaY: 174
         sons: demo.sons
         record: demo.record
+        claires: demo.tuilesClaires
     }
 
     Component.onCompleted: jeu.demarrer(Modes.etapeDe(demo.graine), demo.graine, true)

@@ -13,6 +13,7 @@ Item {
 
     property var touches: ({})
     property int choix: 0
+    property bool tuilesClaires: false
 
     readonly property var motif: Extras.motif(choix)
 
@@ -63,6 +64,7 @@ Item {
             motif: index
             couche: 3
             etat: choisie ? 1 : 0
+            claires: galerie.tuilesClaires
         }
     }
 
@@ -81,6 +83,7 @@ Item {
         y: 142
         motif: galerie.choix
         couche: 3
+        claires: galerie.tuilesClaires
     }
 
     // The tile's name and rule lie over the stalls behind the veil.

@@ -16,6 +16,8 @@ Controleur {
     // Player 2's computer level 0..2, or -1 for a second player.
     property int niveauIa: 1
     property var graine: 1
+    // TILES CLEAR on both boards.
+    property bool claires: false
     readonly property RegleMode regle: Modes.regle(Mode.Duel)
 
     // -- state ------------------------------------------------------------------
@@ -102,6 +104,7 @@ Controleur {
         niveauIa: -1
         sons: duel.sonsPlateaux
         sonsCommuns: true
+        claires: duel.claires
         montre: duel.montreCommune
         automatique: false
         onFumeeEnvoyee: duel.envoyerFumee(1)
@@ -119,6 +122,7 @@ Controleur {
         niveauIa: duel.niveauIa
         sons: duel.deuxJoueurs ? duel.sonsPlateaux : null
         sonsCommuns: false
+        claires: duel.claires
         montre: duel.montreCommune
         automatique: false
         onFumeeEnvoyee: duel.envoyerFumee(2)

@@ -20,6 +20,8 @@ Controleur {
     // -- set by the owner -------------------------------------------------------
     // Best score of the mode's table, for the HUD.
     property real record: 0
+    // TILES CLEAR.
+    property bool claires: false
 
     // -- state ------------------------------------------------------------------
     readonly property alias partie: partieObj
@@ -98,6 +100,7 @@ Controleur {
             width: glissant.width
             height: glissant.height
             partie: partieObj
+            claires: glissant.claires
             curseur: glissant.curseur
             curseurVisible: glissant.phase === "depart" || glissant.phase === "jeu"
                             || glissant.phase === "pause"

@@ -12,6 +12,8 @@ Item {
     property PartieGlissante partie: null
     property int curseur: 0
     property bool curseurVisible: true
+    // TILES CLEAR.
+    property bool claires: false
     // The hinted pair [a, b], or null.
     property var indice: null
     // The row being slid back into place and its offset in pixels.
@@ -60,6 +62,7 @@ Item {
                     motif: model.motif
                     visible: model.presente
                     etat: model.etat
+                    claires: grille.claires
                 }
             }
         }
