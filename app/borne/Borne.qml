@@ -114,6 +114,15 @@ EtatBorne {
                                                            ? " " + menuPause.demande : "") : "")
                                     + (demandeSortie ? " sortie" : "")
     onTraceChanged: console.log("TESSIMORA_SCENE " + trace)
+    // The attract loop waits while the title asks whether to quit, so the
+    // question never stands over the demo or another scene; answered NO,
+    // the title's turn starts again.
+    onDemandeSortieChanged: {
+        if (demandeSortie)
+            minuterieAttract.stop()
+        else if (Scenes.duree(scene) > 0)
+            minuterieAttract.restart()
+    }
     Component.onCompleted: {
         Commandes.regler(persoTouches)
         if (familleManette !== "")

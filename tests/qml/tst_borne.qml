@@ -141,11 +141,13 @@ TestCase {
             if (borne.children[i].flux !== undefined)
                 titre = borne.children[i].item
         verify(titre.couverte)
+        verify(!borne.minuterieAttract.running)
         var quitte = false
         borne.quitter.connect(function () { quitte = true })
         borne.action("ok", 1) // NO is lit first
         verify(!borne.demandeSortie)
         verify(!titre.couverte)
+        verify(borne.minuterieAttract.running)
         verify(!quitte)
         borne.action("retour", 1)
         borne.action("gauche", 1)
