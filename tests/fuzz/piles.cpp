@@ -3,9 +3,10 @@
 // offered deals as the list says (its tiles, an even number within the
 // limit, a shape the board shows), and one refused says why.
 
+#include "piles/piles.h"
+
 #include "commun.h"
 #include "moteur/pile.h"
-#include "piles/piles.h"
 
 #include <QByteArray>
 

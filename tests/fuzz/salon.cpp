@@ -3,8 +3,9 @@
 // again it is the same; the merge keeps each best of either side, whichever
 // side comes first, and merging again changes nothing.
 
-#include "commun.h"
 #include "sauvegarde/salon.h"
+
+#include "commun.h"
 
 namespace {
 
