@@ -24,6 +24,8 @@ Item {
         id: bande
         visible: !grand.traduit
         nom: grand.nom
+        // Its replays step with the loops of the same frame length.
+        aligne: true
     }
 
     Timer {

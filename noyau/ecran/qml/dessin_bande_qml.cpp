@@ -81,6 +81,10 @@ void DessinBandeQml::setTenir(bool v) {
     if (remplacer(tenir_, v)) emit tenirChanged();
 }
 
+void DessinBandeQml::setAligne(bool v) {
+    if (remplacer(aligne_, v)) emit aligneChanged();
+}
+
 void DessinBandeQml::setRunning(bool v) {
     runningChoisi_ = true;
     if (v == running_) return;
@@ -116,6 +120,7 @@ void DessinBandeQml::fixerCadre(int cadre) {
 
 void DessinBandeQml::restart() {
     debut_ = Horloge::instance().maintenant();
+    if (aligne_) debut_ = rythme::debutAligne(debut_, ligne_[3]);
     fixerPause(false);
     jouer(true);
     fixerCadre(0);

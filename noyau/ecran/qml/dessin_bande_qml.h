@@ -26,6 +26,11 @@ class DessinBandeQml : public DessinQml, private Horloge::Abonne {
     // A once-only strip pauses on its last frame instead of going back to
     // the first one when it ends.
     Q_PROPERTY(bool tenir READ tenir WRITE setTenir NOTIFY tenirChanged)
+    // Played again from a timer rather than on an event, its first frame
+    // may be cut short so that its steps fall on those of every strip of
+    // the same frame length (rythme::debutAligne): a replayed shine then
+    // draws no frame of its own beside a loop.
+    Q_PROPERTY(bool aligne READ aligne WRITE setAligne NOTIFY aligneChanged)
     // Follows the strip (true when it has more than one frame and a
     // duration) until the user sets it.
     Q_PROPERTY(bool running READ running WRITE setRunning NOTIFY runningChanged)
@@ -49,6 +54,8 @@ public:
     int frameCount() const { return std::max(1, ligne_[2]); }
     bool tenir() const { return tenir_; }
     void setTenir(bool v);
+    bool aligne() const { return aligne_; }
+    void setAligne(bool v);
     bool running() const { return running_; }
     void setRunning(bool v);
     bool paused() const { return paused_; }
@@ -66,6 +73,7 @@ public:
 signals:
     void nomChanged();
     void tenirChanged();
+    void aligneChanged();
     void runningChanged();
     void pausedChanged();
     void currentFrameChanged();
@@ -89,6 +97,7 @@ private:
     Ligne ligne_{1, 1, 1, 0, 0, 0, 0};
     bool connue_ = false;
     bool tenir_ = false;
+    bool aligne_ = false;
     bool running_ = false;
     bool runningChoisi_ = false;
     bool paused_ = false;
