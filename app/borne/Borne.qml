@@ -38,14 +38,6 @@ EtatBorne {
 
     function annoncer(id) { annonce.annoncer(id) }
 
-    // SPEECH follows the settings at once, like the volumes and the keys.
-    Binding {
-        target: Parole
-        property: "actif"
-        value: !!(borne.memoire && borne.memoire.reglages && borne.memoire.reglages.acces
-                  && borne.memoire.reglages.acces.parole)
-    }
-
     function etatPresence() {
         var glissant = enJeu && regle.sorte === RegleMode.Glissant ? porteJeu.item : null
         return {
@@ -95,17 +87,6 @@ EtatBorne {
     FluxGlissant { id: fluxGlissant; objectName: "fluxGlissant"; flux: flux }
     FluxDuel { id: fluxDuel; flux: flux }
 
-    // -- key tables ---------------------------------------------------------------------
-    onPersoTouchesChanged: {
-        Commandes.regler(persoTouches)
-        versionTouches += 1
-    }
-    onFamilleManetteChanged: {
-        Commandes.choisirFamille(familleManette)
-        versionTouches += 1
-    }
-    onSystemeChanged: appareil = Commandes.appareilDe(systeme, tele)
-    onTeleChanged: appareil = Commandes.appareilDe(systeme, tele)
     // Trials follow the cabinet by this line: the scene (the start card is
     // the first), "pause" while the pause menu is shown, with the exit it
     // asks to confirm, and "sortie" while the title asks whether to quit.
@@ -122,12 +103,6 @@ EtatBorne {
             minuterieAttract.stop()
         else if (Scenes.duree(scene) > 0)
             minuterieAttract.restart()
-    }
-    Component.onCompleted: {
-        Commandes.regler(persoTouches)
-        if (familleManette !== "")
-            Commandes.choisirFamille(familleManette)
-        versionTouches += 1
     }
 
     // -- layers, bottom to top ------------------------------------------------------------

@@ -87,6 +87,32 @@ Item {
                   && borne.memoire.reglages.acces.mouvementCalme)
     }
 
+    // SPEECH follows the settings at once, like the volumes and the keys.
+    Binding {
+        target: Parole
+        property: "actif"
+        value: !!(borne.memoire && borne.memoire.reglages && borne.memoire.reglages.acces
+                  && borne.memoire.reglages.acces.parole)
+    }
+
+    // The key tables follow the settings, the gamepad family and the device.
+    onPersoTouchesChanged: {
+        Commandes.regler(persoTouches)
+        versionTouches += 1
+    }
+    onFamilleManetteChanged: {
+        Commandes.choisirFamille(familleManette)
+        versionTouches += 1
+    }
+    onSystemeChanged: appareil = Commandes.appareilDe(systeme, tele)
+    onTeleChanged: appareil = Commandes.appareilDe(systeme, tele)
+    Component.onCompleted: {
+        Commandes.regler(persoTouches)
+        if (familleManette !== "")
+            Commandes.choisirFamille(familleManette)
+        versionTouches += 1
+    }
+
     property bool demarre: false
 
     // -- small services -------------------------------------------------------------
