@@ -47,10 +47,13 @@ Item {
         y: 0
         nom: "ecrans_brule_parfum"
     }
+    // Only the line under the cursor glows: the others' embers rest, and a
+    // still OPTIONS screen draws only that one.
     Anim {
         x: niveau.braise
         y: 2
         nom: "ecrans_braise"
+        running: niveau.courant
     }
     Texte {
         x: 316

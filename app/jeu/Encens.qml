@@ -93,14 +93,13 @@ Item {
         interval: 250
         onTriggered: encens.brule = false
     }
-    NumberAnimation on phase {
-        from: 0
-        to: 6.2832
-        duration: 2400
-        loops: Animation.Infinite
-        running: encens.visible
-        // Paused rather than stopped, so the smoke goes on from where it was.
-        paused: encens.visible && !encens.brule
+    // Stepped ten times a second, as the sprite strips step, rather than at
+    // the display's rate: each step moves its pixels, and nothing between.
+    Timer {
+        interval: 100
+        repeat: true
+        running: encens.visible && encens.brule
+        onTriggered: encens.phase = (encens.phase + 6.2832 * 100 / 2400) % 6.2832
     }
     Timer {
         // Calm motion keeps the ember's blink under three flashes a second.
