@@ -47,13 +47,13 @@ Item {
         y: 0
         nom: "ecrans_brule_parfum"
     }
-    // Only the line under the cursor glows: the others' embers rest, and a
-    // still OPTIONS screen draws only that one.
+    // The ember rests on its first frame: its flicker alone kept a still
+    // OPTIONS screen drawing nine frames a second.
     Anim {
         x: niveau.braise
         y: 2
         nom: "ecrans_braise"
-        running: niveau.courant
+        running: false
     }
     Texte {
         x: 316
