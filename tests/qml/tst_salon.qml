@@ -64,6 +64,18 @@ Item {
             compare(choisis[0][0], "salon")
             compare(choisis[0][1].pile.nom, p.entree(0).nom)
             verify(!choisis[0][1].meme)
+            // A press picks a row, a second press on it plays it; below the
+            // list goes back.
+            var sorties = 0
+            l.sortie.connect(function () { sorties += 1 })
+            l.appui(100, l.haut + 2 * l.pas + 3)
+            compare(l.choix, 2)
+            compare(choisis.length, 1)
+            l.appui(100, l.haut + 2 * l.pas + 3)
+            compare(choisis.length, 2)
+            compare(choisis[1][1].pile.nom, p.entree(2).nom)
+            l.appui(100, 212)
+            compare(sorties, 1)
         }
 
         function test_le_bilan_montre_les_meilleurs() {
