@@ -16,7 +16,15 @@ Item {
     property var touches: ({})
 
     readonly property bool gagne: bilan ? bilan.gagne : false
-    readonly property var annonce: [gagne ? "ALL CLEAR" : "NO MORE PAIRS"]
+    // SPEECH says the end and the stack, then every row as it reads.
+    readonly property var annonce: {
+        Langue.revision
+        var dit = [titrePile]
+        for (var i = 0; i < rangs.length; ++i)
+            if (rangs[i][0] !== "")
+                dit.push(Langue.t(rangs[i][0]) + " " + rangs[i][1])
+        return [gagne ? "ALL CLEAR" : "NO MORE PAIRS", {}, dit.join(", ")]
+    }
 
     signal sortie()
     signal son(string id)

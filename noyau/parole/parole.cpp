@@ -52,6 +52,7 @@ constexpr Titre TITRES[] = {
     {"gameover", T("GAME OVER")},
     {"saisie", T("NEW RECORD")},
     {"acces", T("ACCESS")},
+    {"salon", T("TEA HOUSE")},
     // The pause menu is an overlay, not a scene of the cabinet, but opens like one.
     {"pause", T("PAUSE")},
 };

@@ -60,12 +60,15 @@ class Salon(unittest.TestCase):
                     self.fail("no TEA HOUSE lantern on MODE SELECT")
                 p.touche("Return")
                 p.attendre("^TESSIMORA_SCENE salon$")
+                p.attendre(PAROLE + "TEA HOUSE, GREAT LANTERN$")
                 # Up from the top wraps to the last file by name: the bridge.
                 p.touche("Up")
                 p.attendre(PAROLE + "PONT$")
                 p.touche("Return")
                 p.attendre("^TESSIMORA_PILE PONT 8$", 10)
                 p.attendre("^TESSIMORA_SCENE bilan$", 30)
+                p.attendre(PAROLE + r"ALL CLEAR, PONT, TIME \d+:\d\d, PAIRS 4, HINT 0, UNDO 0, "
+                           r"BEST TIME \d+:\d\d, BEST SCORE \d+$")
                 p.touche("Return")
                 p.attendre("^TESSIMORA_SCENE salon$")
                 # Back on the bridge, with its SAME DEAL row under it.

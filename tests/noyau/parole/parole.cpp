@@ -55,6 +55,7 @@ TEST(Parole, EcransEntreesEtMomentsDuJeu) {
         {parole::scene("titre"), "TESSIMORA, ARCADE MAHJONG"},
         {parole::scene("options"), "OPTIONS"},
         {parole::scene("commandes"), "CONTROLS"},
+        {parole::scene("salon"), "TEA HOUSE"},
         {parole::scene("partie"), ""},
         {parole::scene("inconnue"), ""},
         {parole::scene("pause"), "PAUSE"},
