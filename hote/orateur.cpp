@@ -21,18 +21,30 @@ Orateur::~Orateur() {
 void Orateur::dire(const QString& texte, const QString& langue) {
     if (!essaye_) {
         essaye_ = true;
-        if (!QTextToSpeech::availableEngines().isEmpty()) {
-            voix_ = new QTextToSpeech(this);
-            if (voix_->state() == QTextToSpeech::BackendError) {
-                delete voix_;
-                voix_ = nullptr;
-            }
-        }
+        voix_ = ouvrirVoix(this);
     }
     if (!voix_) return;
     choisirLangue(langue);
     voix_->stop();
     voix_->say(texte);
+}
+
+QTextToSpeech* Orateur::ouvrirVoix(QObject* parent) {
+    // speech-dispatcher first, so that the voice, rate and language of the
+    // desktop's screen reader apply; flite where it cannot be reached (its
+    // plugin installed, its daemon not running); then whatever else there
+    // is. Qt lists the engines in no fixed order, so the order is ours.
+    QStringList moteurs = QTextToSpeech::availableEngines();
+    QStringList ordre;
+    for (const char* prefere : {"speechd", "flite"})
+        if (moteurs.removeAll(QLatin1String(prefere)) > 0) ordre << QLatin1String(prefere);
+    ordre << moteurs;
+    for (const QString& moteur : ordre) {
+        auto* voix = new QTextToSpeech(moteur, parent);
+        if (voix->state() != QTextToSpeech::BackendError) return voix;
+        delete voix;
+    }
+    return nullptr;
 }
 
 void Orateur::choisirLangue(const QString& langue) {

@@ -26,6 +26,8 @@ public:
     static bool lecteurEcranActif();
 
 private:
+    // The first engine that answers, or null when none does.
+    static QTextToSpeech* ouvrirVoix(QObject* parent);
     void choisirLangue(const QString& langue);
 
     QTextToSpeech* voix_ = nullptr;
