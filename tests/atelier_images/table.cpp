@@ -92,7 +92,7 @@ const char* const RANGEES[] = {
     "panda_mini_joie | 20 20 14 50 1 10 20",
     "panda_mini_peur | 20 20 12 33 1 10 20",
     "fonds_lanterne_balance | 21 24 8 117 1 8 8",
-    "fonds_etoile | 5 5 4 167 1 2 2",
+    "fonds_etoile | 5 5 4 150 1 2 2",
     "fonds_vapeur | 12 22 6 117 1 6 21",
     "fonds_fumee | 16 48 8 133 1 8 47",
     "fonds_fumee_b | 16 42 8 167 1 8 41",
