@@ -80,16 +80,15 @@ Item {
 
     // A press on a row picks it, a second press on it plays it.
     function appui(x, y) {
-        var k = Math.floor((y - haut) / pas)
-        if (y < haut || k >= vus || premiere + k >= nombre) {
+        var rang = piles ? piles.rangTouche(y, haut, pas, premiere) : -1
+        if (rang < 0) {
             if (y > 200)
                 action("retour")
-            return
-        }
-        if (premiere + k === choix)
+        } else if (rang === choix) {
             jouer(choix)
-        else
-            choix = premiere + k
+        } else {
+            choix = rang
+        }
     }
 
     readonly property int haut: 34

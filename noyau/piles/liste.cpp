@@ -1,6 +1,7 @@
 #include "piles/liste.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace liste {
 
@@ -21,6 +22,14 @@ int premierePourVoir(int premiere, int choix, int n, int vus) {
     if (choix < premiere) return choix;
     if (choix >= premiere + vus) return std::min(haut, choix - vus + 1);
     return premiere;
+}
+
+int rangTouche(double y, int haut, int pas, int premiere, int n, int vus) {
+    if (!std::isfinite(y) || y < haut || pas <= 0) return -1;
+    const double k = std::floor((y - haut) / pas);
+    if (k >= vus) return -1;
+    const int rang = premiere + static_cast<int>(k);
+    return rang < n ? rang : -1;
 }
 
 } // namespace liste

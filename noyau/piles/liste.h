@@ -16,4 +16,8 @@ int deplacer(int choix, const QString& action, int n, int vus);
 // from `premiere`, and never leaving empty rows at the bottom.
 int premierePourVoir(int premiere, int choix, int n, int vus);
 
+// The row a press at height `y` lands on, when the rows start at `haut`,
+// `pas` pixels apart, with row `premiere` on top; -1 off the rows shown.
+int rangTouche(double y, int haut, int pas, int premiere, int n, int vus);
+
 } // namespace liste

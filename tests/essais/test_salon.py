@@ -38,6 +38,21 @@ def dossier_de_piles(donnees):
     return piles
 
 
+def vers_le_salon(p):
+    """From the title, by keyboard: MODE SELECT, right to TEA HOUSE's
+    lantern by what SPEECH says, then its list."""
+    p.touche("Return")
+    p.attendre(PAROLE + "MODE SELECT, ")
+    for _ in range(12):
+        p.touche("Right")
+        if p.attendre(PAROLE + r"\S", 5).startswith("TESSIMORA_PAROLE TEA HOUSE"):
+            break
+    else:
+        raise AssertionError("no TEA HOUSE lantern on MODE SELECT")
+    p.touche("Return")
+    p.attendre("^TESSIMORA_SCENE salon$")
+
+
 class Salon(unittest.TestCase):
     def test_du_titre_a_la_fin_d_une_pile(self):
         with tempfile.TemporaryDirectory() as config, tempfile.TemporaryDirectory() as donnees:
@@ -50,16 +65,7 @@ class Salon(unittest.TestCase):
                 self.assertEqual(sorted(refus), ["TESSIMORA_PILE_REFUSEE %s %s"
                                                  % (os.path.join(piles, nom), raison)
                                                  for nom, raison in sorted(MAUVAIS.items())])
-                p.touche("Return")
-                p.attendre(PAROLE + "MODE SELECT, ")
-                for _ in range(12):
-                    p.touche("Right")
-                    if p.attendre(PAROLE + r"\S", 5).startswith("TESSIMORA_PAROLE TEA HOUSE"):
-                        break
-                else:
-                    self.fail("no TEA HOUSE lantern on MODE SELECT")
-                p.touche("Return")
-                p.attendre("^TESSIMORA_SCENE salon$")
+                vers_le_salon(p)
                 p.attendre(PAROLE + "TEA HOUSE, GREAT LANTERN$")
                 # Up from the top wraps to the last file by name: the bridge.
                 p.touche("Up")
@@ -109,14 +115,7 @@ class SalonCatalogue(unittest.TestCase):
             with Partie(["--journal-parole", "--muet", "--pilote=2"],
                         env={"XDG_DATA_HOME": donnees}, config=config) as p:
                 p.attendre(PAROLE + "TESSIMORA, ARCADE MAHJONG$", 20)
-                p.touche("Return")
-                p.attendre(PAROLE + "MODE SELECT, ")
-                for _ in range(12):
-                    p.touche("Right")
-                    if p.attendre(PAROLE + r"\S", 5).startswith("TESSIMORA_PAROLE TEA HOUSE"):
-                        break
-                p.touche("Return")
-                p.attendre("^TESSIMORA_SCENE salon$")
+                vers_le_salon(p)
                 # With no files the last row is the catalogue's smallest duel stack.
                 p.touche("Up")
                 p.touche("Return")

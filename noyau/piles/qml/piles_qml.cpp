@@ -216,6 +216,10 @@ int PilesQml::premierePourVoir(int premiere, int choix) const {
     return liste::premierePourVoir(premiere, choix, count(), RANGS_VUS);
 }
 
+int PilesQml::rangTouche(double y, int haut, int pas, int premiere) const {
+    return liste::rangTouche(y, haut, pas, premiere, count(), RANGS_VUS);
+}
+
 EntreePile PilesQml::entree(int i) const {
     return i >= 0 && i < count() ? lignes_[static_cast<std::size_t>(i)] : EntreePile{};
 }

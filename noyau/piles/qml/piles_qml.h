@@ -140,6 +140,9 @@ public:
     // The top row that keeps row `choix` in sight, moving as little as it
     // can from `premiere`.
     Q_INVOKABLE int premierePourVoir(int premiere, int choix) const;
+    // The row a press at height y lands on (rows from `haut`, `pas` apart,
+    // row `premiere` on top), or -1.
+    Q_INVOKABLE int rangTouche(double y, int haut, int pas, int premiere) const;
     // The row i; an entry with no name out of range.
     Q_INVOKABLE EntreePile entree(int i) const;
     // The row of that stack (not its SAME DEAL row), or -1.

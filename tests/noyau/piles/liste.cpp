@@ -28,3 +28,12 @@ TEST(Liste, LaFenetreSuitLeCurseur) {
     EXPECT_EQ(premierePourVoir(25, 20, 30, 11), 19); // no empty rows at the bottom
     EXPECT_EQ(premierePourVoir(3, 2, 5, 11), 0);     // a short list never scrolls
 }
+
+TEST(Liste, UnAppuiTombeSurUnRang) {
+    // Rows from y 34, 13 pixels apart, row 5 on top, 11 of 30 shown.
+    EXPECT_EQ(rangTouche(34, 34, 13, 5, 30, 11), 5);
+    EXPECT_EQ(rangTouche(34 + 13 * 2 + 12.9, 34, 13, 5, 30, 11), 7);
+    EXPECT_EQ(rangTouche(33.9, 34, 13, 5, 30, 11), -1);
+    EXPECT_EQ(rangTouche(34 + 13 * 11, 34, 13, 5, 30, 11), -1); // below the window
+    EXPECT_EQ(rangTouche(34 + 13 * 3, 34, 13, 0, 3, 11), -1);   // below the last row
+}
