@@ -153,8 +153,7 @@ Item {
                 y: 3
                 nom: "fonds_etoile"
                 running: false
-                // Once the strip is named: naming it starts it again at 0.
-                Component.onCompleted: currentFrame = 2
+                currentFrame: 2
             }
             Texte {
                 x: rang.e.meme ? 52 : 40

@@ -50,6 +50,10 @@ Item {
             compare(a.currentFrame, 12)
             a.currentFrame = -3
             compare(a.currentFrame, 0)
+            // A frame chosen before the strip is named is kept.
+            var b = createTemporaryObject(fabrique, scene, {currentFrame: 5, running: false})
+            b.nom = "chiffres_or"
+            compare(b.currentFrame, 5)
         }
 
         function test_uneFois() {

@@ -65,7 +65,10 @@ void DessinBandeQml::setNom(const QString& v) {
     nom_ = v;
     ligne_ = ligne(v, &connue_);
     setImplicitSize(ligne_[0], ligne_[1]);
-    cadre_ = 0;
+    // A frame the scene chose before naming the strip (QML sets properties
+    // in no promised order) is kept; a strip renamed later starts at 0.
+    cadre_ = std::clamp(cadreDemande_, 0, frameCount() - 1);
+    cadreDemande_ = 0;
     // A new strip plays from its start when it runs (a paused one will).
     if (!runningChoisi_) jouer(parDefaut());
     debut_ = Horloge::instance().maintenant();
@@ -105,6 +108,10 @@ void DessinBandeQml::fixerPause(bool oui) {
 }
 
 void DessinBandeQml::setCurrentFrame(int v) {
+    if (nom_.isEmpty()) {
+        cadreDemande_ = std::max(0, v);
+        return;
+    }
     fixerCadre(std::clamp(v, 0, frameCount() - 1));
 }
 

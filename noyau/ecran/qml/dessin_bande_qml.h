@@ -103,6 +103,7 @@ private:
     bool paused_ = false;
     bool abonne_ = false;
     int cadre_ = 0;
-    qint64 debut_ = 0;  // clock time of frame 0
-    qint64 ecoule_ = 0; // time into the strip when paused
+    int cadreDemande_ = 0; // a frame chosen before the strip was named
+    qint64 debut_ = 0;     // clock time of frame 0
+    qint64 ecoule_ = 0;    // time into the strip when paused
 };
