@@ -213,6 +213,9 @@ int PilesQml::deplacer(int choix, const QString& action) const {
 }
 
 int PilesQml::premierePourVoir(int premiere, int choix) const {
+    // A stack's SAME DEAL row comes into sight with it.
+    const bool meme = choix + 1 < count() && lignes_[static_cast<std::size_t>(choix + 1)].meme;
+    if (meme) premiere = liste::premierePourVoir(premiere, choix + 1, count(), RANGS_VUS);
     return liste::premierePourVoir(premiere, choix, count(), RANGS_VUS);
 }
 

@@ -137,8 +137,8 @@ public:
     // wrapping) or "gauche"/"droite" (a screen of rows, stopping at the
     // ends); -1 for any other action.
     Q_INVOKABLE int deplacer(int choix, const QString& action) const;
-    // The top row that keeps row `choix` in sight, moving as little as it
-    // can from `premiere`.
+    // The top row that keeps row `choix` in sight, and its SAME DEAL row
+    // under it, moving as little as it can from `premiere`.
     Q_INVOKABLE int premierePourVoir(int premiere, int choix) const;
     // The row a press at height y lands on (rows from `haut`, `pas` apart,
     // row `premiere` on top), or -1.
