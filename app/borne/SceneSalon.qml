@@ -75,7 +75,7 @@ Item {
             return
         }
         son("selection")
-        choisi(Modes.motDe(Mode.Salon), { pile: e, meme: e.meme })
+        choisi(Modes.regle(Mode.Salon).mot, { pile: e, meme: e.meme })
     }
 
     // A press on a row picks it, a second press on it plays it.

@@ -67,15 +67,6 @@ int ModesQml::modeDe(const QString& mot) const {
     return m ? int(*m) : -1;
 }
 
-QString ModesQml::motDe(int mode) const {
-    for (const modes::Regle& r : modes::REGLES)
-        if (int(r.mode) == mode) {
-            const std::string_view mot = ::motDe(r.mode);
-            return QString::fromLatin1(mot.data(), int(mot.size()));
-        }
-    return QString();
-}
-
 QString ModesQml::nomTable(const QString& table) const {
     for (const modes::Regle& r : modes::REGLES)
         if (r.nom && table == QLatin1String(r.table)) return QLatin1String(r.nom);

@@ -132,8 +132,6 @@ public:
     Q_INVOKABLE RegleModeQml* regle(int mode) const;
     // The mode a word names ("night", "sliding"...), or -1.
     Q_INVOKABLE int modeDe(const QString& mot) const;
-    // The word of a mode, "" for a value that is none.
-    Q_INVOKABLE QString motDe(int mode) const;
     // The name HIGH SCORES shows a table under (a catalogue key), or "".
     Q_INVOKABLE QString nomTable(const QString& table) const;
     // The stage a seed draws, for the games that start on any stage.
