@@ -360,14 +360,19 @@ TestCase {
         verify(T.Secousse.prise)
         const tube = findChild(e.crt, "tube")
         waitForRendering(e)
+        const avant = grabImage(e)
         const pixels = tube.pixelsRedessines()
         T.Secousse.x = 3
         T.Secousse.y = -1
         waitForRendering(e)
         compare([tube.x, tube.y], [6, -2])
         compare(tube.pixelsRedessines(), pixels)
+        // What the window shows moved with it.
+        const apres = grabImage(e)
         T.Secousse.x = 0
         T.Secousse.y = 0
+        for (const [x, y] of [[206, 100], [300, 360], [620, 390], [400, 4]])
+            compare(String(apres.pixel(x, y)), String(avant.pixel(x - 6, y + 2)), x + "," + y)
         compare([tube.x, tube.y], [0, 0])
     }
 }

@@ -3,12 +3,14 @@
 #include "commun/ecran/tube.h"
 
 #include <QOpenGLContext>
+#include <QOpenGLExtraFunctions>
 #include <QOpenGLFramebufferObject>
 #include <QOpenGLFunctions>
 #include <QOpenGLShaderProgram>
 #include <QPointer>
 #include <QQuickWindow>
 #include <QSGDynamicTexture>
+#include <QSGRenderNode>
 #include <QSGSimpleTextureNode>
 #include <QSGTextureProvider>
 #include <cmath>
@@ -48,13 +50,83 @@ QSGTexture* aJour(const QPointer<QSGTextureProvider>& p, bool* neuve = nullptr) 
 
 } // namespace
 
-class NoeudTube : public QSGSimpleTextureNode {
+// Shows the kept picture by copying it into the frame being drawn. Drawn
+// as a texture, it cost a software renderer a shader run at every window
+// pixel of every frame: more than half of a stage's frame at 1920 x 1080.
+// Between pictures of the same pixel layout, the copy is one of memory.
+class CopieTube : public QSGRenderNode {
+public:
+    void regler(const QOpenGLFramebufferObject* image, const QRectF& rect) {
+        image_ = image;
+        rect_ = rect;
+        markDirty(DirtyGeometry);
+    }
+
+    void render(const RenderState* etat) override {
+        QOpenGLContext* contexte = QOpenGLContext::currentContext();
+        if (!contexte || !image_) return;
+        QOpenGLExtraFunctions* f = contexte->extraFunctions();
+        GLint cible = 0;
+        GLint vue[4] = {0, 0, 0, 0};
+        f->glGetIntegerv(GL_FRAMEBUFFER_BINDING, &cible);
+        f->glGetIntegerv(GL_VIEWPORT, vue);
+        // Where the item's corners land in the target, whichever way up the
+        // target is (a window, or a layer drawn the other way up).
+        const QMatrix4x4 m = *etat->projectionMatrix() * *matrix();
+        auto pixel = [&](const QPointF& p) {
+            const QPointF n = m.map(p);
+            return QPoint(static_cast<int>(std::lround((n.x() + 1) / 2 * vue[2] + vue[0])),
+                          static_cast<int>(std::lround((n.y() + 1) / 2 * vue[3] + vue[1])));
+        };
+        const QPoint haut = pixel(rect_.topLeft());
+        const QPoint bas = pixel(rect_.bottomRight());
+        if (etat->scissorEnabled()) {
+            const QRect r = etat->scissorRect();
+            f->glEnable(GL_SCISSOR_TEST);
+            f->glScissor(r.x(), r.y(), r.width(), r.height());
+        } else {
+            f->glDisable(GL_SCISSOR_TEST);
+        }
+        // The picture's first row is its top.
+        f->glBindFramebuffer(GL_READ_FRAMEBUFFER, image_->handle());
+        f->glBlitFramebuffer(0, 0, image_->width(), image_->height(), haut.x(), haut.y(), bas.x(),
+                             bas.y(), GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        f->glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(cible));
+    }
+
+    StateFlags changedStates() const override { return ScissorState; }
+    RenderingFlags flags() const override { return BoundedRectRendering | OpaqueRendering; }
+    QRectF rect() const override { return rect_; }
+
+private:
+    const QOpenGLFramebufferObject* image_ = nullptr;
+    QRectF rect_;
+};
+
+class NoeudTube : public QSGNode {
 public:
     NoeudTube(QQuickWindow* fenetre, std::shared_ptr<CompteursTube> compteurs)
         : fenetre_(fenetre), compteurs_(std::move(compteurs)) {
         setFlag(UsePreprocess);
-        setFiltering(QSGTexture::Nearest);
-        setOwnsTexture(true);
+        // Created on the render thread, its context current.
+        QOpenGLContext* contexte = QOpenGLContext::currentContext();
+        copier_ = contexte && !contexte->isOpenGLES() &&
+                  QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
+        if (copier_) {
+            copie_ = new CopieTube;
+            appendChildNode(copie_);
+        } else {
+            texture_ = new QSGSimpleTextureNode;
+            texture_->setFiltering(QSGTexture::Nearest);
+            texture_->setOwnsTexture(true);
+            appendChildNode(texture_);
+        }
+    }
+
+    void setRect(const QRectF& r) {
+        rect_ = r;
+        if (copie_) copie_->regler(image_.get(), r);
+        if (texture_) texture_->setRect(r);
     }
 
     ~NoeudTube() override {
@@ -94,12 +166,26 @@ public:
         }
         if (!image_ || image_->size() != r.pixels) {
             image_ = std::make_unique<QOpenGLFramebufferObject>(r.pixels);
+            const GLuint id = image_->texture();
+            if (copier_) {
+                // Stored as its pixels are given, blue first (an unsized
+                // format lets the driver choose that layout), as the window
+                // keeps them: a software renderer then copies the picture as
+                // memory rather than running a shader over it.
+                QOpenGLFunctions* f = QOpenGLContext::currentContext()->functions();
+                f->glBindTexture(GL_TEXTURE_2D, id);
+                f->glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, r.pixels.width(), r.pixels.height(), 0,
+                                GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+                f->glBindTexture(GL_TEXTURE_2D, 0);
+                fenetre_->resetOpenGLState();
+            }
             if (!image_->isValid())
                 qWarning("Tube: no %d x %d picture can be kept; the screen stays black",
                          r.pixels.width(), r.pixels.height());
-            const GLuint id = image_->texture();
-            setTexture(fenetre_->createTextureFromNativeObject(QQuickWindow::NativeObjectTexture,
-                                                               &id, 0, r.pixels));
+            if (copie_) copie_->regler(image_.get(), rect_);
+            if (texture_)
+                texture_->setTexture(fenetre_->createTextureFromNativeObject(
+                    QQuickWindow::NativeObjectTexture, &id, 0, r.pixels));
             vierge_ = true;
             toutRefaire_ = true;
         }
@@ -348,11 +434,17 @@ private:
             tracer(f);
         }
         compteurs_->pixels = compteurs_->pixels + pixels;
-        markDirty(DirtyMaterial);
+        if (texture_) texture_->markDirty(DirtyMaterial);
     }
 
     QQuickWindow* fenetre_;
     std::shared_ptr<CompteursTube> compteurs_;
+    // One of the two shows the picture: a copy where the context can copy
+    // between pictures, else the picture drawn as a texture.
+    bool copier_ = false;
+    CopieTube* copie_ = nullptr;
+    QSGSimpleTextureNode* texture_ = nullptr;
+    QRectF rect_;
     QPointer<QSGTextureProvider> source_, marge_;
     Reglage reglage_;
     std::unique_ptr<tube::Retouches> retouches_;
