@@ -48,6 +48,19 @@ QSGTexture* aJour(const QPointer<QSGTextureProvider>& p, bool* neuve = nullptr) 
     return t;
 }
 
+// One axis of a copy of source pixels s0..s1 onto target pixels d0..d1 (as
+// many, either way round), cut to the target's b0..b1. A copy the driver
+// has to cut itself takes its slow way on a software renderer, as a shader.
+void rogner(int& s0, int& s1, int& d0, int& d1, int b0, int b1) {
+    if (d0 <= d1) {
+        if (d0 < b0) s0 += b0 - d0, d0 = b0;
+        if (d1 > b1) s1 -= d1 - b1, d1 = b1;
+    } else {
+        if (d1 < b0) s1 -= b0 - d1, d1 = b0;
+        if (d0 > b1) s0 += d0 - b1, d0 = b1;
+    }
+}
+
 } // namespace
 
 // Shows the kept picture by copying it into the frame being drawn. Drawn
@@ -80,6 +93,12 @@ public:
         };
         const QPoint haut = pixel(rect_.topLeft());
         const QPoint bas = pixel(rect_.bottomRight());
+        // A shaken picture sticks out of the target: only what shows is copied.
+        int sx0 = 0, sx1 = image_->width(), dx0 = haut.x(), dx1 = bas.x();
+        int sy0 = 0, sy1 = image_->height(), dy0 = haut.y(), dy1 = bas.y();
+        rogner(sx0, sx1, dx0, dx1, vue[0], vue[0] + vue[2]);
+        rogner(sy0, sy1, dy0, dy1, vue[1], vue[1] + vue[3]);
+        if (sx0 >= sx1 || sy0 >= sy1) return;
         if (etat->scissorEnabled()) {
             const QRect r = etat->scissorRect();
             f->glEnable(GL_SCISSOR_TEST);
@@ -89,8 +108,8 @@ public:
         }
         // The picture's first row is its top.
         f->glBindFramebuffer(GL_READ_FRAMEBUFFER, image_->handle());
-        f->glBlitFramebuffer(0, 0, image_->width(), image_->height(), haut.x(), haut.y(), bas.x(),
-                             bas.y(), GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        f->glBlitFramebuffer(sx0, sy0, sx1, sy1, dx0, dy0, dx1, dy1, GL_COLOR_BUFFER_BIT,
+                             GL_NEAREST);
         f->glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(cible));
     }
 
