@@ -80,7 +80,7 @@ int main(int argc, char* argv[]) {
     }
 
     auto rapport = std::make_unique<QTimer>();
-    CompteurImages compteur;
+    CompteurImages compteur(optionPresente(*arguments, QStringLiteral("--ips-images")));
     if (optionPresente(*arguments, QStringLiteral("--ips"))) {
         // The frame handler runs on the render thread, straight from the signal.
         QObject::connect(

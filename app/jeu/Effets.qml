@@ -253,7 +253,7 @@ Item {
                 effets.decaler(d[0], d[1])
                 effets.pasTremble++
                 if (effets.journal)
-                    console.log("TESSIMORA_SECOUSSE " + d[0] + " " + d[1])
+                    Secousse.journaliser(d[0], d[1])
             } else {
                 effets.decaler(0, 0)
                 effets.pasTremble = -1

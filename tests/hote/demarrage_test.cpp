@@ -20,9 +20,10 @@ TEST(AideOuVersion, SeulsLesDeuxMotsEntiersRepondent) {
     const QString aide = aideOuVersion({"tessimora", "--ips", "--help", "--version"});
     EXPECT_TRUE(aide.startsWith("Usage: tessimora [OPTION]...\n"));
     EXPECT_TRUE(aide.endsWith('\n'));
-    for (const char* option : {"--plein-ecran", "--ips", "--ips-continu", "--manette=",
-                               "--faux-fournisseur=", "--scene=", "--mode=", "--etape=",
-                               "--pilote=", "--muet", "--journal-sons", "--help", "--version"})
+    for (const char* option :
+         {"--plein-ecran", "--ips", "--ips-continu", "--ips-images", "--manette=",
+          "--faux-fournisseur=", "--scene=", "--mode=", "--etape=", "--pilote=", "--muet",
+          "--journal-sons", "--help", "--version"})
         EXPECT_TRUE(aide.contains(QLatin1String("  ") + option)) << option;
     for (const QString& ligne : aide.split('\n'))
         EXPECT_LE(ligne.size(), 80) << ligne.toStdString();

@@ -70,19 +70,56 @@ def temps_processeur(pid):
 class Releve:
     """One measured stretch: the median of the `--ips` frame counts, the
     processor ms per frame, the share of one core the program used (process
-    time over wall time), every frame count, and the slowest frame (ms) of
-    each report second in which the picture shook (`TESSIMORA_SECOUSSE`)."""
+    time over wall time), every frame count, the frames (ms) shown during
+    each shake of the picture (`TESSIMORA_SECOUSSE`) with whether it opened
+    FEVER, and the median and 95th percentile of the frames' lengths. A build that lists no frames (`TESSIMORA_IMAGES`) gives instead
+    the slowest frame of each report second that shook."""
 
-    def __init__(self, ips, ms_par_image, part, images, secousses=()):
+    def __init__(self, ips, ms_par_image, part, images, secousses=(), longueurs=()):
         self.ips, self.ms_par_image, self.part, self.images = ips, ms_par_image, part, images
         self.secousses = list(secousses)
+        longueurs = sorted(longueurs)
+        self.mediane = statistics.median(longueurs) if longueurs else (1000 / ips if ips else None)
+        self.p95 = longueurs[len(longueurs) * 95 // 100] if longueurs else None
 
-    def secousse_lente(self):
-        """The slowest frame of a second that shook, over the median frame's
-        length, or None when nothing shook."""
-        if not self.secousses or not self.ips:
+    def secousse_lente(self, fever=False):
+        """The slowest frame shown while the picture shook (in the shakes that
+        opened FEVER, or in the others), over the median frame's length, or
+        None when no such shake came."""
+        lentes = [max(d) for d, f in self.secousses if f == fever]
+        if not lentes or not self.mediane:
             return None
-        return max(self.secousses) / (1000 / self.ips)
+        return max(lentes) / self.mediane
+
+    def mediane_secousses(self):
+        """The median length (ms) of the frames shown during the shakes that
+        did not open FEVER, or None."""
+        vues = [v for d, f in self.secousses if not f for v in d]
+        return statistics.median(vues) if vues else None
+
+
+# A shake's offsets come one display frame apart; a frame shows a step when
+# it ends after it, at the latest this long after the shake's last step.
+APRES_SECOUSSE = 0.05
+
+
+def par_secousse(images, pas, fever=()):
+    """The lengths (ms) of the frames, (end s, length ms), shown during each
+    shake whose steps came at the times `pas` (s), and whether the shake
+    opened FEVER: a time of `fever` falls in it. Opening FEVER flashes the
+    whole screen, which draws the whole picture again, shake or not."""
+    secousses = []
+    for t in sorted(pas):
+        if secousses and t - secousses[-1][1] < 0.1:
+            secousses[-1][1] = t
+        else:
+            secousses.append([t, t])
+    resultat = []
+    for a, b in secousses:
+        vues = [d for fin, d in images if a <= fin <= b + APRES_SECOUSSE]
+        if vues:
+            resultat.append((vues, any(a - 0.1 <= t <= b + 0.1 for t in fever)))
+    return resultat
 
 
 class Mesure:
@@ -158,12 +195,30 @@ class Mesure:
         images = [int(c[1]) for _, c in rapports]
         if not images:
             raise RuntimeError(f"{' '.join(self.commande)}: no TESSIMORA_IPS line")
-        # A report covers the second before it: its slowest frame counts for
-        # a shake when one of the shake's offsets was applied in that second.
-        secousses = [t for t, l in self.lignes if l.startswith("TESSIMORA_SECOUSSE ")]
-        lentes = [float(c[2]) for t, c in rapports if any(t - 1 < s <= t for s in secousses)]
+        # When each step of a shake came: as the program says, on the clock
+        # its frames are listed by, else when its line was read.
+        secousses = [float(l.split()[3]) / 1000 if len(l.split()) > 3 else t
+                     for t, l in self.lignes if l.startswith("TESSIMORA_SECOUSSE ")]
+        liste = []  # (end s, length ms) of every frame in the stretch
+        for t, l in self.lignes:
+            if debut < t <= fin and l.startswith("TESSIMORA_IMAGES "):
+                nombres = [float(v) for v in l.split()[1:]]
+                fin_image = nombres[0]
+                for d in nombres[1:]:
+                    fin_image += d
+                    liste.append((fin_image / 1000, d))
+        # FEVER opens with the time bonus's sound, in a stage.
+        fever = [t for t, l in self.lignes if l.endswith(" bonus_temps")
+                 and l.startswith("TESSIMORA_SON ")]
+        if liste:
+            lentes = par_secousse(liste, secousses, fever)
+        else:
+            # A report covers the second before it: its slowest frame counts
+            # for a shake when one of the shake's offsets came in that second.
+            lentes = [([float(c[2])], False) for t, c in rapports
+                      if any(t - 1 < s <= t for s in secousses)]
         return Releve(statistics.median(images), 1000 * (cpu1 - cpu0) / max(1, sum(images)),
-                      (cpu1 - cpu0) / duree, images, lentes)
+                      (cpu1 - cpu0) / duree, images, lentes, [d for _, d in liste])
 
     def executer(self, chauffe, secondes, capture=None, suivre=None):
         """What the program did (a `Releve`) over `secondes` whole report
@@ -255,7 +310,8 @@ def main():
                 cases = []
                 for nom_look, reglages in LOOKS:
                     # The sound log also logs each shake's offsets.
-                    mesure = Mesure([programme, "--muet", "--ips-continu", "--journal-sons"]
+                    mesure = Mesure([programme, "--muet", "--ips-continu", "--ips-images",
+                                     "--journal-sons"]
                                     + options, "Tessimora", l, h, reglages)
                     releve = mesure.executer(args.chauffe, args.secondes)
                     ips, cpu = releve.ips, releve.ms_par_image
@@ -263,13 +319,24 @@ def main():
                     ecran = min(ips, args.affichage) / min(ref, args.affichage)
                     resultats[(l, h, prefixe, nom_scene, nom_look)] = ips / ref
                     cases.append(f"{ips:5g} {ips / ref:5.2f} {ecran:5.2f} ({cpu:5.1f} ms)")
-                    lente = releve.secousse_lente()
-                    if lente is not None:
-                        secousses.append(f"{l} x {h}, {prefixe + nom_scene}, {nom_look}: {lente:.2f}")
+                    lente, fever = releve.secousse_lente(), releve.secousse_lente(True)
+                    if lente is not None or fever is not None:
+                        ligne = f"{l} x {h}, {prefixe + nom_scene}, {nom_look}:"
+                        if lente is not None:
+                            ligne += f" {lente:.2f}"
+                        if releve.p95 and releve.mediane_secousses():
+                            ligne += (f" (median frame {releve.mediane:.1f} ms, while shaking "
+                                      f"{releve.mediane_secousses():.1f} ms; 95th percentile "
+                                      f"{releve.p95 / releve.mediane:.2f})")
+                        if fever is not None:
+                            ligne += f"; opening FEVER {fever:.2f}"
+                        secousses.append(ligne)
                 print(f"  {prefixe + nom_scene:28}" + "".join(f"{c:>28}" for c in cases),
                       flush=True)
     if secousses:
-        print("\nslowest frame of a second that shook, over the median frame (at most 2):")
+        print("\nslowest frame shown while the picture shook, over the median frame (at most "
+              "2), beside the 95th percentile of all frames over the median; the shakes that "
+              "open FEVER also flash the whole screen, a whole picture drawn again:")
         for s in secousses:
             print(f"  {s}")
     rapporter_autres(autres, "frame rates")

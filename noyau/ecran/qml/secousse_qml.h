@@ -24,6 +24,11 @@ public:
     bool prise() const { return prise_; }
     void setPrise(bool v);
 
+    // A trial's line for one step of a shake, "TESSIMORA_SECOUSSE dx dy ms":
+    // its offsets in native pixels and when they came, in ms of the system's
+    // monotonic clock, the one the frame list of "--ips-images" counts in.
+    Q_INVOKABLE void journaliser(int dx, int dy) const;
+
 signals:
     void decalageChanged();
     void priseChanged();
