@@ -14,6 +14,9 @@ With --secousse X,Y it compares instead, in the working tree's screen, the
 two ways of shaking the picture by X,Y native pixels: the native picture
 moved inside the native screen (as moving every item would, drawn again
 through the tube) and the screen's kept picture moved (the shake as drawn).
+With --jeu-avant OLD_BUILD it compares the working tree's screen drawn by an
+older test build of the game with the same screen drawn by this one, for a
+change to the screen's C++ (the tube's kept picture and how it is shown).
 
 The game must be a test build (it lets a trial choose its root scene).
 """
@@ -110,21 +113,25 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--avant", help="the git revision to compare with")
     parser.add_argument("--secousse", help="X,Y: compare the two ways of shaking the picture")
+    parser.add_argument("--jeu-avant", help="an older test build drawing the same screen")
     parser.add_argument("--sortie", default=None)
     parser.add_argument("--tailles", default="1280x720,1920x1080")
     args = parser.parse_args()
-    if not args.avant and not args.secousse:
-        parser.error("--avant or --secousse is needed")
+    if not args.avant and not args.secousse and not args.jeu_avant:
+        parser.error("--avant, --secousse or --jeu-avant is needed")
     jeu = jeu_d_essai()
     sortie = args.sortie or tempfile.mkdtemp(prefix="tessimora-comparaison-")
     os.makedirs(sortie, exist_ok=True)
     ici = os.path.join(RACINE, "app")
+    # Each version: (screen folder, option, build of the game that draws it).
     if args.secousse:
-        # Both ways in the working tree's screen: (screen folder, option).
-        versions = {"avant": (ici, f"--decalage={args.secousse}"),
-                    "apres": (ici, f"--secousse={args.secousse}")}
+        # Both ways in the working tree's screen.
+        versions = {"avant": (ici, f"--decalage={args.secousse}", jeu),
+                    "apres": (ici, f"--secousse={args.secousse}", jeu)}
+    elif args.jeu_avant:
+        versions = {"avant": (ici, "", os.path.abspath(args.jeu_avant)), "apres": (ici, "", jeu)}
     else:
-        versions = {"avant": (os.path.join(sortie, "avant"), ""), "apres": (ici, "")}
+        versions = {"avant": (os.path.join(sortie, "avant"), "", jeu), "apres": (ici, "", jeu)}
         extraire(args.avant, versions["avant"][0])
     carte = os.path.join(ICI, "carte.qml")
 
@@ -133,10 +140,10 @@ def main():
     print(f"grabs in {sortie}; mean absolute difference per channel, largest, share > 8")
     for taille, l, h, court, image, nom_look, crt in cas(args.tailles, images):
         grabs = {}
-        for version, (dossier, option) in versions.items():
+        for version, (dossier, option, programme) in versions.items():
             grabs[version] = os.path.join(
                 sortie, f"{court}_{taille}_{nom_look.replace(' ', '_')}_{version}.png")
-            Mesure([jeu, f"--ecran={dossier}/ecran", f"--image={image}",
+            Mesure([programme, f"--ecran={dossier}/ecran", f"--image={image}",
                     f"--reglages={crt}"] + ([option] if option else []), "Tessimora", l, h,
                    env={"TESSIMORA_RACINE": "file://" + carte}).executer(
                 3, 0, capture=grabs[version])
