@@ -129,8 +129,10 @@ public:
         setFlag(UsePreprocess);
         // Created on the render thread, its context current.
         QOpenGLContext* contexte = QOpenGLContext::currentContext();
+        // The copy without a suffix: OpenGL 3.0, or its framebuffer extension.
         copier_ = contexte && !contexte->isOpenGLES() &&
-                  QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
+                  (contexte->format().version() >= qMakePair(3, 0) ||
+                   contexte->hasExtension(QByteArrayLiteral("GL_ARB_framebuffer_object")));
         if (copier_) {
             copie_ = new CopieTube;
             appendChildNode(copie_);
