@@ -350,6 +350,29 @@ TestCase {
         verify(!rallume.equals(retouche))
     }
 
+    // Copied into the frame or drawn as a texture, the kept picture shows
+    // the same, shaken or not.
+    function test_copie_ou_texture() {
+        const e = createTemporaryObject(fabriqueMobile, scene, {
+            affichage: "etirer", width: 1000, height: 560,
+            reglages: { actif: true, balayage: 0.6, masque: 0.5, lueur: 0.4, courbure: 0.5,
+                        vignette: 0.5 } })
+        const tube = findChild(e.crt, "tube")
+        for (const [x, y] of [[0, 0], [2, -1]]) {
+            T.Secousse.x = x
+            T.Secousse.y = y
+            tube.copie = true
+            waitForRendering(e)
+            const copie = grabImage(e)
+            tube.copie = false
+            waitForRendering(e)
+            const texture = grabImage(e)
+            T.Secousse.x = 0
+            T.Secousse.y = 0
+            verify(copie.equals(texture), "shaken by " + x + "," + y)
+        }
+    }
+
     // A shake moves the kept picture by whole native pixels in window pixels,
     // and nothing is drawn again for it.
     function test_secousse_deplace_l_image_gardee() {

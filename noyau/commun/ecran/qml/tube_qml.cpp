@@ -124,13 +124,13 @@ private:
 
 class NoeudTube : public QSGNode {
 public:
-    NoeudTube(QQuickWindow* fenetre, std::shared_ptr<CompteursTube> compteurs)
-        : fenetre_(fenetre), compteurs_(std::move(compteurs)) {
+    NoeudTube(QQuickWindow* fenetre, std::shared_ptr<CompteursTube> compteurs, bool copie)
+        : fenetre_(fenetre), compteurs_(std::move(compteurs)), copieVoulue_(copie) {
         setFlag(UsePreprocess);
         // Created on the render thread, its context current.
         QOpenGLContext* contexte = QOpenGLContext::currentContext();
         // The copy without a suffix: OpenGL 3.0, or its framebuffer extension.
-        copier_ = contexte && !contexte->isOpenGLES() &&
+        copier_ = copie && contexte && !contexte->isOpenGLES() &&
                   (contexte->format().version() >= qMakePair(3, 0) ||
                    contexte->hasExtension(QByteArrayLiteral("GL_ARB_framebuffer_object")));
         if (copier_) {
@@ -143,6 +143,8 @@ public:
             appendChildNode(texture_);
         }
     }
+
+    bool copieVoulue() const { return copieVoulue_; }
 
     void setRect(const QRectF& r) {
         rect_ = r;
@@ -462,6 +464,7 @@ private:
     std::shared_ptr<CompteursTube> compteurs_;
     // One of the two shows the picture: a copy where the context can copy
     // between pictures, else the picture drawn as a texture.
+    bool copieVoulue_ = true;
     bool copier_ = false;
     CopieTube* copie_ = nullptr;
     QSGSimpleTextureNode* texture_ = nullptr;
@@ -513,7 +516,12 @@ QSGNode* TubeQml::updatePaintNode(QSGNode* ancien, UpdatePaintNodeData*) {
         delete noeud;
         return nullptr;
     }
-    if (!noeud) noeud = new NoeudTube(window(), compteurs_);
+    // The way of showing the picture is chosen when the node is made.
+    if (noeud && noeud->copieVoulue() != copie_) {
+        delete noeud;
+        noeud = nullptr;
+    }
+    if (!noeud) noeud = new NoeudTube(window(), compteurs_, copie_);
 
     tube::Entrees e;
     e.echelle = {echelle_.width(), echelle_.height()};

@@ -35,6 +35,10 @@ class TubeQml : public QQuickItem {
     Q_PROPERTY(double uCourbure MEMBER uCourbure_ NOTIFY reglagesChanged)
     Q_PROPERTY(double uMasque MEMBER uMasque_ NOTIFY reglagesChanged)
     Q_PROPERTY(double uVignette MEMBER uVignette_ NOTIFY reglagesChanged)
+    // The kept picture is shown by a copy where the context can copy
+    // between framebuffers; false draws it as a texture, as a context that
+    // cannot does (for tests: both show the same picture).
+    Q_PROPERTY(bool copie MEMBER copie_ NOTIFY reglagesChanged)
 
 public:
     explicit TubeQml(QQuickItem* parent = nullptr);
@@ -71,6 +75,7 @@ private:
     double uCourbure_ = 0.5;
     double uMasque_ = 0.5;
     double uVignette_ = 0.5;
+    bool copie_ = true;
     bool toutRedessiner_ = true;
     std::shared_ptr<struct CompteursTube> compteurs_;
 };
