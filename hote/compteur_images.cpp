@@ -13,27 +13,36 @@ std::int64_t maintenantNs() {
         .count();
 }
 
-void ajouterMs(std::string& ligne, std::int64_t ns) {
+// The list counts in tenths of a ms, each frame's end cut to its tenth
+// before the lengths are taken: the printed lengths then add up exactly to
+// the printed ends, however long the list.
+std::int64_t dixiemes(std::int64_t ns) {
+    return ns / 100'000;
+}
+
+void ajouterMs(std::string& ligne, std::int64_t dixiemes) {
     char nombre[32];
-    std::snprintf(nombre, sizeof nombre, " %.1f", static_cast<double>(ns) / 1'000'000.0);
+    std::snprintf(nombre, sizeof nombre, " %lld.%lld", static_cast<long long>(dixiemes / 10),
+                  static_cast<long long>(dixiemes % 10));
     ligne += nombre;
 }
 } // namespace
 
 void CompteurImages::image() {
     m_images.fetch_add(1, std::memory_order_relaxed);
-    if (m_horloge.isValid()) {
-        const std::int64_t ecart = m_horloge.nsecsElapsed();
+    const std::int64_t maintenant = maintenantNs();
+    if (m_precedente >= 0) {
+        const std::int64_t ecart = maintenant - m_precedente;
         std::int64_t pire = m_pireNs.load(std::memory_order_relaxed);
         while (ecart > pire &&
                !m_pireNs.compare_exchange_weak(pire, ecart, std::memory_order_relaxed)) {
         }
         if (ecart > LENTE_NS) m_lentes.fetch_add(1, std::memory_order_relaxed);
     }
-    m_horloge.start();
+    m_precedente = maintenant;
     if (m_lister) {
         const std::uint32_t n = m_ecrites.load(std::memory_order_relaxed);
-        m_fins[n % FINS].store(maintenantNs(), std::memory_order_relaxed);
+        m_fins[n % FINS].store(maintenant, std::memory_order_relaxed);
         m_ecrites.store(n + 1, std::memory_order_release);
     }
 }
@@ -60,10 +69,10 @@ std::string CompteurImages::images() {
     }
     if (k == fin) return ligne;
     std::int64_t avant = m_derniere;
-    if (avant < 0) avant = m_fins[k++ % FINS].load(std::memory_order_relaxed);
+    if (avant < 0) avant = dixiemes(m_fins[k++ % FINS].load(std::memory_order_relaxed));
     ajouterMs(ligne, avant);
     for (; k != fin; ++k) {
-        const std::int64_t t = m_fins[k % FINS].load(std::memory_order_relaxed);
+        const std::int64_t t = dixiemes(m_fins[k % FINS].load(std::memory_order_relaxed));
         ajouterMs(ligne, t - avant);
         avant = t;
     }

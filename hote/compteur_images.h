@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -43,7 +42,9 @@ private:
     std::atomic<std::int32_t> m_images{0};
     std::atomic<std::int64_t> m_pireNs{0};
     std::atomic<std::int32_t> m_lentes{0};
-    QElapsedTimer m_horloge; // used by the render thread alone
+    // The end of the frame before (ns of the monotonic clock), -1 before the
+    // first: the render thread's alone.
+    std::int64_t m_precedente = -1;
     // When each frame ended (ns of the monotonic clock), a ring the render
     // thread writes and the report reads behind it.
     std::array<std::atomic<std::int64_t>, FINS> m_fins{};
@@ -51,5 +52,5 @@ private:
     // The report's own, on the GUI thread.
     const bool m_lister;
     std::uint32_t m_lues = 0;
-    std::int64_t m_derniere = -1;
+    std::int64_t m_derniere = -1; // in tenths of a ms, as listed
 };

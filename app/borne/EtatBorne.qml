@@ -74,25 +74,24 @@ Item {
 
     signal quitter()
 
+    // The ACCESS settings, null until the memory is read.
+    readonly property var acces: memoire && memoire.reglages ? memoire.reglages.acces : null
     // TILES CLEAR, for every board, the gallery and the demo.
-    readonly property bool tuilesClaires: !!(memoire && memoire.reglages && memoire.reglages.acces
-                                             && memoire.reglages.acces.tuilesClaires)
+    readonly property bool tuilesClaires: !!(acces && acces.tuilesClaires)
 
     // MOTION follows the settings at once, for every effects layer and
     // whatever shakes or blinks.
     Binding {
         target: Mouvement
         property: "calme"
-        value: !!(borne.memoire && borne.memoire.reglages && borne.memoire.reglages.acces
-                  && borne.memoire.reglages.acces.mouvementCalme)
+        value: !!(borne.acces && borne.acces.mouvementCalme)
     }
 
     // SPEECH follows the settings at once, like the volumes and the keys.
     Binding {
         target: Parole
         property: "actif"
-        value: !!(borne.memoire && borne.memoire.reglages && borne.memoire.reglages.acces
-                  && borne.memoire.reglages.acces.parole)
+        value: !!(borne.acces && borne.acces.parole)
     }
 
     // The key tables follow the settings, the gamepad family and the device.

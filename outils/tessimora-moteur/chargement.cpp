@@ -18,6 +18,12 @@ Chargement echec(std::string message) {
     return c;
 }
 
+// A file the game would not offer, named with the game's word for why.
+Chargement refus(const std::string& quoi, const importation::Verdict& v) {
+    return echec(quoi + " : " + importation::cle(v.refus) +
+                 (v.detail.empty() ? "" : " (" + v.detail + ")"));
+}
+
 Chargement depuisFichier(const std::string& chemin) {
     QFile f(QString::fromStdString(chemin));
     if (!f.open(QIODevice::ReadOnly)) return echec("fichier illisible : " + chemin);
@@ -27,9 +33,7 @@ Chargement depuisFichier(const std::string& chemin) {
     // author sees here the verdict the game will give.
     if (importation::estLayout(std::string_view(octets.constData(), std::size_t(octets.size())))) {
         const piles::Lecture l = piles::lireOctets(octets, QString::fromStdString(chemin));
-        if (!l.verdict.ok())
-            return echec(chemin + " : " + importation::cle(l.verdict.refus) +
-                         (l.verdict.detail.empty() ? "" : " (" + l.verdict.detail + ")"));
+        if (!l.verdict.ok()) return refus(chemin, l.verdict);
         Chargement c;
         c.d = l.d;
         return c;
@@ -90,9 +94,7 @@ Chargement charger(const Arguments& a) {
     // A file the board cannot show whole is one the game does not offer.
     if (!c.catalogue) {
         const importation::Verdict v = piles::montrable(l.places);
-        if (!v.ok())
-            return echec(c.d.nom + " : " + importation::cle(v.refus) +
-                         (v.detail.empty() ? "" : " (" + v.detail + ")"));
+        if (!v.ok()) return refus(c.d.nom, v);
     }
     c.places = std::move(l.places);
     return c;
